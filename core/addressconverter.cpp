@@ -1,0 +1,120 @@
+#include "addressconverter.h"
+
+#include "clipboardtext.h"
+#include "decimaltext.h"
+#include "numberbase.h"
+#include "octet.h"
+
+#include <cstdint>
+
+namespace netquill {
+
+namespace {
+
+constexpr std::uint64_t kLargestAddress = 4294967295;
+// The largest address in octal, compared as if it were a decimal number.
+constexpr std::uint64_t kLargestOctalAsDecimal = 37777777777;
+
+// Octet k of a binary address is its k-th group of eight; a group beyond the end
+// of a shorter text (the single "0" of a zero hexadecimal) reads as 0.
+std::array<std::string, 4> octetsFromBinary(const std::string &binary)
+{
+    std::array<std::string, 4> octets;
+    for (std::size_t k = 0; k < octets.size(); ++k) {
+        const std::size_t start = 8 * k;
+        octets[k] = bin2dec(start < binary.size() ? binary.substr(start, 8) : std::string{});
+    }
+    return octets;
+}
+
+void convertFromDottedQuad(AddressFields &fields)
+{
+    fields.binary.clear();
+    for (std::string &octet : fields.octets) {
+        octet = FoldOctetText(octet);
+        fields.binary += octetBits(octet);
+    }
+    fields.decimal = bin2dec(fields.binary);
+    fields.hexadecimal = bin2hex(fields.binary);
+    fields.octal = bin2oct(fields.binary);
+}
+
+void convertFromDecimal(AddressFields &fields)
+{
+    if (fields.decimal.empty())
+        fields.decimal = "0";
+    if (decimalValueExceeds(fields.decimal, kLargestAddress))
+        fields.decimal = std::to_string(kLargestAddress);
+    fields.binary = dec2bin(fields.decimal);
+    fields.hexadecimal = bin2hex(fields.binary);
+    fields.octal = bin2oct(fields.binary);
+    fields.octets = octetsFromBinary(fields.binary);
+}
+
+void convertFromHexadecimal(AddressFields &fields)
+{
+    fields.binary = hex2bin(fields.hexadecimal);
+    fields.octal = bin2oct(fields.binary);
+    fields.octets = octetsFromBinary(fields.binary);
+    fields.decimal = bin2dec(fields.binary);
+}
+
+void convertFromOctal(AddressFields &fields)
+{
+    if (fields.octal.empty())
+        fields.octal = "0";
+    if (decimalValueExceeds(fields.octal, kLargestOctalAsDecimal))
+        fields.octal = std::to_string(kLargestOctalAsDecimal);
+    fields.decimal = oct2dec(fields.octal);
+    fields.binary = dec2bin(fields.decimal);
+    fields.hexadecimal = bin2hex(fields.binary);
+    fields.octets = octetsFromBinary(fields.binary);
+}
+
+void convertFromBinary(AddressFields &fields)
+{
+    if (fields.binary.size() < 32)
+        fields.binary.insert(0, 32 - fields.binary.size(), '0');
+    fields.decimal = bin2dec(fields.binary);
+    fields.hexadecimal = bin2hex(fields.binary);
+    fields.octal = bin2oct(fields.binary);
+    fields.octets = octetsFromBinary(fields.binary);
+}
+
+}  // namespace
+
+AddressFields ConvertAddress(AddressNotation notation, const AddressFields &fields)
+{
+    AddressFields converted = fields;
+    switch (notation) {
+    case AddressNotation::DottedQuad:
+        convertFromDottedQuad(converted);
+        break;
+    case AddressNotation::Decimal:
+        convertFromDecimal(converted);
+        break;
+    case AddressNotation::Hexadecimal:
+        convertFromHexadecimal(converted);
+        break;
+    case AddressNotation::Octal:
+        convertFromOctal(converted);
+        break;
+    case AddressNotation::Binary:
+        convertFromBinary(converted);
+        break;
+    }
+    return converted;
+}
+
+std::string BuildAddressClipboardText(const AddressFields &fields)
+{
+    return joinLines({
+        "IP Address : " + joinDotted(fields.octets),
+        "Decimal    : " + fields.decimal,
+        "Hexadecimal: " + fields.hexadecimal,
+        "Octal      : " + fields.octal,
+        "Binary     : " + fields.binary,
+    });
+}
+
+}  // namespace netquill

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the address fields let through, whether typed or pasted.
+namespace netquill {
+
+enum class FieldCharset { DecimalDigits, HexadecimalDigits, OctalDigits, BinaryDigits };
+
+struct KeystrokeRule {
+    FieldCharset charset;
+    // Octet fields: "." moves on to the next field instead of being typed.
+    bool dotMovesOn;
+};
+
+enum class KeystrokeAction { Insert, Drop, MoveToNextField };
+
+struct KeystrokeOutcome {
+    KeystrokeAction action;
+    char character;  // what Insert puts into the field
+
+    bool operator==(const KeystrokeOutcome &) const = default;
+};
+
+// One typed character: "." moves on from an octet field, "a"–"f" become "A"–"F"
+// in a hexadecimal field, and anything outside the field's digits is dropped
+// without a sound.
+KeystrokeOutcome filterKeystroke(KeystrokeRule rule, char typed);
+
+// Pasted text as if typed: characters outside the field's digits are dropped,
+// hexadecimal letters are upper-cased, then the text is cut to what fits.
+std::string filterPastedText(FieldCharset charset, std::string_view pasted, std::size_t room);
+
+// A whole dotted address in pasted text ("10.1.2.3", blanks and a trailing
+// "/24" or line break allowed), as four octet texts of at most three digits;
+// nothing when the text does not hold four dotted parts.
+std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted);
+
+}  // namespace netquill

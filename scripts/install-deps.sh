@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Netquill builds, tests and runs with.
+# Idempotent: asks apt only for what is missing, and uses sudo only when not root.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-comic-neue
+  xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  as_root=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

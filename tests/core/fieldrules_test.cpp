@@ -1,0 +1,135 @@
+#include "fieldrules.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+using netquill::FieldCharset;
+using netquill::KeystrokeAction;
+using netquill::KeystrokeOutcome;
+using netquill::KeystrokeRule;
+
+constexpr KeystrokeRule kOctet{FieldCharset::DecimalDigits, true};
+constexpr KeystrokeRule kDecimal{FieldCharset::DecimalDigits, false};
+constexpr KeystrokeRule kHexadecimal{FieldCharset::HexadecimalDigits, false};
+constexpr KeystrokeRule kOctal{FieldCharset::OctalDigits, false};
+constexpr KeystrokeRule kBinary{FieldCharset::BinaryDigits, false};
+
+constexpr KeystrokeOutcome inserts(char c) { return {KeystrokeAction::Insert, c}; }
+constexpr KeystrokeOutcome kDropped{KeystrokeAction::Drop, '\0'};
+constexpr KeystrokeOutcome kMovesOn{KeystrokeAction::MoveToNextField, '\0'};
+
+struct Keystroke {
+    const char *name;
+    KeystrokeRule rule;
+    char typed;
+    KeystrokeOutcome outcome;
+};
+
+void PrintTo(const Keystroke &keystroke, std::ostream *out) { *out << keystroke.name; }
+
+class FilterKeystroke : public testing::TestWithParam<Keystroke> {};
+
+TEST_P(FilterKeystroke, InsertsDropsOrMovesOn)
+{
+    EXPECT_EQ(netquill::filterKeystroke(GetParam().rule, GetParam().typed), GetParam().outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(Octet, FilterKeystroke, testing::Values(
+    Keystroke{"DigitInserted", kOctet, '7', inserts('7')},
+    Keystroke{"DotMovesOn", kOctet, '.', kMovesOn},
+    Keystroke{"LetterDropped", kOctet, 'x', kDropped},
+    Keystroke{"MinusDropped", kOctet, '-', kDropped},
+    Keystroke{"ColonDropped", kOctet, ':', kDropped},
+    Keystroke{"BlankDropped", kOctet, ' ', kDropped}
+), [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Decimal, FilterKeystroke, testing::Values(
+    Keystroke{"NineInserted", kDecimal, '9', inserts('9')},
+    Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped},
+    Keystroke{"LetterDropped", kDecimal, 'a', kDropped}
+), [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Hexadecimal, FilterKeystroke, testing::Values(
+    Keystroke{"LowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
+    Keystroke{"LowerFBecomesUpper", kHexadecimal, 'f', inserts('F')},
+    Keystroke{"UpperCaseInserted", kHexadecimal, 'C', inserts('C')},
+    Keystroke{"DigitInserted", kHexadecimal, '0', inserts('0')},
+    Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped},
+    Keystroke{"UpperGDropped", kHexadecimal, 'G', kDropped},
+    Keystroke{"DotDropped", kHexadecimal, '.', kDropped}
+), [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Octal, FilterKeystroke, testing::Values(
+    Keystroke{"SevenInserted", kOctal, '7', inserts('7')},
+    Keystroke{"EightDropped", kOctal, '8', kDropped},
+    Keystroke{"NineDropped", kOctal, '9', kDropped}
+), [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Binary, FilterKeystroke, testing::Values(
+    Keystroke{"OneInserted", kBinary, '1', inserts('1')},
+    Keystroke{"ZeroInserted", kBinary, '0', inserts('0')},
+    Keystroke{"TwoDropped", kBinary, '2', kDropped}
+), [](const auto &info) { return std::string(info.param.name); });
+
+struct Paste {
+    const char *name;
+    FieldCharset charset;
+    std::string pasted;
+    std::size_t room;
+    std::string kept;
+};
+
+void PrintTo(const Paste &paste, std::ostream *out) { *out << paste.name; }
+
+class FilterPastedText : public testing::TestWithParam<Paste> {};
+
+TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
+{
+    EXPECT_EQ(netquill::filterPastedText(GetParam().charset, GetParam().pasted, GetParam().room), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pasted, FilterPastedText, testing::Values(
+    Paste{"ForeignCharactersDroppedBeforeTheLimit", FieldCharset::DecimalDigits, "abc123", 3, "123"},
+    Paste{"CutToTheRoomLeft", FieldCharset::DecimalDigits, "12345", 2, "12"},
+    Paste{"NoRoomKeepsNothing", FieldCharset::DecimalDigits, "1", 0, ""},
+    Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
+    Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
+    Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
+    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits, "\x01" "4\xe2\x80\x8f" "2\n", 10, "42"}
+), [](const auto &info) { return std::string(info.param.name); });
+
+struct DottedPaste {
+    const char *name;
+    std::string pasted;
+    std::optional<std::array<std::string, 4>> octets;
+};
+
+void PrintTo(const DottedPaste &paste, std::ostream *out) { *out << paste.name; }
+
+class DottedAddressInPaste : public testing::TestWithParam<DottedPaste> {};
+
+TEST_P(DottedAddressInPaste, FindsFourOctetsOrNothing)
+{
+    EXPECT_EQ(netquill::dottedAddressInPaste(GetParam().pasted), GetParam().octets);
+}
+
+using Octets = std::array<std::string, 4>;
+
+INSTANTIATE_TEST_SUITE_P(Pasted, DottedAddressInPaste, testing::Values(
+    DottedPaste{"PlainAddress", "10.1.2.3", Octets{"10", "1", "2", "3"}},
+    DottedPaste{"SurroundingBlanksAndLineBreak", "  192.168.1.1\r\n", Octets{"192", "168", "1", "1"}},
+    DottedPaste{"PrefixLengthAfterTheAddress", "10.0.0.0/8", Octets{"10", "0", "0", "0"}},
+    DottedPaste{"EmptyPartsStayEmpty", "1..3.", Octets{"1", "", "3", ""}},
+    DottedPaste{"LongPartsCutToThreeDigits", "1234.5.6.7", Octets{"123", "5", "6", "7"}},
+    DottedPaste{"ThreePartsAreNoAddress", "10.1.2", std::nullopt},
+    DottedPaste{"FiveDotsAreNoAddress", "1.2.3.4.5", std::nullopt},
+    DottedPaste{"LettersInsideAreNoAddress", "10.1x.2.3", std::nullopt},
+    DottedPaste{"NoDotsAreNoAddress", "12345", std::nullopt},
+    DottedPaste{"EmptyIsNoAddress", "", std::nullopt}
+), [](const auto &info) { return std::string(info.param.name); });
+
+}  // namespace
