@@ -1,0 +1,171 @@
+#include "frmnetquill.h"
+
+#include "addressfield.h"
+#include "netquillfont.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+
+namespace {
+
+QAction *addMenuEntry(QMenu *menu, const char *name, const char *caption, const QKeySequence &shortcut = {})
+{
+    QAction *entry = menu->addAction(QString::fromLatin1(caption));
+    entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcut(shortcut);
+    return entry;
+}
+
+}  // namespace
+
+frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmNetquill"));
+    setWindowTitle(QStringLiteral("Trevantis Netquill"));
+    setFont(netquillFont());
+    buildLayout();
+    buildMenus();
+    connectHandlers();
+    keepCopyShortcutFromLineEdits();
+    Form_Load();
+
+    // Client area of 8310 × 5220 twips below the menu bar, centred on the screen.
+    resize(8310 / 15, 5220 / 15 + menuBar()->sizeHint().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmNetquill::Form_Load()
+{
+    m_readOnlyColour = QApplication::palette().color(QPalette::Button);
+    m_editableColour = QApplication::palette().color(QPalette::Base);
+    SSTab1->setCurrentIndex(0);
+
+    for (QLineEdit *result : {txtHostID, txtNetworkID, txtBroadcastAddress, txtNodesPerSubnet, txtSubnetBitMask})
+        showReadOnly(result, true);
+    m_notationOptions->button(static_cast<int>(netquill::AddressNotation::DottedQuad))->setChecked(true);
+    chooseNotation(netquill::AddressNotation::DottedQuad);
+}
+
+void frmNetquill::buildMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuCopyToClipboard = addMenuEntry(mnuFile, "mnuCopyToClipboard", "&Copy to Clipboard", Qt::CTRL | Qt::Key_C);
+    mnuExport = mnuFile->addMenu(QStringLiteral("&Export"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuCSV = addMenuEntry(mnuExport, "mnuCSV", "Export to &Comma Delimited File...");
+    mnuTXT = addMenuEntry(mnuExport, "mnuTXT", "Export to &Text File...");
+    mnuHTML = addMenuEntry(mnuExport, "mnuHTML", "Export to &HTML File...");
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
+    mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContents = addMenuEntry(mnuHelp, "mnuContents", "&Contents", Qt::Key_F1);
+    mnuIndex = addMenuEntry(mnuHelp, "mnuIndex", "&Index");
+    mnuTrevantis = addMenuEntry(mnuHelp, "mnuTrevantis", "Trevantis Software on the Web");
+    mnuAbout = addMenuEntry(mnuHelp, "mnuAbout", "&About...");
+
+    // Shown now so the menus read as they will; they come alive with the
+    // exports, the help and the About box.
+    for (QAction *notYetBuilt : {mnuCSV, mnuTXT, mnuHTML, mnuContents, mnuIndex, mnuTrevantis, mnuAbout})
+        notYetBuilt->setEnabled(false);
+}
+
+void frmNetquill::connectHandlers()
+{
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmNetquill::SSTab1_Click);
+    connect(btnExit, &QPushButton::clicked, this, &frmNetquill::btnExit_Click);
+    // Esc anywhere in the window clicks Exit, the window's cancel button.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, btnExit, &QPushButton::click);
+    connect(mnuExit, &QAction::triggered, this, &frmNetquill::btnExit_Click);
+    connect(mnuCopyToClipboard, &QAction::triggered, this, &frmNetquill::mnuCopyToClipboard_Click);
+
+    const auto option = [this](netquill::AddressNotation notation) {
+        return m_notationOptions->button(static_cast<int>(notation));
+    };
+    connect(option(netquill::AddressNotation::DottedQuad), &QRadioButton::clicked, this, &frmNetquill::optDottedQuad_Click);
+    connect(option(netquill::AddressNotation::Decimal), &QRadioButton::clicked, this, &frmNetquill::optDecimal_Click);
+    connect(option(netquill::AddressNotation::Hexadecimal), &QRadioButton::clicked, this, &frmNetquill::optHexadecimal_Click);
+    connect(option(netquill::AddressNotation::Octal), &QRadioButton::clicked, this, &frmNetquill::optOctal_Click);
+    connect(option(netquill::AddressNotation::Binary), &QRadioButton::clicked, this, &frmNetquill::optBinary_Click);
+    connect(btnConvert, &QPushButton::clicked, this, &frmNetquill::btnConvert_Click);
+    connect(btnClearIP, &QPushButton::clicked, this, &frmNetquill::btnClearIP_Click);
+    connect(btnCopyTab1ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab1ToClipboard_Click);
+}
+
+// Ctrl+C is File > Copy to Clipboard everywhere in the window: a focused line
+// edit would otherwise take it to copy its selected text.
+void frmNetquill::keepCopyShortcutFromLineEdits()
+{
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(this);
+}
+
+bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!isKey || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();  // leaves the key to the menu shortcut
+    } else {
+        mnuCopyToClipboard->trigger();  // reached only if the shortcut did not fire
+    }
+    return true;
+}
+
+void frmNetquill::SSTab1_Click(int shownTab)
+{
+    switch (shownTab) {
+    case 0:
+        focusChosenNotationField();
+        break;
+    case 1:
+        txtIP.front()->setFocus(Qt::OtherFocusReason);
+        break;
+    case 2:
+        txtIPBlock.front()->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmNetquill::mnuCopyToClipboard_Click()
+{
+    if (SSTab1->currentIndex() == 0)
+        btnCopyTab1ToClipboard_Click();
+}
+
+void frmNetquill::btnExit_Click()
+{
+    close();
+}
+
+// Ending is unconditional: nothing to save, nothing to ask, and every other
+// window of the program goes with this one.
+void frmNetquill::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void frmNetquill::showReadOnly(QLineEdit *field, bool readOnly)
+{
+    field->setReadOnly(readOnly);
+    QPalette colours = field->palette();
+    colours.setColor(QPalette::Base, readOnly ? m_readOnlyColour : m_editableColour);
+    field->setPalette(colours);
+}

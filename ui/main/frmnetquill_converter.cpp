@@ -1,0 +1,100 @@
+// The "Netquill" tab: one address in five notations.
+#include "frmnetquill.h"
+
+#include "addressfield.h"
+#include "clipboard.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+using netquill::AddressFields;
+using netquill::AddressNotation;
+
+netquill::AddressNotation frmNetquill::chosenNotation() const
+{
+    return static_cast<AddressNotation>(m_notationOptions->checkedId());
+}
+
+QList<AddressField *> frmNetquill::fieldsOf(AddressNotation notation) const
+{
+    switch (notation) {
+    case AddressNotation::DottedQuad:
+        return {txtDottedQuad.begin(), txtDottedQuad.end()};
+    case AddressNotation::Decimal:
+        return {txtDecimal};
+    case AddressNotation::Hexadecimal:
+        return {txtHexadecimal};
+    case AddressNotation::Octal:
+        return {txtOctal};
+    case AddressNotation::Binary:
+        return {txtBinary};
+    }
+    return {};
+}
+
+// The eight fields in the tab's own order: octets 1 to 4, Decimal, Hexadecimal, Octal, Binary.
+std::array<AddressField *, 8> frmNetquill::converterFields() const
+{
+    return {txtDottedQuad[0], txtDottedQuad[1], txtDottedQuad[2], txtDottedQuad[3],
+            txtDecimal,       txtHexadecimal,   txtOctal,         txtBinary};
+}
+
+void frmNetquill::chooseNotation(AddressNotation notation)
+{
+    const QList<AddressField *> chosen = fieldsOf(notation);
+    for (AddressField *field : converterFields())
+        showReadOnly(field, !chosen.contains(field));
+    for (AddressField *field : converterFields())
+        field->setFocusPolicy(chosen.contains(field) ? Qt::StrongFocus : Qt::ClickFocus);
+    focusChosenNotationField();
+}
+
+void frmNetquill::focusChosenNotationField()
+{
+    fieldsOf(chosenNotation()).front()->setFocus(Qt::OtherFocusReason);
+}
+
+void frmNetquill::optDottedQuad_Click() { chooseNotation(AddressNotation::DottedQuad); }
+void frmNetquill::optDecimal_Click() { chooseNotation(AddressNotation::Decimal); }
+void frmNetquill::optHexadecimal_Click() { chooseNotation(AddressNotation::Hexadecimal); }
+void frmNetquill::optOctal_Click() { chooseNotation(AddressNotation::Octal); }
+void frmNetquill::optBinary_Click() { chooseNotation(AddressNotation::Binary); }
+
+AddressFields frmNetquill::readAddressFields() const
+{
+    AddressFields fields;
+    for (std::size_t k = 0; k < fields.octets.size(); ++k)
+        fields.octets[k] = txtDottedQuad[k]->text().toStdString();
+    fields.decimal = txtDecimal->text().toStdString();
+    fields.hexadecimal = txtHexadecimal->text().toStdString();
+    fields.octal = txtOctal->text().toStdString();
+    fields.binary = txtBinary->text().toStdString();
+    return fields;
+}
+
+void frmNetquill::writeAddressFields(const AddressFields &fields)
+{
+    for (std::size_t k = 0; k < fields.octets.size(); ++k)
+        txtDottedQuad[k]->setText(QString::fromStdString(fields.octets[k]));
+    txtDecimal->setText(QString::fromStdString(fields.decimal));
+    txtHexadecimal->setText(QString::fromStdString(fields.hexadecimal));
+    txtOctal->setText(QString::fromStdString(fields.octal));
+    txtBinary->setText(QString::fromStdString(fields.binary));
+}
+
+void frmNetquill::btnConvert_Click()
+{
+    writeAddressFields(netquill::ConvertAddress(chosenNotation(), readAddressFields()));
+}
+
+void frmNetquill::btnClearIP_Click()
+{
+    for (AddressField *field : converterFields())
+        field->clear();
+    focusChosenNotationField();
+}
+
+void frmNetquill::btnCopyTab1ToClipboard_Click()
+{
+    replaceClipboardText(netquill::BuildAddressClipboardText(readAddressFields()));
+}

@@ -1,0 +1,256 @@
+// The main window's controls, tab by tab, in Tab order; rectangles in twips,
+// relative to the tab's frame.
+#include "frmnetquill.h"
+
+#include "addressfield.h"
+#include "controltable.h"
+#include "netquillfont.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlSpec kConverterTab[] = {
+    {"Label1", K::Label, "Dotted-Quad IP Address:", 240, 480, 2055, 255},
+    {"txtDottedQuad1", K::OctetField, "", 2280, 480, 495, 285},
+    {"txtDottedQuad2", K::OctetField, "", 3000, 480, 495, 285},
+    {"txtDottedQuad3", K::OctetField, "", 3720, 480, 495, 285},
+    {"txtDottedQuad4", K::OctetField, "", 4440, 480, 495, 285},
+    {"Label7", K::Label, "Decimal/Number:", 240, 840, 1575, 255},
+    {"txtDecimal", K::DecimalField, "", 2280, 840, 1935, 285},
+    {"Label8", K::Label, "Hexadecimal:", 240, 1200, 1215, 255},
+    {"txtHexadecimal", K::HexadecimalField, "", 2280, 1200, 1935, 285},
+    {"Label9", K::Label, "Octal:", 240, 1560, 2055, 255},
+    {"txtOctal", K::OctalField, "", 2280, 1560, 1935, 285},
+    {"Label2", K::Label, "Binary:", 240, 1920, 1575, 255},
+    {"txtBinary", K::BinaryField, "", 2280, 1920, 3495, 285},
+    {"optDottedQuad", K::Option, "Dotted-Quad", 6000, 480, 1335, 255},
+    {"optDecimal", K::Option, "Decimal", 6000, 840, 1335, 255},
+    {"optHexadecimal", K::Option, "Hexadecimal", 6000, 1200, 1335, 255},
+    {"optOctal", K::Option, "Octal", 6000, 1560, 1095, 255},
+    {"optBinary", K::Option, "Binary", 6000, 1920, 1215, 255},
+    {"btnConvert", K::Button, "Convert", 1440, 2520, 1335, 570},
+    {"btnClearIP", K::Button, "Clear", 3120, 2520, 1335, 570},
+    {"btnCopyTab1ToClipboard", K::Button, "Copy To Clipboard", 4800, 2520, 1335, 570},
+    {"Label5", K::Dot, ".", 2760, 480, 255, 255},
+    {"Label6", K::Dot, ".", 3480, 480, 255, 255},
+    {"Label10", K::Dot, ".", 4200, 480, 255, 255},
+};
+
+constexpr ControlSpec kNetworkTab[] = {
+    {"Label3", K::Label, "IP Address:", 240, 480, 1335, 255},
+    {"txtIP1", K::OctetField, "", 1800, 480, 495, 285},
+    {"txtIP2", K::OctetField, "", 2520, 480, 495, 285},
+    {"txtIP3", K::OctetField, "", 3240, 480, 495, 285},
+    {"txtIP4", K::OctetField, "", 3960, 480, 495, 285},
+    {"Label4", K::Label, "Subnet Mask:", 240, 960, 1215, 255},
+    {"cboNetworkSubnetMask", K::DropDown, "", 1800, 840, 1815, 345},
+    {"Label11", K::Label, "or /", 3960, 960, 375, 255},
+    {"cboNetworkBits", K::DropDown, "", 4440, 840, 735, 345},
+    {"btnCalculate", K::Button, "Calculate", 4440, 1680, 1335, 615},
+    {"btnClearNetwork", K::Button, "Clear", 6000, 1680, 1335, 615},
+    {"btnCopyTab2ToClipboard", K::Button, "Copy to Clipboard", 4440, 2520, 2895, 615},
+    {"lblBroadcastAddress", K::Label, "Broadcast Address:", 240, 2400, 1575, 255},
+    {"txtBroadcastAddress", K::ResultField, "", 1800, 2400, 1575, 285},
+    {"Label12", K::Label, "Network ID:", 240, 2040, 1335, 255},
+    {"Label13", K::Label, "Host ID:", 240, 1680, 975, 255},
+    {"txtHostID", K::ResultField, "", 1800, 1680, 1575, 285},
+    {"txtNetworkID", K::ResultField, "", 1800, 2040, 1575, 285},
+    {"Label14", K::Dot, ".", 2280, 480, 255, 255},
+    {"Label17", K::Dot, ".", 3000, 480, 255, 255},
+    {"Label15", K::Dot, ".", 3720, 480, 255, 255},
+    {"txtNodesPerSubnet", K::ResultField, "", 1800, 2760, 1575, 330},
+    {"Label16", K::Label, "Nodes in Subnet:", 240, 2760, 1455, 255},
+};
+
+constexpr ControlSpec kSubnetTab[] = {
+    {"Label27", K::Label, "Address Block:", 240, 480, 1215, 255},
+    {"txtIPBlock1", K::OctetField, "", 1680, 480, 495, 285},
+    {"txtIPBlock2", K::OctetField, "", 2400, 480, 495, 285},
+    {"txtIPBlock3", K::OctetField, "", 3120, 480, 495, 285},
+    {"txtIPBlock4", K::OctetField, "", 3840, 480, 495, 285},
+    {"Label29", K::Dot, ".", 2160, 480, 255, 255},
+    {"Label28", K::Dot, ".", 2880, 480, 255, 255},
+    {"Label30", K::Dot, ".", 3600, 480, 255, 255},
+    {"Label22", K::Label, "CIDR Mask:", 240, 960, 1095, 255},
+    {"cboCIDRMask", K::DropDown, "", 1680, 840, 1815, 345},
+    {"Label26", K::Label, "or /", 3720, 960, 375, 255},
+    {"cboBits", K::DropDown, "", 4200, 840, 735, 345},
+    {"Label25", K::Label, "Subnet Mask:", 240, 1560, 1095, 255},
+    {"cboSubnetMask", K::DropDown, "", 1680, 1440, 1815, 345},
+    {"Label23", K::Label, "Mask Bits:", 240, 2040, 855, 255},
+    {"cboMaskBits", K::DropDown, "", 1680, 1920, 615, 345},
+    {"Label20", K::Label, "Number of Subnets:", 2640, 2040, 1575, 255},
+    {"cboNumberOfSubnets", K::DropDown, "", 4200, 1920, 1455, 345},
+    {"Label24", K::Label, "Host Bits:", 240, 2520, 735, 255},
+    {"cboHostBits", K::DropDown, "", 1680, 2400, 615, 345},
+    {"Label21", K::Label, "Hosts per Subnet:", 2640, 2520, 1455, 255},
+    {"cboHostsPerSubnet", K::DropDown, "", 4200, 2400, 1455, 345},
+    {"btnCopyTab3ToClipboard", K::Button, "Copy to Clipboard", 5880, 480, 1455, 615},
+    {"btnGenerate", K::Button, "Generate Subnets", 5880, 1560, 1455, 615},
+    {"lblRFC3021", K::Label, "RFC 3021 Compliant", 5880, 2520, 1575, 255},
+    {"lblBits", K::Label, "", 4440, 480, 495, 255},
+    {"txtSubnetBitMask", K::ResultField, "", 1680, 2880, 3975, 330},
+    {"Label31", K::Label, "Subnet Bit Mask:", 240, 2880, 1575, 255},
+    {"Line1", K::Line, "", 120, 1305, 7320, 30},
+};
+
+// Every tab's frame stands at (240, 480) twips from the tab control's corner,
+// 7575 × 3375 twips; Qt places pages below the tab bar, so the frame is moved
+// up by the bar's height.
+QRect frameRectInPage(const QTabWidget *tabs)
+{
+    const int border = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QRect inTabControl = fromTwips(240, 480, 7575, 3375);
+    return inTabControl.translated(-border, -tabs->tabBar()->sizeHint().height() - border);
+}
+
+template <std::size_t N>
+std::array<AddressField *, N> octetFields(const ControlSet &controls, const char *const (&names)[N])
+{
+    std::array<AddressField *, N> fields{};
+    for (std::size_t k = 0; k < N; ++k)
+        fields[k] = controls.get<AddressField>(names[k]);
+    for (AddressField *field : fields)
+        field->setOctetGroup(fields);
+    return fields;
+}
+
+}  // namespace
+
+void frmNetquill::buildLayout()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    SSTab1 = new QTabWidget(client);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(fromTwips(120, 120, 8055, 4095));
+
+    const struct {
+        const char *frameName;
+        const char *caption;
+        std::span<const ControlSpec> controls;
+        void (frmNetquill::*bind)(const ControlSet &);
+    } tabs[] = {
+        {"Frame1", "Netquill", kConverterTab, &frmNetquill::bindConverterTab},
+        {"Frame2", "Network/Node Calculator", kNetworkTab, &frmNetquill::bindNetworkTab},
+        {"Frame3", "Subnet Calculator", kSubnetTab, &frmNetquill::bindSubnetTab},
+    };
+    for (const auto &tab : tabs) {
+        auto *page = new QWidget;
+        SSTab1->addTab(page, QString::fromLatin1(tab.caption));
+        auto *frame = new QGroupBox(page);
+        frame->setObjectName(QString::fromLatin1(tab.frameName));
+        frame->setGeometry(frameRectInPage(SSTab1));
+        const ControlSet controls = buildControls(frame, tab.controls);
+        // The frames' own font never reaches their controls.
+        for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            control->setFont(font());
+        (this->*tab.bind)(controls);
+    }
+    Frame1 = SSTab1->widget(0)->findChild<QGroupBox *>(QStringLiteral("Frame1"));
+    Frame1->setFont(netquillFont(8.25, QFont::Bold));
+
+    btnExit = new QPushButton(QStringLiteral("E&xit"), client);
+    btnExit->setObjectName(QStringLiteral("btnExit"));
+    btnExit->setGeometry(fromTwips(3480, 4440, 1335, 615));
+    btnExit->setAutoDefault(true);
+}
+
+void frmNetquill::bindConverterTab(const ControlSet &controls)
+{
+    txtDottedQuad = octetFields(controls, {"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4"});
+    txtDecimal = controls.get<AddressField>("txtDecimal");
+    txtHexadecimal = controls.get<AddressField>("txtHexadecimal");
+    txtOctal = controls.get<AddressField>("txtOctal");
+    txtBinary = controls.get<AddressField>("txtBinary");
+    btnConvert = controls.get<QPushButton>("btnConvert");
+    btnClearIP = controls.get<QPushButton>("btnClearIP");
+    btnCopyTab1ToClipboard = controls.get<QPushButton>("btnCopyTab1ToClipboard");
+
+    m_notationOptions = new QButtonGroup(this);
+    const std::pair<const char *, netquill::AddressNotation> options[] = {
+        {"optDottedQuad", netquill::AddressNotation::DottedQuad},
+        {"optDecimal", netquill::AddressNotation::Decimal},
+        {"optHexadecimal", netquill::AddressNotation::Hexadecimal},
+        {"optOctal", netquill::AddressNotation::Octal},
+        {"optBinary", netquill::AddressNotation::Binary},
+    };
+    for (const auto &[name, notation] : options)
+        m_notationOptions->addButton(controls.get<QRadioButton>(name), static_cast<int>(notation));
+
+    for (std::size_t k = 0; k + 1 < txtDottedQuad.size(); ++k)
+        txtDottedQuad[k]->setDotTarget(txtDottedQuad[k + 1]);
+    txtDottedQuad.back()->setDotTarget(btnConvert);
+
+    // Entering a field of the "Netquill" tab selects its text only while its
+    // notation is the chosen one.
+    for (const netquill::AddressNotation notation :
+         {netquill::AddressNotation::DottedQuad, netquill::AddressNotation::Decimal,
+          netquill::AddressNotation::Hexadecimal, netquill::AddressNotation::Octal,
+          netquill::AddressNotation::Binary}) {
+        for (AddressField *field : fieldsOf(notation))
+            field->setSelectsOnEntry([this, notation] { return chosenNotation() == notation; });
+    }
+}
+
+void frmNetquill::bindNetworkTab(const ControlSet &controls)
+{
+    txtIP = octetFields(controls, {"txtIP1", "txtIP2", "txtIP3", "txtIP4"});
+    cboNetworkSubnetMask = controls.get<QComboBox>("cboNetworkSubnetMask");
+    cboNetworkBits = controls.get<QComboBox>("cboNetworkBits");
+    btnCalculate = controls.get<QPushButton>("btnCalculate");
+    btnClearNetwork = controls.get<QPushButton>("btnClearNetwork");
+    btnCopyTab2ToClipboard = controls.get<QPushButton>("btnCopyTab2ToClipboard");
+    txtHostID = controls.get<QLineEdit>("txtHostID");
+    txtNetworkID = controls.get<QLineEdit>("txtNetworkID");
+    txtBroadcastAddress = controls.get<QLineEdit>("txtBroadcastAddress");
+    txtNodesPerSubnet = controls.get<QLineEdit>("txtNodesPerSubnet");
+
+    for (std::size_t k = 0; k + 1 < txtIP.size(); ++k)
+        txtIP[k]->setDotTarget(txtIP[k + 1]);
+    txtIP.back()->setDotTarget(cboNetworkSubnetMask);
+}
+
+void frmNetquill::bindSubnetTab(const ControlSet &controls)
+{
+    txtIPBlock = octetFields(controls, {"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"});
+    cboCIDRMask = controls.get<QComboBox>("cboCIDRMask");
+    cboBits = controls.get<QComboBox>("cboBits");
+    cboSubnetMask = controls.get<QComboBox>("cboSubnetMask");
+    cboMaskBits = controls.get<QComboBox>("cboMaskBits");
+    cboNumberOfSubnets = controls.get<QComboBox>("cboNumberOfSubnets");
+    cboHostBits = controls.get<QComboBox>("cboHostBits");
+    cboHostsPerSubnet = controls.get<QComboBox>("cboHostsPerSubnet");
+    btnCopyTab3ToClipboard = controls.get<QPushButton>("btnCopyTab3ToClipboard");
+    btnGenerate = controls.get<QPushButton>("btnGenerate");
+    lblRFC3021 = controls.get<QLabel>("lblRFC3021");
+    lblBits = controls.get<QLabel>("lblBits");
+    txtSubnetBitMask = controls.get<QLineEdit>("txtSubnetBitMask");
+
+    for (std::size_t k = 0; k + 1 < txtIPBlock.size(); ++k)
+        txtIPBlock[k]->setDotTarget(txtIPBlock[k + 1]);
+    txtIPBlock.back()->setDotTarget(cboCIDRMask);
+
+    // RFC 3021 link: blue, underlined, with a pointing hand.
+    QPalette linkColour = lblRFC3021->palette();
+    linkColour.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblRFC3021->setPalette(linkColour);
+    QFont underlined = lblRFC3021->font();
+    underlined.setUnderline(true);
+    lblRFC3021->setFont(underlined);
+    lblRFC3021->setCursor(Qt::PointingHandCursor);
+    lblRFC3021->hide();
+}

@@ -1,0 +1,143 @@
+#include "addressfield.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+AddressField::AddressField(netquill::KeystrokeRule rule, int maxLength, QWidget *parent)
+    : QLineEdit(parent), m_rule(rule)
+{
+    setMaxLength(maxLength);
+}
+
+void AddressField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        if (!isReadOnly())
+            pasteFiltered(QApplication::clipboard()->text());
+        return;
+    }
+    const QString typed = event->text();
+    // Editing and moving keys (Backspace, Delete, arrows, Ctrl+A …) keep their usual meaning.
+    if (typed.size() != 1 || !typed.front().isPrint()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const char character = typed.front().unicode() < 0x80 ? static_cast<char>(typed.front().unicode()) : '\0';
+    const netquill::KeystrokeOutcome outcome = netquill::filterKeystroke(m_rule, character);
+    switch (outcome.action) {
+    case netquill::KeystrokeAction::MoveToNextField:
+        if (m_dotTarget)
+            m_dotTarget->setFocus(Qt::OtherFocusReason);
+        break;
+    case netquill::KeystrokeAction::Insert:
+        if (!isReadOnly())
+            insert(QString(QChar(outcome.character)));
+        break;
+    case netquill::KeystrokeAction::Drop:
+        break;
+    }
+}
+
+void AddressField::pasteFiltered(const QString &text)
+{
+    if (isReadOnly())
+        return;
+    if (m_octetGroup.front() && fillOctetGroup(text))
+        return;
+    const int room = maxLength() - static_cast<int>(this->text().size()) + static_cast<int>(selectedText().size());
+    const std::string kept =
+        netquill::filterPastedText(m_rule.charset, text.toStdString(), static_cast<std::size_t>(std::max(room, 0)));
+    insert(QString::fromStdString(kept));
+}
+
+bool AddressField::fillOctetGroup(const QString &text)
+{
+    const auto octets = netquill::dottedAddressInPaste(text.toStdString());
+    if (!octets)
+        return false;
+    for (std::size_t k = 0; k < m_octetGroup.size(); ++k)
+        m_octetGroup[k]->setText(QString::fromStdString((*octets)[k]));
+    return true;
+}
+
+void AddressField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!m_selectsOnEntry()) {
+        deselect();
+        return;
+    }
+    selectAll();
+    // The press that brought the focus would place the cursor and lose the selection.
+    m_selectAfterClick = event->reason() == Qt::MouseFocusReason;
+}
+
+void AddressField::mousePressEvent(QMouseEvent *event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_selectAfterClick)
+        selectAll();
+    m_selectAfterClick = false;
+}
+
+void AddressField::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The X11 selection pasted by the middle button goes through the same rules.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        pasteFiltered(QApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void AddressField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction *entry : menu->actions()) {
+        if (!entry->text().startsWith(QLineEdit::tr("&Paste")))
+            continue;
+        disconnect(entry, &QAction::triggered, nullptr, nullptr);
+        connect(entry, &QAction::triggered, this, [this] { pasteFiltered(QApplication::clipboard()->text()); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void AddressField::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void AddressField::dropEvent(QDropEvent *event)
+{
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    pasteFiltered(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
+void AddressField::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Text composed by an input method is typed text too; only its committed part counts.
+    const QString committed = event->commitString();
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    withoutCommit.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+    for (const QChar character : committed) {
+        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        keyPressEvent(&typed);
+    }
+}

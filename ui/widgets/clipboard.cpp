@@ -1,0 +1,11 @@
+#include "clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void replaceClipboardText(const std::string &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(text));
+}

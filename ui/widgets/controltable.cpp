@@ -1,0 +1,99 @@
+#include "controltable.h"
+
+#include "addressfield.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using netquill::FieldCharset;
+
+QWidget *createAddressField(ControlKind kind, QWidget *parent)
+{
+    switch (kind) {
+    case ControlKind::OctetField:
+        return new AddressField({FieldCharset::DecimalDigits, true}, 3, parent);
+    case ControlKind::DecimalField:
+        return new AddressField({FieldCharset::DecimalDigits, false}, 10, parent);
+    case ControlKind::HexadecimalField:
+        return new AddressField({FieldCharset::HexadecimalDigits, false}, 8, parent);
+    case ControlKind::OctalField:
+        return new AddressField({FieldCharset::OctalDigits, false}, 11, parent);
+    case ControlKind::BinaryField:
+        return new AddressField({FieldCharset::BinaryDigits, false}, 32, parent);
+    default:
+        return nullptr;
+    }
+}
+
+QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = QString::fromLatin1(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ControlKind::Dot: {
+        auto *dot = new QLabel(caption, parent);
+        dot->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return dot;
+    }
+    case ControlKind::ResultField: {
+        auto *field = new QLineEdit(parent);
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::ClickFocus);
+        return field;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        // Enter on a focused button clicks it, as Space does.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case ControlKind::Option:
+        return new QRadioButton(caption, parent);
+    case ControlKind::DropDown: {
+        auto *list = new QComboBox(parent);
+        list->setEditable(false);
+        return list;
+    }
+    case ControlKind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(parent);
+    default:
+        return createAddressField(spec.kind, parent);
+    }
+}
+
+}  // namespace
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
+}
+
+ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table)
+{
+    ControlSet controls;
+    QWidget *previousInTabOrder = nullptr;
+    for (const ControlSpec &spec : table) {
+        QWidget *control = createControl(spec, parent);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(fromTwips(spec.left, spec.top, spec.width, spec.height));
+        controls.add(control);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previousInTabOrder)
+            QWidget::setTabOrder(previousInTabOrder, control);
+        previousInTabOrder = control;
+    }
+    return controls;
+}

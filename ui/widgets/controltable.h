@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <span>
+
+// Window layouts written as data: one row per control with its kind, caption and
+// rectangle in twips, turned into widgets by buildControls.
+enum class ControlKind {
+    Label,
+    Dot,              // the centred "." between two octet fields
+    OctetField,       // decimal digits, 3 at most, "." moves on
+    DecimalField,     // 10 digits at most
+    HexadecimalField, // 8 digits at most
+    OctalField,       // 11 digits at most
+    BinaryField,      // 32 digits at most
+    ResultField,      // read-only display
+    Button,
+    Option,
+    DropDown,
+    Line,             // a horizontal separator
+    Frame,            // the captionless frame that holds a tab's controls
+};
+
+struct ControlSpec {
+    const char *name;
+    ControlKind kind;
+    const char *caption;
+    int left, top, width, height;  // twips
+};
+
+// Screen layouts are kept in twips: 15 make one pixel at 96 dpi.
+constexpr int kTwipsPerPixel = 15;
+QRect fromTwips(int left, int top, int width, int height);
+
+// The controls of one table, by name.
+class ControlSet
+{
+public:
+    template <typename Widget>
+    Widget *get(const char *name) const
+    {
+        auto *widget = qobject_cast<Widget *>(m_byName.value(QString::fromLatin1(name)));
+        Q_ASSERT_X(widget, "ControlSet::get", name);
+        return widget;
+    }
+    void add(QWidget *widget) { m_byName.insert(widget->objectName(), widget); }
+    void merge(const ControlSet &other) { m_byName.insert(other.m_byName); }
+
+private:
+    QHash<QString, QWidget *> m_byName;
+};
+
+// Creates the controls of the table inside the parent, in the table's order,
+// which is also their Tab order.
+ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table);

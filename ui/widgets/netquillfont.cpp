@@ -1,0 +1,12 @@
+#include "netquillfont.h"
+
+#include <QStringList>
+
+QFont netquillFont(qreal pointSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
