@@ -15,18 +15,6 @@ constexpr std::uint64_t kLargestAddress = 4294967295;
 // The largest address in octal, compared as if it were a decimal number.
 constexpr std::uint64_t kLargestOctalAsDecimal = 37777777777;
 
-// Octet k of a binary address is its k-th group of eight; a group beyond the end
-// of a shorter text (the single "0" of a zero hexadecimal) reads as 0.
-std::array<std::string, 4> octetsFromBinary(const std::string &binary)
-{
-    std::array<std::string, 4> octets;
-    for (std::size_t k = 0; k < octets.size(); ++k) {
-        const std::size_t start = 8 * k;
-        octets[k] = bin2dec(start < binary.size() ? binary.substr(start, 8) : std::string{});
-    }
-    return octets;
-}
-
 void convertFromDottedQuad(AddressFields &fields)
 {
     fields.binary.clear();
@@ -48,14 +36,14 @@ void convertFromDecimal(AddressFields &fields)
     fields.binary = dec2bin(fields.decimal);
     fields.hexadecimal = bin2hex(fields.binary);
     fields.octal = bin2oct(fields.binary);
-    fields.octets = octetsFromBinary(fields.binary);
+    fields.octets = octetsOfBinary(fields.binary);
 }
 
 void convertFromHexadecimal(AddressFields &fields)
 {
     fields.binary = hex2bin(fields.hexadecimal);
     fields.octal = bin2oct(fields.binary);
-    fields.octets = octetsFromBinary(fields.binary);
+    fields.octets = octetsOfBinary(fields.binary);
     fields.decimal = bin2dec(fields.binary);
 }
 
@@ -68,7 +56,7 @@ void convertFromOctal(AddressFields &fields)
     fields.decimal = oct2dec(fields.octal);
     fields.binary = dec2bin(fields.decimal);
     fields.hexadecimal = bin2hex(fields.binary);
-    fields.octets = octetsFromBinary(fields.binary);
+    fields.octets = octetsOfBinary(fields.binary);
 }
 
 void convertFromBinary(AddressFields &fields)
@@ -78,7 +66,7 @@ void convertFromBinary(AddressFields &fields)
     fields.decimal = bin2dec(fields.binary);
     fields.hexadecimal = bin2hex(fields.binary);
     fields.octal = bin2oct(fields.binary);
-    fields.octets = octetsFromBinary(fields.binary);
+    fields.octets = octetsOfBinary(fields.binary);
 }
 
 }  // namespace

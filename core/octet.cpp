@@ -1,5 +1,6 @@
 #include "octet.h"
 
+#include "clipboardtext.h"
 #include "decimaltext.h"
 #include "numberbase.h"
 
@@ -23,6 +24,29 @@ std::string octetBits(std::string_view octet)
 {
     const std::string bits = dec2bin(octet);
     return bits.substr(bits.size() - 8);
+}
+
+std::string binaryAddressOf(const std::array<std::string, 4> &octets)
+{
+    std::string binary;
+    for (const std::string &octet : octets)
+        binary += octetBits(octet);
+    return binary;
+}
+
+std::array<std::string, 4> octetsOfBinary(std::string_view binary)
+{
+    std::array<std::string, 4> octets;
+    for (std::size_t k = 0; k < octets.size(); ++k) {
+        const std::size_t start = 8 * k;
+        octets[k] = bin2dec(start < binary.size() ? binary.substr(start, 8) : std::string_view{});
+    }
+    return octets;
+}
+
+std::string dottedFromBinary(std::string_view binary)
+{
+    return joinDotted(octetsOfBinary(binary));
 }
 
 }  // namespace netquill

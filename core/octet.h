@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,18 @@ namespace netquill {
 // Exact for digit runs of any length; the value is read from the leading digits.
 std::string FoldOctetText(std::string_view octet);
 
-// The last eight binary digits of an octet text: its byte in an address.
+// The last eight binary digits of an octet text: its byte in an address. An
+// octet above 255 that was not folded gives its low eight bits.
 std::string octetBits(std::string_view octet);
+
+// The 32-digit binary address of four octet texts, first octet first.
+std::string binaryAddressOf(const std::array<std::string, 4> &octets);
+
+// Octet k of a binary address is its k-th group of eight, as decimal text; a
+// group beyond the end of a shorter text reads as 0.
+std::array<std::string, 4> octetsOfBinary(std::string_view binary);
+
+// A binary address as dotted text: "192.168.1.0".
+std::string dottedFromBinary(std::string_view binary);
 
 }  // namespace netquill
