@@ -1,6 +1,7 @@
 #include "frmnetquill.h"
 
 #include "addressfield.h"
+#include "masktable.h"
 #include "netquillfont.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
@@ -50,6 +52,7 @@ void frmNetquill::Form_Load()
     m_readOnlyColour = QApplication::palette().color(QPalette::Button);
     m_editableColour = QApplication::palette().color(QPalette::Base);
     SSTab1->setCurrentIndex(0);
+    FillMaskLists();
 
     for (QLineEdit *result : {txtHostID, txtNetworkID, txtBroadcastAddress, txtNodesPerSubnet, txtSubnetBitMask})
         showReadOnly(result, true);
@@ -103,6 +106,57 @@ void frmNetquill::connectHandlers()
     connect(btnConvert, &QPushButton::clicked, this, &frmNetquill::btnConvert_Click);
     connect(btnClearIP, &QPushButton::clicked, this, &frmNetquill::btnClearIP_Click);
     connect(btnCopyTab1ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab1ToClipboard_Click);
+
+    connect(btnCalculate, &QPushButton::clicked, this, &frmNetquill::btnCalculate_Click);
+    connect(btnClearNetwork, &QPushButton::clicked, this, &frmNetquill::btnClearNetwork_Click);
+    connect(btnCopyTab2ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab2ToClipboard_Click);
+    connect(btnCopyTab3ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab3ToClipboard_Click);
+
+    m_clickHandlers = {
+        {cboNetworkSubnetMask, &frmNetquill::cboNetworkSubnetMask_Click},
+        {cboNetworkBits, &frmNetquill::cboNetworkBits_Click},
+        {cboCIDRMask, &frmNetquill::cboCIDRMask_Click},
+        {cboBits, &frmNetquill::cboBits_Click},
+        {cboSubnetMask, &frmNetquill::cboSubnetMask_Click},
+        {cboMaskBits, &frmNetquill::cboMaskBits_Click},
+        {cboNumberOfSubnets, &frmNetquill::cboNumberOfSubnets_Click},
+        {cboHostBits, &frmNetquill::cboHostBits_Click},
+        {cboHostsPerSubnet, &frmNetquill::cboHostsPerSubnet_Click},
+    };
+    // `activated` is the user's choice, by mouse, arrow keys or wheel, even of
+    // the entry already shown.
+    for (auto handler = m_clickHandlers.cbegin(); handler != m_clickHandlers.cend(); ++handler)
+        connect(handler.key(), &QComboBox::activated, this, handler.value());
+}
+
+void frmNetquill::selectEntry(QComboBox *list, int entry)
+{
+    list->setCurrentIndex(entry);
+    (this->*m_clickHandlers.value(list))();
+}
+
+// The entries at the same position of a mask list and its bits list belong together.
+void frmNetquill::pairMaskLists(QComboBox *chosen, QComboBox *partner)
+{
+    if (ListSyncGuard || chosen->currentIndex() < 0)
+        return;
+    const QScopedValueRollback<bool> guard(ListSyncGuard, true);
+    selectEntry(partner, chosen->currentIndex());
+}
+
+void frmNetquill::FillMaskLists()
+{
+    for (int maskBits = netquill::kShortestMask; maskBits <= netquill::kLongestMask; ++maskBits) {
+        const netquill::MaskRow &row = netquill::MaskTable(maskBits);
+        cboNetworkSubnetMask->addItem(QString::fromStdString(row.dotted));
+        cboNetworkBits->addItem(QString::number(maskBits));
+        cboCIDRMask->addItem(QString::fromStdString(row.dotted));
+        lstBinaryCIDRMask.append(QString::fromStdString(row.binary));
+        cboBits->addItem(QString::number(maskBits));
+    }
+    // Qt makes a list's first entry current; these show nothing until the user chooses.
+    for (QComboBox *list : {cboNetworkSubnetMask, cboNetworkBits, cboCIDRMask, cboBits})
+        list->setCurrentIndex(-1);
 }
 
 // Ctrl+C is File > Copy to Clipboard everywhere in the window: a focused line
@@ -147,6 +201,10 @@ void frmNetquill::mnuCopyToClipboard_Click()
 {
     if (SSTab1->currentIndex() == 0)
         btnCopyTab1ToClipboard_Click();
+    if (SSTab1->currentIndex() == 1)
+        btnCopyTab2ToClipboard_Click();
+    if (SSTab1->currentIndex() == 2)
+        btnCopyTab3ToClipboard_Click();
 }
 
 void frmNetquill::btnExit_Click()

@@ -9,12 +9,21 @@
 // fields are the whole state; nothing runs after a handler returns.
 //
 // The class is split by tab: frmnetquill.cpp (load, tabs, menus, exit),
-// frmnetquill_layout.cpp (the controls as tables), frmnetquill_converter.cpp.
+// frmnetquill_layout.cpp (the controls as tables), then one file per tab:
+// frmnetquill_converter.cpp, frmnetquill_network.cpp, frmnetquill_subnet.cpp.
+//
+// Pick-lists react to the user's choices (QComboBox::activated); a choice the
+// program makes itself goes through selectEntry, which raises the list's click
+// handler at once, as a user's would. ListSyncGuard silences those handlers
+// while one handler moves linked lists.
 
 #include "addressconverter.h"
+#include "subnetcalculator.h"
 
 #include <QColor>
+#include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <array>
 
@@ -58,6 +67,23 @@ private slots:
     void btnClearIP_Click();
     void btnCopyTab1ToClipboard_Click();
 
+    // "Network/Node Calculator" tab
+    void btnCalculate_Click();
+    void btnClearNetwork_Click();
+    void btnCopyTab2ToClipboard_Click();
+    void cboNetworkSubnetMask_Click();
+    void cboNetworkBits_Click();
+
+    // "Subnet Calculator" tab
+    void cboCIDRMask_Click();
+    void cboBits_Click();
+    void cboSubnetMask_Click();
+    void cboMaskBits_Click();
+    void cboNumberOfSubnets_Click();
+    void cboHostBits_Click();
+    void cboHostsPerSubnet_Click();
+    void btnCopyTab3ToClipboard_Click();
+
 private:
     void Form_Load();
     void buildLayout();
@@ -78,6 +104,23 @@ private:
     void writeAddressFields(const netquill::AddressFields &fields);
 
     void showReadOnly(QLineEdit *field, bool readOnly);
+
+    // Pick-lists
+    void FillMaskLists();
+    void selectEntry(QComboBox *list, int entry);
+    void pairMaskLists(QComboBox *chosen, QComboBox *partner);
+
+    // "Subnet Calculator" tab
+    void chooseCidrPrefix(QComboBox *chosen, QComboBox *partner);
+    void choosePlanEntry(netquill::PlanList chosenList);
+    void BuildPlanLists();
+    void UpdateSubnetBitMask();
+    void showRfc3021Label();
+    std::string ComputeSubnetAddress() const;
+
+    // One flag for all linked lists of the window: set while a handler moves them.
+    bool ListSyncGuard = false;
+    QHash<QComboBox *, void (frmNetquill::*)()> m_clickHandlers;
 
     // Field colours, taken from the desktop's palette when the window loads.
     QColor m_readOnlyColour;
@@ -109,6 +152,8 @@ private:
     QLineEdit *txtNetworkID = nullptr;
     QLineEdit *txtBroadcastAddress = nullptr;
     QLineEdit *txtNodesPerSubnet = nullptr;
+    // The mask of the last calculation: kept until another mask is chosen.
+    std::string m_networkBinaryMask;
 
     // "Subnet Calculator" tab
     std::array<AddressField *, 4> txtIPBlock{};
@@ -124,6 +169,12 @@ private:
     QLabel *lblRFC3021 = nullptr;
     QLabel *lblBits = nullptr;
     QLineEdit *txtSubnetBitMask = nullptr;
+    // The five plan lists, indexed by netquill::PlanList.
+    std::array<QComboBox *, netquill::kPlanListCount> m_planLists{};
+    // Lookup lists the user never sees, read by position.
+    QStringList lstBinaryCIDRMask;
+    QStringList lstInverseMask;
+    QStringList lstBinarySubnetMask;
 
     // Menus
     QAction *mnuCopyToClipboard = nullptr;

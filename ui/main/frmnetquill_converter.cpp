@@ -63,8 +63,7 @@ void frmNetquill::optBinary_Click() { chooseNotation(AddressNotation::Binary); }
 AddressFields frmNetquill::readAddressFields() const
 {
     AddressFields fields;
-    for (std::size_t k = 0; k < fields.octets.size(); ++k)
-        fields.octets[k] = txtDottedQuad[k]->text().toStdString();
+    fields.octets = octetTexts(txtDottedQuad);
     fields.decimal = txtDecimal->text().toStdString();
     fields.hexadecimal = txtHexadecimal->text().toStdString();
     fields.octal = txtOctal->text().toStdString();

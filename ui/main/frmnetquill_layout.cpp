@@ -239,6 +239,7 @@ void frmNetquill::bindSubnetTab(const ControlSet &controls)
     lblRFC3021 = controls.get<QLabel>("lblRFC3021");
     lblBits = controls.get<QLabel>("lblBits");
     txtSubnetBitMask = controls.get<QLineEdit>("txtSubnetBitMask");
+    m_planLists = {cboSubnetMask, cboMaskBits, cboNumberOfSubnets, cboHostBits, cboHostsPerSubnet};
 
     for (std::size_t k = 0; k + 1 < txtIPBlock.size(); ++k)
         txtIPBlock[k]->setDotTarget(txtIPBlock[k + 1]);

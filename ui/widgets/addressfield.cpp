@@ -141,3 +141,11 @@ void AddressField::inputMethodEvent(QInputMethodEvent *event)
         keyPressEvent(&typed);
     }
 }
+
+std::array<std::string, 4> octetTexts(const std::array<AddressField *, 4> &fields)
+{
+    std::array<std::string, 4> texts;
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        texts[k] = fields[k]->text().toStdString();
+    return texts;
+}

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 // A field that holds one address notation: typing and pasting let only that
 // notation's characters through, "." in an octet field moves on to the next
@@ -46,3 +47,6 @@ private:
     std::array<AddressField *, 4> m_octetGroup{};
     bool m_selectAfterClick = false;
 };
+
+// The texts of a tab's four octet fields.
+std::array<std::string, 4> octetTexts(const std::array<AddressField *, 4> &fields);

@@ -1,6 +1,6 @@
 // The main window driven as a user drives it: keys and clicks on the real
 // controls, found by their names, and what the user would then see.
-#include "frmnetquill.h"
+#include "mainwindowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,77 +72,61 @@ private slots:
     void everyWayOutEndsTheProgram();
 
 private:
-    template <typename Widget>
-    Widget *control(const char *name) const
-    {
-        auto *widget = m_window->findChild<Widget *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
-    QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
-    void choose(const char *option) { QTest::mouseClick(control<QRadioButton>(option), Qt::LeftButton); }
-    void clickInto(QLineEdit *target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5)); }
-    QColor background(QLineEdit *target) const { return target->palette().color(QPalette::Base); }
+    MainWindowDriver &ui() { return *m_ui; }
+    void choose(const QString &option) { QTest::mouseClick(ui().control<QRadioButton>(option), Qt::LeftButton); }
+    static QColor background(QLineEdit *target) { return target->palette().color(QPalette::Base); }
 
-    std::unique_ptr<frmNetquill> m_window;
+    std::unique_ptr<MainWindowDriver> m_ui;
 };
 
 namespace {
 
 const QString kBinary192_168_1_1 = QStringLiteral("11000000101010000000000100000001");
 
-// Types as a user does: every key goes to whichever control has the focus now.
-void typeAtFocus(const QString &keys)
-{
-    for (const QChar key : keys)
-        QTest::keyClicks(QApplication::focusWidget(), QString(key));
-}
+using Driver = MainWindowDriver;
 
 }  // namespace
 
 void tst_frmNetquill::init()
 {
     QApplication::clipboard()->clear();
-    m_window = std::make_unique<frmNetquill>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_ui = std::make_unique<MainWindowDriver>();
 }
 
 void tst_frmNetquill::cleanup()
 {
-    m_window.reset();
+    m_ui.reset();
 }
 
 // ---- Start-up and layout ----
 
 void tst_frmNetquill::startsOnTheConverterTabWithDottedQuadChosen()
 {
-    QCOMPARE(control<QTabWidget>("SSTab1")->currentIndex(), 0);
-    QVERIFY(control<QRadioButton>("optDottedQuad")->isChecked());
-    QCOMPARE(QApplication::focusWidget(), field("txtDottedQuad1"));
+    QCOMPARE(ui().control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QVERIFY(ui().control<QRadioButton>("optDottedQuad")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtDottedQuad1"));
     for (const char *name : {"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4"}) {
-        QVERIFY(!field(name)->isReadOnly());
-        QVERIFY(field(name)->text().isEmpty());
+        QVERIFY(!ui().field(name)->isReadOnly());
+        QVERIFY(ui().field(name)->text().isEmpty());
     }
     const QColor grey = QApplication::palette().color(QPalette::Button);
     for (const char *name : {"txtDecimal", "txtHexadecimal", "txtOctal", "txtBinary"}) {
-        QVERIFY2(field(name)->isReadOnly(), name);
-        QCOMPARE(background(field(name)), grey);
-        QVERIFY(field(name)->text().isEmpty());
+        QVERIFY2(ui().field(name)->isReadOnly(), name);
+        QCOMPARE(background(ui().field(name)), grey);
+        QVERIFY(ui().field(name)->text().isEmpty());
     }
-    QVERIFY(!control<QLabel>("lblRFC3021")->isVisible());
-    QVERIFY(control<QWidget>("Frame1")->font().bold());
-    QVERIFY(!control<QLabel>("Label1")->font().bold());
+    QVERIFY(!ui().control<QLabel>("lblRFC3021")->isVisible());
+    QVERIFY(ui().control<QWidget>("Frame1")->font().bold());
+    QVERIFY(!ui().control<QLabel>("Label1")->font().bold());
 }
 
 void tst_frmNetquill::clientAreaAndCaption()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevantis Netquill"));
-    QCOMPARE(m_window->centralWidget()->size(), QSize(8310 / 15, 5220 / 15));
-    QCOMPARE(control<QTabWidget>("SSTab1")->geometry(), QRect(8, 8, 537, 273));
-    QCOMPARE(control<QPushButton>("btnExit")->geometry(), QRect(232, 296, 89, 41));
-    const QTabWidget *tabs = control<QTabWidget>("SSTab1");
+    QCOMPARE(ui().window()->windowTitle(), QStringLiteral("Trevantis Netquill"));
+    QCOMPARE(ui().window()->centralWidget()->size(), QSize(8310 / 15, 5220 / 15));
+    QCOMPARE(ui().control<QTabWidget>("SSTab1")->geometry(), QRect(8, 8, 537, 273));
+    QCOMPARE(ui().control<QPushButton>("btnExit")->geometry(), QRect(232, 296, 89, 41));
+    const QTabWidget *tabs = ui().control<QTabWidget>("SSTab1");
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Netquill"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Network/Node Calculator"));
@@ -182,7 +166,7 @@ void tst_frmNetquill::controlsHaveTheirCaptionsAndLengthLimits()
     QFETCH(QString, caption);
     QFETCH(int, maxLength);
     QFETCH(QRect, geometry);
-    QWidget *widget = control<QWidget>(name.toLatin1().constData());
+    QWidget *widget = ui().control<QWidget>(name);
     QCOMPARE(widget->geometry(), geometry);
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         QCOMPARE(button->text(), caption);
@@ -199,7 +183,7 @@ void tst_frmNetquill::controlsHaveTheirCaptionsAndLengthLimits()
 
 void tst_frmNetquill::dropDownListsArePickListsWithNoChoice()
 {
-    const auto lists = m_window->findChildren<QComboBox *>();
+    const auto lists = ui().window()->findChildren<QComboBox *>();
     QCOMPARE(lists.size(), 9);
     for (const QComboBox *list : lists) {
         QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
@@ -216,17 +200,17 @@ void tst_frmNetquill::menusHoldTheirEntriesInOrder()
             titles << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return titles;
     };
-    QCOMPARE(menuTitles(m_window->menuBar()->actions()), (QStringList{"&File", "&Help"}));
-    QCOMPARE(menuTitles(control<QMenu>("mnuFile")->actions()),
+    QCOMPARE(menuTitles(ui().window()->menuBar()->actions()), (QStringList{"&File", "&Help"}));
+    QCOMPARE(menuTitles(ui().control<QMenu>("mnuFile")->actions()),
              (QStringList{"&Copy to Clipboard", "&Export", "-", "E&xit"}));
-    QCOMPARE(menuTitles(control<QMenu>("mnuExport")->actions()),
+    QCOMPARE(menuTitles(ui().control<QMenu>("mnuExport")->actions()),
              (QStringList{"Export to &Comma Delimited File...", "Export to &Text File...", "Export to &HTML File..."}));
-    QCOMPARE(menuTitles(control<QMenu>("mnuHelp")->actions()),
+    QCOMPARE(menuTitles(ui().control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Contents", "&Index", "Trevantis Software on the Web", "&About..."}));
-    QCOMPARE(control<QAction>("mnuCopyToClipboard")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QCOMPARE(control<QAction>("mnuExit")->shortcut(), QKeySequence(Qt::Key_F3));
-    QCOMPARE(control<QAction>("mnuContents")->shortcut(), QKeySequence(Qt::Key_F1));
-    QVERIFY(control<QAction>("mnuSpacer1")->isSeparator());
+    QCOMPARE(ui().control<QAction>("mnuCopyToClipboard")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(ui().control<QAction>("mnuExit")->shortcut(), QKeySequence(Qt::Key_F3));
+    QCOMPARE(ui().control<QAction>("mnuContents")->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(ui().control<QAction>("mnuSpacer1")->isSeparator());
 }
 
 // ---- Keystroke filters and the "." moves ----
@@ -258,10 +242,10 @@ void tst_frmNetquill::typingKeepsOnlyTheFieldsCharacters()
     QFETCH(QString, name);
     QFETCH(QString, keys);
     QFETCH(QString, shown);
-    choose(option.toLatin1().constData());
-    QLineEdit *target = field(name.toLatin1().constData());
-    clickInto(target);
-    typeAtFocus(keys);
+    choose(option);
+    QLineEdit *target = ui().field(name);
+    Driver::clickInto(target);
+    Driver::typeAtFocus(keys);
     QCOMPARE(target->text(), shown);
 }
 
@@ -288,20 +272,20 @@ void tst_frmNetquill::dotMovesToTheNextControl()
     QFETCH(QString, option);
     QFETCH(QString, from);
     QFETCH(QString, to);
-    control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    ui().control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     if (!option.isEmpty())
-        choose(option.toLatin1().constData());
-    QLineEdit *start = field(from.toLatin1().constData());
-    clickInto(start);
+        choose(option);
+    QLineEdit *start = ui().field(from);
+    Driver::clickInto(start);
     QTest::keyClicks(start, QStringLiteral("1."));
     QCOMPARE(start->text(), QStringLiteral("1"));
-    QWidget *expected = to.isEmpty() ? start : control<QWidget>(to.toLatin1().constData());
+    QWidget *expected = to.isEmpty() ? start : ui().control<QWidget>(to);
     QCOMPARE(QApplication::focusWidget(), expected);
 }
 
 void tst_frmNetquill::backspaceDeletes()
 {
-    QLineEdit *octet = field("txtDottedQuad1");
+    QLineEdit *octet = ui().field("txtDottedQuad1");
     QTest::keyClicks(octet, QStringLiteral("123"));
     QTest::keyClick(octet, Qt::Key_Backspace);
     QCOMPARE(octet->text(), QStringLiteral("12"));
@@ -311,15 +295,15 @@ void tst_frmNetquill::typingAnAddressWithDotsFillsTheFourOctets()
 {
     // Each "." moves on, and the next field's old text is selected and replaced.
     for (const char *name : {"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4"})
-        field(name)->setText(QStringLiteral("99"));
-    control<QWidget>("btnClearIP")->setFocus();
-    clickInto(field("txtDottedQuad1"));
-    typeAtFocus(QStringLiteral("192.168.1.1."));
-    QCOMPARE(field("txtDottedQuad1")->text(), QStringLiteral("192"));
-    QCOMPARE(field("txtDottedQuad2")->text(), QStringLiteral("168"));
-    QCOMPARE(field("txtDottedQuad3")->text(), QStringLiteral("1"));
-    QCOMPARE(field("txtDottedQuad4")->text(), QStringLiteral("1"));
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>("btnConvert"));
+        ui().field(name)->setText(QStringLiteral("99"));
+    ui().control<QWidget>("btnClearIP")->setFocus();
+    Driver::clickInto(ui().field("txtDottedQuad1"));
+    Driver::typeAtFocus(QStringLiteral("192.168.1.1."));
+    QCOMPARE(ui().field("txtDottedQuad1")->text(), QStringLiteral("192"));
+    QCOMPARE(ui().field("txtDottedQuad2")->text(), QStringLiteral("168"));
+    QCOMPARE(ui().field("txtDottedQuad3")->text(), QStringLiteral("1"));
+    QCOMPARE(ui().field("txtDottedQuad4")->text(), QStringLiteral("1"));
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("btnConvert"));
 }
 
 // ---- Pasting ----
@@ -345,9 +329,9 @@ void tst_frmNetquill::pastingKeepsOnlyTheFieldsCharacters()
     QFETCH(QString, name);
     QFETCH(QString, pasted);
     QFETCH(QString, shown);
-    choose(option.toLatin1().constData());
-    QLineEdit *target = field(name.toLatin1().constData());
-    clickInto(target);
+    choose(option);
+    QLineEdit *target = ui().field(name);
+    Driver::clickInto(target);
     QApplication::clipboard()->setText(pasted);
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(target->text(), shown);
@@ -367,21 +351,21 @@ void tst_frmNetquill::pastingADottedAddressFillsTheTabsOctets()
 {
     QFETCH(int, tab);
     QFETCH(QStringList, octets);
-    control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    ui().control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     // Pasted into the third field, the address still fills all four.
-    QLineEdit *third = field(octets[2].toLatin1().constData());
-    clickInto(third);
+    QLineEdit *third = ui().field(octets[2]);
+    Driver::clickInto(third);
     QApplication::clipboard()->setText(QStringLiteral(" 10.1.2.3/8\n"));
     QTest::keyClick(third, Qt::Key_Insert, Qt::ShiftModifier);
     const QStringList expected{"10", "1", "2", "3"};
     for (int k = 0; k < 4; ++k)
-        QCOMPARE(field(octets[k].toLatin1().constData())->text(), expected[k]);
+        QCOMPARE(ui().field(octets[k])->text(), expected[k]);
 }
 
 void tst_frmNetquill::pastingIntoAReadOnlyFieldChangesNothing()
 {
-    QLineEdit *decimal = field("txtDecimal");
-    clickInto(decimal);
+    QLineEdit *decimal = ui().field("txtDecimal");
+    Driver::clickInto(decimal);
     QApplication::clipboard()->setText(QStringLiteral("12345"));
     QTest::keyClick(decimal, Qt::Key_V, Qt::ControlModifier);
     QVERIFY(decimal->text().isEmpty());
@@ -389,7 +373,7 @@ void tst_frmNetquill::pastingIntoAReadOnlyFieldChangesNothing()
 
 void tst_frmNetquill::contextMenuPasteIsFiltered()
 {
-    QLineEdit *octet = field("txtDottedQuad1");
+    QLineEdit *octet = ui().field("txtDottedQuad1");
     QApplication::clipboard()->setText(QStringLiteral("x9y9"));
     QTimer::singleShot(0, this, [] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -425,63 +409,63 @@ void tst_frmNetquill::choosingANotationSwitchesEditableFields()
     QFETCH(QString, option);
     QFETCH(QStringList, editable);
     for (const char *name : {"txtDottedQuad1", "txtDecimal", "txtHexadecimal", "txtOctal", "txtBinary"})
-        field(name)->setText(QStringLiteral("1"));
+        ui().field(name)->setText(QStringLiteral("1"));
     // Go through another notation first, so every switch is seen both ways.
     choose(option == QLatin1String("optBinary") ? "optDecimal" : "optBinary");
-    choose(option.toLatin1().constData());
+    choose(option);
 
     const QColor white = QApplication::palette().color(QPalette::Base);
     const QColor grey = QApplication::palette().color(QPalette::Button);
     for (const char *name : {"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4", "txtDecimal",
                              "txtHexadecimal", "txtOctal", "txtBinary"}) {
         const bool chosen = editable.contains(QLatin1String(name));
-        QCOMPARE(field(name)->isReadOnly(), !chosen);
-        QCOMPARE(background(field(name)), chosen ? white : grey);
-        QCOMPARE(field(name)->focusPolicy() == Qt::StrongFocus, chosen);
+        QCOMPARE(ui().field(name)->isReadOnly(), !chosen);
+        QCOMPARE(background(ui().field(name)), chosen ? white : grey);
+        QCOMPARE(ui().field(name)->focusPolicy() == Qt::StrongFocus, chosen);
     }
-    QCOMPARE(QApplication::focusWidget(), field(editable.front().toLatin1().constData()));
-    QCOMPARE(field("txtDecimal")->text(), QStringLiteral("1"));  // texts are kept
+    QCOMPARE(QApplication::focusWidget(), ui().field(editable.front()));
+    QCOMPARE(ui().field("txtDecimal")->text(), QStringLiteral("1"));  // texts are kept
 }
 
 void tst_frmNetquill::tabKeySkipsReadOnlyFields()
 {
     choose("optOctal");
-    QCOMPARE(QApplication::focusWidget(), field("txtOctal"));
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtOctal"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>("optOctal"));
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("optOctal"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), field("txtOctal"));
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtOctal"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QVERIFY(QApplication::focusWidget() != field("txtHexadecimal"));
-    QVERIFY(QApplication::focusWidget() != field("txtDottedQuad4"));
+    QVERIFY(QApplication::focusWidget() != ui().field("txtHexadecimal"));
+    QVERIFY(QApplication::focusWidget() != ui().field("txtDottedQuad4"));
 }
 
 void tst_frmNetquill::enteringAFieldSelectsItOnlyForTheChosenNotation()
 {
-    QLineEdit *decimal = field("txtDecimal");
+    QLineEdit *decimal = ui().field("txtDecimal");
     decimal->setText(QStringLiteral("3232235777"));
-    clickInto(decimal);
+    Driver::clickInto(decimal);
     QCOMPARE(QApplication::focusWidget(), decimal);
     QVERIFY(!decimal->hasSelectedText());
 
-    field("txtDottedQuad1")->setFocus();
+    ui().field("txtDottedQuad1")->setFocus();
     choose("optDecimal");  // by choosing the notation
     QCOMPARE(decimal->selectedText(), decimal->text());
 
-    control<QWidget>("btnConvert")->setFocus();
-    clickInto(decimal);  // by a click
+    ui().control<QWidget>("btnConvert")->setFocus();
+    Driver::clickInto(decimal);  // by a click
     QCOMPARE(decimal->selectedText(), decimal->text());
 
-    control<QWidget>("optDecimal")->setFocus();
-    QTest::keyClick(control<QWidget>("optDecimal"), Qt::Key_Backtab);  // by the Tab key
+    ui().control<QWidget>("optDecimal")->setFocus();
+    QTest::keyClick(ui().control<QWidget>("optDecimal"), Qt::Key_Backtab);  // by the Tab key
     QCOMPARE(QApplication::focusWidget(), decimal);
     QCOMPARE(decimal->selectedText(), decimal->text());
 
     // Octet fields of the other tabs select on every entry.
-    control<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    field("txtIP2")->setText(QStringLiteral("168"));
-    clickInto(field("txtIP2"));
-    QCOMPARE(field("txtIP2")->selectedText(), QStringLiteral("168"));
+    ui().control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    ui().field("txtIP2")->setText(QStringLiteral("168"));
+    Driver::clickInto(ui().field("txtIP2"));
+    QCOMPARE(ui().field("txtIP2")->selectedText(), QStringLiteral("168"));
 }
 
 void tst_frmNetquill::changingTabMovesTheFocus_data()
@@ -500,13 +484,13 @@ void tst_frmNetquill::changingTabMovesTheFocus()
     QFETCH(QString, option);
     QFETCH(int, tab);
     QFETCH(QString, focus);
-    choose(option.toLatin1().constData());
-    QTabWidget *tabs = control<QTabWidget>("SSTab1");
+    choose(option);
+    QTabWidget *tabs = ui().control<QTabWidget>("SSTab1");
     if (tab == 0)
         tabs->setCurrentIndex(2);
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
     QCOMPARE(tabs->currentIndex(), tab);
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>(focus.toLatin1().constData()));
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>(focus));
 }
 
 // ---- Convert, Clear, Copy ----
@@ -552,13 +536,13 @@ void tst_frmNetquill::convertShowsEveryNotation()
     QFETCH(QString, option);
     QFETCH(QString, input);
     QFETCH(QStringList, shown);
-    choose(option.toLatin1().constData());
-    typeAtFocus(input);
-    QTest::mouseClick(control<QPushButton>("btnConvert"), Qt::LeftButton);
+    choose(option);
+    Driver::typeAtFocus(input);
+    QTest::mouseClick(ui().control<QPushButton>("btnConvert"), Qt::LeftButton);
     const char *names[] = {"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4",
                            "txtDecimal",     "txtHexadecimal", "txtOctal",       "txtBinary"};
     for (int k = 0; k < 8; ++k)
-        QCOMPARE(field(names[k])->text(), shown[k]);
+        QCOMPARE(ui().field(names[k])->text(), shown[k]);
 }
 
 void tst_frmNetquill::enterAndSpaceOnAFocusedButtonClickIt_data()
@@ -572,36 +556,36 @@ void tst_frmNetquill::enterAndSpaceOnAFocusedButtonClickIt_data()
 void tst_frmNetquill::enterAndSpaceOnAFocusedButtonClickIt()
 {
     QFETCH(int, key);
-    typeAtFocus(QStringLiteral("192.168.1.1."));
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>("btnConvert"));
+    Driver::typeAtFocus(QStringLiteral("192.168.1.1."));
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("btnConvert"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(field("txtDecimal")->text(), QStringLiteral("3232235777"));
-    QCOMPARE(field("txtBinary")->text(), kBinary192_168_1_1);
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>("btnConvert"));  // the focus stays
+    QCOMPARE(ui().field("txtDecimal")->text(), QStringLiteral("3232235777"));
+    QCOMPARE(ui().field("txtBinary")->text(), kBinary192_168_1_1);
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("btnConvert"));  // the focus stays
 }
 
 void tst_frmNetquill::clearEmptiesTheTabAndKeepsTheNotation()
 {
-    typeAtFocus(QStringLiteral("10.1.2.3"));
-    QTest::mouseClick(control<QPushButton>("btnConvert"), Qt::LeftButton);
+    Driver::typeAtFocus(QStringLiteral("10.1.2.3"));
+    QTest::mouseClick(ui().control<QPushButton>("btnConvert"), Qt::LeftButton);
     choose("optOctal");
-    QTest::mouseClick(control<QPushButton>("btnClearIP"), Qt::LeftButton);
-    for (QLineEdit *each : control<QWidget>("Frame1")->findChildren<QLineEdit *>())
+    QTest::mouseClick(ui().control<QPushButton>("btnClearIP"), Qt::LeftButton);
+    for (QLineEdit *each : ui().control<QWidget>("Frame1")->findChildren<QLineEdit *>())
         QVERIFY2(each->text().isEmpty(), qPrintable(each->objectName()));
-    QVERIFY(control<QRadioButton>("optOctal")->isChecked());
-    QCOMPARE(QApplication::focusWidget(), field("txtOctal"));
+    QVERIFY(ui().control<QRadioButton>("optOctal")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtOctal"));
 }
 
 void tst_frmNetquill::copyPutsFiveLinesOnTheClipboard()
 {
-    QTest::mouseClick(control<QPushButton>("btnCopyTab1ToClipboard"), Qt::LeftButton);
+    QTest::mouseClick(ui().control<QPushButton>("btnCopyTab1ToClipboard"), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("IP Address : ...\r\nDecimal    : \r\nHexadecimal: \r\nOctal      : \r\nBinary     : \r\n"));
 
-    clickInto(field("txtDottedQuad1"));
-    typeAtFocus(QStringLiteral("192.168.1.1."));
+    Driver::clickInto(ui().field("txtDottedQuad1"));
+    Driver::typeAtFocus(QStringLiteral("192.168.1.1."));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::mouseClick(control<QPushButton>("btnCopyTab1ToClipboard"), Qt::LeftButton);
+    QTest::mouseClick(ui().control<QPushButton>("btnCopyTab1ToClipboard"), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("IP Address : 192.168.1.1\r\n"
                                                                "Decimal    : 3232235777\r\n"
                                                                "Hexadecimal: C0A80101\r\n"
@@ -612,12 +596,12 @@ void tst_frmNetquill::copyPutsFiveLinesOnTheClipboard()
 
 void tst_frmNetquill::ctrlCCopiesTheTabEvenFromASelection()
 {
-    typeAtFocus(QStringLiteral("10.1.2.3"));
-    QTest::mouseClick(control<QPushButton>("btnConvert"), Qt::LeftButton);
+    Driver::typeAtFocus(QStringLiteral("10.1.2.3"));
+    QTest::mouseClick(ui().control<QPushButton>("btnConvert"), Qt::LeftButton);
     for (const char *name : {"txtDottedQuad1", "txtDecimal"}) {
         QApplication::clipboard()->clear();
-        QLineEdit *selected = field(name);
-        clickInto(selected);
+        QLineEdit *selected = ui().field(name);
+        Driver::clickInto(selected);
         selected->selectAll();
         QVERIFY(selected->hasSelectedText());
         QTest::keyClick(selected, Qt::Key_C, Qt::ControlModifier);
@@ -646,20 +630,20 @@ void tst_frmNetquill::everyWayOutEndsTheProgram()
     QFETCH(QString, way);
     QTimer::singleShot(0, this, [this, way] {
         if (way == QLatin1String("button"))
-            QTest::mouseClick(control<QPushButton>("btnExit"), Qt::LeftButton);
+            QTest::mouseClick(ui().control<QPushButton>("btnExit"), Qt::LeftButton);
         else if (way == QLatin1String("escape"))
-            QTest::keyClick(field("txtDottedQuad1"), Qt::Key_Escape);
+            QTest::keyClick(ui().field("txtDottedQuad1"), Qt::Key_Escape);
         else if (way == QLatin1String("f3"))
-            QTest::keyClick(field("txtDottedQuad1"), Qt::Key_F3);
+            QTest::keyClick(ui().field("txtDottedQuad1"), Qt::Key_F3);
         else if (way == QLatin1String("menu"))
-            control<QAction>("mnuExit")->trigger();
+            ui().control<QAction>("mnuExit")->trigger();
         else
-            m_window->close();
+            ui().window()->close();
     });
     // The program's event loop ends at once; the watchdog's code says it did not.
     QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!m_window->isVisible());
+    QVERIFY(!ui().window()->isVisible());
 }
 
 QTEST_MAIN(tst_frmNetquill)

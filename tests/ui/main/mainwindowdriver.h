@@ -1,0 +1,85 @@
+#pragma once
+
+// Drives the real main window the way a user does, finding controls by name.
+#include "frmnetquill.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <memory>
+
+class MainWindowDriver
+{
+public:
+    MainWindowDriver() : m_window(std::make_unique<frmNetquill>())
+    {
+        m_window->show();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("the main window never became active");
+    }
+
+    frmNetquill *window() const { return m_window.get(); }
+
+    template <typename Widget>
+    Widget *control(const QString &name) const
+    {
+        auto *widget = m_window->findChild<Widget *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit *field(const QString &name) const { return control<QLineEdit>(name); }
+    QComboBox *list(const QString &name) const { return control<QComboBox>(name); }
+
+    static QWidget *focus() { return QApplication::focusWidget(); }
+
+    void showTab(int index) const
+    {
+        auto *tabs = control<QTabWidget>(QStringLiteral("SSTab1"));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+    }
+
+    static void clickInto(QWidget *target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void click(const QString &button) const { QTest::mouseClick(control<QWidget>(button), Qt::LeftButton); }
+
+    // Every key goes to whichever control has the focus at that moment.
+    static void typeAtFocus(const QString &keys)
+    {
+        for (const QChar key : keys)
+            QTest::keyClicks(focus(), QString(key));
+    }
+
+    // Types an address into a tab's first octet field, moving on with ".".
+    void typeAddress(const QString &firstOctetField, const QString &address) const
+    {
+        clickInto(field(firstOctetField));
+        typeAtFocus(address);
+    }
+
+    // Opens the list with F4, walks to the entry with the arrow keys and takes it with Enter.
+    void pick(const QString &listName, const QString &entry) const
+    {
+        QComboBox *target = list(listName);
+        const int index = target->findText(entry, Qt::MatchExactly);
+        if (index < 0)
+            qFatal("%s has no entry %s", qPrintable(listName), qPrintable(entry));
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, Qt::Key_F4);
+        QAbstractItemView *view = target->view();
+        if (!QTest::qWaitForWindowExposed(view->window()))
+            qFatal("the list of %s did not open", qPrintable(listName));
+        QTest::keyClick(view, Qt::Key_Home);
+        for (int step = 0; step < index; ++step)
+            QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+
+    static QString clipboardText() { return QApplication::clipboard()->text(); }
+
+private:
+    std::unique_ptr<frmNetquill> m_window;
+};

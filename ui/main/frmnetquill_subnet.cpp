@@ -1,0 +1,138 @@
+// The "Subnet Calculator" tab: a CIDR block, its five linked plan lists, the
+// subnet bit mask and the RFC 3021 label.
+#include "frmnetquill.h"
+
+#include "addressfield.h"
+#include "clipboard.h"
+#include "masktable.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+using netquill::PlanList;
+
+namespace {
+
+void fill(QComboBox *list, const std::vector<std::string> &entries)
+{
+    for (const std::string &entry : entries)
+        list->addItem(QString::fromStdString(entry));
+}
+
+void fill(QStringList &list, const std::vector<std::string> &entries)
+{
+    for (const std::string &entry : entries)
+        list.append(QString::fromStdString(entry));
+}
+
+}  // namespace
+
+void frmNetquill::cboCIDRMask_Click() { chooseCidrPrefix(cboCIDRMask, cboBits); }
+void frmNetquill::cboBits_Click() { chooseCidrPrefix(cboBits, cboCIDRMask); }
+
+// Every CIDR choice starts the plan over from the undivided block.
+void frmNetquill::chooseCidrPrefix(QComboBox *chosen, QComboBox *partner)
+{
+    if (ListSyncGuard || chosen->currentIndex() < 0)
+        return;
+    {
+        const QScopedValueRollback<bool> guard(ListSyncGuard, true);
+        selectEntry(partner, chosen->currentIndex());
+        BuildPlanLists();
+    }
+    lblBits->setText(QStringLiteral("/") + cboBits->currentText());
+    showRfc3021Label();
+    UpdateSubnetBitMask();
+}
+
+void frmNetquill::cboSubnetMask_Click() { choosePlanEntry(PlanList::SubnetMask); }
+void frmNetquill::cboMaskBits_Click() { choosePlanEntry(PlanList::MaskBits); }
+void frmNetquill::cboNumberOfSubnets_Click() { choosePlanEntry(PlanList::NumberOfSubnets); }
+void frmNetquill::cboHostBits_Click() { choosePlanEntry(PlanList::HostBits); }
+void frmNetquill::cboHostsPerSubnet_Click() { choosePlanEntry(PlanList::HostsPerSubnet); }
+
+void frmNetquill::choosePlanEntry(PlanList chosenList)
+{
+    QComboBox *chosen = m_planLists[static_cast<std::size_t>(chosenList)];
+    if (ListSyncGuard || chosen->currentIndex() < 0)
+        return;
+    const netquill::PlanEntries entries =
+        netquill::linkedPlanEntries(chosenList, chosen->currentIndex(), chosen->count());
+    {
+        const QScopedValueRollback<bool> guard(ListSyncGuard, true);
+        for (std::size_t list = 0; list < m_planLists.size(); ++list) {
+            if (m_planLists[list] != chosen)
+                selectEntry(m_planLists[list], entries[list]);
+        }
+    }
+    showRfc3021Label();
+    UpdateSubnetBitMask();
+}
+
+// Rebuilds the seven plan lists for the prefix chosen in cboBits and selects the
+// undivided block. Runs under ListSyncGuard, so its selections raise nothing.
+void frmNetquill::BuildPlanLists()
+{
+    for (QComboBox *list : {cboSubnetMask, cboMaskBits, cboHostBits, cboNumberOfSubnets, cboHostsPerSubnet})
+        list->clear();
+    lstInverseMask.clear();
+    lstBinarySubnetMask.clear();
+
+    const int cidrBits = cboBits->currentIndex() + netquill::kShortestMask;
+    const netquill::PlanLists plan = netquill::planListsFor(cidrBits);
+    fill(cboSubnetMask, plan.subnetMasks);
+    fill(cboMaskBits, plan.maskBits);
+    fill(lstInverseMask, plan.inverseMasks);
+    fill(lstBinarySubnetMask, plan.binaryMasks);
+    fill(cboHostBits, plan.hostBits);
+    fill(cboNumberOfSubnets, plan.numberOfSubnets);
+    fill(cboHostsPerSubnet, plan.hostsPerSubnet);
+
+    selectEntry(cboSubnetMask, 0);
+    selectEntry(cboMaskBits, 0);
+    selectEntry(cboHostBits, cboHostBits->count() - 1);
+    selectEntry(cboNumberOfSubnets, 0);
+    selectEntry(cboHostsPerSubnet, cboHostsPerSubnet->count() - 1);
+}
+
+// RFC 3021: a /31 subnet has two usable addresses; the label says so while the
+// plan has one host bit.
+void frmNetquill::showRfc3021Label()
+{
+    constexpr int kPointToPointHostBits = 1;
+    lblRFC3021->setVisible(cboHostsPerSubnet->currentIndex() == kPointToPointHostBits);
+}
+
+void frmNetquill::UpdateSubnetBitMask()
+{
+    // Entry j of the bits lists is the number kShortestMask + j, of the host bits list j.
+    const int cidrBits = cboBits->currentIndex() + netquill::kShortestMask;
+    const int maskBits = cidrBits + cboMaskBits->currentIndex();
+    const int hostBits = cboHostBits->currentIndex();
+    txtSubnetBitMask->setText(QString::fromStdString(netquill::SubnetBitMaskPattern(cidrBits, maskBits, hostBits)));
+}
+
+std::string frmNetquill::ComputeSubnetAddress() const
+{
+    const int chosen = cboSubnetMask->currentIndex();
+    const std::string binaryMask = chosen >= 0 ? lstBinarySubnetMask.at(chosen).toStdString() : std::string{};
+    return netquill::ComputeSubnetAddress(octetTexts(txtIPBlock), binaryMask);
+}
+
+void frmNetquill::btnCopyTab3ToClipboard_Click()
+{
+    netquill::SubnetTexts texts;
+    texts.subnetAddress = ComputeSubnetAddress();
+    texts.blockOctets = octetTexts(txtIPBlock);
+    texts.cidrBits = cboBits->currentText().toStdString();
+    texts.cidrMask = cboCIDRMask->currentText().toStdString();
+    texts.subnetMask = cboSubnetMask->currentText().toStdString();
+    texts.subnetBitMask = txtSubnetBitMask->text().toStdString();
+    texts.maskBits = cboMaskBits->currentText().toStdString();
+    texts.hostBits = cboHostBits->currentText().toStdString();
+    texts.numberOfSubnets = cboNumberOfSubnets->currentText().toStdString();
+    texts.hostsPerSubnet = cboHostsPerSubnet->currentText().toStdString();
+    replaceClipboardText(netquill::BuildSubnetClipboardText(texts));
+}
