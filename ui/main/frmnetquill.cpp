@@ -2,6 +2,7 @@
 
 #include "addressfield.h"
 #include "masktable.h"
+#include "menuentry.h"
 #include "netquillfont.h"
 
 #include <QApplication>
@@ -17,18 +18,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
-
-namespace {
-
-QAction *addMenuEntry(QMenu *menu, const char *name, const char *caption, const QKeySequence &shortcut = {})
-{
-    QAction *entry = menu->addAction(QString::fromLatin1(caption));
-    entry->setObjectName(QString::fromLatin1(name));
-    entry->setShortcut(shortcut);
-    return entry;
-}
-
-}  // namespace
 
 frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
 {
@@ -111,6 +100,7 @@ void frmNetquill::connectHandlers()
     connect(btnClearNetwork, &QPushButton::clicked, this, &frmNetquill::btnClearNetwork_Click);
     connect(btnCopyTab2ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab2ToClipboard_Click);
     connect(btnCopyTab3ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab3ToClipboard_Click);
+    connect(btnGenerate, &QPushButton::clicked, this, &frmNetquill::btnGenerate_Click);
 
     m_clickHandlers = {
         {cboNetworkSubnetMask, &frmNetquill::cboNetworkSubnetMask_Click},

@@ -19,6 +19,7 @@
 
 #include "addressconverter.h"
 #include "subnetcalculator.h"
+#include "subnetwalk.h"
 
 #include <QColor>
 #include <QHash>
@@ -83,6 +84,7 @@ private slots:
     void cboHostBits_Click();
     void cboHostsPerSubnet_Click();
     void btnCopyTab3ToClipboard_Click();
+    void btnGenerate_Click();
 
 private:
     void Form_Load();
@@ -117,6 +119,7 @@ private:
     void UpdateSubnetBitMask();
     void showRfc3021Label();
     std::string ComputeSubnetAddress() const;
+    netquill::SubnetPlan readSubnetPlan() const;
 
     // One flag for all linked lists of the window: set while a handler moves them.
     bool ListSyncGuard = false;

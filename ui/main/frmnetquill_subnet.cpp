@@ -4,11 +4,14 @@
 
 #include "addressfield.h"
 #include "clipboard.h"
+#include "frmsubnets.h"
 #include "masktable.h"
+#include "octet.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScopedValueRollback>
 
 using netquill::PlanList;
@@ -135,4 +138,35 @@ void frmNetquill::btnCopyTab3ToClipboard_Click()
     texts.numberOfSubnets = cboNumberOfSubnets->currentText().toStdString();
     texts.hostsPerSubnet = cboHostsPerSubnet->currentText().toStdString();
     replaceClipboardText(netquill::BuildSubnetClipboardText(texts));
+}
+
+void frmNetquill::btnGenerate_Click()
+{
+    for (AddressField *octet : txtIPBlock)
+        octet->setText(QString::fromStdString(netquill::FoldOctetText(octet->text().toStdString())));
+    if (cboCIDRMask->currentIndex() < 0) {
+        QMessageBox missingMask(QMessageBox::NoIcon, QStringLiteral("Trevantis Netquill"),
+                                QStringLiteral("Please set the CIDR Mask of the Primary Address Block."),
+                                QMessageBox::Ok, this);
+        missingMask.exec();
+        cboCIDRMask->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    frmSubnets subnetList(readSubnetPlan(), this);
+    subnetList.exec();
+}
+
+netquill::SubnetPlan frmNetquill::readSubnetPlan() const
+{
+    netquill::SubnetPlan plan;
+    plan.blockOctets = octetTexts(txtIPBlock);
+    if (const int cidr = cboCIDRMask->currentIndex(); cidr >= 0)
+        plan.cidrBinaryMask = lstBinaryCIDRMask.at(cidr).toStdString();
+    if (const int subnetMask = cboSubnetMask->currentIndex(); subnetMask >= 0) {
+        plan.subnetMask = cboSubnetMask->currentText().toStdString();
+        plan.inverseMask = lstInverseMask.at(subnetMask).toStdString();
+    }
+    plan.hostsText = cboHostsPerSubnet->currentText().toStdString();
+    plan.total = cboNumberOfSubnets->currentText().toStdString();
+    return plan;
 }

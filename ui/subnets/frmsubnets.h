@@ -1,0 +1,44 @@
+#pragma once
+
+// The subnet list: the plan's subnets in a grid, 1024 at a time, and every row
+// produced so far on the clipboard. Modal over the main window, which reads
+// the plan from its "Subnet Calculator" tab and hands it over.
+
+#include "subnetlisting.h"
+
+#include <QDialog>
+
+class QAction;
+class QPushButton;
+class QTableView;
+class SubnetBatchModel;
+
+class frmSubnets : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner);
+
+private slots:
+    void btnGenerate_Click();
+    void btnCopyToClipboard_Click();
+    void btnOK_Click();
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void fitColumnsToBatch();
+    void showCurrentBatch();
+
+    netquill::SubnetListing m_listing;
+    SubnetBatchModel *m_batchModel = nullptr;
+
+    QTableView *mfgSubnets = nullptr;
+    QPushButton *btnGenerate = nullptr;
+    QPushButton *btnCopyToClipboard = nullptr;
+    QPushButton *btnOK = nullptr;
+    QAction *mnuGenerate = nullptr;
+    QAction *mnuCopyToClipboard = nullptr;
+    QAction *mnuExit = nullptr;
+};
