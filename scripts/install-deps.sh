@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkgconf
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue
   xvfb xauth

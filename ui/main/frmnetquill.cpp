@@ -1,15 +1,19 @@
 #include "frmnetquill.h"
 
 #include "addressfield.h"
+#include "helpmenu.h"
+#include "hyperjump.h"
 #include "masktable.h"
 #include "menuentry.h"
 #include "netquillfont.h"
+#include "productinfo.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,6 +32,7 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     connectHandlers();
     keepCopyShortcutFromLineEdits();
+    lblRFC3021->installEventFilter(this);
     Form_Load();
 
     // Client area of 8310 × 5220 twips below the menu bar, centred on the screen.
@@ -62,16 +67,10 @@ void frmNetquill::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContents = addMenuEntry(mnuHelp, "mnuContents", "&Contents", Qt::Key_F1);
-    mnuIndex = addMenuEntry(mnuHelp, "mnuIndex", "&Index");
-    mnuTrevantis = addMenuEntry(mnuHelp, "mnuTrevantis", "Trevantis Software on the Web");
-    mnuAbout = addMenuEntry(mnuHelp, "mnuAbout", "&About...");
+    addHelpMenu(menuBar(), this, "&About...");
 
-    // Shown now so the menus read as they will; they come alive with the
-    // exports, the help and the About box.
-    for (QAction *notYetBuilt : {mnuCSV, mnuTXT, mnuHTML, mnuContents, mnuIndex, mnuTrevantis, mnuAbout})
+    // Shown now so the menu reads as it will; they come alive with the exports.
+    for (QAction *notYetBuilt : {mnuCSV, mnuTXT, mnuHTML})
         notYetBuilt->setEnabled(false);
 }
 
@@ -159,6 +158,11 @@ void frmNetquill::keepCopyShortcutFromLineEdits()
 
 bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == lblRFC3021) {
+        if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            lblRFC3021_Click();
+        return QMainWindow::eventFilter(watched, event);
+    }
     const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (!isKey || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
         return QMainWindow::eventFilter(watched, event);
@@ -195,6 +199,11 @@ void frmNetquill::mnuCopyToClipboard_Click()
         btnCopyTab2ToClipboard_Click();
     if (SSTab1->currentIndex() == 2)
         btnCopyTab3ToClipboard_Click();
+}
+
+void frmNetquill::lblRFC3021_Click()
+{
+    HyperJump(QString::fromLatin1(netquill::kRfc3021Text));
 }
 
 void frmNetquill::btnExit_Click()

@@ -85,6 +85,7 @@ private slots:
     void cboHostsPerSubnet_Click();
     void btnCopyTab3ToClipboard_Click();
     void btnGenerate_Click();
+    void lblRFC3021_Click();
 
 private:
     void Form_Load();
@@ -186,8 +187,4 @@ private:
     QAction *mnuTXT = nullptr;
     QAction *mnuHTML = nullptr;
     QAction *mnuExit = nullptr;
-    QAction *mnuContents = nullptr;
-    QAction *mnuIndex = nullptr;
-    QAction *mnuTrevantis = nullptr;
-    QAction *mnuAbout = nullptr;
 };

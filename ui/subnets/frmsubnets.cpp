@@ -2,6 +2,7 @@
 
 #include "clipboard.h"
 #include "controltable.h"
+#include "helpmenu.h"
 #include "menuentry.h"
 #include "netquillfont.h"
 #include "subnetbatchmodel.h"
@@ -124,14 +125,7 @@ void frmSubnets::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 
-    QMenu *mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    // Shown now so the menu reads as it will; they come alive with the help and the About box.
-    for (QAction *notYetBuilt : {addMenuEntry(mnuHelp, "mnuContents", "&Contents", Qt::Key_F1),
-                                 addMenuEntry(mnuHelp, "mnuIndex", "&Index"),
-                                 addMenuEntry(mnuHelp, "mnuTrevantis", "Trevantis Software on the Web"),
-                                 addMenuEntry(mnuHelp, "mnuAbout", "About...")})
-        notYetBuilt->setEnabled(false);
+    addHelpMenu(menuBar, this, "About...");
 }
 
 void frmSubnets::showCurrentBatch()

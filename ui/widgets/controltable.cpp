@@ -97,3 +97,14 @@ ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table)
     }
     return controls;
 }
+
+QLabel *addCentredLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                        const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    return label;
+}

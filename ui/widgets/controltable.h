@@ -53,6 +53,11 @@ private:
     QHash<QString, QWidget *> m_byName;
 };
 
+// A centred label for windows laid out by hand, in pixels.
+class QLabel;
+QLabel *addCentredLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                        const QRect &geometry);
+
 // Creates the controls of the table inside the parent, in the table's order,
 // which is also their Tab order.
 ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table);

@@ -1,0 +1,297 @@
+// The splash, the About box, the help window and the web links, driven as a
+// user drives them; the desktop's opener is replaced so nothing real opens.
+#include "frmabout.h"
+#include "frmsplash.h"
+#include "helpviewer.h"
+#include "hyperjump.h"
+#include "mainwindowdriver.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QHelpIndexWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+class tst_Shell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Splash
+    void splashOpensTheMainWindowOnceAfterItsTime();
+    void aKeyOpensTheMainWindowAtOnce_data();
+    void aKeyOpensTheMainWindowAtOnce();
+    void aClickOnTheFrameOpensItButNotOneOnALabel();
+    void splashShowsTheProductAndTheYears();
+
+    // About box
+    void aboutBoxClosesByOkEnterAndEsc_data();
+    void aboutBoxClosesByOkEnterAndEsc();
+    void aboutBoxOpensModallyFromBothHelpMenus();
+
+    // Help
+    void contentsOpensTheWelcomeTopic();
+    void indexOpensTheKeywordIndex();
+    void aMissingHelpFileNamesItsPathWithoutAMessageBox();
+    void f1FromTheMainWindowOpensTheHelpWindowOnce();
+
+    // Web links
+    void linksHandTheirAddressToTheDesktop_data();
+    void linksHandTheirAddressToTheDesktop();
+    void aFilePathIsHandedOverAsAFileUrl();
+
+private:
+    QList<QUrl> m_opened;
+    UrlOpener m_desktopOpener;
+};
+
+namespace {
+
+// Where the build puts the compiled help beside this test.
+QString builtHelpFile()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Trevantis Netquill Help.qch");
+}
+
+}  // namespace
+
+void tst_Shell::init()
+{
+    m_opened.clear();
+    m_desktopOpener = replaceUrlOpener([this](const QUrl &url) { m_opened << url; });
+}
+
+void tst_Shell::cleanup()
+{
+    replaceUrlOpener(m_desktopOpener);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+}
+
+// ---- Splash ----
+
+void tst_Shell::splashOpensTheMainWindowOnceAfterItsTime()
+{
+    int opened = 0;
+    frmSplash splash([&opened] { ++opened; });
+    splash.show();
+    QCOMPARE(opened, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 4000);
+    QVERIFY(!splash.isVisible());
+    QTest::qWait(frmSplash::kSplashMilliseconds + 200);
+    QCOMPARE(opened, 1);
+}
+
+void tst_Shell::aKeyOpensTheMainWindowAtOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letter") << int(Qt::Key_A) << "a";
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "\r";
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "\x1b";
+}
+
+void tst_Shell::aKeyOpensTheMainWindowAtOnce()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    int opened = 0;
+    frmSplash splash([&opened] { ++opened; });
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QTest::keyClick(&splash, Qt::Key(key), Qt::NoModifier);
+    QCOMPARE(opened, 1);
+    QVERIFY(!splash.isVisible());
+    QTest::keyClick(&splash, Qt::Key_B);  // a second key opens nothing more
+    QTest::qWait(frmSplash::kSplashMilliseconds + 200);
+    QCOMPARE(opened, 1);
+}
+
+void tst_Shell::aClickOnTheFrameOpensItButNotOneOnALabel()
+{
+    int opened = 0;
+    frmSplash splash([&opened] { ++opened; });
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    auto *name = splash.findChild<QLabel *>(QStringLiteral("lblProductName"));
+    QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
+    QCOMPARE(opened, 0);
+    auto *frame = splash.findChild<QWidget *>(QStringLiteral("Frame1"));
+    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 6, 6));
+    QCOMPARE(opened, 1);
+}
+
+void tst_Shell::splashShowsTheProductAndTheYears()
+{
+    frmSplash splash([] {});
+    QCOMPARE(splash.size(), QSize(492, 283));
+    QCOMPARE(splash.findChild<QWidget *>(QStringLiteral("Frame1"))->geometry(), QRect(10, 4, 472, 270));
+    const QList<std::pair<const char *, qreal>> labels{
+        {"lblCompanyProduct", 18}, {"lblProductName", 27.75}, {"lblVersion", 12}};
+    for (const auto &[name, points] : labels) {
+        auto *label = splash.findChild<QLabel *>(QString::fromLatin1(name));
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->font().pointSizeF(), points);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+        QVERIFY2(label->fontMetrics().height() <= label->height(), name);
+    }
+    auto *notice = splash.findChild<QLabel *>(QStringLiteral("lblCopyright"));
+    QVERIFY(notice->text().contains(QStringLiteral("2001\u2013%1").arg(QDate::currentDate().year())));
+    QVERIFY(notice->fontMetrics().horizontalAdvance(notice->text()) <= notice->width());
+    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+}
+
+// ---- About box ----
+
+void tst_Shell::aboutBoxClosesByOkEnterAndEsc_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Esc") << "esc";
+}
+
+void tst_Shell::aboutBoxClosesByOkEnterAndEsc()
+{
+    QFETCH(QString, way);
+    frmAbout about(nullptr);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Trevantis Netquill"));
+    QCOMPARE(about.size(), QSize(480, 300));
+    QVERIFY(!about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->isVisibleTo(&about));
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    if (way == QLatin1String("ok"))
+        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    else
+        QTest::keyClick(&about, way == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+}
+
+void tst_Shell::aboutBoxOpensModallyFromBothHelpMenus()
+{
+    MainWindowDriver ui;
+    QWidget *owner = nullptr;
+    bool modal = false;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
+            owner = about->parentWidget();
+            modal = about->isModal();
+            about->close();
+        }
+    });
+    ui.control<QAction>(QStringLiteral("mnuAbout"))->trigger();
+    QCOMPARE(owner, ui.window());
+    QVERIFY(modal);
+}
+
+// ---- Help ----
+
+void tst_Shell::contentsOpensTheWelcomeTopic()
+{
+    HelpViewer help(builtHelpFile());
+    QVERIFY2(help.hasHelp(), qPrintable(builtHelpFile()));
+    help.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
+    QVERIFY(help.isVisible());
+    QVERIFY(help.currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
+    QVERIFY(help.pageText().contains(QStringLiteral("Welcome to Trevantis Netquill")));
+    QCOMPARE(help.findChild<QTabWidget *>(QStringLiteral("helpPanes"))->currentIndex(), 0);
+}
+
+void tst_Shell::indexOpensTheKeywordIndex()
+{
+    HelpViewer help(builtHelpFile());
+    help.showIndex();
+    QCOMPARE(help.findChild<QTabWidget *>(QStringLiteral("helpPanes"))->currentIndex(), 1);
+    auto *index = help.findChild<QHelpIndexWidget *>();
+    QVERIFY(index);
+    QTRY_VERIFY(index->model()->rowCount() >= 30);
+
+    // Typing narrows the index, Enter opens the keyword's topic.
+    auto *lookFor = help.findChild<QLineEdit *>(QStringLiteral("lookFor"));
+    QTest::keyClicks(lookFor, QStringLiteral("RFC 3021"));
+    QTRY_COMPARE(index->model()->rowCount(), 1);
+    QTest::keyClick(lookFor, Qt::Key_Return);
+    QTRY_VERIFY(help.currentPage().toString().endsWith(QStringLiteral("/Rfc3021.htm")));
+}
+
+void tst_Shell::aMissingHelpFileNamesItsPathWithoutAMessageBox()
+{
+    const QString missing = QStringLiteral("/nonexistent/Help/Trevantis Netquill Help.qch");
+    HelpViewer help(missing);
+    QVERIFY(!help.hasHelp());
+    help.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
+    QVERIFY(help.isVisible());
+    QVERIFY(help.pageText().contains(missing));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(help.findChildren<QMessageBox *>().isEmpty());
+}
+
+void tst_Shell::f1FromTheMainWindowOpensTheHelpWindowOnce()
+{
+    MainWindowDriver ui;
+    QTest::keyClick(ui.field(QStringLiteral("txtDottedQuad1")), Qt::Key_F1);
+    QTest::keyClick(ui.field(QStringLiteral("txtDottedQuad1")), Qt::Key_F1);
+    QList<HelpViewer *> viewers;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *viewer = qobject_cast<HelpViewer *>(window); viewer && viewer->isVisible())
+            viewers << viewer;
+    }
+    QCOMPARE(viewers.size(), 1);
+    QVERIFY(viewers.front()->currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
+    QVERIFY(ui.window()->isVisible());  // the main window does not wait for it
+}
+
+// ---- Web links ----
+
+void tst_Shell::linksHandTheirAddressToTheDesktop_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("RFC 3021 label") << "lblRFC3021" << QUrl(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
+    QTest::newRow("main window's web entry") << "mnuTrevantis" << QUrl(QStringLiteral("https://www.trevantis.example/"));
+    QTest::newRow("subnet list's web entry") << "frmSubnets/mnuTrevantis" << QUrl(QStringLiteral("https://www.trevantis.example/"));
+}
+
+void tst_Shell::linksHandTheirAddressToTheDesktop()
+{
+    QFETCH(QString, link);
+    QFETCH(QUrl, address);
+    MainWindowDriver ui;
+    if (link == QLatin1String("lblRFC3021")) {
+        ui.showTab(2);
+        ui.pick(QStringLiteral("cboBits"), QStringLiteral("31"));
+        auto *label = ui.control<QLabel>(link);
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    } else if (link == QLatin1String("mnuTrevantis")) {
+        ui.control<QAction>(link)->trigger();
+    } else {
+        ui.showTab(2);
+        ui.pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+        QTimer::singleShot(0, this, [] {
+            QWidget *list = QApplication::activeModalWidget();
+            if (!list)
+                return;
+            list->findChild<QAction *>(QStringLiteral("mnuTrevantis"))->trigger();
+            list->close();
+        });
+        ui.click(QStringLiteral("btnGenerate"));
+    }
+    QCOMPARE(m_opened, QList<QUrl>{address});
+}
+
+void tst_Shell::aFilePathIsHandedOverAsAFileUrl()
+{
+    HyperJump(QStringLiteral("/tmp/export folder/subnets.csv"));
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/export folder/subnets.csv"))});
+}
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"

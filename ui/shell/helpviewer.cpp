@@ -1,0 +1,162 @@
+#include "helpviewer.h"
+
+#include "netquillfont.h"
+#include "productpicture.h"
+
+#include <QCoreApplication>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// A text browser that reads its pages from the help engine.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    HelpBrowser(QHelpEngine *engine, QWidget *parent) : QTextBrowser(parent), m_engine(engine) {}
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (name.scheme() == QLatin1String("qthelp"))
+            return m_engine->fileData(name);
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    QHelpEngine *m_engine;
+};
+
+HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(parent, Qt::Window), m_helpFile(helpFile)
+{
+    setObjectName(QStringLiteral("helpViewer"));
+    setWindowTitle(QStringLiteral("Trevantis Netquill Help"));
+    setWindowIcon(productIcon());
+    setFont(netquillFont());
+    resize(820, 560);
+
+    m_engine = new QHelpEngine(m_collectionFolder.filePath(QStringLiteral("netquill.qhc")), this);
+    m_engine->setReadOnly(false);
+    m_engine->setupData();
+    if (m_engine->registerDocumentation(helpFile))
+        m_namespace = QHelpEngineCore::namespaceName(helpFile);
+
+    m_panes = new QTabWidget;
+    m_panes->setObjectName(QStringLiteral("helpPanes"));
+    m_panes->addTab(m_engine->contentWidget(), QStringLiteral("&Contents"));
+    auto *indexPane = new QWidget;
+    auto *indexLayout = new QVBoxLayout(indexPane);
+    auto *lookForLabel = new QLabel(QStringLiteral("&Look for:"));
+    m_lookFor = new QLineEdit;
+    m_lookFor->setObjectName(QStringLiteral("lookFor"));
+    lookForLabel->setBuddy(m_lookFor);
+    indexLayout->addWidget(lookForLabel);
+    indexLayout->addWidget(m_lookFor);
+    indexLayout->addWidget(m_engine->indexWidget());
+    m_panes->addTab(indexPane, QStringLiteral("&Index"));
+
+    m_browser = new HelpBrowser(m_engine, this);
+    m_browser->setObjectName(QStringLiteral("helpPage"));
+    auto *splitter = new QSplitter;
+    splitter->addWidget(m_panes);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 580});
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, m_engine->contentWidget(),
+            &QTreeView::expandAll);
+    connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
+            [this](const QUrl &page) { m_browser->setSource(page); });
+    connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink &document) { m_browser->setSource(document.url); });
+    connect(m_engine->indexWidget(), &QHelpIndexWidget::documentsActivated, this,
+            [this](const QList<QHelpLink> &documents) {
+                if (!documents.isEmpty())
+                    m_browser->setSource(documents.front().url);
+            });
+    connect(m_lookFor, &QLineEdit::textChanged, m_engine->indexWidget(),
+            [this](const QString &text) { m_engine->indexWidget()->filterIndices(text); });
+    connect(m_lookFor, &QLineEdit::returnPressed, m_engine->indexWidget(), &QHelpIndexWidget::activateCurrentItem);
+
+    if (!hasHelp())
+        showMissingFile();
+}
+
+void HelpViewer::showMissingFile()
+{
+    m_browser->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help file was not found or could not be "
+                                      "read:</p><p><tt>%1</tt></p>")
+                           .arg(m_helpFile.toHtmlEscaped()));
+}
+
+void HelpViewer::showContents(const QString &topic)
+{
+    m_panes->setCurrentIndex(0);
+    if (hasHelp())
+        m_browser->setSource(QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, topic)));
+    present();
+    m_browser->setFocus();
+}
+
+void HelpViewer::showIndex()
+{
+    m_panes->setCurrentIndex(1);
+    present();
+    m_lookFor->setFocus();
+}
+
+void HelpViewer::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+QUrl HelpViewer::currentPage() const
+{
+    return m_browser->source();
+}
+
+QString HelpViewer::pageText() const
+{
+    return m_browser->toPlainText();
+}
+
+QString helpFilePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Trevantis Netquill Help.qch");
+}
+
+namespace {
+
+HelpViewer *theHelpViewer()
+{
+    static QPointer<HelpViewer> viewer;
+    if (!viewer) {
+        viewer = new HelpViewer(helpFilePath());
+        // A window without a parent: it goes when the program ends, before Qt does.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, [] { delete viewer.data(); });
+    }
+    return viewer;
+}
+
+}  // namespace
+
+void showHelpContents()
+{
+    theHelpViewer()->showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
+}
+
+void showHelpIndex()
+{
+    theHelpViewer()->showIndex();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWidget>
+
+class HelpBrowser;
+class QHelpEngine;
+class QLineEdit;
+class QTabWidget;
+
+// The program's own help window: contents and keyword index beside the page.
+// It reads the compiled help file and keeps nothing between runs: its
+// collection lives in a temporary folder that goes with it.
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(const QString &helpFile, QWidget *parent = nullptr);
+
+    void showContents(const QString &topic);
+    void showIndex();
+
+    bool hasHelp() const { return !m_namespace.isEmpty(); }
+    QUrl currentPage() const;
+    QString pageText() const;
+
+    static constexpr const char *kWelcomeTopic = "Welcome.htm";
+
+private:
+    void showMissingFile();
+    void present();
+
+    QString m_helpFile;
+    QTemporaryDir m_collectionFolder;
+    QHelpEngine *m_engine = nullptr;
+    QString m_namespace;
+    QTabWidget *m_panes = nullptr;
+    QLineEdit *m_lookFor = nullptr;
+    HelpBrowser *m_browser = nullptr;
+};
+
+// The help file beside the program: "Help/Trevantis Netquill Help.qch".
+QString helpFilePath();
+
+// Help > Contents and Help > Index of every window: one help window, reused.
+void showHelpContents();
+void showHelpIndex();
