@@ -68,10 +68,6 @@ void frmNetquill::buildMenus()
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 
     addHelpMenu(menuBar(), this, "&About...");
-
-    // Shown now so the menu reads as it will; they come alive with the exports.
-    for (QAction *notYetBuilt : {mnuCSV, mnuTXT, mnuHTML})
-        notYetBuilt->setEnabled(false);
 }
 
 void frmNetquill::connectHandlers()
@@ -82,6 +78,9 @@ void frmNetquill::connectHandlers()
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, btnExit, &QPushButton::click);
     connect(mnuExit, &QAction::triggered, this, &frmNetquill::btnExit_Click);
     connect(mnuCopyToClipboard, &QAction::triggered, this, &frmNetquill::mnuCopyToClipboard_Click);
+    connect(mnuCSV, &QAction::triggered, this, &frmNetquill::mnuCSV_Click);
+    connect(mnuTXT, &QAction::triggered, this, &frmNetquill::mnuTXT_Click);
+    connect(mnuHTML, &QAction::triggered, this, &frmNetquill::mnuHTML_Click);
 
     const auto option = [this](netquill::AddressNotation notation) {
         return m_notationOptions->button(static_cast<int>(notation));

@@ -10,7 +10,8 @@
 //
 // The class is split by tab: frmnetquill.cpp (load, tabs, menus, exit),
 // frmnetquill_layout.cpp (the controls as tables), then one file per tab:
-// frmnetquill_converter.cpp, frmnetquill_network.cpp, frmnetquill_subnet.cpp.
+// frmnetquill_converter.cpp, frmnetquill_network.cpp, frmnetquill_subnet.cpp,
+// and frmnetquill_export.cpp for File > Export.
 //
 // Pick-lists react to the user's choices (QComboBox::activated); a choice the
 // program makes itself goes through selectEntry, which raises the list's click
@@ -18,7 +19,9 @@
 // while one handler moves linked lists.
 
 #include "addressconverter.h"
+#include "networknode.h"
 #include "subnetcalculator.h"
+#include "subnettable.h"
 #include "subnetwalk.h"
 
 #include <QColor>
@@ -33,6 +36,7 @@ class ControlSet;
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -87,6 +91,11 @@ private slots:
     void btnGenerate_Click();
     void lblRFC3021_Click();
 
+    // File > Export
+    void mnuCSV_Click();
+    void mnuTXT_Click();
+    void mnuHTML_Click();
+
 private:
     void Form_Load();
     void buildLayout();
@@ -121,6 +130,11 @@ private:
     void showRfc3021Label();
     std::string ComputeSubnetAddress() const;
     netquill::SubnetPlan readSubnetPlan() const;
+    netquill::SubnetTexts readSubnetTexts() const;
+    netquill::NetworkNodeTexts readNetworkNodeTexts() const;
+
+    // File > Export
+    void runExport(netquill::ExportMode mode, const QString &filter);
 
     // One flag for all linked lists of the window: set while a handler moves them.
     bool ListSyncGuard = false;
@@ -179,6 +193,11 @@ private:
     QStringList lstBinaryCIDRMask;
     QStringList lstInverseMask;
     QStringList lstBinarySubnetMask;
+
+    // The export that runs, and its save dialog, whose file name carries over
+    // from one export to the next.
+    netquill::ExportMode ExportMode = netquill::ExportMode::CSV;
+    QFileDialog *cdbExport = nullptr;
 
     // Menus
     QAction *mnuCopyToClipboard = nullptr;

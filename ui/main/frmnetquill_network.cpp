@@ -37,7 +37,7 @@ void frmNetquill::btnClearNetwork_Click()
     txtIP.front()->setFocus(Qt::OtherFocusReason);
 }
 
-void frmNetquill::btnCopyTab2ToClipboard_Click()
+netquill::NetworkNodeTexts frmNetquill::readNetworkNodeTexts() const
 {
     netquill::NetworkNodeTexts texts;
     texts.octets = octetTexts(txtIP);
@@ -47,7 +47,12 @@ void frmNetquill::btnCopyTab2ToClipboard_Click()
     texts.networkID = txtNetworkID->text().toStdString();
     texts.broadcastAddress = txtBroadcastAddress->text().toStdString();
     texts.nodesInSubnet = txtNodesPerSubnet->text().toStdString();
-    replaceClipboardText(netquill::BuildNetworkNodeClipboardText(texts));
+    return texts;
+}
+
+void frmNetquill::btnCopyTab2ToClipboard_Click()
+{
+    replaceClipboardText(netquill::BuildNetworkNodeClipboardText(readNetworkNodeTexts()));
 }
 
 // Choosing a mask keeps its two lists in step; it does not recalculate.

@@ -124,10 +124,9 @@ std::string frmNetquill::ComputeSubnetAddress() const
     return netquill::ComputeSubnetAddress(octetTexts(txtIPBlock), binaryMask);
 }
 
-void frmNetquill::btnCopyTab3ToClipboard_Click()
+netquill::SubnetTexts frmNetquill::readSubnetTexts() const
 {
     netquill::SubnetTexts texts;
-    texts.subnetAddress = ComputeSubnetAddress();
     texts.blockOctets = octetTexts(txtIPBlock);
     texts.cidrBits = cboBits->currentText().toStdString();
     texts.cidrMask = cboCIDRMask->currentText().toStdString();
@@ -137,6 +136,13 @@ void frmNetquill::btnCopyTab3ToClipboard_Click()
     texts.hostBits = cboHostBits->currentText().toStdString();
     texts.numberOfSubnets = cboNumberOfSubnets->currentText().toStdString();
     texts.hostsPerSubnet = cboHostsPerSubnet->currentText().toStdString();
+    return texts;
+}
+
+void frmNetquill::btnCopyTab3ToClipboard_Click()
+{
+    netquill::SubnetTexts texts = readSubnetTexts();
+    texts.subnetAddress = ComputeSubnetAddress();
     replaceClipboardText(netquill::BuildSubnetClipboardText(texts));
 }
 
