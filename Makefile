@@ -4,7 +4,7 @@ BUILD_DIR      := build
 SANITIZE_DIR   := build-sanitize
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize bench clean
+.PHONY: deps build run test test-sanitize bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +28,10 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DNETQUILL_SANITIZE=ON -DNETQUILL_CORE_ONLY=ON
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure
+
+# The Debian package: build/netquill_<version>_<arch>.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for benchmark in $(BUILD_DIR)/bench/*_bench; do $$benchmark; done

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -30,10 +30,10 @@ QWidget *createAddressField(ControlKind kind, QWidget *parent)
     }
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
-    const QString caption = QString::fromLatin1(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromLatin1(row.caption);
+    switch (row.kind) {
     case ControlKind::Label:
         return new QLabel(caption, parent);
     case ControlKind::Dot: {
@@ -69,7 +69,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::Frame:
         return new QGroupBox(parent);
     default:
-        return createAddressField(spec.kind, parent);
+        return createAddressField(row.kind, parent);
     }
 }
 
@@ -84,10 +84,10 @@ ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table)
 {
     ControlSet controls;
     QWidget *previousInTabOrder = nullptr;
-    for (const ControlSpec &spec : table) {
-        QWidget *control = createControl(spec, parent);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(fromTwips(spec.left, spec.top, spec.width, spec.height));
+    for (const ControlSpec &row : table) {
+        QWidget *control = createControl(row, parent);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setGeometry(fromTwips(row.left, row.top, row.width, row.height));
         controls.add(control);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;

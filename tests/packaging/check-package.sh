@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Unpacks the Debian package into a scratch root and checks what a user gets:
+# the program folder, the command on the PATH, the menu entry, the icons, the
+# metadata, the dependencies, and that the unpacked program starts.
+#   check-package.sh <build folder>
+set -euo pipefail
+build=$1
+deb=$(ls "$build"/netquill_*_*.deb | head -n 1)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+failures=0
+expect() {  # expect <description> <command...>
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+program=$root/usr/lib/netquill
+expect "program in its folder" test -x "$program/netquill"
+expect "help beside it" test -s "$program/Help/Trevantis Netquill Help.qch"
+expect "banner beside it" test -s "$program/TrevantisBanner.jpg"
+expect "netquill command links to the program" test "$(readlink "$root/usr/bin/netquill")" = ../lib/netquill/netquill
+expect "menu entry" desktop-file-validate "$root/usr/share/applications/com.trevantis.netquill.desktop"
+expect "metadata" appstreamcli validate --no-net "$root/usr/share/metainfo/com.trevantis.netquill.metainfo.xml"
+expect "scalable icon" test -s "$root/usr/share/icons/hicolor/scalable/apps/com.trevantis.netquill.svg"
+for side in 16 22 24 32 48 64 128 256; do
+  expect "${side}px icon" test -s "$root/usr/share/icons/hicolor/${side}x${side}/apps/com.trevantis.netquill.png"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6help6 libqt6sql6-sqlite fonts-comic-neue; do
+  expect "depends on $package" grep -q "$package" <<<"$depends"
+done
+expect "program is stripped" bash -c "! file '$program/netquill' | grep -q 'with debug_info'"
+
+# Started through its command, the program runs until it is stopped.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/netquill" >/dev/null 2>&1
+status=$?
+set -e
+expect "unpacked program starts and keeps running" test "$status" -eq 124
+
+echo "$failures failed"
+test "$failures" -eq 0
