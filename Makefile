@@ -2,9 +2,11 @@
 # missing from Debian, then configure and build into build/.
 BUILD_DIR      := build
 SANITIZE_DIR   := build-sanitize
+FUZZ_DIR       := build-fuzz
+FUZZ_SECONDS   ?= 60
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize bench package clean
+.PHONY: deps build run test test-sanitize fuzz fuzz-build bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,7 +22,9 @@ run: build
 	fi
 	./$(BUILD_DIR)/netquill
 
+# The short fuzz run comes first, so that CTest's summary closes the output.
 test: build test-sanitize
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 # The core again under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -33,8 +37,17 @@ test-sanitize: deps
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# Every fuzz target for FUZZ_SECONDS (60 by default), under ASan and UBSan.
+fuzz: fuzz-build
+	bash scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DNETQUILL_FUZZ=ON -DNETQUILL_SANITIZE=ON -DNETQUILL_CORE_ONLY=ON
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+
 bench: build
 	@for benchmark in $(BUILD_DIR)/bench/*_bench; do $$benchmark; done
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -32,6 +32,8 @@ const MaskRow &MaskTable(int maskBits)
 
 std::string HostsPerSubnetText(int hostBits)
 {
+    if (hostBits < 0 || hostBits > kLongestMask)
+        return {};
     switch (hostBits) {
     case 0:
         return "1";
@@ -47,6 +49,8 @@ std::string HostsPerSubnetText(int hostBits)
 PlanLists planListsFor(int cidrBits)
 {
     PlanLists lists;
+    if (cidrBits < kShortestMask || cidrBits > kLongestMask)
+        return lists;
     for (int maskBits = cidrBits; maskBits <= kLongestMask; ++maskBits) {
         const MaskRow &row = MaskTable(maskBits);
         lists.subnetMasks.push_back(row.dotted);

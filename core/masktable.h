@@ -15,11 +15,12 @@ struct MaskRow {
     std::string binary;   // 24 "1" then 8 "0"
 };
 
-// The mask of 1 to 32 leading one bits.
+// The mask of 1 to 32 leading one bits; any other count is a programming error
+// (std::out_of_range).
 const MaskRow &MaskTable(int maskBits);
 
 // Usable hosts in a subnet of h host bits: "1" for a /32, "2 (RFC3021)" for a
-// point-to-point /31, "2" for a /30, then 2^h − 2.
+// point-to-point /31, "2" for a /30, then 2^h − 2. Empty outside 0 to 32.
 std::string HostsPerSubnetText(int hostBits);
 
 // The seven lists of every plan of a block with CIDR prefix p, 33 − p entries
@@ -36,6 +37,7 @@ struct PlanLists {
     std::vector<std::string> hostsPerSubnet;
 };
 
+// A prefix outside 1 to 32 has no plans: every list is empty.
 PlanLists planListsFor(int cidrBits);
 
 }  // namespace netquill

@@ -10,6 +10,7 @@ packages=(
   fonts-comic-neue
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 
 missing=()
