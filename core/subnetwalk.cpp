@@ -98,29 +98,49 @@ SubnetWalk::SubnetWalk(const SubnetPlan &plan)
     }
 }
 
-SubnetRow SubnetWalk::next()
+SubnetAddresses SubnetWalk::nextAddresses()
 {
     const std::uint64_t subnet = m_nextSubnet;
-    std::uint64_t firstHost = subnet;
-    std::uint64_t lastHost = subnet;
-    std::uint64_t broadcast = subnet;
+    SubnetAddresses row{subnet, subnet, subnet, subnet};
     switch (m_kind) {
     case SubnetKind::PointToPoint:
         // RFC 3021: both addresses of a /31 are hosts; the second is also its broadcast.
-        lastHost = broadcast = subnet + 1;
+        row.lastHost = row.broadcast = subnet + 1;
         break;
     case SubnetKind::SingleAddress:
         // A /32 is one address: host and broadcast at once.
         break;
     case SubnetKind::Ordinary:
-        firstHost = subnet + 1;
-        lastHost = subnet + m_usableHosts;
-        broadcast = subnet + m_usableHosts + 1;
+        row.firstHost = subnet + 1;
+        row.lastHost = subnet + m_usableHosts;
+        row.broadcast = subnet + m_usableHosts + 1;
         break;
     }
-    m_nextSubnet = broadcast + 1;
-    return {dottedQuadText(subnet), m_mask,  m_inverseMask, m_subnetSize, dottedQuadText(firstHost),
-            dottedQuadText(lastHost), dottedQuadText(broadcast)};
+    m_nextSubnet = row.broadcast + 1;
+    return row;
+}
+
+void SubnetWalk::jumpTo(std::uint64_t row)
+{
+    std::uint64_t addressesPerSubnet = 1;
+    switch (m_kind) {
+    case SubnetKind::PointToPoint:
+        addressesPerSubnet = 2;
+        break;
+    case SubnetKind::SingleAddress:
+        break;
+    case SubnetKind::Ordinary:
+        addressesPerSubnet = m_usableHosts + 2;
+        break;
+    }
+    m_nextSubnet = m_networkAddress + row * addressesPerSubnet;
+}
+
+SubnetRow SubnetWalk::next()
+{
+    const SubnetAddresses row = nextAddresses();
+    return {dottedQuadText(row.subnet),    m_mask, m_inverseMask, m_subnetSize, dottedQuadText(row.firstHost),
+            dottedQuadText(row.lastHost), dottedQuadText(row.broadcast)};
 }
 
 }  // namespace netquill

@@ -38,6 +38,14 @@ struct SubnetRow {
 // The dotted text of an address value, as the number-base routines write it.
 std::string dottedQuadText(std::uint64_t value);
 
+// The four addresses of one subnet row, as numbers.
+struct SubnetAddresses {
+    std::uint64_t subnet;
+    std::uint64_t firstHost;
+    std::uint64_t lastHost;
+    std::uint64_t broadcast;
+};
+
 // A walk over the subnets of a plan. A small value: it holds where it stopped,
 // never the rows, so any plan can be walked in constant memory.
 class SubnetWalk
@@ -49,6 +57,14 @@ public:
 
     // The next subnet; each row starts right after the previous one's broadcast.
     SubnetRow next();
+    // The same, as numbers, for callers that write the texts themselves.
+    SubnetAddresses nextAddresses();
+    // Moves to the row of the given 0-based number at once, by arithmetic.
+    void jumpTo(std::uint64_t row);
+
+    const std::string &mask() const { return m_mask; }
+    const std::string &inverseMask() const { return m_inverseMask; }
+    const std::string &subnetSize() const { return m_subnetSize; }
 
     std::uint64_t networkAddress() const { return m_networkAddress; }
 

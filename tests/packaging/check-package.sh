@@ -21,6 +21,7 @@ expect "program in its folder" test -x "$program/netquill"
 expect "help beside it" test -s "$program/Help/Trevantis Netquill Help.qch"
 expect "banner beside it" test -s "$program/TrevantisBanner.jpg"
 expect "netquill command links to the program" test "$(readlink "$root/usr/bin/netquill")" = ../lib/netquill/netquill
+expect "netquill-cli on the PATH" test -x "$root/usr/bin/netquill-cli"
 expect "menu entry" desktop-file-validate "$root/usr/share/applications/com.trevantis.netquill.desktop"
 expect "metadata" appstreamcli validate --no-net "$root/usr/share/metainfo/com.trevantis.netquill.metainfo.xml"
 expect "scalable icon" test -s "$root/usr/share/icons/hicolor/scalable/apps/com.trevantis.netquill.svg"
@@ -32,6 +33,8 @@ for package in libqt6widgets6 libqt6help6 libqt6sql6-sqlite fonts-comic-neue; do
   expect "depends on $package" grep -q "$package" <<<"$depends"
 done
 expect "program is stripped" bash -c "! file '$program/netquill' | grep -q 'with debug_info'"
+
+expect "netquill-cli runs" bash -c "'$root/usr/bin/netquill-cli' calc 10.1.2.3/8 | grep -q 'Network ID       : 10.0.0.0'"
 
 # Started through its command, the program runs until it is stopped.
 set +e

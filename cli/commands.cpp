@@ -1,0 +1,348 @@
+#include "commands.h"
+
+#include "addressconverter.h"
+#include "arguments.h"
+#include "masktable.h"
+#include "networknode.h"
+#include "rowformat.h"
+#include "subnetcalculator.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <optional>
+
+namespace netquill::cli {
+
+namespace {
+
+constexpr const char *kUsage =
+    "usage: netquill-cli COMMAND ...\n"
+    "  convert ADDRESS           an address in all five notations\n"
+    "  calc ADDRESS/MASK         host ID, network ID, broadcast and nodes\n"
+    "  plan BLOCK/PREFIX [PLAN]  one subnet plan of a block\n"
+    "  list BLOCK/PREFIX [PLAN]  every subnet of the plan, streamed\n"
+    "Each prints what the matching tab of Trevantis Netquill copies to the clipboard.\n"
+    "COMMAND --help tells more; --version prints the version.\n";
+
+constexpr const char *kConvertHelp =
+    "usage: netquill-cli convert ADDRESS [--from dotted|decimal|hex|octal|binary]\n"
+    "ADDRESS is a dotted quad (192.168.1.1), a decimal number (3232235777), or\n"
+    "0x hexadecimal, 0o octal or 0b binary digits; --from reads bare digits in that notation.\n"
+    "Prints the five lines of the \"Netquill\" tab.\n";
+
+constexpr const char *kCalcHelp =
+    "usage: netquill-cli calc ADDRESS/MASK\n"
+    "MASK is a prefix length of 1 to 32 or a dotted mask (192.168.1.10/24, 10.1.2.3/255.0.0.0).\n"
+    "Prints the eight lines of the \"Network/Node Calculator\" tab.\n";
+
+constexpr const char *kPlanOptions =
+    "PLAN is at most one of --subnet-mask M, --mask-bits N, --subnets N, --host-bits N,\n"
+    "--hosts N (such as 62, 2 or \"2 (RFC3021)\"); without one the block stays undivided.\n";
+
+constexpr const char *kPlanHelp =
+    "usage: netquill-cli plan BLOCK/PREFIX [PLAN]\n"
+    "Prints the eleven lines of the \"Subnet Calculator\" tab.\n";
+
+constexpr const char *kListHelp =
+    "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format csv|txt|html|tsv|jsonl] [--from ROW] [--count N]\n"
+    "Streams the subnets of the plan: csv, txt and html in the export files' row layouts,\n"
+    "tsv (the default) as the subnet list copies them, with its header line, jsonl as one\n"
+    "JSON object per line. --from starts at row ROW (1-based), --count writes at most N rows.\n";
+
+using Options = std::map<std::string, std::string, std::less<>>;
+
+struct CommandLine {
+    std::vector<std::string_view> positionals;
+    Options options;
+    bool help = false;
+};
+
+CommandLine readCommandLine(const std::vector<std::string_view> &arguments, std::initializer_list<std::string_view> known)
+{
+    CommandLine line;
+    for (std::size_t k = 1; k < arguments.size(); ++k) {
+        const std::string_view argument = arguments[k];
+        if (argument == "--help" || argument == "-h") {
+            line.help = true;
+            continue;
+        }
+        if (!argument.starts_with("--") || argument == "--") {
+            line.positionals.push_back(argument);
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        if (std::find(known.begin(), known.end(), name) == known.end())
+            refuse("option", argument, "is not an option of " + std::string(arguments[0]));
+        if (line.options.find(name) != line.options.end())
+            refuse(name, argument, "is given twice");
+        if (equals != std::string_view::npos)
+            line.options[std::string(name)] = std::string(argument.substr(equals + 1));
+        else if (k + 1 < arguments.size())
+            line.options[std::string(name)] = std::string(arguments[++k]);
+        else
+            refuse(name, "", "needs a value");
+    }
+    return line;
+}
+
+std::string_view onlyPositional(const CommandLine &line, std::string_view what)
+{
+    if (line.positionals.size() != 1)
+        refuse(what, line.positionals.empty() ? "" : line.positionals.back(),
+               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
+    return line.positionals.front();
+}
+
+// ---- convert ----
+
+AddressFields fieldsFor(AddressNotation notation, std::string_view argument, std::string_view digits)
+{
+    AddressFields fields;
+    const auto onlyDigits = [&](std::string_view allowed, std::size_t most, const char *what) {
+        if (digits.empty() || digits.size() > most || digits.find_first_not_of(allowed) != std::string_view::npos)
+            refuse("ADDRESS", argument, what);
+    };
+    switch (notation) {
+    case AddressNotation::DottedQuad:
+        fields.octets = parseDottedAddress("ADDRESS", digits);
+        break;
+    case AddressNotation::Decimal:
+        onlyDigits("0123456789", 10, "must be a whole number from 0 to 4294967295");
+        parseNumber("ADDRESS", digits, 0, 4294967295u);
+        fields.decimal = std::string(digits);
+        break;
+    case AddressNotation::Hexadecimal:
+        onlyDigits("0123456789abcdefABCDEF", 8, "must be 1 to 8 hexadecimal digits");
+        for (const char digit : digits)
+            fields.hexadecimal += static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
+        break;
+    case AddressNotation::Octal:
+        onlyDigits("01234567", 11, "must be 1 to 11 octal digits, at most 37777777777");
+        if (std::stoull(std::string(digits), nullptr, 8) > 4294967295u)
+            refuse("ADDRESS", argument, "must be 1 to 11 octal digits, at most 37777777777");
+        fields.octal = std::string(digits);
+        break;
+    case AddressNotation::Binary:
+        onlyDigits("01", 32, "must be 1 to 32 binary digits");
+        fields.binary = std::string(digits);
+        break;
+    }
+    return fields;
+}
+
+int convert(const CommandLine &line, Output &out)
+{
+    const std::string_view address = onlyPositional(line, "ADDRESS");
+    AddressNotation notation = AddressNotation::Decimal;
+    std::string_view digits = address;
+    if (const auto from = line.options.find("--from"); from != line.options.end()) {
+        static const std::map<std::string, AddressNotation, std::less<>> notations{
+            {"dotted", AddressNotation::DottedQuad}, {"decimal", AddressNotation::Decimal},
+            {"hex", AddressNotation::Hexadecimal},   {"octal", AddressNotation::Octal},
+            {"binary", AddressNotation::Binary}};
+        const auto found = notations.find(from->second);
+        if (found == notations.end())
+            refuse("--from", from->second, "must be dotted, decimal, hex, octal or binary");
+        notation = found->second;
+    } else if (address.find('.') != std::string_view::npos) {
+        notation = AddressNotation::DottedQuad;
+    } else if (address.starts_with("0x") || address.starts_with("0X")) {
+        notation = AddressNotation::Hexadecimal;
+        digits.remove_prefix(2);
+    } else if (address.starts_with("0o") || address.starts_with("0O")) {
+        notation = AddressNotation::Octal;
+        digits.remove_prefix(2);
+    } else if (address.starts_with("0b") || address.starts_with("0B")) {
+        notation = AddressNotation::Binary;
+        digits.remove_prefix(2);
+    }
+    out.append(BuildAddressClipboardText(ConvertAddress(notation, fieldsFor(notation, address, digits))));
+    return kDone;
+}
+
+// ---- calc ----
+
+int calc(const CommandLine &line, Output &out)
+{
+    const std::string_view argument = onlyPositional(line, "ADDRESS/MASK");
+    const auto [address, mask] = splitAtSlash("ADDRESS/MASK", argument);
+    NetworkNodeInput input{parseDottedAddress("ADDRESS", address), {}};
+    const int maskBits = parseMaskBits("MASK", mask);
+    input.binaryMask = MaskTable(maskBits).binary;
+    const NetworkNodeResult result = CalculateNetworkNode(input);
+    out.append(BuildNetworkNodeClipboardText({result.octets, MaskTable(maskBits).dotted, std::to_string(maskBits),
+                                              result.hostID, result.networkID, result.broadcastAddress,
+                                              result.nodesInSubnet}));
+    return kDone;
+}
+
+// ---- plan and list ----
+
+struct Plan {
+    std::array<std::string, 4> block;
+    int cidrBits;
+    int maskBits;
+};
+
+// The plan's subnet mask bits from at most one plan option.
+int subnetMaskBits(const Options &options, int cidrBits)
+{
+    const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
+    std::optional<int> maskBits;
+    const auto choose = [&](const char *name, auto decide) {
+        const auto option = options.find(name);
+        if (option == options.end())
+            return;
+        if (maskBits)
+            refuse(name, option->second, "only one of --subnet-mask, --mask-bits, --subnets, --host-bits and --hosts may be given");
+        maskBits = decide(option->second);
+    };
+    choose("--subnet-mask", [&](const std::string &text) {
+        const int bits = parseMaskBits("--subnet-mask", text);
+        if (bits < cidrBits)
+            refuse("--subnet-mask", text, "must have " + std::to_string(cidrBits) + " to 32 mask bits" + fits);
+        return bits;
+    });
+    choose("--mask-bits", [&](const std::string &text) {
+        return static_cast<int>(parseNumber("--mask-bits", text, static_cast<std::uint64_t>(cidrBits), 32));
+    });
+    choose("--subnets", [&](const std::string &text) {
+        const std::uint64_t subnets = parseNumber("--subnets", text, 1, std::uint64_t{1} << (32 - cidrBits));
+        if ((subnets & (subnets - 1)) != 0)
+            refuse("--subnets", text, "must be a power of two from 1 to " + std::to_string(std::uint64_t{1} << (32 - cidrBits)) + fits);
+        int subnetBits = 0;
+        while ((std::uint64_t{1} << subnetBits) < subnets)
+            ++subnetBits;
+        return cidrBits + subnetBits;
+    });
+    choose("--host-bits", [&](const std::string &text) {
+        return 32 - static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
+    });
+    choose("--hosts", [&](const std::string &text) {
+        for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
+            if (HostsPerSubnetText(hostBits) == text)
+                return 32 - hostBits;
+        }
+        refuse("--hosts", text, "must be a hosts-per-subnet value from 1 to " + HostsPerSubnetText(32 - cidrBits) +
+                                    " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
+    });
+    return maskBits.value_or(cidrBits);
+}
+
+Plan readPlan(const CommandLine &line)
+{
+    const std::string_view argument = onlyPositional(line, "BLOCK/PREFIX");
+    const auto [block, prefix] = splitAtSlash("BLOCK/PREFIX", argument);
+    Plan plan{parseDottedAddress("BLOCK", block), parseMaskBits("PREFIX", prefix), 0};
+    plan.maskBits = subnetMaskBits(line.options, plan.cidrBits);
+    return plan;
+}
+
+int planCommand(const CommandLine &line, Output &out)
+{
+    const Plan plan = readPlan(line);
+    SubnetTexts texts;
+    texts.blockOctets = plan.block;
+    texts.cidrBits = std::to_string(plan.cidrBits);
+    texts.cidrMask = MaskTable(plan.cidrBits).dotted;
+    texts.subnetAddress = ComputeSubnetAddress(plan.block, MaskTable(plan.maskBits).binary);
+    texts.subnetMask = MaskTable(plan.maskBits).dotted;
+    texts.subnetBitMask = SubnetBitMaskPattern(plan.cidrBits, plan.maskBits, 32 - plan.maskBits);
+    texts.maskBits = std::to_string(plan.maskBits);
+    texts.hostBits = std::to_string(32 - plan.maskBits);
+    texts.numberOfSubnets = std::to_string(std::uint64_t{1} << (plan.maskBits - plan.cidrBits));
+    texts.hostsPerSubnet = HostsPerSubnetText(32 - plan.maskBits);
+    out.append(BuildSubnetClipboardText(texts));
+    return kDone;
+}
+
+int list(const CommandLine &line, Output &out)
+{
+    const Plan plan = readPlan(line);
+    const std::uint64_t total = std::uint64_t{1} << (plan.maskBits - plan.cidrBits);
+    ListFormat format = ListFormat::TSV;
+    if (const auto chosen = line.options.find("--format"); chosen != line.options.end()) {
+        static const std::map<std::string, ListFormat, std::less<>> formats{
+            {"csv", ListFormat::CSV}, {"txt", ListFormat::TXT}, {"html", ListFormat::HTML},
+            {"tsv", ListFormat::TSV}, {"jsonl", ListFormat::JSONL}};
+        const auto found = formats.find(chosen->second);
+        if (found == formats.end())
+            refuse("--format", chosen->second, "must be csv, txt, html, tsv or jsonl");
+        format = found->second;
+    }
+    std::uint64_t first = 1;
+    if (const auto from = line.options.find("--from"); from != line.options.end())
+        first = parseNumber("--from", from->second, 1, total);
+    std::uint64_t count = total - first + 1;
+    if (const auto most = line.options.find("--count"); most != line.options.end())
+        count = std::min(count, parseNumber("--count", most->second, 0, std::uint64_t{1} << 32));
+
+    SubnetWalk walk({plan.block, MaskTable(plan.cidrBits).binary, MaskTable(plan.maskBits).dotted,
+                     MaskTable(plan.maskBits).inverse, HostsPerSubnetText(32 - plan.maskBits), std::to_string(total)});
+    walk.jumpTo(first - 1);
+    const RowFormatter formatter(format, walk);
+    out.append(formatter.header());
+    for (std::uint64_t row = 0; row < count && out.open(); ++row) {
+        formatter.append(out.buffer(), walk.nextAddresses());
+        if (out.buffer().size() >= (1 << 20))
+            out.flush();
+    }
+    return kDone;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ostream &errors)
+{
+    struct Command {
+        std::string_view name;
+        std::initializer_list<std::string_view> options;
+        const char *help;
+        int (*run)(const CommandLine &, Output &);
+    };
+    static const Command commands[] = {
+        {"convert", {"--from"}, kConvertHelp, convert},
+        {"calc", {}, kCalcHelp, calc},
+        {"plan", {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts"}, kPlanHelp, planCommand},
+        {"list",
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--format", "--from", "--count"},
+         kListHelp,
+         list},
+    };
+    try {
+        if (arguments.empty())
+            refuse("COMMAND", "", "is missing: convert, calc, plan or list");
+        if (arguments[0] == "--help" || arguments[0] == "-h") {
+            out.append(kUsage);
+        } else if (arguments[0] == "--version") {
+            out.append("netquill-cli " NETQUILL_VERSION "\n");
+        } else {
+            const auto command = std::find_if(std::begin(commands), std::end(commands),
+                                              [&](const Command &each) { return each.name == arguments[0]; });
+            if (command == std::end(commands))
+                refuse("COMMAND", arguments[0], "must be convert, calc, plan or list");
+            const CommandLine line = readCommandLine(arguments, command->options);
+            if (line.help) {
+                out.append(command->help);
+                if (command->name == "plan" || command->name == "list")
+                    out.append(kPlanOptions);
+            } else {
+                command->run(line, out);
+            }
+        }
+    } catch (const UsageError &refusal) {
+        errors << "netquill-cli: " << refusal.what() << "\n";
+        return kRefused;
+    }
+    out.flush();
+    if (out.error() != 0) {
+        errors << "netquill-cli: the output could not be written: " << std::strerror(out.error()) << "\n";
+        return kWriteFailed;
+    }
+    return kDone;
+}
+
+}  // namespace netquill::cli

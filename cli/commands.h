@@ -1,0 +1,20 @@
+#pragma once
+
+#include "output.h"
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace netquill::cli {
+
+// Exit statuses: 0 done (also when the reader went away), 1 the output could not
+// be written, 2 the command line was refused.
+constexpr int kDone = 0;
+constexpr int kWriteFailed = 1;
+constexpr int kRefused = 2;
+
+// Runs one command line (without the program's name).
+int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ostream &errors);
+
+}  // namespace netquill::cli

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace netquill::cli {
+
+// Where the command's text goes: collected in large blocks and written in
+// one go, never flushed per row. A reader that went away (`| head`) stops the
+// output quietly; any other failure is kept for the error report.
+class Output
+{
+public:
+    virtual ~Output() = default;
+
+    void append(std::string_view text)
+    {
+        m_buffer += text;
+        if (m_buffer.size() >= kBlock)
+            flush();
+    }
+    std::string &buffer() { return m_buffer; }
+    void flush();
+
+    // False once the reader has gone or a write failed: stop producing.
+    bool open() const { return !m_readerGone && m_error == 0; }
+    bool readerGone() const { return m_readerGone; }
+    int error() const { return m_error; }
+
+protected:
+    static constexpr std::size_t kBlock = 1 << 20;
+
+    // Writes the whole block; false with errno set when it could not.
+    virtual bool writeBlock(std::string_view block) = 0;
+
+private:
+    std::string m_buffer;
+    bool m_readerGone = false;
+    int m_error = 0;
+};
+
+// A file descriptor, standard output in the program.
+class FileOutput : public Output
+{
+public:
+    explicit FileOutput(int descriptor) : m_descriptor(descriptor) {}
+
+protected:
+    bool writeBlock(std::string_view block) override;
+
+private:
+    int m_descriptor;
+};
+
+// Text kept in memory, for tests.
+class TextOutput : public Output
+{
+public:
+    const std::string &text()
+    {
+        flush();
+        return m_text;
+    }
+
+protected:
+    bool writeBlock(std::string_view block) override
+    {
+        m_text += block;
+        return true;
+    }
+
+private:
+    std::string m_text;
+};
+
+}  // namespace netquill::cli

@@ -1,0 +1,199 @@
+#include "commands.h"
+
+#include "masktable.h"
+#include "subnetlisting.h"
+#include "subnettable.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using netquill::cli::TextOutput;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string errors;
+};
+
+CliRun run(std::vector<std::string_view> arguments)
+{
+    TextOutput out;
+    std::ostringstream errors;
+    const int status = netquill::cli::runCli(arguments, out, errors);
+    return {status, out.text(), errors.str()};
+}
+
+// ---- What the windows copy, printed ----
+
+TEST(CliConvert, PrintsTheNetquillTabsFiveLines)
+{
+    const std::string expected = "IP Address : 192.168.1.1\r\nDecimal    : 3232235777\r\nHexadecimal: C0A80101\r\n"
+                                 "Octal      : 30052000401\r\nBinary     : 11000000101010000000000100000001\r\n";
+    for (const std::vector<std::string_view> &arguments :
+         {std::vector<std::string_view>{"convert", "192.168.1.1"}, {"convert", "3232235777"}, {"convert", "0xc0a80101"},
+          {"convert", "0o30052000401"}, {"convert", "0b11000000101010000000000100000001"},
+          {"convert", "C0A80101", "--from", "hex"}, {"convert", "--from=octal", "30052000401"}}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << arguments[1];
+        EXPECT_EQ(result.out, expected) << arguments[1];
+    }
+}
+
+TEST(CliConvert, LeadingZerosAreDecimalAndKeptAsTyped)
+{
+    EXPECT_EQ(run({"convert", "010.1.2.3"}).out.substr(0, 25), "IP Address : 010.1.2.3\r\nD");
+    EXPECT_NE(run({"convert", "010.1.2.3"}).out.find("Decimal    : 167838211\r\n"), std::string::npos);
+}
+
+TEST(CliCalc, PrintsTheNetworkNodeTabsEightLines)
+{
+    const std::string expected = "IPAddress        : 192.168.1.10\r\nSubnet Mask      : 255.255.255.0\r\n"
+                                 "Subnet Mask Bits : /24\r\n\r\nHost ID          : 0.0.0.10\r\n"
+                                 "Network ID       : 192.168.1.0\r\nBroadcast Address: 192.168.1.255\r\n"
+                                 "Nodes in Subnet  : 254\r\n";
+    EXPECT_EQ(run({"calc", "192.168.1.10/24"}).out, expected);
+    EXPECT_EQ(run({"calc", "192.168.1.10/255.255.255.0"}).out, expected);
+    EXPECT_NE(run({"calc", "10.1.2.3/1"}).out.find("Broadcast Address: 127.255.255.255\r\nNodes in Subnet  : 2147483646"),
+              std::string::npos);
+    EXPECT_NE(run({"calc", "10.1.2.3/32"}).out.find("Nodes in Subnet  : 1\r\n"), std::string::npos);
+}
+
+TEST(CliPlan, PrintsTheSubnetTabsElevenLines)
+{
+    const CliRun result = run({"plan", "10.1.2.3/8", "--subnet-mask", "255.255.0.0"});
+    EXPECT_EQ(result.out, "IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\nNetwork Address  : 255.0.0.0\r\n"
+                          "\r\nSubnet Address   : 10.1.0.0\r\nSubnet Mask      : 255.255.0.0\r\n"
+                          "Subnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\nSubnet Bits      : 16\r\n"
+                          "Host Bits        : 16\r\nPossible Number of Subnets : 256\r\nHosts per Subnet : 65534\r\n");
+}
+
+TEST(CliPlan, EveryPlanOptionReachesTheSamePlan)
+{
+    const std::string byMask = run({"plan", "10.0.0.0/20", "--subnet-mask", "255.255.255.192"}).out;
+    for (const std::vector<std::string_view> &arguments :
+         {std::vector<std::string_view>{"plan", "10.0.0.0/20", "--mask-bits", "26"},
+          {"plan", "10.0.0.0/20", "--subnets", "64"}, {"plan", "10.0.0.0/20", "--host-bits", "6"},
+          {"plan", "10.0.0.0/255.255.240.0", "--hosts", "62"}})
+        EXPECT_EQ(run(arguments).out, byMask) << arguments[2];
+    EXPECT_NE(byMask.find("nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh"), std::string::npos);
+    EXPECT_NE(run({"plan", "10.0.0.0/24", "--hosts", "2 (RFC3021)"}).out.find("Subnet Bits      : 31"), std::string::npos);
+    EXPECT_NE(run({"plan", "10.0.0.0/24"}).out.find("Hosts per Subnet : 254\r\n"), std::string::npos);
+}
+
+// ---- list ----
+
+netquill::SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
+{
+    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
+            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits),
+            std::to_string(std::uint64_t{1} << (maskBits - cidrBits))};
+}
+
+TEST(CliList, ExportFormatsMatchTheExportFilesRows)
+{
+    const netquill::SubnetPlan plan = planOf({"192", "168", "1", "0"}, 24, 26);
+    const std::pair<const char *, netquill::ExportMode> formats[] = {
+        {"csv", netquill::ExportMode::CSV}, {"txt", netquill::ExportMode::TXT}, {"html", netquill::ExportMode::HTML}};
+    for (const auto &[format, mode] : formats) {
+        std::ostringstream table;
+        ASSERT_EQ(netquill::WriteSubnetTable(plan, mode, table), std::nullopt);
+        EXPECT_EQ(run({"list", "192.168.1.0/24", "--subnet-mask", "255.255.255.192", "--format", format}).out, table.str())
+            << format;
+    }
+}
+
+TEST(CliList, TabSeparatedIsWhatTheSubnetListCopies)
+{
+    const netquill::SubnetListing listing(planOf({"192", "168", "1", "0"}, 24, 26));
+    EXPECT_EQ(run({"list", "192.168.1.0/24", "--mask-bits", "26"}).out, listing.clipboardText());
+    EXPECT_EQ(run({"list", "10.0.0.0/30", "--mask-bits", "31", "--format", "tsv"}).out,
+              netquill::SubnetListing(planOf({"10", "0", "0", "0"}, 30, 31)).clipboardText());
+}
+
+TEST(CliList, JsonLinesCarryTheSevenFields)
+{
+    EXPECT_EQ(run({"list", "192.168.1.0/24", "--mask-bits", "26", "--format", "jsonl", "--count", "1"}).out,
+              "{\"subnet\":\"192.168.1.0\",\"mask\":\"255.255.255.192\",\"inverse_mask\":\"0.0.0.63\",\"size\":62,"
+              "\"first_host\":\"192.168.1.1\",\"last_host\":\"192.168.1.62\",\"broadcast\":\"192.168.1.63\"}\n");
+}
+
+TEST(CliList, FromJumpsToTheRowAWalkReaches)
+{
+    netquill::SubnetWalk walk(planOf({"10", "0", "0", "0"}, 8, 30));
+    netquill::SubnetRow row;
+    for (int k = 0; k < 1000001; ++k)
+        row = walk.next();
+    EXPECT_EQ(run({"list", "10.0.0.0/8", "--mask-bits", "30", "--from", "1000001", "--count", "1", "--format", "csv"}).out,
+              netquill::renderSubnetRow(row, netquill::ExportMode::CSV));
+}
+
+TEST(CliList, TheLastOfTwoToTheThirtyOneRowsAtOnce)
+{
+    EXPECT_EQ(run({"list", "0.0.0.0/1", "--mask-bits", "32", "--from", "2147483648", "--count", "1"}).out,
+              "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
+              "127.255.255.255\t255.255.255.255\t0.0.0.0\t1\t127.255.255.255 to 127.255.255.255\t127.255.255.255\r\n");
+    EXPECT_EQ(run({"list", "128.0.0.0/1", "--mask-bits", "31", "--from", "1073741824", "--format", "csv"}).out,
+              "255.255.255.254,255.255.255.254,0.0.0.1,2,255.255.255.254 to 255.255.255.255,255.255.255.255\r\n");
+}
+
+// ---- Refused input: one line naming the argument and its range, status 2 ----
+
+struct Refusal {
+    const char *name;
+    std::vector<std::string_view> arguments;
+    const char *message;
+};
+
+void PrintTo(const Refusal &refusal, std::ostream *out) { *out << refusal.name; }
+
+class CliRefuses : public testing::TestWithParam<Refusal> {};
+
+TEST_P(CliRefuses, WithOneLineAndStatusTwo)
+{
+    const CliRun result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.errors, std::string("netquill-cli: ") + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, CliRefuses, testing::Values(
+    Refusal{"OctetAbove255", {"calc", "10.1.2.256/8"}, "ADDRESS '10.1.2.256': octet 4 must be 0 to 255"},
+    Refusal{"FifthOctet", {"convert", "1.2.3.4.5"}, "ADDRESS '1.2.3.4.5': must be four octets joined by dots, such as 192.168.1.1"},
+    Refusal{"ThreeOctets", {"plan", "10.0.0/8"}, "BLOCK '10.0.0': must be four octets joined by dots, such as 192.168.1.1"},
+    Refusal{"NonContiguousMask", {"calc", "10.0.0.1/255.0.255.0"}, "MASK '255.0.255.0': must be a contiguous mask from 128.0.0.0 to 255.255.255.255"},
+    Refusal{"PrefixZero", {"calc", "10.0.0.1/0"}, "MASK '0': must be a whole number from 1 to 32"},
+    Refusal{"PrefixThirtyThree", {"plan", "10.0.0.0/33"}, "PREFIX '33': must be a whole number from 1 to 32"},
+    Refusal{"TrailingGarbage", {"calc", "10.0.0.1/24x"}, "MASK '24x': must be a whole number from 1 to 32"},
+    Refusal{"NoSlash", {"calc", "10.0.0.1"}, "ADDRESS/MASK '10.0.0.1': must be an address, a slash and a mask, such as 192.168.1.0/24"},
+    Refusal{"DecimalAboveTheLast", {"convert", "4294967296"}, "ADDRESS '4294967296': must be a whole number from 0 to 4294967295"},
+    Refusal{"HexTooLong", {"convert", "0x100000000"}, "ADDRESS '0x100000000': must be 1 to 8 hexadecimal digits"},
+    Refusal{"OctalAboveTheLast", {"convert", "0o40000000000"}, "ADDRESS '0o40000000000': must be 1 to 11 octal digits, at most 37777777777"},
+    Refusal{"BinaryTwo", {"convert", "0b102"}, "ADDRESS '0b102': must be 1 to 32 binary digits"},
+    Refusal{"UnknownNotation", {"convert", "12", "--from", "roman"}, "--from 'roman': must be dotted, decimal, hex, octal or binary"},
+    Refusal{"MaskWiderThanTheBlock", {"plan", "10.0.0.0/16", "--subnet-mask", "255.0.0.0"}, "--subnet-mask '255.0.0.0': must have 16 to 32 mask bits (a /16 block)"},
+    Refusal{"MaskBitsBelowThePrefix", {"list", "10.0.0.0/16", "--mask-bits", "8"}, "--mask-bits '8': must be a whole number from 16 to 32"},
+    Refusal{"SubnetsNotAPowerOfTwo", {"plan", "10.0.0.0/24", "--subnets", "6"}, "--subnets '6': must be a power of two from 1 to 256 (a /24 block)"},
+    Refusal{"HostBitsBeyondTheBlock", {"plan", "10.0.0.0/24", "--host-bits", "9"}, "--host-bits '9': must be a whole number from 0 to 8"},
+    Refusal{"TwoPlanOptions", {"plan", "10.0.0.0/24", "--host-bits", "2", "--mask-bits", "30"}, "--host-bits '2': only one of --subnet-mask, --mask-bits, --subnets, --host-bits and --hosts may be given"},
+    Refusal{"FromBeyondTheLastRow", {"list", "10.0.0.0/24", "--mask-bits", "26", "--from", "5"}, "--from '5': must be a whole number from 1 to 4"},
+    Refusal{"UnknownFormat", {"list", "10.0.0.0/24", "--format", "xml"}, "--format 'xml': must be csv, txt, html, tsv or jsonl"},
+    Refusal{"UnknownOption", {"calc", "10.0.0.1/8", "--mask-bits", "9"}, "option '--mask-bits': is not an option of calc"},
+    Refusal{"UnknownCommand", {"subnet", "10.0.0.0/8"}, "COMMAND 'subnet': must be convert, calc, plan or list"},
+    Refusal{"SecondAddress", {"calc", "10.0.0.1/8", "10.0.0.2/8"}, "ADDRESS/MASK '10.0.0.2/8': must be given once, with nothing after it"}
+), [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsTheProjects)
+{
+    for (const char *command : {"convert", "calc", "plan", "list"}) {
+        const CliRun result = run({command, "--help"});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out.rfind(std::string("usage: netquill-cli ") + command, 0), 0u) << result.out;
+    }
+    EXPECT_EQ(run({"--version"}).out, "netquill-cli " NETQUILL_VERSION "\n");
+    EXPECT_EQ(run({}).status, 2);
+}
+
+}  // namespace
