@@ -6,7 +6,7 @@ FUZZ_DIR       := build-fuzz
 FUZZ_SECONDS   ?= 60
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz fuzz-build bench package clean
+.PHONY: deps build run test test-sanitize fuzz fuzz-build bench bench-peers package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -32,6 +32,11 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DNETQUILL_SANITIZE=ON -DNETQUILL_CORE_ONLY=ON
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure
+
+# netquill-cli timed against sipcalc and ipcalc-ng (installed from Debian first).
+bench-peers: build
+	bash scripts/install-deps.sh peers
+	bash bench/peers.sh $(BUILD_DIR)
 
 # The Debian package: build/netquill_<version>_<arch>.deb
 package: build

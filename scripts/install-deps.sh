@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Netquill builds, tests and runs with.
 # Idempotent: asks apt only for what is missing, and uses sudo only when not root.
+#   install-deps.sh          what the build, the tests and the program need
+#   install-deps.sh peers    also the command-line calculators netquill-cli is timed against
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,10 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev
 )
+
+if [ "${1:-}" = peers ]; then
+  packages+=(hyperfine sipcalc ipcalc-ng time)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
