@@ -4,6 +4,8 @@
 #include "subnetlisting.h"
 #include "subnettable.h"
 
+#include "plans.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -85,12 +87,6 @@ TEST(CliPlan, EveryPlanOptionReachesTheSamePlan)
 
 // ---- list ----
 
-netquill::SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
-{
-    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
-            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits),
-            std::to_string(std::uint64_t{1} << (maskBits - cidrBits))};
-}
 
 TEST(CliList, ExportFormatsMatchTheExportFilesRows)
 {

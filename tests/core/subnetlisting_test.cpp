@@ -2,6 +2,8 @@
 
 #include "masktable.h"
 
+#include "plans.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,12 +13,6 @@ namespace {
 using netquill::SubnetListing;
 using netquill::SubnetPlan;
 
-SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
-{
-    const std::uint64_t total = std::uint64_t{1} << (maskBits - cidrBits);
-    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
-            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits), std::to_string(total)};
-}
 
 std::size_t lineCount(const std::string &text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 

@@ -2,6 +2,8 @@
 
 #include "masktable.h"
 
+#include "plans.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -12,12 +14,6 @@ namespace {
 using netquill::ExportMode;
 using netquill::SubnetPlan;
 
-SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
-{
-    const std::uint64_t total = std::uint64_t{1} << (maskBits - cidrBits);
-    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
-            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits), std::to_string(total)};
-}
 
 std::string tableOf(const SubnetPlan &plan, ExportMode mode)
 {

@@ -4,6 +4,8 @@
 #include "numberbase.h"
 #include "octet.h"
 
+#include "plans.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -17,12 +19,6 @@ using netquill::SubnetPlan;
 using netquill::SubnetRow;
 
 // The plan the "Subnet Calculator" tab shows for a block, CIDR prefix and subnet prefix.
-SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
-{
-    const std::uint64_t total = std::uint64_t{1} << (maskBits - cidrBits);
-    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
-            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits), std::to_string(total)};
-}
 
 std::vector<SubnetRow> firstRows(const SubnetPlan &plan, int count)
 {

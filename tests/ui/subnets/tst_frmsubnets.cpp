@@ -2,7 +2,7 @@
 // opens it, and driven through its buttons, menus and keys.
 #include "frmsubnets.h"
 #include "mainwindowdriver.h"
-#include "masktable.h"
+#include "plans.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -46,7 +46,6 @@ private:
     void planOnTab(const QString &block, const QString &cidrMask, const QString &subnetMask);
     // Clicks "Generate Subnets" and runs whileOpen on the list once it shows.
     void openListAndThen(const std::function<void(frmSubnets *)> &whileOpen);
-    static netquill::SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int maskBits);
     static QStringList rowTexts(const QTableView *grid, int row);
     // A dialog counts as active while its owner is, so wait for the keyboard itself.
     static bool hasKeyboard(QWidget *window)
@@ -97,13 +96,6 @@ void tst_frmSubnets::openListAndThen(const std::function<void(frmSubnets *)> &wh
     });
     ui().click(QStringLiteral("btnGenerate"));
     QVERIFY2(opened, "the subnet list did not open");
-}
-
-netquill::SubnetPlan tst_frmSubnets::planOf(std::array<std::string, 4> block, int cidrBits, int maskBits)
-{
-    const std::uint64_t total = std::uint64_t{1} << (maskBits - cidrBits);
-    return {std::move(block), netquill::MaskTable(cidrBits).binary, netquill::MaskTable(maskBits).dotted,
-            netquill::MaskTable(maskBits).inverse, netquill::HostsPerSubnetText(32 - maskBits), std::to_string(total)};
 }
 
 QStringList tst_frmSubnets::rowTexts(const QTableView *grid, int row)
