@@ -1,6 +1,7 @@
 #include "frmnetquill.h"
 
 #include "addressfield.h"
+#include "controltable.h"
 #include "helpmenu.h"
 #include "hyperjump.h"
 #include "masktable.h"
@@ -36,7 +37,7 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
     Form_Load();
 
     // Client area of 8310 × 5220 twips below the menu bar, centred on the screen.
-    resize(8310 / 15, 5220 / 15 + menuBar()->sizeHint().height());
+    resize(8310 / kTwipsPerPixel, 5220 / kTwipsPerPixel + menuBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
