@@ -159,7 +159,12 @@ void frmNetquill::keepCopyShortcutFromLineEdits()
 bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lblRFC3021) {
-        if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        const bool clicked =
+            event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        const auto isKey = [event](int key) {
+            return event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key;
+        };
+        if (clicked || isKey(Qt::Key_Return) || isKey(Qt::Key_Enter) || isKey(Qt::Key_Space))
             lblRFC3021_Click();
         return QMainWindow::eventFilter(watched, event);
     }

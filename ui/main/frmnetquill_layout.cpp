@@ -253,5 +253,8 @@ void frmNetquill::bindSubnetTab(const ControlSet &controls)
     underlined.setUnderline(true);
     lblRFC3021->setFont(underlined);
     lblRFC3021->setCursor(Qt::PointingHandCursor);
+    // A link the keyboard reaches too: Tab stops on it, Enter or Space opens it.
+    lblRFC3021->setFocusPolicy(Qt::TabFocus);
+    lblRFC3021->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted rgb(0, 0, 255); }"));
     lblRFC3021->hide();
 }

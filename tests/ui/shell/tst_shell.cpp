@@ -255,6 +255,7 @@ void tst_Shell::linksHandTheirAddressToTheDesktop_data()
     QTest::addColumn<QString>("link");
     QTest::addColumn<QUrl>("address");
     QTest::newRow("RFC 3021 label") << "lblRFC3021" << QUrl(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
+    QTest::newRow("RFC 3021 label by keyboard") << "lblRFC3021/keyboard" << QUrl(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
     QTest::newRow("main window's web entry") << "mnuTrevantis" << QUrl(QStringLiteral("https://www.trevantis.example/"));
     QTest::newRow("subnet list's web entry") << "frmSubnets/mnuTrevantis" << QUrl(QStringLiteral("https://www.trevantis.example/"));
 }
@@ -270,6 +271,13 @@ void tst_Shell::linksHandTheirAddressToTheDesktop()
         auto *label = ui.control<QLabel>(link);
         QVERIFY(label->isVisible());
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    } else if (link == QLatin1String("lblRFC3021/keyboard")) {
+        ui.showTab(2);
+        ui.pick(QStringLiteral("cboBits"), QStringLiteral("31"));
+        ui.control<QWidget>(QStringLiteral("btnGenerate"))->setFocus();
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
+        QCOMPARE(MainWindowDriver::focus(), ui.control<QWidget>(QStringLiteral("lblRFC3021")));
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Return);
     } else if (link == QLatin1String("mnuTrevantis")) {
         ui.control<QAction>(link)->trigger();
     } else {
