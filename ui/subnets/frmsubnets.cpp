@@ -13,7 +13,9 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -29,7 +31,6 @@ constexpr ControlSpec kControls[] = {
     {"btnCopyToClipboard", ControlKind::Button, "Copy to Clipboard", 4440, 3120, 1695, 495},
     {"btnOK", ControlKind::Button, "OK", 6480, 3120, 1215, 495},
 };
-
 
 }  // namespace
 
@@ -50,6 +51,11 @@ frmSubnets::frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner) : QDial
 
     showCurrentBatch();
     mfgSubnets->setFocus();
+
+    // Centred on the screen, not over the main window.
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void frmSubnets::buildLayout()
