@@ -24,7 +24,6 @@ public:
 
     // False once the reader has gone or a write failed: stop producing.
     bool open() const { return !m_readerGone && m_error == 0; }
-    bool readerGone() const { return m_readerGone; }
     int error() const { return m_error; }
 
 protected:

@@ -47,7 +47,6 @@ public:
         return widget;
     }
     void add(QWidget *widget) { m_byName.insert(widget->objectName(), widget); }
-    void merge(const ControlSet &other) { m_byName.insert(other.m_byName); }
 
 private:
     QHash<QString, QWidget *> m_byName;
