@@ -26,6 +26,13 @@ void SubnetListing::nextBatch()
     appendRows();
 }
 
+SubnetRow SubnetListing::lastRow() const
+{
+    SubnetWalk walk = m_walk;
+    walk.jumpTo(m_total > 0 ? m_total - 1 : 0);
+    return walk.next();
+}
+
 void SubnetListing::appendRows()
 {
     m_batch.clear();

@@ -28,6 +28,9 @@ public:
     std::uint64_t batchEnd() const { return m_batchEnd; }
     std::uint64_t rowCount() const { return m_rowCount; }
     std::uint64_t total() const { return m_total; }
+    // The plan's last row, computed at once: every octet shows its largest
+    // value there, so its texts are the widest the listing will ever show.
+    SubnetRow lastRow() const;
 
     // The header line and one line per row produced since the listing started,
     // TAB between the columns, CR LF after every line.

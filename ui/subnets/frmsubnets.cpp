@@ -12,6 +12,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -49,6 +50,7 @@ frmSubnets::frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner) : QDial
     connect(mnuCopyToClipboard, &QAction::triggered, this, &frmSubnets::btnCopyToClipboard_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSubnets::btnOK_Click);
 
+    decideColumnWidths();
     showCurrentBatch();
     mfgSubnets->setFocus();
 
@@ -85,38 +87,66 @@ void frmSubnets::buildLayout()
     layout->addWidget(client);
 }
 
-// Every column is as wide as the widest text of the batch it shows, and the
-// room left beside the vertical scroll bar goes to the columns in the
-// proportions of the grid's classic widths. Texts too wide for the grid bring
-// a horizontal scroll bar; none is ever cut.
-void frmSubnets::fitColumnsToBatch()
+// The widths are decided once, for the whole plan, so that the columns stand
+// still from batch to batch. Each column starts from its share of the grid in
+// the classic proportions and is widened only where the widest text the plan
+// can show would be cut: a column that changes from row to row is measured on
+// the last row, where every octet is largest, with every digit counted at the
+// widest digit's width. What the widening takes is given back by the columns
+// with room to spare; only when none is left does the grid scroll sideways.
+// No text is ever cut.
+void frmSubnets::decideColumnWidths()
 {
     const QFontMetrics metrics = mfgSubnets->fontMetrics();
-    const int cellMargin = 2 * (mfgSubnets->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
-    std::array<int, netquill::kSubnetColumnCount> widths{};
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
-        widths[column] = metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString());
-    for (const netquill::SubnetRow &row : m_listing.batch()) {
-        for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
-            const QString text = QString::fromStdString(row.text(static_cast<netquill::SubnetColumn>(column)));
-            widths[column] = std::max(widths[column], metrics.horizontalAdvance(text));
-        }
-    }
+    int widestDigit = 0;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widestDigit = std::max(widestDigit, metrics.horizontalAdvance(QLatin1Char(digit)));
+    const auto widthAtWidestDigits = [&](const QString &text) {
+        int width = 0;
+        for (const QChar character : text)
+            width += character.isDigit() ? widestDigit : metrics.horizontalAdvance(character);
+        return width;
+    };
 
-    int allTwips = 0;
-    int used = 0;
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
-        widths[column] += cellMargin;
-        used += widths[column];
-        allTwips += SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
-    }
+    const int cellMargin = 2 * (mfgSubnets->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
     const int room = mfgSubnets->width() - 2 * mfgSubnets->frameWidth() -
                      mfgSubnets->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int spare = std::max(room - used, 0);
+    int allTwips = 0;
+    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
+        allTwips += SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
+
+    const netquill::SubnetRow firstRow = m_listing.batch().front();
+    const netquill::SubnetRow lastRow = m_listing.lastRow();
+    std::array<int, netquill::kSubnetColumnCount> needed{};
+    int total = 0;
     for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
-        const int twips = SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
-        mfgSubnets->horizontalHeader()->resizeSection(column, widths[column] + spare * twips / allTwips);
+        const auto which = static_cast<netquill::SubnetColumn>(column);
+        const QString widestText = QString::fromStdString(lastRow.text(which));
+        const bool changes = firstRow.text(which) != lastRow.text(which);
+        needed[column] = cellMargin + std::max(metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString()),
+                                               changes ? widthAtWidestDigits(widestText) : metrics.horizontalAdvance(widestText));
+        const int share = room * SubnetBatchModel::columnWidthTwips(which) / allTwips;
+        m_columnWidths[column] = std::max(share, needed[column]);
+        total += m_columnWidths[column];
     }
+
+    int spare = 0;
+    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
+        spare += m_columnWidths[column] - needed[column];
+    int giveBack = std::min(std::max(total - room, 0), spare);
+    for (int column = 0; column < netquill::kSubnetColumnCount && giveBack > 0; ++column) {
+        const int slack = m_columnWidths[column] - needed[column];
+        const int taken = std::min(slack, (slack * giveBack + spare - 1) / spare);
+        m_columnWidths[column] -= taken;
+        giveBack -= taken;
+        spare -= slack;
+    }
+}
+
+void frmSubnets::applyColumnWidths()
+{
+    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
+        mfgSubnets->horizontalHeader()->resizeSection(column, m_columnWidths[column]);
 }
 
 void frmSubnets::buildMenus()
@@ -137,7 +167,8 @@ void frmSubnets::buildMenus()
 void frmSubnets::showCurrentBatch()
 {
     m_batchModel->showBatch(m_listing.batch());
-    fitColumnsToBatch();
+    // A new batch resets the heading, and with it the widths.
+    applyColumnWidths();
     const bool moreRows = m_listing.hasMoreRows();
     btnGenerate->setEnabled(moreRows);
     mnuGenerate->setEnabled(moreRows);
@@ -157,6 +188,18 @@ void frmSubnets::btnGenerate_Click()
 void frmSubnets::btnCopyToClipboard_Click()
 {
     replaceClipboardText(m_listing.clipboardText());
+}
+
+// Enter loads a batch only through a focused "Generate Next 1024 Subnets":
+// the list has no default button, so that Enter in the grid cannot replace
+// the rows shown. A focused button takes Enter itself before this runs.
+void frmSubnets::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSubnets::btnOK_Click()

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QAction;
 class QPushButton;
 class QTableView;
@@ -20,6 +22,9 @@ class frmSubnets : public QDialog
 public:
     frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private slots:
     void btnGenerate_Click();
     void btnCopyToClipboard_Click();
@@ -28,11 +33,13 @@ private slots:
 private:
     void buildLayout();
     void buildMenus();
-    void fitColumnsToBatch();
+    void decideColumnWidths();
+    void applyColumnWidths();
     void showCurrentBatch();
 
     netquill::SubnetListing m_listing;
     SubnetBatchModel *m_batchModel = nullptr;
+    std::array<int, netquill::kSubnetColumnCount> m_columnWidths{};
 
     QTableView *mfgSubnets = nullptr;
     QPushButton *btnGenerate = nullptr;

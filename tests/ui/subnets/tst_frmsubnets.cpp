@@ -35,6 +35,8 @@ private slots:
     void gridHasItsSixHeadingsAndAlignments();
     void fourSubnetsCopyAsFiveLines();
     void nextBatchReplacesTheGridAndKeepsEveryRowForTheClipboard();
+    void enterLoadsABatchOnlyThroughItsButton();
+    void columnsStandStillAndShowEveryTextWhole();
     void aTotalOfOneBatchStartsDisabled();
     void ctrlGDoesNothingOnceDisabled();
     void rfc3021PlanListsTwoAddressSubnets();
@@ -289,6 +291,56 @@ void tst_frmSubnets::nextBatchReplacesTheGridAndKeepsEveryRowForTheClipboard()
 
     QTest::keyClick(list.focusWidget(), Qt::Key_Space);
     QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 2049);
+}
+
+void tst_frmSubnets::enterLoadsABatchOnlyThroughItsButton()
+{
+    frmSubnets list(planOf({"10", "0", "0", "0"}, 8, 19), ui().window());
+    QVERIFY(showActive(list));
+    auto *grid = list.findChild<QTableView *>(QStringLiteral("mfgSubnets"));
+    QCOMPARE(list.focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(rowTexts(grid, 0).front(), QStringLiteral("10.0.0.0"));
+
+    auto *copy = list.findChild<QPushButton *>(QStringLiteral("btnCopyToClipboard"));
+    copy->setFocus();
+    QTest::keyClick(copy, Qt::Key_Return);
+    QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 1025);
+    QCOMPARE(rowTexts(grid, 0).front(), QStringLiteral("10.0.0.0"));
+
+    auto *next = list.findChild<QPushButton *>(QStringLiteral("btnGenerate"));
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
+    QCOMPARE(rowTexts(grid, 0).front(), QStringLiteral("10.128.0.0"));
+}
+
+void tst_frmSubnets::columnsStandStillAndShowEveryTextWhole()
+{
+    // The second batch's second octets have three digits, the first batch's fewer.
+    frmSubnets list(planOf({"10", "0", "0", "0"}, 8, 19), ui().window());
+    QVERIFY(showActive(list));
+    auto *grid = list.findChild<QTableView *>(QStringLiteral("mfgSubnets"));
+    const auto widths = [grid] {
+        QList<int> columns;
+        for (int column = 0; column < 6; ++column)
+            columns << grid->columnWidth(column);
+        return columns;
+    };
+    const auto everyTextFits = [grid] {
+        for (int column = 0; column < 6; ++column)
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                if (grid->fontMetrics().horizontalAdvance(grid->model()->index(row, column).data().toString()) + 6 >
+                    grid->columnWidth(column))
+                    return false;
+        return true;
+    };
+    const QList<int> firstBatch = widths();
+    QVERIFY(everyTextFits());
+    QTest::keyClick(&list, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(rowTexts(grid, 0).front(), QStringLiteral("10.128.0.0"));
+    QCOMPARE(widths(), firstBatch);
+    QVERIFY(everyTextFits());
 }
 
 void tst_frmSubnets::aTotalOfOneBatchStartsDisabled()
