@@ -247,14 +247,34 @@ TEST_F(ExportFileTest, AFullDiskIsReported)
 
 // ---- The timestamp ----
 
-TEST(ExportTimestamp, GeneralDateFormatWithAFourDigitYear)
+struct TimestampCase {
+    const char *name;
+    QLocale locale;
+    const char *expected;
+};
+
+class ExportTimestamp : public testing::TestWithParam<TimestampCase>
+{
+};
+
+// 5 December 2026, 16:15:22. Latin-script locales keep their general date
+// format with a four-digit year; the others, which would come out as question
+// marks in a Latin-1 file, get ISO 8601.
+TEST_P(ExportTimestamp, GeneralDateFormatOrIso8601)
 {
     const QDateTime moment(QDate(2026, 12, 5), QTime(16, 15, 22));
-    EXPECT_EQ(exportTimestamp(moment, QLocale(QLocale::English, QLocale::UnitedStates)).toStdString(),
-              "12/5/2026 4:15:22 PM");
-    EXPECT_EQ(exportTimestamp(moment, QLocale(QLocale::German, QLocale::Germany)).toStdString(), "05.12.2026 16:15:22");
-    EXPECT_EQ(exportTimestamp(moment, QLocale(QLocale::English, QLocale::UnitedKingdom)).toStdString(),
-              "05/12/2026 16:15:22");
+    EXPECT_EQ(exportTimestamp(moment, GetParam().locale).toStdString(), GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ExportTimestamp,
+    testing::Values(TimestampCase{"en_US", QLocale(QLocale::English, QLocale::UnitedStates), "12/5/2026 4:15:22 PM"},
+                    TimestampCase{"en_GB", QLocale(QLocale::English, QLocale::UnitedKingdom), "05/12/2026 16:15:22"},
+                    TimestampCase{"de_DE", QLocale(QLocale::German, QLocale::Germany), "05.12.2026 16:15:22"},
+                    TimestampCase{"C", QLocale::c(), "5 Dec 2026 16:15:22"},
+                    TimestampCase{"ko_KR", QLocale(QLocale::Korean, QLocale::SouthKorea), "2026-12-05 16:15:22"},
+                    TimestampCase{"ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt), "2026-12-05 16:15:22"},
+                    TimestampCase{"ja_JP", QLocale(QLocale::Japanese, QLocale::Japan), "2026-12-05 16:15:22"}),
+    [](const testing::TestParamInfo<TimestampCase> &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -36,7 +36,6 @@ class ControlSet;
 class QAction;
 class QButtonGroup;
 class QComboBox;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -134,7 +133,7 @@ private:
     netquill::NetworkNodeTexts readNetworkNodeTexts() const;
 
     // File > Export
-    void runExport(netquill::ExportMode mode, const QString &filter);
+    void runExport(netquill::ExportMode mode, const QString &description, const QString &patterns);
 
     // One flag for all linked lists of the window: set while a handler moves them.
     bool ListSyncGuard = false;
@@ -194,10 +193,8 @@ private:
     QStringList lstInverseMask;
     QStringList lstBinarySubnetMask;
 
-    // The export that runs, and its save dialog, whose file name carries over
-    // from one export to the next.
-    netquill::ExportMode ExportMode = netquill::ExportMode::CSV;
-    QFileDialog *cdbExport = nullptr;
+    // The file the last export was saved as, which the next one proposes.
+    QString m_lastExportPath;
 
     // Menus
     QAction *mnuCopyToClipboard = nullptr;

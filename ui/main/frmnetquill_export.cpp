@@ -8,44 +8,47 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTabWidget>
 
 void frmNetquill::mnuCSV_Click()
 {
-    runExport(netquill::ExportMode::CSV, QStringLiteral("CSV (Comma delimited) (*.csv)"));
+    runExport(netquill::ExportMode::CSV, QStringLiteral("CSV (Comma delimited) (*.csv)"), QStringLiteral("*.csv"));
 }
 
 void frmNetquill::mnuTXT_Click()
 {
-    runExport(netquill::ExportMode::TXT, QStringLiteral("Text (*.txt)"));
+    runExport(netquill::ExportMode::TXT, QStringLiteral("Text (*.txt)"), QStringLiteral("*.txt"));
 }
 
 void frmNetquill::mnuHTML_Click()
 {
-    // The description reads as it always has; the patterns take both endings.
-    runExport(netquill::ExportMode::HTML, QStringLiteral("Web Page (*.htm; *html) (*.htm *.html)"));
+    // The description reads as it always has, without the dot before "html";
+    // the patterns take both endings.
+    runExport(netquill::ExportMode::HTML, QStringLiteral("Web Page (*.htm; *html)"), QStringLiteral("*.htm *.html"));
 }
 
-void frmNetquill::runExport(netquill::ExportMode mode, const QString &filter)
+// The dialog shows the description as written and matches the patterns
+// behind it. It starts in the working folder, proposing nothing, until an
+// export has been saved; from then on it proposes that file, whatever its kind.
+void frmNetquill::runExport(netquill::ExportMode mode, const QString &description, const QString &patterns)
 {
-    ExportMode = mode;
-    if (!cdbExport) {
-        cdbExport = new QFileDialog(this);
-        cdbExport->setObjectName(QStringLiteral("cdbExport"));
-        cdbExport->setAcceptMode(QFileDialog::AcceptSave);
-        cdbExport->setFileMode(QFileDialog::AnyFile);
-    }
-    const QStringList lastChoice = cdbExport->selectedFiles();
-    cdbExport->setNameFilter(filter);
-    // A new filter renames the proposed file to its own ending; the last
-    // export's name, whatever its kind, is what the user expects to see.
-    if (!lastChoice.isEmpty())
-        cdbExport->selectFile(lastChoice.front());
-    if (cdbExport->exec() != QDialog::Accepted || cdbExport->selectedFiles().isEmpty())
+    QFileDialog cdbExport(this);
+    cdbExport.setObjectName(QStringLiteral("cdbExport"));
+    cdbExport.setAcceptMode(QFileDialog::AcceptSave);
+    cdbExport.setFileMode(QFileDialog::AnyFile);
+    cdbExport.setOption(QFileDialog::HideNameFilterDetails);
+    cdbExport.setNameFilter(QStringLiteral("%1 (%2)").arg(description, patterns));
+    if (m_lastExportPath.isEmpty())
+        cdbExport.setDirectory(QDir::currentPath());
+    else
+        cdbExport.selectFile(m_lastExportPath);
+    if (cdbExport.exec() != QDialog::Accepted || cdbExport.selectedFiles().isEmpty())
         return;
-    const QString path = cdbExport->selectedFiles().front();
+    const QString path = cdbExport.selectedFiles().front();
+    m_lastExportPath = path;
 
     netquill::ExportRequest request;
     request.mode = mode;

@@ -78,6 +78,8 @@ private slots:
     void eachExportWritesTheShownTabAndOpensIt();
     void cancelWritesNothingAndOpensNothing();
     void theNextExportProposesTheLastFileName();
+    void theFirstExportProposesNothingInTheWorkingFolder();
+    void aCancelledDialogsTypingIsNotProposed();
     void anExistingFileIsReplacedAfterAsking();
     void aFailureShowsTheErrorBoxAndOpensNothing_data();
     void aFailureShowsTheErrorBoxAndOpensNothing();
@@ -234,6 +236,44 @@ void tst_frmNetquillExport::theNextExportProposesTheLastFileName()
     QVERIFY(QFile::exists(m_folder().filePath(QStringLiteral("second.txt"))));
 }
 
+void tst_frmNetquillExport::theFirstExportProposesNothingInTheWorkingFolder()
+{
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_folder().path()));
+    QString proposed = QStringLiteral("unset");
+    QString startFolder;
+    DialogAnswerer answerer({[&](QWidget *dialog) {
+        if (auto *saveDialog = qobject_cast<QFileDialog *>(dialog))
+            startFolder = saveDialog->directory().absolutePath();
+        return saveAs(QStringLiteral("plan.csv"), &proposed)(dialog);
+    }});
+    ui().control<QAction>("mnuCSV")->trigger();
+    QDir::setCurrent(workingFolder);
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(proposed, QString());
+    QCOMPARE(startFolder, QDir(m_folder().path()).absolutePath());
+    QVERIFY(QFile::exists(m_folder().filePath(QStringLiteral("plan.csv"))));
+}
+
+void tst_frmNetquillExport::aCancelledDialogsTypingIsNotProposed()
+{
+    QString proposed;
+    const DialogAnswerer::Handler typeThenCancel = [](QWidget *dialog) {
+        if (!qobject_cast<QFileDialog *>(dialog))
+            return false;
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("typed.txt"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return true;
+    };
+    DialogAnswerer answerer({saveAs(m_folder().filePath(QStringLiteral("kept.htm"))), typeThenCancel,
+                             saveAs(m_folder().filePath(QStringLiteral("next.csv")), &proposed)});
+    ui().control<QAction>("mnuHTML")->trigger();
+    ui().control<QAction>("mnuTXT")->trigger();
+    ui().control<QAction>("mnuCSV")->trigger();
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(proposed, QStringLiteral("kept.htm"));
+}
+
 void tst_frmNetquillExport::anExistingFileIsReplacedAfterAsking()
 {
     const QString path = m_folder().filePath(QStringLiteral("old.csv"));
@@ -354,17 +394,20 @@ void tst_frmNetquillExport::aPathBeyondLatin1IsCreatedUnderThatName()
 void tst_frmNetquillExport::dialogOffersTheFormatsFilter_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("filter");
-    QTest::newRow("csv") << "mnuCSV" << "CSV (Comma delimited) (*.csv)";
-    QTest::newRow("text") << "mnuTXT" << "Text (*.txt)";
-    QTest::newRow("web page") << "mnuHTML" << "Web Page (*.htm; *html) (*.htm *.html)";
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("patterns");
+    QTest::newRow("csv") << "mnuCSV" << "CSV (Comma delimited) (*.csv)" << "*.csv";
+    QTest::newRow("text") << "mnuTXT" << "Text (*.txt)" << "*.txt";
+    QTest::newRow("web page") << "mnuHTML" << "Web Page (*.htm; *html)" << "*.htm *.html";
 }
 
 void tst_frmNetquillExport::dialogOffersTheFormatsFilter()
 {
     QFETCH(QString, entry);
-    QFETCH(QString, filter);
+    QFETCH(QString, shown);
+    QFETCH(QString, patterns);
     QStringList filters;
+    QString shownFilter;
     QString suffix = QStringLiteral("unset");
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     DialogAnswerer answerer({[&](QWidget *dialog) {
@@ -372,13 +415,15 @@ void tst_frmNetquillExport::dialogOffersTheFormatsFilter()
         if (!saveDialog)
             return false;
         filters = saveDialog->nameFilters();
+        shownFilter = saveDialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
         suffix = saveDialog->defaultSuffix();
         mode = saveDialog->acceptMode();
         saveDialog->reject();
         return true;
     }});
     ui().control<QAction>(entry)->trigger();
-    QCOMPARE(filters, QStringList{filter});
+    QCOMPARE(shownFilter, shown);
+    QCOMPARE(filters, QStringList{QStringLiteral("%1 (%2)").arg(shown, patterns)});
     QVERIFY(suffix.isEmpty());
     QCOMPARE(mode, QFileDialog::AcceptSave);
 }
