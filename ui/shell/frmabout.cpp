@@ -29,7 +29,8 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFi
     setWindowTitle(QStringLiteral("About Trevantis Netquill"));
     setFont(netquillFont());
     setFixedSize(7200 / kTwipsPerPixel, 4500 / kTwipsPerPixel);
-    setModal(true);
+    // Modal over its owner only: the help window stays usable beside it.
+    setWindowModality(Qt::WindowModal);
 
     auto *Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -39,8 +40,6 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFi
     addCentredLabel(this, "lblTitle", QStringLiteral("Trevantis"), netquillFont(20.25, QFont::Bold), {136, 20, 320, 40});
     addCentredLabel(this, "Label1", QStringLiteral("Netquill"), netquillFont(14.25, QFont::Bold), {136, 64, 320, 30});
     addCentredLabel(this, "lblVersion", QStringLiteral("Version 2.0"), netquillFont(9.75, QFont::Bold), {136, 98, 320, 22});
-    addCentredLabel(this, "lblDescription", QStringLiteral("IPv4 addresses, masks and subnets, in every notation."),
-                    font(), {136, 136, 320, 22});
 
     // Etched: a grey line over a white one, one pixel apart.
     auto *Line1 = new QFrame(this);

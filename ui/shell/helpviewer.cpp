@@ -102,7 +102,7 @@ void HelpViewer::showContents(const QString &topic)
 {
     m_panes->setCurrentIndex(0);
     if (hasHelp())
-        m_browser->setSource(QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, topic)));
+        m_browser->setSource(topicUrl(topic));
     present();
     m_browser->setFocus();
 }
@@ -110,8 +110,16 @@ void HelpViewer::showContents(const QString &topic)
 void HelpViewer::showIndex()
 {
     m_panes->setCurrentIndex(1);
+    // Used first, the index still shows a page beside it: the welcome page.
+    if (hasHelp() && m_browser->source().isEmpty())
+        m_browser->setSource(topicUrl(QString::fromLatin1(kWelcomeTopic)));
     present();
     m_lookFor->setFocus();
+}
+
+QUrl HelpViewer::topicUrl(const QString &topic) const
+{
+    return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, topic));
 }
 
 void HelpViewer::present()

@@ -31,6 +31,7 @@ public:
 private:
     void showMissingFile();
     void present();
+    QUrl topicUrl(const QString &topic) const;
 
     QString m_helpFile;
     QTemporaryDir m_collectionFolder;

@@ -40,6 +40,8 @@ frmSubnets::frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner) : QDial
     setObjectName(QStringLiteral("frmSubnets"));
     setWindowTitle(QStringLiteral("Subnets"));
     setFont(netquillFont());
+    // Modal over the main window only: the help window stays usable beside it.
+    setWindowModality(Qt::WindowModal);
     buildLayout();
     buildMenus();
 

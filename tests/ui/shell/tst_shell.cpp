@@ -41,6 +41,8 @@ private slots:
     void indexOpensTheKeywordIndex();
     void aMissingHelpFileNamesItsPathWithoutAMessageBox();
     void f1FromTheMainWindowOpensTheHelpWindowOnce();
+    void helpStaysUsableBesideAModalWindow_data();
+    void helpStaysUsableBesideAModalWindow();
 
     // Web links
     void linksHandTheirAddressToTheDesktop_data();
@@ -165,6 +167,11 @@ void tst_Shell::aboutBoxClosesByOkEnterAndEsc()
     QCOMPARE(about.windowTitle(), QStringLiteral("About Trevantis Netquill"));
     QCOMPARE(about.size(), QSize(480, 300));
     QVERIFY(!about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->isVisibleTo(&about));
+    QStringList labels;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        labels << label->objectName();
+    labels.sort();
+    QCOMPARE(labels, (QStringList{"Image1", "Label1", "lblDisclaimer", "lblTitle", "lblVersion"}));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     if (way == QLatin1String("ok"))
@@ -209,6 +216,7 @@ void tst_Shell::indexOpensTheKeywordIndex()
     HelpViewer help(builtHelpFile());
     help.showIndex();
     QCOMPARE(help.findChild<QTabWidget *>(QStringLiteral("helpPanes"))->currentIndex(), 1);
+    QVERIFY(help.currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
     auto *index = help.findChild<QHelpIndexWidget *>();
     QVERIFY(index);
     QTRY_VERIFY(index->model()->rowCount() >= 30);
@@ -246,6 +254,58 @@ void tst_Shell::f1FromTheMainWindowOpensTheHelpWindowOnce()
     QCOMPARE(viewers.size(), 1);
     QVERIFY(viewers.front()->currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
     QVERIFY(ui.window()->isVisible());  // the main window does not wait for it
+}
+
+void tst_Shell::helpStaysUsableBesideAModalWindow_data()
+{
+    QTest::addColumn<QString>("modal");
+    QTest::newRow("subnet list") << "frmSubnets";
+    QTest::newRow("About box") << "frmAbout";
+}
+
+// Keys and clicks travel through the window system here, where a window
+// blocked by a modal one loses them.
+void tst_Shell::helpStaysUsableBesideAModalWindow()
+{
+    QFETCH(QString, modal);
+    MainWindowDriver ui;
+    ui.showTab(2);
+    ui.pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+    QString typedIntoHelp;
+    QString opened;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window)
+            return;
+        opened = window->objectName();
+        if (auto *index = window->findChild<QAction *>(QStringLiteral("mnuIndex")))
+            index->trigger();
+        else
+            showHelpIndex();
+        HelpViewer *help = nullptr;
+        for (QWidget *topLevel : QApplication::topLevelWidgets())
+            if (auto *viewer = qobject_cast<HelpViewer *>(topLevel); viewer && viewer->isVisible())
+                help = viewer;
+        if (help) {
+            help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->clear();
+            QTest::keyClick(help->windowHandle(), 'r');
+            QTest::keyClick(help->windowHandle(), 'f');
+            typedIntoHelp = help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->text();
+            help->close();
+        }
+        // The main window stays blocked: a click on its first tab goes nowhere.
+        auto *tabs = ui.control<QTabWidget>(QStringLiteral("SSTab1"));
+        const QPoint firstTab = tabs->tabBar()->mapTo(ui.window(), tabs->tabBar()->tabRect(0).center());
+        QTest::mouseClick(ui.window()->windowHandle(), Qt::LeftButton, {}, firstTab);
+        window->close();
+    });
+    if (modal == QLatin1String("frmSubnets"))
+        ui.click(QStringLiteral("btnGenerate"));
+    else
+        ui.control<QAction>(QStringLiteral("mnuAbout"))->trigger();
+    QCOMPARE(opened, modal);
+    QCOMPARE(typedIntoHelp, QStringLiteral("rf"));
+    QCOMPARE(ui.control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 2);
 }
 
 // ---- Web links ----
