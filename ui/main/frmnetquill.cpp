@@ -9,6 +9,7 @@
 #include "netquillfont.h"
 #include "productinfo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -158,6 +159,8 @@ void frmNetquill::keepCopyShortcutFromLineEdits()
 
 bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
 {
+    if (auto *option = qobject_cast<QAbstractButton *>(watched); option && option->group() == m_notationOptions)
+        return event->type() == QEvent::KeyPress && chooseNeighbourNotation(option, static_cast<QKeyEvent *>(event));
     if (watched == lblRFC3021) {
         const bool clicked =
             event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;

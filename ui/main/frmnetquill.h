@@ -32,6 +32,8 @@
 #include <array>
 
 class AddressField;
+class QAbstractButton;
+class QKeyEvent;
 class ControlSet;
 class QAction;
 class QButtonGroup;
@@ -110,6 +112,7 @@ private:
     QList<AddressField *> fieldsOf(netquill::AddressNotation notation) const;
     std::array<AddressField *, 8> converterFields() const;
     void chooseNotation(netquill::AddressNotation notation);
+    bool chooseNeighbourNotation(QAbstractButton *option, const QKeyEvent *key);
     void focusChosenNotationField();
     netquill::AddressFields readAddressFields() const;
     void writeAddressFields(const netquill::AddressFields &fields);

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
 
 using netquill::AddressFields;
 using netquill::AddressNotation;
@@ -52,6 +53,23 @@ void frmNetquill::chooseNotation(AddressNotation notation)
 void frmNetquill::focusChosenNotationField()
 {
     fieldsOf(chosenNotation()).front()->setFocus(Qt::OtherFocusReason);
+}
+
+// An arrow key on a notation option chooses the next or previous notation as
+// a click does, so the focus goes on to its field; Qt's own arrow handling
+// would leave the focus on the option button.
+bool frmNetquill::chooseNeighbourNotation(QAbstractButton *option, const QKeyEvent *key)
+{
+    int step = 0;
+    if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)
+        step = 1;
+    else if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left)
+        step = -1;
+    if (step == 0)
+        return false;
+    if (QAbstractButton *neighbour = m_notationOptions->button(m_notationOptions->id(option) + step))
+        neighbour->click();
+    return true;
 }
 
 void frmNetquill::optDottedQuad_Click() { chooseNotation(AddressNotation::DottedQuad); }

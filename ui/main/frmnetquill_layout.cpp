@@ -188,8 +188,11 @@ void frmNetquill::bindConverterTab(const ControlSet &controls)
         {"optOctal", netquill::AddressNotation::Octal},
         {"optBinary", netquill::AddressNotation::Binary},
     };
-    for (const auto &[name, notation] : options)
-        m_notationOptions->addButton(controls.get<QRadioButton>(name), static_cast<int>(notation));
+    for (const auto &[name, notation] : options) {
+        auto *option = controls.get<QRadioButton>(name);
+        m_notationOptions->addButton(option, static_cast<int>(notation));
+        option->installEventFilter(this);
+    }
 
     for (std::size_t k = 0; k + 1 < txtDottedQuad.size(); ++k)
         txtDottedQuad[k]->setDotTarget(txtDottedQuad[k + 1]);

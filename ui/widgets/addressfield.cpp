@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <algorithm>
+
 AddressField::AddressField(netquill::KeystrokeRule rule, int maxLength, QWidget *parent)
     : QLineEdit(parent), m_rule(rule)
 {
@@ -23,23 +25,42 @@ void AddressField::keyPressEvent(QKeyEvent *event)
     }
     const QString typed = event->text();
     // Editing and moving keys (Backspace, Delete, arrows, Ctrl+A …) keep their usual meaning.
-    if (typed.size() != 1 || !typed.front().isPrint()) {
+    const bool typesText =
+        std::any_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isPrint() || c.isSurrogate(); });
+    if (!typesText) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const char character = typed.front().unicode() < 0x80 ? static_cast<char>(typed.front().unicode()) : '\0';
-    const netquill::KeystrokeOutcome outcome = netquill::filterKeystroke(m_rule, character);
-    switch (outcome.action) {
-    case netquill::KeystrokeAction::MoveToNextField:
-        if (m_dotTarget)
-            m_dotTarget->setFocus(Qt::OtherFocusReason);
-        break;
-    case netquill::KeystrokeAction::Insert:
-        if (!isReadOnly())
-            insert(QString(QChar(outcome.character)));
-        break;
-    case netquill::KeystrokeAction::Drop:
-        break;
+    typeText(typed);
+}
+
+// Every character typed, one or many to a key (an emoji, an input method's
+// commit), goes through the field's rules one by one.
+void AddressField::typeText(const QString &typed)
+{
+    for (qsizetype k = 0; k < typed.size(); ++k) {
+        const QChar typedChar = typed[k];
+        const char character = typedChar.unicode() < 0x80 ? static_cast<char>(typedChar.unicode()) : '\0';
+        if (typedChar.isHighSurrogate() && k + 1 < typed.size() && typed[k + 1].isLowSurrogate())
+            ++k;  // one character beyond the digits, dropped whole
+        const netquill::KeystrokeOutcome outcome = netquill::filterKeystroke(m_rule, character);
+        switch (outcome.action) {
+        case netquill::KeystrokeAction::MoveToNextField:
+            if (m_dotTarget) {
+                m_dotTarget->setFocus(Qt::OtherFocusReason);
+                // What follows the dot is typed into the next octet.
+                if (auto *next = qobject_cast<AddressField *>(m_dotTarget))
+                    next->typeText(typed.mid(k + 1));
+                return;
+            }
+            break;
+        case netquill::KeystrokeAction::Insert:
+            if (!isReadOnly())
+                insert(QString(QChar(outcome.character)));
+            break;
+        case netquill::KeystrokeAction::Drop:
+            break;
+        }
     }
 }
 
@@ -136,10 +157,7 @@ void AddressField::inputMethodEvent(QInputMethodEvent *event)
     QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
     withoutCommit.setCommitString(QString(), event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&withoutCommit);
-    for (const QChar character : committed) {
-        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        keyPressEvent(&typed);
-    }
+    typeText(committed);
 }
 
 std::array<std::string, 4> octetTexts(const std::array<AddressField *, 4> &fields)

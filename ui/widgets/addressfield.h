@@ -39,6 +39,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    void typeText(const QString &typed);
     bool fillOctetGroup(const QString &text);
 
     netquill::KeystrokeRule m_rule;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,6 +41,8 @@ private slots:
     void dotMovesToTheNextControl_data();
     void dotMovesToTheNextControl();
     void backspaceDeletes();
+    void aKeyTypingManyCharactersFiltersEachOne_data();
+    void aKeyTypingManyCharactersFiltersEachOne();
     void typingAnAddressWithDotsFillsTheFourOctets();
 
     // Pasting
@@ -54,6 +57,8 @@ private slots:
     void choosingANotationSwitchesEditableFields_data();
     void choosingANotationSwitchesEditableFields();
     void tabKeySkipsReadOnlyFields();
+    void tabEntersTheOptionGroupOnTheChosenButton();
+    void anArrowKeyChoosesANotationAsAClickDoes();
     void enteringAFieldSelectsItOnlyForTheChosenNotation();
     void changingTabMovesTheFocus_data();
     void changingTabMovesTheFocus();
@@ -291,6 +296,38 @@ void tst_frmNetquill::backspaceDeletes()
     QCOMPARE(octet->text(), QStringLiteral("12"));
 }
 
+void tst_frmNetquill::aKeyTypingManyCharactersFiltersEachOne_data()
+{
+    QTest::addColumn<bool>("inputMethod");  // committed by an input method, or the text of one key
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("octet1");
+    QTest::addColumn<QString>("octet2");
+    QTest::newRow("letters") << false << "ab" << "" << "";
+    QTest::newRow("digits") << false << "12" << "12" << "";
+    QTest::newRow("emoji") << false << QString::fromUtf8("\xF0\x9F\x98\x80") << "" << "";
+    QTest::newRow("digits and a dot") << false << "1.25" << "1" << "25";
+    QTest::newRow("input method mix") << true << QString::fromUtf8("1a\xF0\x9F\x98\x80" "2") << "12" << "";
+}
+
+void tst_frmNetquill::aKeyTypingManyCharactersFiltersEachOne()
+{
+    QFETCH(bool, inputMethod);
+    QFETCH(QString, typed);
+    QFETCH(QString, octet1);
+    QFETCH(QString, octet2);
+    QLineEdit *first = ui().field("txtDottedQuad1");
+    first->setFocus();
+    if (inputMethod) {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(first, &commit);
+    } else {
+        QTest::sendKeyEvent(QTest::Press, first, Qt::Key_unknown, typed, Qt::NoModifier);
+    }
+    QCOMPARE(first->text(), octet1);
+    QCOMPARE(ui().field("txtDottedQuad2")->text(), octet2);
+}
+
 void tst_frmNetquill::typingAnAddressWithDotsFillsTheFourOctets()
 {
     // Each "." moves on, and the next field's old text is selected and replaced.
@@ -438,6 +475,39 @@ void tst_frmNetquill::tabKeySkipsReadOnlyFields()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QVERIFY(QApplication::focusWidget() != ui().field("txtHexadecimal"));
     QVERIFY(QApplication::focusWidget() != ui().field("txtDottedQuad4"));
+}
+
+void tst_frmNetquill::tabEntersTheOptionGroupOnTheChosenButton()
+{
+    choose("optOctal");
+    ui().control<QWidget>("btnConvert")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("optOctal"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(ui().control<QRadioButton>("optOctal")->isChecked());
+    ui().field("txtOctal")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("optOctal"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ui().control<QWidget>("btnConvert"));
+}
+
+void tst_frmNetquill::anArrowKeyChoosesANotationAsAClickDoes()
+{
+    ui().typeAddress(QStringLiteral("txtDottedQuad1"), QStringLiteral("192.168.1.1"));
+    ui().click(QStringLiteral("btnConvert"));
+    ui().control<QWidget>("optDottedQuad")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QVERIFY(ui().control<QRadioButton>("optDecimal")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtDecimal"));
+    QCOMPARE(ui().field("txtDecimal")->selectedText(), QStringLiteral("3232235777"));
+    QVERIFY(!ui().field("txtDecimal")->isReadOnly());
+
+    ui().control<QWidget>("optDecimal")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QVERIFY(ui().control<QRadioButton>("optDottedQuad")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), ui().field("txtDottedQuad1"));
+    QCOMPARE(ui().field("txtDottedQuad1")->selectedText(), QStringLiteral("192"));
 }
 
 void tst_frmNetquill::enteringAFieldSelectsItOnlyForTheChosenNotation()
