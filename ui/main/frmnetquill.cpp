@@ -23,6 +23,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
@@ -159,6 +160,11 @@ void frmNetquill::keepCopyShortcutFromLineEdits()
 
 bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_tabPages) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            placeTabFrames();
+        return false;
+    }
     if (auto *option = qobject_cast<QAbstractButton *>(watched); option && option->group() == m_notationOptions)
         return event->type() == QEvent::KeyPress && chooseNeighbourNotation(option, static_cast<QKeyEvent *>(event));
     if (watched == lblRFC3021) {

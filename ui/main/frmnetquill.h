@@ -44,6 +44,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QTabWidget;
 
 class frmNetquill : public QMainWindow
@@ -101,6 +102,7 @@ private:
     void Form_Load();
     void buildLayout();
     void buildMenus();
+    void placeTabFrames();
     void bindConverterTab(const ControlSet &controls);
     void bindNetworkTab(const ControlSet &controls);
     void bindSubnetTab(const ControlSet &controls);
@@ -147,6 +149,7 @@ private:
     QColor m_editableColour;
 
     QTabWidget *SSTab1 = nullptr;
+    QStackedWidget *m_tabPages = nullptr;  // the tab control's own stack of pages
     QPushButton *btnExit = nullptr;
 
     // "Netquill" tab

@@ -12,13 +12,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 
 namespace {
 
 using K = ControlKind;
+
+const QRect kFrameInTabControl = fromTwips(240, 480, 7575, 3375);
 
 constexpr ControlSpec kConverterTab[] = {
     {"Label1", K::Label, "Dotted-Quad IP Address:", 240, 480, 2055, 255},
@@ -105,16 +107,6 @@ constexpr ControlSpec kSubnetTab[] = {
     {"Line1", K::Line, "", 120, 1305, 7320, 30},
 };
 
-// Every tab's frame stands at (240, 480) twips from the tab control's corner,
-// 7575 × 3375 twips; Qt places pages below the tab bar, so the frame is moved
-// up by the bar's height.
-QRect frameRectInPage(const QTabWidget *tabs)
-{
-    const int border = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const QRect inTabControl = fromTwips(240, 480, 7575, 3375);
-    return inTabControl.translated(-border, -tabs->tabBar()->sizeHint().height() - border);
-}
-
 template <std::size_t N>
 std::array<AddressField *, N> octetFields(const ControlSet &controls, const char *const (&names)[N])
 {
@@ -153,7 +145,7 @@ void frmNetquill::buildLayout()
         SSTab1->addTab(page, QString::fromLatin1(tab.caption));
         auto *frame = new QGroupBox(page);
         frame->setObjectName(QString::fromLatin1(tab.frameName));
-        frame->setGeometry(frameRectInPage(SSTab1));
+        frame->setGeometry(kFrameInTabControl);
         const ControlSet controls = buildControls(frame, tab.controls);
         // The frames' own font never reaches their controls.
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -162,11 +154,23 @@ void frmNetquill::buildLayout()
     }
     Frame1 = SSTab1->widget(0)->findChild<QGroupBox *>(QStringLiteral("Frame1"));
     Frame1->setFont(netquillFont(8.25, QFont::Bold));
+    // The pages move into place when the tab control first lays itself out.
+    m_tabPages = SSTab1->findChild<QStackedWidget *>();
+    m_tabPages->installEventFilter(this);
 
     btnExit = new QPushButton(QStringLiteral("E&xit"), client);
     btnExit->setObjectName(QStringLiteral("btnExit"));
     btnExit->setGeometry(fromTwips(3480, 4440, 1335, 615));
     btnExit->setAutoDefault(true);
+}
+
+// Every tab's frame stands at (240, 480) twips from the tab control's corner,
+// wherever the style puts the pages below the tab bar.
+void frmNetquill::placeTabFrames()
+{
+    const QPoint pageOrigin = m_tabPages->mapTo(SSTab1, QPoint(0, 0));
+    for (int tab = 0; tab < SSTab1->count(); ++tab)
+        SSTab1->widget(tab)->findChild<QGroupBox *>()->move(kFrameInTabControl.topLeft() - pageOrigin);
 }
 
 void frmNetquill::bindConverterTab(const ControlSet &controls)

@@ -136,6 +136,11 @@ void tst_frmNetquill::clientAreaAndCaption()
     QCOMPARE(tabs->tabText(0), QStringLiteral("Netquill"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Network/Node Calculator"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Subnet Calculator"));
+    for (const char *frame : {"Frame1", "Frame2", "Frame3"}) {
+        ui().control<QTabWidget>("SSTab1")->setCurrentWidget(ui().control<QWidget>(frame)->parentWidget());
+        const auto *shown = ui().control<QWidget>(frame);
+        QCOMPARE(QRect(shown->mapTo(tabs, QPoint(0, 0)), shown->size()), QRect(16, 32, 505, 225));
+    }
 }
 
 void tst_frmNetquill::controlsHaveTheirCaptionsAndLengthLimits_data()

@@ -5,6 +5,7 @@
 #include "helpviewer.h"
 #include "hyperjump.h"
 #include "mainwindowdriver.h"
+#include "subnettable.h"
 
 #include <QAction>
 #include <QDialog>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+
+#include <bit>
 
 class tst_Shell : public QObject
 {
@@ -40,6 +43,8 @@ private slots:
     void contentsOpensTheWelcomeTopic();
     void indexOpensTheKeywordIndex();
     void aMissingHelpFileNamesItsPathWithoutAMessageBox();
+    void topicsSayWhatTheProgramDoes_data();
+    void topicsSayWhatTheProgramDoes();
     void f1FromTheMainWindowOpensTheHelpWindowOnce();
     void helpStaysUsableBesideAModalWindow_data();
     void helpStaysUsableBesideAModalWindow();
@@ -239,6 +244,30 @@ void tst_Shell::aMissingHelpFileNamesItsPathWithoutAMessageBox()
     QVERIFY(help.pageText().contains(missing));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(help.findChildren<QMessageBox *>().isEmpty());
+}
+
+void tst_Shell::topicsSayWhatTheProgramDoes_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("neverSays");
+    // The largest plan that exports: a power of two of subnets within the export's row limit.
+    const QString largestExport = QString::number(std::bit_floor(netquill::kMostExportedSubnets));
+    QTest::newRow("largest export") << "Exports.htm" << largestExport << "up to 32767 subnets";
+    QTest::newRow("no extension added") << "Exports.htm" << "adds no extension" << "a .csv file";
+    QTest::newRow("Tab stops everywhere") << "Keyboard.htm" << "option buttons" << "between the fields that take typing";
+}
+
+void tst_Shell::topicsSayWhatTheProgramDoes()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, says);
+    QFETCH(QString, neverSays);
+    HelpViewer help(builtHelpFile());
+    help.showContents(topic);
+    const QString text = help.pageText().simplified();
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY(!text.contains(neverSays));
 }
 
 void tst_Shell::f1FromTheMainWindowOpensTheHelpWindowOnce()
