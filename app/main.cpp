@@ -1,7 +1,7 @@
-#include "frmnetquill.h"
-#include "frmsplash.h"
-#include "productinfo.h"
-#include "productpicture.h"
+#include "ui/main/frmnetquill.h"
+#include "ui/shell/frmsplash.h"
+#include "core/productinfo.h"
+#include "ui/shell/productpicture.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(netquill::kProductName));
-    QApplication::setApplicationVersion(QStringLiteral(NETQUILL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(netquill::kVersion));
     QApplication::setWindowIcon(productIcon());
 
     std::unique_ptr<frmNetquill> mainWindow;

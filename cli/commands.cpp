@@ -1,11 +1,12 @@
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "addressconverter.h"
-#include "arguments.h"
-#include "masktable.h"
-#include "networknode.h"
-#include "rowformat.h"
-#include "subnetcalculator.h"
+#include "core/addressconverter.h"
+#include "cli/arguments.h"
+#include "core/masktable.h"
+#include "core/networknode.h"
+#include "core/subnetrows.h"
+#include "core/subnetcalculator.h"
+#include "core/productinfo.h"
 
 #include <algorithm>
 #include <cctype>
@@ -169,11 +170,9 @@ int calc(const CommandLine &line, Output &out)
 {
     const std::string_view argument = onlyPositional(line, "ADDRESS/MASK");
     const auto [address, mask] = splitAtSlash("ADDRESS/MASK", argument);
-    NetworkNodeInput input{parseDottedAddress("ADDRESS", address), {}};
-    const int maskBits = parseMaskBits("MASK", mask);
-    input.binaryMask = MaskTable(maskBits).binary;
-    const NetworkNodeResult result = CalculateNetworkNode(input);
-    out.append(BuildNetworkNodeClipboardText({result.octets, MaskTable(maskBits).dotted, std::to_string(maskBits),
+    const Prefix prefix(parseMaskBits("MASK", mask));
+    const NetworkNodeResult result = CalculateNetworkNode({parseDottedAddress("ADDRESS", address), prefix});
+    out.append(BuildNetworkNodeClipboardText({result.octets, prefix.maskAddress().text(), std::to_string(prefix.bits()),
                                               result.hostID, result.networkID, result.broadcastAddress,
                                               result.nodesInSubnet}));
     return kDone;
@@ -181,10 +180,10 @@ int calc(const CommandLine &line, Output &out)
 
 // ---- plan and list ----
 
+// The block as typed, and the plan it is split by.
 struct Plan {
-    std::array<std::string, 4> block;
-    int cidrBits;
-    int maskBits;
+    std::array<std::string, 4> blockOctets;
+    SubnetPlan plan;
 };
 
 // The plan's subnet mask bits from at most one plan option.
@@ -223,10 +222,10 @@ int subnetMaskBits(const Options &options, int cidrBits)
     });
     choose("--hosts", [&](const std::string &text) {
         for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
-            if (HostsPerSubnetText(hostBits) == text)
+            if (Prefix(32 - hostBits).hostsPerSubnetText() == text)
                 return 32 - hostBits;
         }
-        refuse("--hosts", text, "must be a hosts-per-subnet value from 1 to " + HostsPerSubnetText(32 - cidrBits) +
+        refuse("--hosts", text, "must be a hosts-per-subnet value from 1 to " + Prefix(cidrBits).hostsPerSubnetText() +
                                     " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
     });
     return maskBits.value_or(cidrBits);
@@ -236,38 +235,41 @@ Plan readPlan(const CommandLine &line)
 {
     const std::string_view argument = onlyPositional(line, "BLOCK/PREFIX");
     const auto [block, prefix] = splitAtSlash("BLOCK/PREFIX", argument);
-    Plan plan{parseDottedAddress("BLOCK", block), parseMaskBits("PREFIX", prefix), 0};
-    plan.maskBits = subnetMaskBits(line.options, plan.cidrBits);
-    return plan;
+    const std::array<std::string, 4> octets = parseDottedAddress("BLOCK", block);
+    const Prefix cidr(parseMaskBits("PREFIX", prefix));
+    const Prefix subnet(subnetMaskBits(line.options, cidr.bits()));
+    return {octets, SubnetPlan(Block::containing(Ipv4Address::fromOctetTexts(octets), cidr), subnet)};
 }
 
 int planCommand(const CommandLine &line, Output &out)
 {
-    const Plan plan = readPlan(line);
+    const auto [octets, plan] = readPlan(line);
+    const Prefix cidr = plan.block().prefix;
+    const Prefix subnet = plan.subnetPrefix();
     SubnetTexts texts;
-    texts.blockOctets = plan.block;
-    texts.cidrBits = std::to_string(plan.cidrBits);
-    texts.cidrMask = MaskTable(plan.cidrBits).dotted;
-    texts.subnetAddress = ComputeSubnetAddress(plan.block, MaskTable(plan.maskBits).binary);
-    texts.subnetMask = MaskTable(plan.maskBits).dotted;
-    texts.subnetBitMask = SubnetBitMaskPattern(plan.cidrBits, plan.maskBits, 32 - plan.maskBits);
-    texts.maskBits = std::to_string(plan.maskBits);
-    texts.hostBits = std::to_string(32 - plan.maskBits);
-    texts.numberOfSubnets = std::to_string(std::uint64_t{1} << (plan.maskBits - plan.cidrBits));
-    texts.hostsPerSubnet = HostsPerSubnetText(32 - plan.maskBits);
+    texts.blockOctets = octets;
+    texts.cidrBits = std::to_string(cidr.bits());
+    texts.cidrMask = cidr.maskAddress().text();
+    texts.subnetAddress = ComputeSubnetAddress(octets, subnet);
+    texts.subnetMask = subnet.maskAddress().text();
+    texts.subnetBitMask = SubnetBitMaskPattern(cidr, subnet);
+    texts.maskBits = std::to_string(subnet.bits());
+    texts.hostBits = std::to_string(subnet.hostBits());
+    texts.numberOfSubnets = std::to_string(plan.subnetCount());
+    texts.hostsPerSubnet = subnet.hostsPerSubnetText();
     out.append(BuildSubnetClipboardText(texts));
     return kDone;
 }
 
 int list(const CommandLine &line, Output &out)
 {
-    const Plan plan = readPlan(line);
-    const std::uint64_t total = std::uint64_t{1} << (plan.maskBits - plan.cidrBits);
-    ListFormat format = ListFormat::TSV;
+    const SubnetPlan plan = readPlan(line).plan;
+    const std::uint64_t total = plan.subnetCount();
+    RowFormat format = RowFormat::TSV;
     if (const auto chosen = line.options.find("--format"); chosen != line.options.end()) {
-        static const std::map<std::string, ListFormat, std::less<>> formats{
-            {"csv", ListFormat::CSV}, {"txt", ListFormat::TXT}, {"html", ListFormat::HTML},
-            {"tsv", ListFormat::TSV}, {"jsonl", ListFormat::JSONL}};
+        static const std::map<std::string, RowFormat, std::less<>> formats{
+            {"csv", RowFormat::CSV}, {"txt", RowFormat::TXT}, {"html", RowFormat::HTML},
+            {"tsv", RowFormat::TSV}, {"jsonl", RowFormat::JSONL}};
         const auto found = formats.find(chosen->second);
         if (found == formats.end())
             refuse("--format", chosen->second, "must be csv, txt, html, tsv or jsonl");
@@ -280,15 +282,12 @@ int list(const CommandLine &line, Output &out)
     if (const auto most = line.options.find("--count"); most != line.options.end())
         count = std::min(count, parseNumber("--count", most->second, 0, std::uint64_t{1} << 32));
 
-    SubnetWalk walk({plan.block, MaskTable(plan.cidrBits).binary, MaskTable(plan.maskBits).dotted,
-                     MaskTable(plan.maskBits).inverse, HostsPerSubnetText(32 - plan.maskBits), std::to_string(total)});
-    walk.jumpTo(first - 1);
-    const RowFormatter formatter(format, walk);
-    out.append(formatter.header());
-    for (std::uint64_t row = 0; row < count && out.open(); ++row) {
-        formatter.append(out.buffer(), walk.nextAddresses());
-        if (out.buffer().size() >= (1 << 20))
-            out.flush();
+    const SubnetRowRenderer renderer(plan, format);
+    out.append(renderer.headerLine());
+    const std::uint64_t end = first - 1 + count;
+    for (std::uint64_t row = first - 1; row < end && out.open(); ++row) {
+        renderer.append(out.buffer(), plan.row(row));
+        out.flushWhenFull();
     }
     return kDone;
 }
@@ -318,7 +317,7 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ost
         if (arguments[0] == "--help" || arguments[0] == "-h") {
             out.append(kUsage);
         } else if (arguments[0] == "--version") {
-            out.append("netquill-cli " NETQUILL_VERSION "\n");
+            out.append(std::string("netquill-cli ") + kVersion + "\n");
         } else {
             const auto command = std::find_if(std::begin(commands), std::end(commands),
                                               [&](const Command &each) { return each.name == arguments[0]; });

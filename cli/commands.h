@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output.h"
+#include "cli/output.h"
 
 #include <ostream>
 #include <string_view>

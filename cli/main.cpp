@@ -1,5 +1,5 @@
 // netquill-cli: the calculators of Trevantis Netquill from the command line.
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <csignal>
 #include <iostream>

@@ -16,10 +16,15 @@ public:
     void append(std::string_view text)
     {
         m_buffer += text;
+        flushWhenFull();
+    }
+    // For writers that append to the buffer themselves, then call flushWhenFull.
+    std::string &buffer() { return m_buffer; }
+    void flushWhenFull()
+    {
         if (m_buffer.size() >= kBlock)
             flush();
     }
-    std::string &buffer() { return m_buffer; }
     void flush();
 
     // False once the reader has gone or a write failed: stop producing.

@@ -1,9 +1,9 @@
-#include "addressconverter.h"
+#include "core/addressconverter.h"
 
-#include "clipboardtext.h"
-#include "decimaltext.h"
-#include "numberbase.h"
-#include "octet.h"
+#include "core/clipboardtext.h"
+#include "core/decimaltext.h"
+#include "core/numberbase.h"
+#include "core/octet.h"
 
 #include <cstdint>
 

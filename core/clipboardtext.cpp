@@ -1,4 +1,4 @@
-#include "clipboardtext.h"
+#include "core/clipboardtext.h"
 
 namespace netquill {
 

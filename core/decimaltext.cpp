@@ -1,4 +1,4 @@
-#include "decimaltext.h"
+#include "core/decimaltext.h"
 
 #include <array>
 #include <charconv>

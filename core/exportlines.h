@@ -1,9 +1,9 @@
 #pragma once
 
-#include "addressconverter.h"
-#include "networknode.h"
-#include "subnetcalculator.h"
-#include "subnettable.h"
+#include "core/addressconverter.h"
+#include "core/networknode.h"
+#include "core/subnetcalculator.h"
+#include "core/subnettable.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +12,7 @@
 // section of the shown tab, and the web page's footer.
 namespace netquill {
 
-enum class ExportTab { Netquill = 0, NetworkNodeCalculator = 1, SubnetCalculator = 2 };
+enum class CalculatorTab { Netquill = 0, NetworkNodeCalculator = 1, SubnetCalculator = 2 };
 
 // What the export reads of the main window's three tabs, as the fields show it (UTF-8).
 struct ExportFields {
@@ -30,10 +30,10 @@ struct ExportSetting {
 
 // Lines in the file's own bytes, without their CR LF: everything before the
 // subnet table (for the first two tabs, everything but the web page's footer).
-std::vector<std::string> linesBeforeTable(ExportMode mode, ExportTab tab, const ExportFields &fields,
+std::vector<std::string> linesBeforeTable(ExportMode mode, CalculatorTab tab, const ExportFields &fields,
                                           const ExportSetting &setting);
 
 // Everything after the subnet table: the table's end and the footer of a web page.
-std::vector<std::string> linesAfterTable(ExportMode mode, ExportTab tab, const ExportSetting &setting);
+std::vector<std::string> linesAfterTable(ExportMode mode, CalculatorTab tab, const ExportSetting &setting);
 
 }  // namespace netquill

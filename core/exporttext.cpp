@@ -1,6 +1,6 @@
-#include "exporttext.h"
+#include "core/exporttext.h"
 
-#include "htmltext.h"
+#include "core/htmltext.h"
 
 namespace netquill {
 

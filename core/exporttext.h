@@ -1,6 +1,6 @@
 #pragma once
 
-#include "subnettable.h"
+#include "core/subnettable.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "fieldrules.h"
+#include "core/fieldrules.h"
 
 #include <algorithm>
 

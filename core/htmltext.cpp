@@ -1,4 +1,4 @@
-#include "htmltext.h"
+#include "core/htmltext.h"
 
 namespace netquill {
 

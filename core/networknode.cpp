@@ -1,40 +1,27 @@
-#include "networknode.h"
+#include "core/networknode.h"
 
-#include "clipboardtext.h"
-#include "octet.h"
-
-#include <cstdint>
+#include "core/clipboardtext.h"
+#include "core/octet.h"
 
 namespace netquill {
+
+NetworkNode networkNodeOf(Ipv4Address address, Prefix prefix)
+{
+    const Block block = Block::containing(address, prefix);
+    const std::uint64_t nodes = prefix.hostBits() == 0 ? 1 : prefix.addressCount() - 2;
+    return {Ipv4Address(address.value() & ~prefix.mask()), block.network, block.broadcast(), nodes};
+}
 
 NetworkNodeResult CalculateNetworkNode(const NetworkNodeInput &input)
 {
     NetworkNodeResult result;
     for (std::size_t k = 0; k < result.octets.size(); ++k)
         result.octets[k] = FoldOctetText(input.octets[k]);
-    const std::string address = binaryAddressOf(result.octets);
-
-    std::string host;
-    std::string network;
-    std::string broadcast;
-    int hostBits = 0;
-    for (std::size_t position = 0; position < address.size(); ++position) {
-        const bool networkBit = position < input.binaryMask.size() && input.binaryMask[position] == '1';
-        if (networkBit) {
-            host += '0';
-            network += address[position];
-            broadcast += address[position];
-        } else {
-            ++hostBits;
-            host += address[position];
-            network += '0';
-            broadcast += '1';
-        }
-    }
-    result.hostID = dottedFromBinary(host);
-    result.networkID = dottedFromBinary(network);
-    result.broadcastAddress = dottedFromBinary(broadcast);
-    result.nodesInSubnet = hostBits == 0 ? "1" : std::to_string((std::uint64_t{1} << hostBits) - 2);
+    const NetworkNode node = networkNodeOf(Ipv4Address::fromOctetTexts(result.octets), input.prefix);
+    result.hostID = node.hostId.text();
+    result.networkID = node.networkId.text();
+    result.broadcastAddress = node.broadcast.text();
+    result.nodesInSubnet = std::to_string(node.nodes);
     return result;
 }
 

@@ -1,14 +1,28 @@
 #pragma once
 
+#include "core/ipv4.h"
+
 #include <array>
+#include <cstdint>
 #include <string>
 
 // The "Network/Node Calculator" tab without its window.
 namespace netquill {
 
+// The address split by a prefix. Nodes are 2^h − 2, but 1 for a 32-bit mask
+// (no RFC 3021 rule here).
+struct NetworkNode {
+    Ipv4Address hostId;
+    Ipv4Address networkId;
+    Ipv4Address broadcast;
+    std::uint64_t nodes;
+};
+
+NetworkNode networkNodeOf(Ipv4Address address, Prefix prefix);
+
 struct NetworkNodeInput {
     std::array<std::string, 4> octets;  // as typed
-    std::string binaryMask;             // 32 digits, or empty when no mask was chosen
+    Prefix prefix;                      // Prefix(0) when no mask was chosen
 };
 
 struct NetworkNodeResult {
@@ -21,9 +35,8 @@ struct NetworkNodeResult {
     bool operator==(const NetworkNodeResult &) const = default;
 };
 
-// Host ID, network ID, broadcast and node count of an address under a mask.
-// Empty octets count as 0 and large ones fold; without a mask every bit is a
-// host bit. Nodes are 2^h − 2, but 1 for a 32-bit mask (no RFC 3021 rule here).
+// The tab's results as texts. Empty octets count as 0 and large ones fold;
+// without a mask every bit is a host bit.
 NetworkNodeResult CalculateNetworkNode(const NetworkNodeInput &input);
 
 // What the tab shows, for its clipboard text.

@@ -1,6 +1,6 @@
-#include "numberbase.h"
+#include "core/numberbase.h"
 
-#include "decimaltext.h"
+#include "core/decimaltext.h"
 
 #include <algorithm>
 #include <array>

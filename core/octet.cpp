@@ -1,8 +1,8 @@
-#include "octet.h"
+#include "core/octet.h"
 
-#include "clipboardtext.h"
-#include "decimaltext.h"
-#include "numberbase.h"
+#include "core/clipboardtext.h"
+#include "core/decimaltext.h"
+#include "core/numberbase.h"
 
 namespace netquill {
 

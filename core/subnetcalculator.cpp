@@ -1,9 +1,7 @@
-#include "subnetcalculator.h"
+#include "core/subnetcalculator.h"
 
-#include "clipboardtext.h"
-#include "octet.h"
-
-#include <algorithm>
+#include "core/clipboardtext.h"
+#include "core/ipv4.h"
 
 namespace netquill {
 
@@ -16,29 +14,20 @@ PlanEntries linkedPlanEntries(PlanList chosenList, int chosen, int entryCount)
     return {subnetBits, subnetBits, subnetBits, hostEntry, hostEntry};
 }
 
-std::string SubnetBitMaskPattern(int cidrBits, int maskBits, int hostBits)
+std::string SubnetBitMaskPattern(Prefix cidr, Prefix subnet)
 {
-    const auto repeated = [](int count, char letter) { return std::string(static_cast<std::size_t>(std::max(count, 0)), letter); };
-    const std::string letters = repeated(cidrBits, 'n') + repeated(maskBits - cidrBits, 's') + repeated(hostBits, 'h');
-
     std::string pattern;
-    for (std::size_t start = 0; start < 32; start += 8) {
-        if (start > 0)
+    for (int bit = 0; bit < kLongestMask; ++bit) {
+        if (bit > 0 && bit % 8 == 0)
             pattern += '.';
-        if (start < letters.size())
-            pattern += letters.substr(start, 8);
+        pattern += bit < cidr.bits() ? 'n' : bit < subnet.bits() ? 's' : 'h';
     }
     return pattern;
 }
 
-std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, std::string_view binaryMask)
+std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, Prefix subnet)
 {
-    std::string address = binaryAddressOf(blockOctets);
-    for (std::size_t position = 0; position < address.size() && position < binaryMask.size(); ++position) {
-        if (binaryMask[position] == '0')
-            address[position] = '0';
-    }
-    return dottedFromBinary(address);
+    return Block::containing(Ipv4Address::fromOctetTexts(blockOctets), subnet).network.text();
 }
 
 std::string BuildSubnetClipboardText(const SubnetTexts &texts)

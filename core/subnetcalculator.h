@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/ipv4.h"
+
 #include <array>
 #include <string>
-#include <string_view>
 
 // The "Subnet Calculator" tab without its window: the five linked plan lists,
 // the subnet bit mask, the subnet address and the clipboard text.
@@ -21,14 +22,14 @@ using PlanEntries = std::array<int, kPlanListCount>;
 // the other.
 PlanEntries linkedPlanEntries(PlanList chosenList, int chosen, int entryCount);
 
-// The picture of an address's bits: p "n", then k "s", then h "h", in four
-// dotted groups of eight ("nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh").
-std::string SubnetBitMaskPattern(int cidrBits, int maskBits, int hostBits);
+// The picture of an address's bits under a plan: "n" for the block's bits,
+// "s" for the subnet bits, "h" for the host bits, in four dotted groups of
+// eight ("nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh").
+std::string SubnetBitMaskPattern(Prefix cidr, Prefix subnet);
 
-// The block's address with every bit cleared where the subnet mask has a "0";
-// octets are not folded here (an octet above 255 gives its low eight bits), and
-// an empty mask leaves the address whole.
-std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, std::string_view binaryMask);
+// The block's address with the subnet mask's host bits cleared; octets are not
+// folded here (an octet above 255 gives its low eight bits).
+std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, Prefix subnet);
 
 // What the tab shows, for its clipboard text.
 struct SubnetTexts {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "subnetwalk.h"
+#include "core/subnetrows.h"
 
 #include <cstdint>
 #include <string>
@@ -19,32 +19,25 @@ public:
     explicit SubnetListing(const SubnetPlan &plan);
 
     // The rows of the current batch only.
-    const std::vector<SubnetRow> &batch() const { return m_batch; }
+    const std::vector<SubnetAddresses> &batch() const { return m_batch; }
     // Produces the next batch, which replaces the current one; nothing once every row is out.
     void nextBatch();
-    bool hasMoreRows() const { return m_rowCount < m_total; }
+    bool hasMoreRows() const { return m_rowsProduced < m_plan.subnetCount(); }
 
-    std::uint64_t batchStart() const { return m_batchStart; }  // 1-based
-    std::uint64_t batchEnd() const { return m_batchEnd; }
-    std::uint64_t rowCount() const { return m_rowCount; }
-    std::uint64_t total() const { return m_total; }
-    // The plan's last row, computed at once: every octet shows its largest
-    // value there, so its texts are the widest the listing will ever show.
-    SubnetRow lastRow() const;
+    // The plan's last row: every octet shows its largest value there, so its
+    // texts are the widest the listing will ever show.
+    SubnetAddresses lastRow() const { return m_plan.row(m_plan.subnetCount() - 1); }
+    const SubnetRowRenderer &renderer() const { return m_renderer; }
 
     // The header line and one line per row produced since the listing started,
     // TAB between the columns, CR LF after every line.
     const std::string &clipboardText() const { return m_clipboardText; }
 
 private:
-    void appendRows();
-
-    SubnetWalk m_walk;
-    std::uint64_t m_total;
-    std::uint64_t m_rowCount = 0;
-    std::uint64_t m_batchStart = 1;
-    std::uint64_t m_batchEnd = 0;
-    std::vector<SubnetRow> m_batch;
+    SubnetPlan m_plan;
+    SubnetRowRenderer m_renderer;
+    std::uint64_t m_rowsProduced = 0;
+    std::vector<SubnetAddresses> m_batch;
     std::string m_clipboardText;
 };
 

@@ -1,54 +1,45 @@
-#include "subnettable.h"
+#include "core/subnettable.h"
 
-#include "htmltext.h"
+#include "core/subnetrows.h"
 
 namespace netquill {
 
 namespace {
 
-std::string renderHtmlRow(const SubnetRow &row)
+RowFormat rowFormatOf(ExportMode mode)
 {
-    std::string lines = "<tr><td>" + escapeHtml(row.subnet) + "</td>";
-    for (const std::string *centred : {&row.mask, &row.inverseMask, &row.subnetSize})
-        lines += "<td align=\"center\">" + escapeHtml(*centred) + "</td>";
-    lines += "\r\n<td>" + escapeHtml(row.firstHost) + "\r\n";
-    lines += " to " + escapeHtml(row.lastHost) + "</td>\r\n";
-    lines += "<td>" + escapeHtml(row.broadcast) + "</td>\r\n";
-    return lines;
+    switch (mode) {
+    case ExportMode::CSV:
+        return RowFormat::CSV;
+    case ExportMode::TXT:
+        return RowFormat::TXT;
+    case ExportMode::HTML:
+        return RowFormat::HTML;
+    }
+    return RowFormat::CSV;
 }
 
 }  // namespace
 
-std::string renderSubnetRow(const SubnetRow &row, ExportMode mode)
-{
-    const auto text = [&row](SubnetColumn column) { return row.text(column); };
-    switch (mode) {
-    case ExportMode::CSV:
-        return text(SubnetColumn::Subnet) + "," + text(SubnetColumn::Mask) + "," + text(SubnetColumn::InverseMask) +
-               "," + text(SubnetColumn::SubnetSize) + "," + text(SubnetColumn::HostRange) + "," +
-               text(SubnetColumn::Broadcast) + "\r\n";
-    case ExportMode::TXT:
-        // The doubled tabs line the columns up under the text file's headings.
-        return text(SubnetColumn::Subnet) + "\t" + text(SubnetColumn::Mask) + "\t\t" +
-               text(SubnetColumn::InverseMask) + "\t" + text(SubnetColumn::SubnetSize) + "\t\t" +
-               text(SubnetColumn::HostRange) + "\t" + text(SubnetColumn::Broadcast) + "\r\n";
-    case ExportMode::HTML:
-        return renderHtmlRow(row);
-    }
-    return {};
-}
-
 std::optional<std::string> WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, std::ostream &out)
 {
-    const std::uint64_t total = countOf(plan.total);
+    const std::uint64_t total = plan.subnetCount();
     if (total > kMostExportedSubnets) {
-        return "The plan has " + plan.total + " subnets; an export holds at most " +
+        return "The plan has " + std::to_string(total) + " subnets; an export holds at most " +
                std::to_string(kMostExportedSubnets) + ". Choose a subnet mask with fewer subnets.";
     }
-    SubnetWalk walk(plan);
+    const SubnetRowRenderer renderer(plan, rowFormatOf(mode));
+    constexpr std::size_t kChunk = 1 << 16;
+    std::string chunk;
+    std::uint64_t written = 0;
     for (std::uint64_t row = 0; row < total; ++row) {
-        if (!(out << renderSubnetRow(walk.next(), mode)))
-            return "The subnet table could not be written after " + std::to_string(row) + " rows.";
+        renderer.append(chunk, plan.row(row));
+        if (chunk.size() < kChunk && row + 1 < total)
+            continue;
+        if (!(out << chunk))
+            return "The subnet table could not be written after " + std::to_string(written) + " rows.";
+        written = row + 1;
+        chunk.clear();
     }
     return std::nullopt;
 }

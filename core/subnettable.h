@@ -1,18 +1,15 @@
 #pragma once
 
-#include "subnetwalk.h"
+#include "core/subnetplan.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
 
-// The rows of a subnet table as the three export files write them.
+// The subnet table of an export file.
 namespace netquill {
 
 enum class ExportMode { CSV, TXT, HTML };
-
-// One row's lines, each ended by CR LF: one line for CSV and TXT, four for HTML.
-std::string renderSubnetRow(const SubnetRow &row, ExportMode mode);
 
 // The largest number of rows an export writes: a 16-bit signed count.
 constexpr std::uint64_t kMostExportedSubnets = 32767;

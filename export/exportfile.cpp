@@ -1,4 +1,4 @@
-#include "exportfile.h"
+#include "export/exportfile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -90,9 +90,9 @@ std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, 
 {
     ExportStream file(path);
     if (file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting)) &&
-        request.tab == ExportTab::SubnetCalculator) {
+        request.tab == CalculatorTab::SubnetCalculator && request.plan) {
         errno = 0;
-        const auto tableFailure = WriteSubnetTable(request.plan, request.mode, file.raw());
+        const auto tableFailure = WriteSubnetTable(*request.plan, request.mode, file.raw());
         file.checkStream();
         if (tableFailure && !file.failure())
             file.fail({ExportFailure::TooManySubnets, *tableFailure});

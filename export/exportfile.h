@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exportlines.h"
-#include "subnetwalk.h"
+#include "core/exportlines.h"
+#include "core/subnetplan.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,9 +14,9 @@ namespace netquill {
 
 struct ExportRequest {
     ExportMode mode = ExportMode::CSV;
-    ExportTab tab = ExportTab::Netquill;
+    CalculatorTab tab = CalculatorTab::Netquill;
     ExportFields fields;
-    SubnetPlan plan;  // read for the subnet table only
+    std::optional<SubnetPlan> plan;  // the subnet table's; none before a CIDR mask is chosen
     ExportSetting setting;
 };
 

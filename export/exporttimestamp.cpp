@@ -1,4 +1,4 @@
-#include "exporttimestamp.h"
+#include "export/exporttimestamp.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
 // The address converter on whatever its fields could hold after typing or
 // pasting: every field shows only its notation's characters, and converting
 // the result again, from any notation, changes nothing.
-#include "addressconverter.h"
-#include "fieldrules.h"
-#include "fuzzcheck.h"
+#include "core/addressconverter.h"
+#include "core/fieldrules.h"
+#include "fuzz/fuzzcheck.h"
 
 #include <cstdint>
 

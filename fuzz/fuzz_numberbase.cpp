@@ -1,7 +1,7 @@
 // The six number-base routines on any text: they return, in their own digits,
 // and agree with plain integer arithmetic wherever a double is exact.
-#include "fuzzcheck.h"
-#include "numberbase.h"
+#include "fuzz/fuzzcheck.h"
+#include "core/numberbase.h"
 
 #include <bitset>
 #include <cstdint>

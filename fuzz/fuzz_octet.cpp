@@ -1,7 +1,7 @@
 // Octet folding on any text: a value of 0 to 255 stays as typed; anything
 // larger becomes 1 to 255, the same value modulo 255.
-#include "fuzzcheck.h"
-#include "octet.h"
+#include "fuzz/fuzzcheck.h"
+#include "core/octet.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // How long one Convert takes from each notation, and the number-base routines
 // on the longest texts the fields can hold and on hostile ones.
-#include "addressconverter.h"
-#include "numberbase.h"
+#include "core/addressconverter.h"
+#include "core/numberbase.h"
 
 #include <benchmark/benchmark.h>
 

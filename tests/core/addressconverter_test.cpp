@@ -1,4 +1,4 @@
-#include "addressconverter.h"
+#include "core/addressconverter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "numberbase.h"
+#include "core/numberbase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "octet.h"
+#include "core/octet.h"
 
 #include <gtest/gtest.h>
 

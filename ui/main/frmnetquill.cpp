@@ -1,13 +1,13 @@
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "addressfield.h"
-#include "controltable.h"
-#include "helpmenu.h"
-#include "hyperjump.h"
-#include "masktable.h"
-#include "menuentry.h"
-#include "netquillfont.h"
-#include "productinfo.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/controltable.h"
+#include "ui/shell/helpmenu.h"
+#include "ui/shell/hyperjump.h"
+#include "core/ipv4.h"
+#include "ui/widgets/menuentry.h"
+#include "ui/widgets/netquillfont.h"
+#include "core/productinfo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,7 +29,7 @@
 frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmNetquill"));
-    setWindowTitle(QStringLiteral("Trevantis Netquill"));
+    setWindowTitle(QString::fromLatin1(netquill::kProductName));
     setFont(netquillFont());
     buildLayout();
     buildMenus();
@@ -138,11 +138,10 @@ void frmNetquill::pairMaskLists(QComboBox *chosen, QComboBox *partner)
 void frmNetquill::FillMaskLists()
 {
     for (int maskBits = netquill::kShortestMask; maskBits <= netquill::kLongestMask; ++maskBits) {
-        const netquill::MaskRow &row = netquill::MaskTable(maskBits);
-        cboNetworkSubnetMask->addItem(QString::fromStdString(row.dotted));
+        const QString mask = QString::fromStdString(netquill::Prefix(maskBits).maskAddress().text());
+        cboNetworkSubnetMask->addItem(mask);
         cboNetworkBits->addItem(QString::number(maskBits));
-        cboCIDRMask->addItem(QString::fromStdString(row.dotted));
-        lstBinaryCIDRMask.append(QString::fromStdString(row.binary));
+        cboCIDRMask->addItem(mask);
         cboBits->addItem(QString::number(maskBits));
     }
     // Qt makes a list's first entry current; these show nothing until the user chooses.
@@ -188,31 +187,39 @@ bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void frmNetquill::SSTab1_Click(int shownTab)
+netquill::CalculatorTab frmNetquill::shownTab() const
 {
-    switch (shownTab) {
-    case 0:
+    return static_cast<netquill::CalculatorTab>(SSTab1->currentIndex());
+}
+
+void frmNetquill::SSTab1_Click()
+{
+    switch (shownTab()) {
+    case netquill::CalculatorTab::Netquill:
         focusChosenNotationField();
         break;
-    case 1:
+    case netquill::CalculatorTab::NetworkNodeCalculator:
         txtIP.front()->setFocus(Qt::OtherFocusReason);
         break;
-    case 2:
+    case netquill::CalculatorTab::SubnetCalculator:
         txtIPBlock.front()->setFocus(Qt::OtherFocusReason);
-        break;
-    default:
         break;
     }
 }
 
 void frmNetquill::mnuCopyToClipboard_Click()
 {
-    if (SSTab1->currentIndex() == 0)
+    switch (shownTab()) {
+    case netquill::CalculatorTab::Netquill:
         btnCopyTab1ToClipboard_Click();
-    if (SSTab1->currentIndex() == 1)
+        break;
+    case netquill::CalculatorTab::NetworkNodeCalculator:
         btnCopyTab2ToClipboard_Click();
-    if (SSTab1->currentIndex() == 2)
+        break;
+    case netquill::CalculatorTab::SubnetCalculator:
         btnCopyTab3ToClipboard_Click();
+        break;
+    }
 }
 
 void frmNetquill::lblRFC3021_Click()

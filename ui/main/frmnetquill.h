@@ -18,18 +18,19 @@
 // handler at once, as a user's would. ListSyncGuard silences those handlers
 // while one handler moves linked lists.
 
-#include "addressconverter.h"
-#include "networknode.h"
-#include "subnetcalculator.h"
-#include "subnettable.h"
-#include "subnetwalk.h"
+#include "core/addressconverter.h"
+#include "core/networknode.h"
+#include "core/subnetcalculator.h"
+#include "core/exportlines.h"
+#include "core/subnetplan.h"
+#include "core/subnettable.h"
 
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
-#include <QStringList>
 
 #include <array>
+#include <optional>
 
 class AddressField;
 class QAbstractButton;
@@ -60,7 +61,7 @@ protected:
 
 private slots:
     // Window and menus
-    void SSTab1_Click(int shownTab);
+    void SSTab1_Click();
     void btnExit_Click();
     void mnuCopyToClipboard_Click();
 
@@ -110,6 +111,7 @@ private:
     void keepCopyShortcutFromLineEdits();
 
     // "Netquill" tab
+    netquill::CalculatorTab shownTab() const;
     netquill::AddressNotation chosenNotation() const;
     QList<AddressField *> fieldsOf(netquill::AddressNotation notation) const;
     std::array<AddressField *, 8> converterFields() const;
@@ -132,8 +134,9 @@ private:
     void BuildPlanLists();
     void UpdateSubnetBitMask();
     void showRfc3021Label();
-    std::string ComputeSubnetAddress() const;
-    netquill::SubnetPlan readSubnetPlan() const;
+    netquill::Prefix cidrPrefix() const;
+    netquill::Prefix subnetPrefix() const;
+    std::optional<netquill::SubnetPlan> readSubnetPlan() const;
     netquill::SubnetTexts readSubnetTexts() const;
     netquill::NetworkNodeTexts readNetworkNodeTexts() const;
 
@@ -153,7 +156,6 @@ private:
     QPushButton *btnExit = nullptr;
 
     // "Netquill" tab
-    QGroupBox *Frame1 = nullptr;
     std::array<AddressField *, 4> txtDottedQuad{};
     AddressField *txtDecimal = nullptr;
     AddressField *txtHexadecimal = nullptr;
@@ -175,8 +177,9 @@ private:
     QLineEdit *txtNetworkID = nullptr;
     QLineEdit *txtBroadcastAddress = nullptr;
     QLineEdit *txtNodesPerSubnet = nullptr;
-    // The mask of the last calculation: kept until another mask is chosen.
-    std::string m_networkBinaryMask;
+    // The mask of the last calculation: kept until another mask is chosen,
+    // and none (every bit a host bit) at start-up.
+    netquill::Prefix m_networkPrefix;
 
     // "Subnet Calculator" tab
     std::array<AddressField *, 4> txtIPBlock{};
@@ -192,12 +195,10 @@ private:
     QLabel *lblRFC3021 = nullptr;
     QLabel *lblBits = nullptr;
     QLineEdit *txtSubnetBitMask = nullptr;
-    // The five plan lists, indexed by netquill::PlanList.
+    // The five plan lists, indexed by netquill::PlanList. The plan itself is
+    // where the lists stand: the CIDR prefix by cboBits, the subnet prefix by
+    // cboMaskBits.
     std::array<QComboBox *, netquill::kPlanListCount> m_planLists{};
-    // Lookup lists the user never sees, read by position.
-    QStringList lstBinaryCIDRMask;
-    QStringList lstInverseMask;
-    QStringList lstBinarySubnetMask;
 
     // The file the last export was saved as, which the next one proposes.
     QString m_lastExportPath;

@@ -1,8 +1,8 @@
 // The "Netquill" tab: one address in five notations.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "addressfield.h"
-#include "clipboard.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/clipboard.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

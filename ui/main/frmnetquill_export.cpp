@@ -1,10 +1,10 @@
 // File > Export: the shown tab into a comma-delimited file, a text file or a
 // web page, which then opens in the desktop's program for it.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "exportfile.h"
-#include "exporttimestamp.h"
-#include "hyperjump.h"
+#include "export/exportfile.h"
+#include "export/exporttimestamp.h"
+#include "ui/shell/hyperjump.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -52,7 +52,7 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
 
     netquill::ExportRequest request;
     request.mode = mode;
-    request.tab = static_cast<netquill::ExportTab>(SSTab1->currentIndex());
+    request.tab = shownTab();
     request.fields.converter = readAddressFields();
     request.fields.networkNode = readNetworkNodeTexts();
     request.fields.subnet = readSubnetTexts();

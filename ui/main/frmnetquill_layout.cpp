@@ -1,10 +1,10 @@
 // The main window's controls, tab by tab, in Tab order; rectangles in twips,
 // relative to the tab's frame.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "addressfield.h"
-#include "controltable.h"
-#include "netquillfont.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/controltable.h"
+#include "ui/widgets/netquillfont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -22,7 +22,7 @@ using K = ControlKind;
 
 const QRect kFrameInTabControl = fromTwips(240, 480, 7575, 3375);
 
-constexpr ControlSpec kConverterTab[] = {
+constexpr ControlRow kConverterTab[] = {
     {"Label1", K::Label, "Dotted-Quad IP Address:", 240, 480, 2055, 255},
     {"txtDottedQuad1", K::OctetField, "", 2280, 480, 495, 285},
     {"txtDottedQuad2", K::OctetField, "", 3000, 480, 495, 285},
@@ -49,7 +49,7 @@ constexpr ControlSpec kConverterTab[] = {
     {"Label10", K::Dot, ".", 4200, 480, 255, 255},
 };
 
-constexpr ControlSpec kNetworkTab[] = {
+constexpr ControlRow kNetworkTab[] = {
     {"Label3", K::Label, "IP Address:", 240, 480, 1335, 255},
     {"txtIP1", K::OctetField, "", 1800, 480, 495, 285},
     {"txtIP2", K::OctetField, "", 2520, 480, 495, 285},
@@ -75,7 +75,7 @@ constexpr ControlSpec kNetworkTab[] = {
     {"Label16", K::Label, "Nodes in Subnet:", 240, 2760, 1455, 255},
 };
 
-constexpr ControlSpec kSubnetTab[] = {
+constexpr ControlRow kSubnetTab[] = {
     {"Label27", K::Label, "Address Block:", 240, 480, 1215, 255},
     {"txtIPBlock1", K::OctetField, "", 1680, 480, 495, 285},
     {"txtIPBlock2", K::OctetField, "", 2400, 480, 495, 285},
@@ -133,7 +133,7 @@ void frmNetquill::buildLayout()
     const struct {
         const char *frameName;
         const char *caption;
-        std::span<const ControlSpec> controls;
+        std::span<const ControlRow> controls;
         void (frmNetquill::*bind)(const ControlSet &);
     } tabs[] = {
         {"Frame1", "Netquill", kConverterTab, &frmNetquill::bindConverterTab},
@@ -152,8 +152,7 @@ void frmNetquill::buildLayout()
             control->setFont(font());
         (this->*tab.bind)(controls);
     }
-    Frame1 = SSTab1->widget(0)->findChild<QGroupBox *>(QStringLiteral("Frame1"));
-    Frame1->setFont(netquillFont(8.25, QFont::Bold));
+    SSTab1->widget(0)->findChild<QGroupBox *>(QStringLiteral("Frame1"))->setFont(netquillFont(8.25, QFont::Bold));
     // The pages move into place when the tab control first lays itself out.
     m_tabPages = SSTab1->findChild<QStackedWidget *>();
     m_tabPages->installEventFilter(this);

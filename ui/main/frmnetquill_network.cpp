@@ -1,10 +1,10 @@
 // The "Network/Node Calculator" tab: host ID, network ID, broadcast and nodes
 // of an address under a mask.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "addressfield.h"
-#include "clipboard.h"
-#include "networknode.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/clipboard.h"
+#include "core/networknode.h"
 
 #include <QComboBox>
 
@@ -16,9 +16,9 @@ void frmNetquill::btnCalculate_Click()
     }
     // Before any mask was chosen the last one stays (none at start-up).
     if (const int chosen = cboNetworkSubnetMask->currentIndex(); chosen >= 0)
-        m_networkBinaryMask = lstBinaryCIDRMask.at(chosen).toStdString();
+        m_networkPrefix = netquill::Prefix(netquill::kShortestMask + chosen);
 
-    const netquill::NetworkNodeResult result = netquill::CalculateNetworkNode({octetTexts(txtIP), m_networkBinaryMask});
+    const netquill::NetworkNodeResult result = netquill::CalculateNetworkNode({octetTexts(txtIP), m_networkPrefix});
     for (std::size_t k = 0; k < txtIP.size(); ++k)
         txtIP[k]->setText(QString::fromStdString(result.octets[k]));
     txtHostID->setText(QString::fromStdString(result.hostID));

@@ -1,12 +1,13 @@
 // The "Subnet Calculator" tab: a CIDR block, its five linked plan lists, the
 // subnet bit mask and the RFC 3021 label.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
-#include "addressfield.h"
-#include "clipboard.h"
-#include "frmsubnets.h"
-#include "masktable.h"
-#include "octet.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/clipboard.h"
+#include "ui/subnets/frmsubnets.h"
+#include "core/masktable.h"
+#include "core/octet.h"
+#include "core/productinfo.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,12 +23,6 @@ void fill(QComboBox *list, const std::vector<std::string> &entries)
 {
     for (const std::string &entry : entries)
         list->addItem(QString::fromStdString(entry));
-}
-
-void fill(QStringList &list, const std::vector<std::string> &entries)
-{
-    for (const std::string &entry : entries)
-        list.append(QString::fromStdString(entry));
 }
 
 }  // namespace
@@ -74,21 +69,16 @@ void frmNetquill::choosePlanEntry(PlanList chosenList)
     UpdateSubnetBitMask();
 }
 
-// Rebuilds the seven plan lists for the prefix chosen in cboBits and selects the
+// Rebuilds the five plan lists for the prefix chosen in cboBits and selects the
 // undivided block. Runs under ListSyncGuard, so its selections raise nothing.
 void frmNetquill::BuildPlanLists()
 {
     for (QComboBox *list : {cboSubnetMask, cboMaskBits, cboHostBits, cboNumberOfSubnets, cboHostsPerSubnet})
         list->clear();
-    lstInverseMask.clear();
-    lstBinarySubnetMask.clear();
 
-    const int cidrBits = cboBits->currentIndex() + netquill::kShortestMask;
-    const netquill::PlanLists plan = netquill::planListsFor(cidrBits);
+    const netquill::PlanLists plan = netquill::planListsFor(cidrPrefix());
     fill(cboSubnetMask, plan.subnetMasks);
     fill(cboMaskBits, plan.maskBits);
-    fill(lstInverseMask, plan.inverseMasks);
-    fill(lstBinarySubnetMask, plan.binaryMasks);
     fill(cboHostBits, plan.hostBits);
     fill(cboNumberOfSubnets, plan.numberOfSubnets);
     fill(cboHostsPerSubnet, plan.hostsPerSubnet);
@@ -110,18 +100,22 @@ void frmNetquill::showRfc3021Label()
 
 void frmNetquill::UpdateSubnetBitMask()
 {
-    // Entry j of the bits lists is the number kShortestMask + j, of the host bits list j.
-    const int cidrBits = cboBits->currentIndex() + netquill::kShortestMask;
-    const int maskBits = cidrBits + cboMaskBits->currentIndex();
-    const int hostBits = cboHostBits->currentIndex();
-    txtSubnetBitMask->setText(QString::fromStdString(netquill::SubnetBitMaskPattern(cidrBits, maskBits, hostBits)));
+    txtSubnetBitMask->setText(QString::fromStdString(netquill::SubnetBitMaskPattern(cidrPrefix(), subnetPrefix())));
 }
 
-std::string frmNetquill::ComputeSubnetAddress() const
+// Entry j of cboBits is the prefix kShortestMask + j; entry j of the plan's
+// mask bits list is j bits longer than the block's.
+netquill::Prefix frmNetquill::cidrPrefix() const
 {
-    const int chosen = cboSubnetMask->currentIndex();
-    const std::string binaryMask = chosen >= 0 ? lstBinarySubnetMask.at(chosen).toStdString() : std::string{};
-    return netquill::ComputeSubnetAddress(octetTexts(txtIPBlock), binaryMask);
+    return netquill::Prefix(netquill::kShortestMask + cboBits->currentIndex());
+}
+
+// Before a CIDR mask is chosen there is no plan: the whole address counts.
+netquill::Prefix frmNetquill::subnetPrefix() const
+{
+    if (cboMaskBits->currentIndex() < 0)
+        return netquill::Prefix(netquill::kLongestMask);
+    return netquill::Prefix(cidrPrefix().bits() + cboMaskBits->currentIndex());
 }
 
 netquill::SubnetTexts frmNetquill::readSubnetTexts() const
@@ -142,7 +136,7 @@ netquill::SubnetTexts frmNetquill::readSubnetTexts() const
 void frmNetquill::btnCopyTab3ToClipboard_Click()
 {
     netquill::SubnetTexts texts = readSubnetTexts();
-    texts.subnetAddress = ComputeSubnetAddress();
+    texts.subnetAddress = netquill::ComputeSubnetAddress(texts.blockOctets, subnetPrefix());
     replaceClipboardText(netquill::BuildSubnetClipboardText(texts));
 }
 
@@ -151,28 +145,26 @@ void frmNetquill::btnGenerate_Click()
     for (AddressField *octet : txtIPBlock)
         octet->setText(QString::fromStdString(netquill::FoldOctetText(octet->text().toStdString())));
     if (cboCIDRMask->currentIndex() < 0) {
-        QMessageBox missingMask(QMessageBox::NoIcon, QStringLiteral("Trevantis Netquill"),
+        QMessageBox missingMask(QMessageBox::NoIcon, QString::fromLatin1(netquill::kProductName),
                                 QStringLiteral("Please set the CIDR Mask of the Primary Address Block."),
                                 QMessageBox::Ok, this);
         missingMask.exec();
         cboCIDRMask->setFocus(Qt::OtherFocusReason);
         return;
     }
-    frmSubnets subnetList(readSubnetPlan(), this);
+    frmSubnets subnetList(*readSubnetPlan(), this);
     subnetList.exec();
 }
 
-netquill::SubnetPlan frmNetquill::readSubnetPlan() const
+// The block fields, folded as "Generate Subnets" writes them back, under the
+// chosen plan; none before a CIDR mask is chosen.
+std::optional<netquill::SubnetPlan> frmNetquill::readSubnetPlan() const
 {
-    netquill::SubnetPlan plan;
-    plan.blockOctets = octetTexts(txtIPBlock);
-    if (const int cidr = cboCIDRMask->currentIndex(); cidr >= 0)
-        plan.cidrBinaryMask = lstBinaryCIDRMask.at(cidr).toStdString();
-    if (const int subnetMask = cboSubnetMask->currentIndex(); subnetMask >= 0) {
-        plan.subnetMask = cboSubnetMask->currentText().toStdString();
-        plan.inverseMask = lstInverseMask.at(subnetMask).toStdString();
-    }
-    plan.hostsText = cboHostsPerSubnet->currentText().toStdString();
-    plan.total = cboNumberOfSubnets->currentText().toStdString();
-    return plan;
+    if (cboBits->currentIndex() < 0)
+        return std::nullopt;
+    std::array<std::string, 4> octets = octetTexts(txtIPBlock);
+    for (std::string &octet : octets)
+        octet = netquill::FoldOctetText(octet);
+    const auto block = netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), cidrPrefix());
+    return netquill::SubnetPlan(block, subnetPrefix());
 }

@@ -1,9 +1,10 @@
-#include "frmabout.h"
+#include "ui/shell/frmabout.h"
 
-#include "controltable.h"
-#include "netquillfont.h"
-#include "notice.h"
-#include "productpicture.h"
+#include "ui/widgets/controltable.h"
+#include "ui/widgets/netquillfont.h"
+#include "ui/shell/notice.h"
+#include "ui/shell/productpicture.h"
+#include "core/productinfo.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -26,7 +27,7 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Trevantis Netquill"));
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(netquill::kProductName));
     setFont(netquillFont());
     setFixedSize(7200 / kTwipsPerPixel, 4500 / kTwipsPerPixel);
     // Modal over its owner only: the help window stays usable beside it.
@@ -37,9 +38,9 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFi
     Image1->setPixmap(productPicture(96));
     Image1->setGeometry(24, 24, 96, 96);
 
-    addCentredLabel(this, "lblTitle", QStringLiteral("Trevantis"), netquillFont(20.25, QFont::Bold), {136, 20, 320, 40});
-    addCentredLabel(this, "Label1", QStringLiteral("Netquill"), netquillFont(14.25, QFont::Bold), {136, 64, 320, 30});
-    addCentredLabel(this, "lblVersion", QStringLiteral("Version 2.0"), netquillFont(9.75, QFont::Bold), {136, 98, 320, 22});
+    addCentredLabel(this, "lblTitle", QString::fromLatin1(netquill::kMakerShortName), netquillFont(20.25, QFont::Bold), {136, 20, 320, 40});
+    addCentredLabel(this, "Label1", QString::fromLatin1(netquill::kShortName), netquillFont(14.25, QFont::Bold), {136, 64, 320, 30});
+    addCentredLabel(this, "lblVersion", QString::fromLatin1(netquill::kVersionCaption), netquillFont(9.75, QFont::Bold), {136, 98, 320, 22});
 
     // Etched: a grey line over a white one, one pixel apart.
     auto *Line1 = new QFrame(this);

@@ -1,10 +1,10 @@
-#include "helpmenu.h"
+#include "ui/shell/helpmenu.h"
 
-#include "frmabout.h"
-#include "helpviewer.h"
-#include "hyperjump.h"
-#include "menuentry.h"
-#include "productinfo.h"
+#include "ui/shell/frmabout.h"
+#include "ui/shell/helpviewer.h"
+#include "ui/shell/hyperjump.h"
+#include "ui/widgets/menuentry.h"
+#include "core/productinfo.h"
 
 #include <QMenuBar>
 

@@ -1,7 +1,8 @@
-#include "helpviewer.h"
+#include "ui/shell/helpviewer.h"
 
-#include "netquillfont.h"
-#include "productpicture.h"
+#include "ui/widgets/netquillfont.h"
+#include "ui/shell/productpicture.h"
+#include "core/productinfo.h"
 
 #include <QCoreApplication>
 #include <QHelpContentModel>
@@ -37,7 +38,7 @@ private:
 HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(parent, Qt::Window), m_helpFile(helpFile)
 {
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(QStringLiteral("Trevantis Netquill Help"));
+    setWindowTitle(QString::fromLatin1(netquill::kProductName) + QStringLiteral(" Help"));
     setWindowIcon(productIcon());
     setFont(netquillFont());
     resize(820, 560);
@@ -141,7 +142,7 @@ QString HelpViewer::pageText() const
 
 QString helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Trevantis Netquill Help.qch");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/%1 Help.qch").arg(QString::fromLatin1(netquill::kProductName));
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "hyperjump.h"
+#include "ui/shell/hyperjump.h"
 
 #include <QDesktopServices>
 

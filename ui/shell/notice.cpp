@@ -1,6 +1,6 @@
-#include "notice.h"
+#include "ui/shell/notice.h"
 
-#include "productinfo.h"
+#include "core/productinfo.h"
 
 #include <QDate>
 

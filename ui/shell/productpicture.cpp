@@ -1,4 +1,4 @@
-#include "productpicture.h"
+#include "ui/shell/productpicture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,11 +1,11 @@
-#include "frmsubnets.h"
+#include "ui/subnets/frmsubnets.h"
 
-#include "clipboard.h"
-#include "controltable.h"
-#include "helpmenu.h"
-#include "menuentry.h"
-#include "netquillfont.h"
-#include "subnetbatchmodel.h"
+#include "ui/widgets/clipboard.h"
+#include "ui/widgets/controltable.h"
+#include "ui/shell/helpmenu.h"
+#include "ui/widgets/menuentry.h"
+#include "ui/widgets/netquillfont.h"
+#include "ui/subnets/subnetbatchmodel.h"
 
 #include <algorithm>
 #include <array>
@@ -27,7 +27,7 @@ namespace {
 constexpr int kClientWidth = 9255;
 constexpr int kClientHeight = 3795;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"btnGenerate", ControlKind::Button, "Generate Next 1024 Subnets", 1320, 3120, 2775, 495},
     {"btnCopyToClipboard", ControlKind::Button, "Copy to Clipboard", 4440, 3120, 1695, 495},
     {"btnOK", ControlKind::Button, "OK", 6480, 3120, 1215, 495},
@@ -71,7 +71,7 @@ void frmSubnets::buildLayout()
     mfgSubnets = new QTableView(client);
     mfgSubnets->setObjectName(QStringLiteral("mfgSubnets"));
     mfgSubnets->setGeometry(fromTwips(240, 240, 8775, 2655));
-    m_batchModel = new SubnetBatchModel(this);
+    m_batchModel = new SubnetBatchModel(m_listing.renderer(), this);
     mfgSubnets->setModel(m_batchModel);
     mfgSubnets->verticalHeader()->hide();
     mfgSubnets->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -117,14 +117,16 @@ void frmSubnets::decideColumnWidths()
     for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
         allTwips += SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
 
-    const netquill::SubnetRow firstRow = m_listing.batch().front();
-    const netquill::SubnetRow lastRow = m_listing.lastRow();
+    const netquill::SubnetRowRenderer &renderer = m_listing.renderer();
+    const netquill::SubnetAddresses firstRow = m_listing.batch().front();
+    const netquill::SubnetAddresses lastRow = m_listing.lastRow();
     std::array<int, netquill::kSubnetColumnCount> needed{};
     int total = 0;
     for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
         const auto which = static_cast<netquill::SubnetColumn>(column);
-        const QString widestText = QString::fromStdString(lastRow.text(which));
-        const bool changes = firstRow.text(which) != lastRow.text(which);
+        const std::string lastText = renderer.cellText(lastRow, which);
+        const QString widestText = QString::fromStdString(lastText);
+        const bool changes = renderer.cellText(firstRow, which) != lastText;
         needed[column] = cellMargin + std::max(metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString()),
                                                changes ? widthAtWidestDigits(widestText) : metrics.horizontalAdvance(widestText));
         const int share = room * SubnetBatchModel::columnWidthTwips(which) / allTwips;

@@ -1,11 +1,10 @@
-#include "subnetbatchmodel.h"
+#include "ui/subnets/subnetbatchmodel.h"
 
 using netquill::SubnetColumn;
 
 namespace {
 
 struct ColumnLook {
-    const char *heading;
     int widthTwips;
     Qt::Alignment alignment;
 };
@@ -13,19 +12,21 @@ struct ColumnLook {
 const ColumnLook &lookOf(SubnetColumn column)
 {
     static const ColumnLook looks[netquill::kSubnetColumnCount] = {
-        {"Subnet", 1500, Qt::AlignLeft | Qt::AlignVCenter},
-        {"Mask", 1500, Qt::AlignCenter},
-        {"Inverse Mask", 1500, Qt::AlignCenter},
-        {"Subnet Size", 1200, Qt::AlignCenter},
-        {"Host Range", 3150, Qt::AlignLeft | Qt::AlignVCenter},
-        {"Broadcast", 1500, Qt::AlignLeft | Qt::AlignVCenter},
+        {1500, Qt::AlignLeft | Qt::AlignVCenter}, {1500, Qt::AlignCenter},
+        {1500, Qt::AlignCenter},                  {1200, Qt::AlignCenter},
+        {3150, Qt::AlignLeft | Qt::AlignVCenter}, {1500, Qt::AlignLeft | Qt::AlignVCenter},
     };
     return looks[static_cast<int>(column)];
 }
 
 }  // namespace
 
-void SubnetBatchModel::showBatch(const std::vector<netquill::SubnetRow> &rows)
+SubnetBatchModel::SubnetBatchModel(const netquill::SubnetRowRenderer &renderer, QObject *parent)
+    : QAbstractTableModel(parent), m_renderer(renderer)
+{
+}
+
+void SubnetBatchModel::showBatch(const std::vector<netquill::SubnetAddresses> &rows)
 {
     beginResetModel();
     m_rows = rows;
@@ -49,7 +50,7 @@ QVariant SubnetBatchModel::data(const QModelIndex &index, int role) const
     const auto column = static_cast<SubnetColumn>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(m_rows[static_cast<std::size_t>(index.row())].text(column));
+        return QString::fromStdString(m_renderer.cellText(m_rows[static_cast<std::size_t>(index.row())], column));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(lookOf(column).alignment);
     default:
@@ -61,12 +62,12 @@ QVariant SubnetBatchModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= netquill::kSubnetColumnCount)
         return {};
-    const ColumnLook &look = lookOf(static_cast<SubnetColumn>(section));
+    const auto column = static_cast<SubnetColumn>(section);
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromLatin1(look.heading);
+        return QString::fromLatin1(netquill::subnetColumnHeading(column));
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(look.alignment);
+        return QVariant::fromValue(lookOf(column).alignment);
     default:
         return {};
     }

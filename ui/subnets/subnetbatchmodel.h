@@ -1,21 +1,22 @@
 #pragma once
 
-#include "subnetwalk.h"
+#include "core/subnetrows.h"
 
 #include <QAbstractTableModel>
 
 #include <vector>
 
-// The grid's model: the rows of the current batch only, six columns.
+// The grid's model: the rows of the current batch only, six columns, their
+// texts written by the listing's renderer.
 class SubnetBatchModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    SubnetBatchModel(const netquill::SubnetRowRenderer &renderer, QObject *parent);
 
     // Replaces the rows shown in one reset, so the grid redraws once per batch.
-    void showBatch(const std::vector<netquill::SubnetRow> &rows);
+    void showBatch(const std::vector<netquill::SubnetAddresses> &rows);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -26,5 +27,6 @@ public:
     static int columnWidthTwips(netquill::SubnetColumn column);
 
 private:
-    std::vector<netquill::SubnetRow> m_rows;
+    const netquill::SubnetRowRenderer &m_renderer;
+    std::vector<netquill::SubnetAddresses> m_rows;
 };

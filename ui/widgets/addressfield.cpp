@@ -1,4 +1,4 @@
-#include "addressfield.h"
+#include "ui/widgets/addressfield.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -121,11 +121,13 @@ void AddressField::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The entry wired to QLineEdit::paste is the paste entry, whatever its
+    // caption's language (Qt 6.4 gives the entries no object names). Qt wires
+    // it by name; a later Qt may wire it by pointer.
     for (QAction *entry : menu->actions()) {
-        if (!entry->text().startsWith(QLineEdit::tr("&Paste")))
-            continue;
-        disconnect(entry, &QAction::triggered, nullptr, nullptr);
-        connect(entry, &QAction::triggered, this, [this] { pasteFiltered(QApplication::clipboard()->text()); });
+        if (disconnect(entry, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(entry, &QAction::triggered, this, &QLineEdit::paste))
+            connect(entry, &QAction::triggered, this, [this] { pasteFiltered(QApplication::clipboard()->text()); });
     }
     menu->popup(event->globalPos());
 }

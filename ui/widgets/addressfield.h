@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fieldrules.h"
+#include "core/fieldrules.h"
 
 #include <QLineEdit>
 

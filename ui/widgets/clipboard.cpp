@@ -1,4 +1,4 @@
-#include "clipboard.h"
+#include "ui/widgets/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "controltable.h"
+#include "ui/widgets/controltable.h"
 
-#include "addressfield.h"
+#include "ui/widgets/addressfield.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -30,7 +30,7 @@ QWidget *createAddressField(ControlKind kind, QWidget *parent)
     }
 }
 
-QWidget *createControl(const ControlSpec &row, QWidget *parent)
+QWidget *createControl(const ControlRow &row, QWidget *parent)
 {
     const QString caption = QString::fromLatin1(row.caption);
     switch (row.kind) {
@@ -80,11 +80,11 @@ QRect fromTwips(int left, int top, int width, int height)
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
 }
 
-ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table)
+ControlSet buildControls(QWidget *parent, std::span<const ControlRow> table)
 {
     ControlSet controls;
     QWidget *previousInTabOrder = nullptr;
-    for (const ControlSpec &row : table) {
+    for (const ControlRow &row : table) {
         QWidget *control = createControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(fromTwips(row.left, row.top, row.width, row.height));

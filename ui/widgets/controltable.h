@@ -24,7 +24,7 @@ enum class ControlKind {
     Frame,            // the captionless frame that holds a tab's controls
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char *name;
     ControlKind kind;
     const char *caption;
@@ -59,4 +59,4 @@ QLabel *addCentredLabel(QWidget *parent, const char *name, const QString &text, 
 
 // Creates the controls of the table inside the parent, in the table's order,
 // which is also their Tab order.
-ControlSet buildControls(QWidget *parent, std::span<const ControlSpec> table);
+ControlSet buildControls(QWidget *parent, std::span<const ControlRow> table);

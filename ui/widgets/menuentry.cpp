@@ -1,4 +1,4 @@
-#include "menuentry.h"
+#include "ui/widgets/menuentry.h"
 
 QAction *addMenuEntry(QMenu *menu, const char *name, const char *caption, const QKeySequence &shortcut)
 {

@@ -1,4 +1,4 @@
-#include "netquillfont.h"
+#include "ui/widgets/netquillfont.h"
 
 #include <QStringList>
 

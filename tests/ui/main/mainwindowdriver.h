@@ -1,7 +1,7 @@
 #pragma once
 
 // Drives the real main window the way a user does, finding controls by name.
-#include "frmnetquill.h"
+#include "ui/main/frmnetquill.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The main window driven as a user drives it: keys and clicks on the real
 // controls, found by their names, and what the user would then see.
-#include "mainwindowdriver.h"
+#include "tests/ui/main/mainwindowdriver.h"
 
 #include <QAction>
 #include <QApplication>

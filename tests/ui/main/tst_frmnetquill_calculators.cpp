@@ -1,6 +1,6 @@
 // The main window's "Network/Node Calculator" and "Subnet Calculator" tabs,
 // driven through their fields and pick-lists as a user drives them.
-#include "mainwindowdriver.h"
+#include "tests/ui/main/mainwindowdriver.h"
 
 #include <QAction>
 #include <QLabel>

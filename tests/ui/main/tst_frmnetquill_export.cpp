@@ -1,8 +1,8 @@
 // File > Export from the main window: the save dialog answered as a user
 // answers it, the written file read back, and the desktop's opener replaced
 // so that nothing real opens.
-#include "hyperjump.h"
-#include "mainwindowdriver.h"
+#include "ui/shell/hyperjump.h"
+#include "tests/ui/main/mainwindowdriver.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,8 +2,8 @@
 // address field, keys held down, buttons and lists hammered. Nothing may
 // crash or hang, no field may hold a character its notation does not allow,
 // and the results must stay consistent with the fields.
-#include "addressconverter.h"
-#include "mainwindowdriver.h"
+#include "core/addressconverter.h"
+#include "tests/ui/main/mainwindowdriver.h"
 
 #include <QAbstractButton>
 #include <QLabel>

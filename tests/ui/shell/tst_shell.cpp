@@ -1,11 +1,11 @@
 // The splash, the About box, the help window and the web links, driven as a
 // user drives them; the desktop's opener is replaced so nothing real opens.
-#include "frmabout.h"
-#include "frmsplash.h"
-#include "helpviewer.h"
-#include "hyperjump.h"
-#include "mainwindowdriver.h"
-#include "subnettable.h"
+#include "ui/shell/frmabout.h"
+#include "ui/shell/frmsplash.h"
+#include "ui/shell/helpviewer.h"
+#include "ui/shell/hyperjump.h"
+#include "tests/ui/main/mainwindowdriver.h"
+#include "core/subnettable.h"
 
 #include <QAction>
 #include <QDialog>

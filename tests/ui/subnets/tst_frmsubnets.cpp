@@ -1,8 +1,7 @@
 // The subnet list window: opened from the "Subnet Calculator" tab as a user
 // opens it, and driven through its buttons, menus and keys.
-#include "frmsubnets.h"
-#include "mainwindowdriver.h"
-#include "plans.h"
+#include "ui/subnets/frmsubnets.h"
+#include "tests/ui/main/mainwindowdriver.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -14,6 +13,16 @@
 #include <QTableView>
 
 #include <functional>
+
+namespace {
+
+netquill::SubnetPlan planOf(std::array<std::string, 4> block, int cidrBits, int subnetBits)
+{
+    using namespace netquill;
+    return SubnetPlan(Block::containing(Ipv4Address::fromOctetTexts(block), Prefix(cidrBits)), Prefix(subnetBits));
+}
+
+}  // namespace
 
 class tst_frmSubnets : public QObject
 {

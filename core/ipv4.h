@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// IPv4 values: an address, a prefix (a mask by its number of one bits) and a
+// block. Everything computes on numbers; texts appear only where a field is
+// read and where a line is written.
+namespace netquill {
+
+constexpr std::uint32_t kLargestAddress = 0xFFFFFFFF;
+
+class Ipv4Address
+{
+public:
+    constexpr Ipv4Address() = default;
+    constexpr explicit Ipv4Address(std::uint32_t value) : m_value(value) {}
+
+    // Four octet texts as the fields hold them. Each gives its byte; an octet
+    // above 255 that was not folded first gives its low eight bits.
+    static Ipv4Address fromOctetTexts(const std::array<std::string, 4> &octets);
+
+    constexpr std::uint32_t value() const { return m_value; }
+
+    // Dotted text, "192.168.1.0".
+    std::string text() const;
+    void appendText(std::string &out) const;
+    // Writes the dotted text (at most 15 characters) and returns its end.
+    char *writeText(char *to) const;
+
+    constexpr bool operator==(const Ipv4Address &) const = default;
+    constexpr bool operator<(const Ipv4Address &other) const { return m_value < other.m_value; }
+
+private:
+    std::uint32_t m_value = 0;
+};
+
+// The masks the windows' lists offer: 1 to 32 bits.
+constexpr int kShortestMask = 1;
+constexpr int kLongestMask = 32;
+
+class Prefix
+{
+public:
+    // 0 to 32 bits; 0 is the whole address space (no mask chosen).
+    constexpr explicit Prefix(int bits = 0) : m_bits(bits) {}
+
+    constexpr int bits() const { return m_bits; }
+    constexpr int hostBits() const { return kLongestMask - m_bits; }
+    constexpr std::uint32_t mask() const { return m_bits == 0 ? 0 : kLargestAddress << hostBits(); }
+    constexpr Ipv4Address maskAddress() const { return Ipv4Address(mask()); }
+    // The wildcard mask, "0.0.0.255" for a /24.
+    constexpr Ipv4Address inverseAddress() const { return Ipv4Address(~mask()); }
+    constexpr std::uint64_t addressCount() const { return std::uint64_t{1} << hostBits(); }
+
+    // 32 digits "1" then "0".
+    std::string binaryText() const;
+    // Usable hosts in a subnet of this prefix: "1" for a /32, "2 (RFC3021)" for
+    // a point-to-point /31, "2" for a /30, then 2^h − 2.
+    std::string hostsPerSubnetText() const;
+
+    constexpr bool operator==(const Prefix &) const = default;
+
+private:
+    int m_bits;
+};
+
+// Network address and prefix: the addresses that share the prefix's bits.
+struct Block {
+    Ipv4Address network;
+    Prefix prefix;
+
+    // The block of the prefix that holds the address.
+    static constexpr Block containing(Ipv4Address address, Prefix prefix)
+    {
+        return {Ipv4Address(address.value() & prefix.mask()), prefix};
+    }
+    constexpr Ipv4Address broadcast() const { return Ipv4Address(network.value() | ~prefix.mask()); }
+
+    constexpr bool operator==(const Block &) const = default;
+};
+
+}  // namespace netquill

@@ -1,0 +1,67 @@
+// The plan of any block, prefix and subnet mask, and octet texts of any kind
+// for its block: the rows tile the block, every format writes one line per
+// row (four in a web page) of dotted addresses, and the list's clipboard text
+// and an export's table agree with the rows.
+#include "core/subnetlisting.h"
+#include "core/subnetrows.h"
+#include "core/subnettable.h"
+#include "core/octet.h"
+#include "fuzz/fuzzcheck.h"
+
+#include <cstdint>
+#include <sstream>
+
+namespace {
+
+constexpr std::uint64_t kMostRowsChecked = 2048;
+
+std::uint64_t linesIn(const std::string &text)
+{
+    return static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size < 3)
+        return 0;
+    const int cidrBits = data[0] % 32 + 1;
+    const int subnetBits = cidrBits + data[1] % (33 - cidrBits);
+    const auto format = static_cast<netquill::RowFormat>(data[2] % 5);
+    // The block as the fields may hold it: any texts, folded as the window reads them.
+    auto octets = splitFields<4>(std::string_view(reinterpret_cast<const char *>(data + 3), size - 3));
+    for (std::string &octet : octets)
+        octet = netquill::FoldOctetText(octet.substr(0, octet.find_first_not_of("0123456789")));
+    const auto block = netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), netquill::Prefix(cidrBits));
+    const netquill::SubnetPlan plan(block, netquill::Prefix(subnetBits));
+
+    const std::uint64_t size64 = std::uint64_t{1} << (32 - subnetBits);
+    const std::uint64_t total = plan.subnetCount();
+    FUZZ_CHECK(total == std::uint64_t{1} << (subnetBits - cidrBits));
+    const netquill::SubnetRowRenderer renderer(plan, format);
+    std::string lines;
+    const std::uint64_t rows = std::min(total, kMostRowsChecked);
+    for (std::uint64_t k = 0; k < rows; ++k) {
+        const netquill::SubnetAddresses row = plan.row(total - 1 - k);  // from the top of the block down
+        const std::uint64_t start = block.network.value() + (total - 1 - k) * size64;
+        FUZZ_CHECK(row.subnet.value() == start && row.broadcast.value() == start + size64 - 1);
+        FUZZ_CHECK(row.firstHost.value() <= row.lastHost.value() && row.lastHost.value() <= row.broadcast.value());
+        renderer.append(lines, row);
+    }
+    FUZZ_CHECK(plan.row(total - 1).broadcast == block.broadcast());
+    FUZZ_CHECK(linesIn(lines) == rows * (format == netquill::RowFormat::HTML ? 4 : 1));
+    FUZZ_CHECK(onlyCharacters(lines, "0123456789.,\t\r\n to<>/=\"adlignhtrcesubkmkvzf_:{}ip"));
+
+    if (total <= netquill::kSubnetBatchSize) {
+        const netquill::SubnetListing listing(plan);
+        FUZZ_CHECK(linesIn(listing.clipboardText()) == total + 1 && !listing.hasMoreRows());
+    }
+    if (total <= 4096 || total > netquill::kMostExportedSubnets) {
+        std::ostringstream table;
+        const auto refusal = netquill::WriteSubnetTable(plan, netquill::ExportMode::CSV, table);
+        FUZZ_CHECK(refusal.has_value() == (total > netquill::kMostExportedSubnets));
+        FUZZ_CHECK(linesIn(table.str()) == (refusal ? 0 : total));
+    }
+    return 0;
+}

@@ -1,0 +1,149 @@
+// The two calculator tabs without their windows: network/node, the linked plan
+// lists, the subnet bit mask and address, and the tabs' clipboard texts.
+#include "core/masktable.h"
+#include "core/networknode.h"
+#include "core/subnetcalculator.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using netquill::PlanList;
+using netquill::Prefix;
+
+// ---- Network/Node ----
+
+struct Calculation {
+    const char *name;
+    netquill::NetworkNodeInput input;
+    netquill::NetworkNodeResult expected;
+};
+
+class CalculateNetworkNode : public testing::TestWithParam<Calculation>
+{
+};
+
+TEST_P(CalculateNetworkNode, SplitsTheAddressByTheMask)
+{
+    EXPECT_EQ(netquill::CalculateNetworkNode(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, CalculateNetworkNode,
+    testing::Values(
+        Calculation{"Slash24", {{"192", "168", "1", "10"}, Prefix(24)},
+                    {{"192", "168", "1", "10"}, "0.0.0.10", "192.168.1.0", "192.168.1.255", "254"}},
+        Calculation{"Slash1", {{"10", "1", "2", "3"}, Prefix(1)},
+                    {{"10", "1", "2", "3"}, "10.1.2.3", "0.0.0.0", "127.255.255.255", "2147483646"}},
+        Calculation{"Slash31HasNoNodes", {{"10", "0", "0", "5"}, Prefix(31)},
+                    {{"10", "0", "0", "5"}, "0.0.0.1", "10.0.0.4", "10.0.0.5", "0"}},
+        Calculation{"Slash32IsTheAddressAlone", {{"10", "1", "2", "3"}, Prefix(32)},
+                    {{"10", "1", "2", "3"}, "0.0.0.0", "10.1.2.3", "10.1.2.3", "1"}},
+        Calculation{"NoMaskMakesEveryBitAHostBit", {{"10", "1", "2", "3"}, Prefix(0)},
+                    {{"10", "1", "2", "3"}, "10.1.2.3", "0.0.0.0", "255.255.255.255", "4294967294"}},
+        Calculation{"AllOnesAddress", {{"255", "255", "255", "255"}, Prefix(8)},
+                    {{"255", "255", "255", "255"}, "0.255.255.255", "255.0.0.0", "255.255.255.255", "16777214"}},
+        Calculation{"EmptyOctetsBecomeZero", {{"", "", "", ""}, Prefix(24)},
+                    {{"0", "0", "0", "0"}, "0.0.0.0", "0.0.0.0", "0.0.0.255", "254"}},
+        Calculation{"LargeOctetsFold", {{"256", "300", "999", "510"}, Prefix(32)},
+                    {{"1", "45", "234", "255"}, "0.0.0.0", "1.45.234.255", "1.45.234.255", "1"}},
+        Calculation{"LeadingZerosStay", {{"010", "001", "0", "00"}, Prefix(8)},
+                    {{"010", "001", "0", "00"}, "0.1.0.0", "10.0.0.0", "10.255.255.255", "16777214"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ---- The plan lists ----
+
+TEST(PlanLists, Slash24HasNinePlansFromTheUndividedBlock)
+{
+    const netquill::PlanLists lists = netquill::planListsFor(Prefix(24));
+    using Strings = std::vector<std::string>;
+    EXPECT_EQ(lists.subnetMasks.front(), "255.255.255.0");
+    EXPECT_EQ(lists.subnetMasks.back(), "255.255.255.255");
+    EXPECT_EQ(lists.maskBits, (Strings{"24", "25", "26", "27", "28", "29", "30", "31", "32"}));
+    EXPECT_EQ(lists.numberOfSubnets, (Strings{"1", "2", "4", "8", "16", "32", "64", "128", "256"}));
+    EXPECT_EQ(lists.hostBits, (Strings{"0", "1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(lists.hostsPerSubnet, (Strings{"1", "2 (RFC3021)", "2", "6", "14", "30", "62", "126", "254"}));
+    EXPECT_EQ(netquill::planListsFor(Prefix(1)).numberOfSubnets.back(), "2147483648");
+    EXPECT_TRUE(netquill::planListsFor(Prefix(0)).maskBits.empty());
+}
+
+struct Link {
+    const char *name;
+    PlanList chosenList;
+    int chosen;
+    int entryCount;
+    netquill::PlanEntries expected;
+};
+
+class LinkedPlanEntries : public testing::TestWithParam<Link>
+{
+};
+
+TEST_P(LinkedPlanEntries, MovesEveryListToTheSamePlan)
+{
+    const Link &link = GetParam();
+    EXPECT_EQ(netquill::linkedPlanEntries(link.chosenList, link.chosen, link.entryCount), link.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, LinkedPlanEntries,
+    testing::Values(Link{"Slash16SubnetMask255_255_255_0", PlanList::SubnetMask, 8, 17, {8, 8, 8, 8, 8}},
+                    Link{"Slash24HostsTwoRfc3021", PlanList::HostsPerSubnet, 1, 9, {7, 7, 7, 1, 1}},
+                    Link{"Slash24MaskBits25", PlanList::MaskBits, 1, 9, {1, 1, 1, 7, 7}},
+                    Link{"Slash24NumberOfSubnetsLast", PlanList::NumberOfSubnets, 8, 9, {8, 8, 8, 0, 0}},
+                    Link{"Slash1HostsFirst", PlanList::HostsPerSubnet, 0, 32, {31, 31, 31, 0, 0}},
+                    Link{"Slash32OnlyEntry", PlanList::SubnetMask, 0, 1, {0, 0, 0, 0, 0}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SubnetBitMaskPattern, DrawsNetworkSubnetAndHostBits)
+{
+    EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(20), Prefix(26)), "nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh");
+    EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(16), Prefix(16)), "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
+    EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(1), Prefix(32)), "nsssssss.ssssssss.ssssssss.ssssssss");
+    EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(32), Prefix(32)), "nnnnnnnn.nnnnnnnn.nnnnnnnn.nnnnnnnn");
+}
+
+TEST(ComputeSubnetAddress, ClearsTheHostBitsOfTheTypedBlock)
+{
+    EXPECT_EQ(netquill::ComputeSubnetAddress({"192", "168", "1", "77"}, Prefix(26)), "192.168.1.64");
+    EXPECT_EQ(netquill::ComputeSubnetAddress({"255", "255", "255", "255"}, Prefix(1)), "128.0.0.0");
+    EXPECT_EQ(netquill::ComputeSubnetAddress({"", "", "", ""}, Prefix(32)), "0.0.0.0");
+    // Octets are not folded here: each gives its low eight bits.
+    EXPECT_EQ(netquill::ComputeSubnetAddress({"256", "300", "0", "1"}, Prefix(32)), "0.44.0.1");
+}
+
+// ---- Clipboard ----
+
+TEST(ClipboardTexts, NetworkNodeHasEightLinesWithColonsInColumn18)
+{
+    EXPECT_EQ(netquill::BuildNetworkNodeClipboardText({{"192", "168", "1", "10"}, "255.255.255.0", "24", "0.0.0.10",
+                                                       "192.168.1.0", "192.168.1.255", "254"}),
+              "IPAddress        : 192.168.1.10\r\n"
+              "Subnet Mask      : 255.255.255.0\r\n"
+              "Subnet Mask Bits : /24\r\n"
+              "\r\n"
+              "Host ID          : 0.0.0.10\r\n"
+              "Network ID       : 192.168.1.0\r\n"
+              "Broadcast Address: 192.168.1.255\r\n"
+              "Nodes in Subnet  : 254\r\n");
+}
+
+TEST(ClipboardTexts, SubnetCalculatorHasElevenLines)
+{
+    const netquill::SubnetTexts texts{{"10", "1", "2", "3"}, "8", "255.0.0.0", "10.1.0.0", "255.255.0.0",
+                                      "nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh", "16", "16", "256", "65534"};
+    EXPECT_EQ(netquill::BuildSubnetClipboardText(texts),
+              "IPAddress       : 10.1.2.3\r\n"
+              "Address Class    : Classless /8\r\n"
+              "Network Address  : 255.0.0.0\r\n"
+              "\r\n"
+              "Subnet Address   : 10.1.0.0\r\n"
+              "Subnet Mask      : 255.255.0.0\r\n"
+              "Subnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\n"
+              "Subnet Bits      : 16\r\n"
+              "Host Bits        : 16\r\n"
+              "Possible Number of Subnets : 256\r\n"
+              "Hosts per Subnet : 65534\r\n");
+}
+
+}  // namespace

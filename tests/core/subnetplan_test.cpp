@@ -1,0 +1,156 @@
+// A block split into subnets: its rows as numbers, the one renderer of their
+// lines, the list window's batches and the exports' subnet table.
+#include "core/subnetlisting.h"
+#include "core/subnetplan.h"
+#include "core/subnetrows.h"
+#include "core/subnettable.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+using netquill::Block;
+using netquill::Ipv4Address;
+using netquill::Prefix;
+using netquill::RowFormat;
+using netquill::SubnetPlan;
+
+SubnetPlan planOf(std::uint32_t address, int cidrBits, int subnetBits)
+{
+    return SubnetPlan(Block::containing(Ipv4Address(address), Prefix(cidrBits)), Prefix(subnetBits));
+}
+
+std::string rowText(const SubnetPlan &plan, std::uint64_t k, RowFormat format = RowFormat::TSV)
+{
+    std::string line;
+    netquill::SubnetRowRenderer(plan, format).append(line, plan.row(k));
+    return line;
+}
+
+// ---- Rows ----
+
+struct RowCase {
+    const char *name;
+    SubnetPlan plan;
+    std::uint64_t row;
+    const char *line;
+};
+
+class PlanRow : public testing::TestWithParam<RowCase>
+{
+};
+
+TEST_P(PlanRow, ListsSubnetMaskInverseSizeHostRangeAndBroadcast)
+{
+    EXPECT_EQ(rowText(GetParam().plan, GetParam().row), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plans, PlanRow,
+    testing::Values(
+        RowCase{"Slash24Into26First", planOf(0xC0A80100, 24, 26), 0,
+                "192.168.1.0\t255.255.255.192\t0.0.0.63\t62\t192.168.1.1 to 192.168.1.62\t192.168.1.63\r\n"},
+        RowCase{"Slash24Into26Last", planOf(0xC0A80100, 24, 26), 3,
+                "192.168.1.192\t255.255.255.192\t0.0.0.63\t62\t192.168.1.193 to 192.168.1.254\t192.168.1.255\r\n"},
+        RowCase{"Slash31BothAddressesAreHosts", planOf(0x0A000000, 30, 31), 1,
+                "10.0.0.2\t255.255.255.254\t0.0.0.1\t2\t10.0.0.2 to 10.0.0.3\t10.0.0.3\r\n"},
+        RowCase{"Slash32IsOneAddress", planOf(0xFFFFFFFF, 32, 32), 0,
+                "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n"},
+        RowCase{"Slash1Into32LastRow", planOf(0, 1, 32), 2147483647,
+                "127.255.255.255\t255.255.255.255\t0.0.0.0\t1\t127.255.255.255 to 127.255.255.255\t127.255.255.255\r\n"},
+        RowCase{"TopOfTheSpace", planOf(0x80000000, 1, 2), 1,
+                "192.0.0.0\t192.0.0.0\t63.255.255.255\t1073741822\t192.0.0.1 to 255.255.255.254\t255.255.255.255\r\n"},
+        RowCase{"HostBitsOfTheBlockAreCleared", planOf(0x0A01024D, 8, 16), 255,
+                "10.255.0.0\t255.255.0.0\t0.0.255.255\t65534\t10.255.0.1 to 10.255.255.254\t10.255.255.255\r\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Every row of random small plans against a walk over every address of the
+// block: a subnet starts where the address's subnet host bits are all zero.
+TEST(PlanRowProperty, MatchesAWalkOverEveryAddress)
+{
+    std::mt19937 random(3021);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int cidrBits = 20 + static_cast<int>(random() % 13);
+        const int subnetBits = cidrBits + static_cast<int>(random() % (33 - cidrBits));
+        const SubnetPlan plan = planOf(static_cast<std::uint32_t>(random()), cidrBits, subnetBits);
+        const std::uint64_t size = std::uint64_t{1} << (32 - subnetBits);
+        std::uint64_t row = 0;
+        const std::uint64_t first = plan.block().network.value();
+        for (std::uint64_t address = first; address <= plan.block().broadcast().value(); ++address) {
+            if (address % size != 0)
+                continue;
+            const std::uint64_t last = address + size - 1;
+            const bool everyAddressAHost = size <= 2;
+            const netquill::SubnetAddresses got = plan.row(row++);
+            ASSERT_EQ(got.subnet.value(), address);
+            ASSERT_EQ(got.firstHost.value(), everyAddressAHost ? address : address + 1);
+            ASSERT_EQ(got.lastHost.value(), everyAddressAHost ? last : last - 1);
+            ASSERT_EQ(got.broadcast.value(), last);
+        }
+        ASSERT_EQ(row, plan.subnetCount());
+    }
+}
+
+// ---- One renderer, every format ----
+
+TEST(SubnetRowRenderer, WritesEachFormatsLine)
+{
+    const SubnetPlan plan = planOf(0x0A000000, 30, 31);
+    EXPECT_EQ(rowText(plan, 0, RowFormat::CSV), "10.0.0.0,255.255.255.254,0.0.0.1,2,10.0.0.0 to 10.0.0.1,10.0.0.1\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::TXT),
+              "10.0.0.0\t255.255.255.254\t\t0.0.0.1\t2\t\t10.0.0.0 to 10.0.0.1\t10.0.0.1\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::HTML),
+              "<tr><td>10.0.0.0</td><td align=\"center\">255.255.255.254</td><td align=\"center\">0.0.0.1</td>"
+              "<td align=\"center\">2</td>\r\n<td>10.0.0.0\r\n to 10.0.0.1</td>\r\n<td>10.0.0.1</td>\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::JSONL),
+              "{\"subnet\":\"10.0.0.0\",\"mask\":\"255.255.255.254\",\"inverse_mask\":\"0.0.0.1\",\"size\":2,"
+              "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"broadcast\":\"10.0.0.1\"}\n");
+    const netquill::SubnetRowRenderer tsv(plan, RowFormat::TSV);
+    EXPECT_EQ(tsv.headerLine(), "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n");
+    EXPECT_EQ(tsv.cellText(plan.row(1), netquill::SubnetColumn::HostRange), "10.0.0.2 to 10.0.0.3");
+    EXPECT_TRUE(netquill::SubnetRowRenderer(plan, RowFormat::CSV).headerLine().empty());
+}
+
+// ---- The list window's batches ----
+
+TEST(SubnetListing, BatchesOf1024AndEveryRowSoFarForTheClipboard)
+{
+    netquill::SubnetListing listing(planOf(0x0A000000, 8, 19));  // 2048 subnets
+    ASSERT_EQ(listing.batch().size(), 1024u);
+    EXPECT_TRUE(listing.hasMoreRows());
+    EXPECT_EQ(listing.lastRow().subnet.text(), "10.255.224.0");
+    listing.nextBatch();
+    EXPECT_EQ(listing.batch().front().subnet.text(), "10.128.0.0");
+    EXPECT_FALSE(listing.hasMoreRows());
+    listing.nextBatch();  // nothing more
+    EXPECT_EQ(listing.batch().front().subnet.text(), "10.128.0.0");
+    const std::string &copied = listing.clipboardText();
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 2049);
+    EXPECT_TRUE(copied.starts_with("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n10.0.0.0\t"));
+}
+
+// ---- The exports' subnet table ----
+
+TEST(WriteSubnetTable, WritesUpTo16384RowsAndRefusesMore)
+{
+    std::ostringstream largest;
+    EXPECT_FALSE(netquill::WriteSubnetTable(planOf(0x0A000000, 8, 22), netquill::ExportMode::CSV, largest));
+    const std::string written = largest.str();
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16384);
+    EXPECT_TRUE(written.ends_with("10.255.252.0,255.255.252.0,0.0.3.255,1022,10.255.252.1 to 10.255.255.254,10.255.255.255\r\n"));
+
+    std::ostringstream tooMany;
+    const auto refusal = netquill::WriteSubnetTable(planOf(0x0A000000, 8, 23), netquill::ExportMode::TXT, tooMany);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("32768 subnets"), std::string::npos);
+    EXPECT_TRUE(tooMany.str().empty());
+
+    std::ostringstream refusing;
+    refusing.setstate(std::ios::badbit);
+    EXPECT_TRUE(netquill::WriteSubnetTable(planOf(0x0A000000, 24, 26), netquill::ExportMode::HTML, refusing));
+}
+
+}  // namespace
