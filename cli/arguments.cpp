@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include "core/fieldrules.h"
+
 #include <charconv>
 
 namespace netquill::cli {
@@ -28,7 +30,7 @@ std::array<std::string, 4> parseDottedAddress(std::string_view argument, std::st
         if ((k < 3) == (dot == std::string_view::npos))
             refuse(argument, text, "must be four octets joined by dots, such as 192.168.1.1");
         const std::string_view octet = rest.substr(0, dot);
-        if (octet.empty() || octet.size() > 3 || octet.find_first_not_of("0123456789") != std::string_view::npos ||
+        if (octet.empty() || octet.size() > static_cast<std::size_t>(kOctetFieldLength) || octet.find_first_not_of("0123456789") != std::string_view::npos ||
             std::stoi(std::string(octet)) > 255)
             refuse(argument, text, "octet " + std::to_string(k + 1) + " must be 0 to 255");
         octets[k] = std::string(octet);

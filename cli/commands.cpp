@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "core/addressconverter.h"
+#include "core/fieldrules.h"
 #include "cli/arguments.h"
 #include "core/masktable.h"
 #include "core/networknode.h"
@@ -102,8 +103,8 @@ std::string_view onlyPositional(const CommandLine &line, std::string_view what)
 AddressFields fieldsFor(AddressNotation notation, std::string_view argument, std::string_view digits)
 {
     AddressFields fields;
-    const auto onlyDigits = [&](std::string_view allowed, std::size_t most, const char *what) {
-        if (digits.empty() || digits.size() > most || digits.find_first_not_of(allowed) != std::string_view::npos)
+    const auto onlyDigits = [&](std::string_view allowed, int most, const char *what) {
+        if (digits.empty() || digits.size() > static_cast<std::size_t>(most) || digits.find_first_not_of(allowed) != std::string_view::npos)
             refuse("ADDRESS", argument, what);
     };
     switch (notation) {
@@ -111,23 +112,23 @@ AddressFields fieldsFor(AddressNotation notation, std::string_view argument, std
         fields.octets = parseDottedAddress("ADDRESS", digits);
         break;
     case AddressNotation::Decimal:
-        onlyDigits("0123456789", 10, "must be a whole number from 0 to 4294967295");
+        onlyDigits("0123456789", kDecimalFieldLength, "must be a whole number from 0 to 4294967295");
         parseNumber("ADDRESS", digits, 0, 4294967295u);
         fields.decimal = std::string(digits);
         break;
     case AddressNotation::Hexadecimal:
-        onlyDigits("0123456789abcdefABCDEF", 8, "must be 1 to 8 hexadecimal digits");
+        onlyDigits("0123456789abcdefABCDEF", kHexadecimalFieldLength, "must be 1 to 8 hexadecimal digits");
         for (const char digit : digits)
             fields.hexadecimal += static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
         break;
     case AddressNotation::Octal:
-        onlyDigits("01234567", 11, "must be 1 to 11 octal digits, at most 37777777777");
+        onlyDigits("01234567", kOctalFieldLength, "must be 1 to 11 octal digits, at most 37777777777");
         if (std::stoull(std::string(digits), nullptr, 8) > 4294967295u)
             refuse("ADDRESS", argument, "must be 1 to 11 octal digits, at most 37777777777");
         fields.octal = std::string(digits);
         break;
     case AddressNotation::Binary:
-        onlyDigits("01", 32, "must be 1 to 32 binary digits");
+        onlyDigits("01", kBinaryFieldLength, "must be 1 to 32 binary digits");
         fields.binary = std::string(digits);
         break;
     }

@@ -11,6 +11,13 @@ namespace netquill {
 
 enum class FieldCharset { DecimalDigits, HexadecimalDigits, OctalDigits, BinaryDigits };
 
+// The most digits each address field holds, in the window and on the command line.
+constexpr int kOctetFieldLength = 3;
+constexpr int kDecimalFieldLength = 10;
+constexpr int kHexadecimalFieldLength = 8;
+constexpr int kOctalFieldLength = 11;
+constexpr int kBinaryFieldLength = 32;
+
 struct KeystrokeRule {
     FieldCharset charset;
     // Octet fields: "." moves on to the next field instead of being typed.

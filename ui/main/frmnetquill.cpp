@@ -2,6 +2,7 @@
 
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
+#include "ui/widgets/linklabel.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/shell/hyperjump.h"
 #include "core/ipv4.h"
@@ -35,7 +36,6 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     connectHandlers();
     keepCopyShortcutFromLineEdits();
-    lblRFC3021->installEventFilter(this);
     Form_Load();
 
     // Client area of 8310 × 5220 twips below the menu bar, centred on the screen.
@@ -102,6 +102,7 @@ void frmNetquill::connectHandlers()
     connect(btnCopyTab2ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab2ToClipboard_Click);
     connect(btnCopyTab3ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab3ToClipboard_Click);
     connect(btnGenerate, &QPushButton::clicked, this, &frmNetquill::btnGenerate_Click);
+    connect(lblRFC3021, &LinkLabel::linkActivated, this, &frmNetquill::lblRFC3021_Click);
 
     m_clickHandlers = {
         {cboNetworkSubnetMask, &frmNetquill::cboNetworkSubnetMask_Click},
@@ -166,16 +167,6 @@ bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
     }
     if (auto *option = qobject_cast<QAbstractButton *>(watched); option && option->group() == m_notationOptions)
         return event->type() == QEvent::KeyPress && chooseNeighbourNotation(option, static_cast<QKeyEvent *>(event));
-    if (watched == lblRFC3021) {
-        const bool clicked =
-            event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-        const auto isKey = [event](int key) {
-            return event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key;
-        };
-        if (clicked || isKey(Qt::Key_Return) || isKey(Qt::Key_Enter) || isKey(Qt::Key_Space))
-            lblRFC3021_Click();
-        return QMainWindow::eventFilter(watched, event);
-    }
     const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (!isKey || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
         return QMainWindow::eventFilter(watched, event);

@@ -33,6 +33,7 @@
 #include <optional>
 
 class AddressField;
+class LinkLabel;
 class QAbstractButton;
 class QKeyEvent;
 class ControlSet;
@@ -192,7 +193,7 @@ private:
     QComboBox *cboHostsPerSubnet = nullptr;
     QPushButton *btnCopyTab3ToClipboard = nullptr;
     QPushButton *btnGenerate = nullptr;
-    QLabel *lblRFC3021 = nullptr;
+    LinkLabel *lblRFC3021 = nullptr;
     QLabel *lblBits = nullptr;
     QLineEdit *txtSubnetBitMask = nullptr;
     // The five plan lists, indexed by netquill::PlanList. The plan itself is

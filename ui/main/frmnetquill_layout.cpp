@@ -4,7 +4,9 @@
 
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
+#include "ui/widgets/linklabel.h"
 #include "ui/widgets/netquillfont.h"
+#include "core/productinfo.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -100,7 +102,7 @@ constexpr ControlRow kSubnetTab[] = {
     {"cboHostsPerSubnet", K::DropDown, "", 4200, 2400, 1455, 345},
     {"btnCopyTab3ToClipboard", K::Button, "Copy to Clipboard", 5880, 480, 1455, 615},
     {"btnGenerate", K::Button, "Generate Subnets", 5880, 1560, 1455, 615},
-    {"lblRFC3021", K::Label, "RFC 3021 Compliant", 5880, 2520, 1575, 255},
+    {"lblRFC3021", K::Link, "RFC 3021 Compliant", 5880, 2520, 1575, 255},
     {"lblBits", K::Label, "", 4440, 480, 495, 255},
     {"txtSubnetBitMask", K::ResultField, "", 1680, 2880, 3975, 330},
     {"Label31", K::Label, "Subnet Bit Mask:", 240, 2880, 1575, 255},
@@ -242,7 +244,7 @@ void frmNetquill::bindSubnetTab(const ControlSet &controls)
     cboHostsPerSubnet = controls.get<QComboBox>("cboHostsPerSubnet");
     btnCopyTab3ToClipboard = controls.get<QPushButton>("btnCopyTab3ToClipboard");
     btnGenerate = controls.get<QPushButton>("btnGenerate");
-    lblRFC3021 = controls.get<QLabel>("lblRFC3021");
+    lblRFC3021 = controls.get<LinkLabel>("lblRFC3021");
     lblBits = controls.get<QLabel>("lblBits");
     txtSubnetBitMask = controls.get<QLineEdit>("txtSubnetBitMask");
     m_planLists = {cboSubnetMask, cboMaskBits, cboNumberOfSubnets, cboHostBits, cboHostsPerSubnet};
@@ -251,16 +253,6 @@ void frmNetquill::bindSubnetTab(const ControlSet &controls)
         txtIPBlock[k]->setDotTarget(txtIPBlock[k + 1]);
     txtIPBlock.back()->setDotTarget(cboCIDRMask);
 
-    // RFC 3021 link: blue, underlined, with a pointing hand.
-    QPalette linkColour = lblRFC3021->palette();
-    linkColour.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblRFC3021->setPalette(linkColour);
-    QFont underlined = lblRFC3021->font();
-    underlined.setUnderline(true);
-    lblRFC3021->setFont(underlined);
-    lblRFC3021->setCursor(Qt::PointingHandCursor);
-    // A link the keyboard reaches too: Tab stops on it, Enter or Space opens it.
-    lblRFC3021->setFocusPolicy(Qt::TabFocus);
-    lblRFC3021->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted rgb(0, 0, 255); }"));
+    lblRFC3021->setLink(QString::fromLatin1(netquill::kRfc3021Text));
     lblRFC3021->hide();
 }

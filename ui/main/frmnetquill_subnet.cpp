@@ -4,6 +4,7 @@
 
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/clipboard.h"
+#include "ui/widgets/linklabel.h"
 #include "ui/subnets/frmsubnets.h"
 #include "core/masktable.h"
 #include "core/octet.h"

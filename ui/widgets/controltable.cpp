@@ -1,6 +1,7 @@
 #include "ui/widgets/controltable.h"
 
 #include "ui/widgets/addressfield.h"
+#include "ui/widgets/linklabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,15 +17,15 @@ QWidget *createAddressField(ControlKind kind, QWidget *parent)
 {
     switch (kind) {
     case ControlKind::OctetField:
-        return new AddressField({FieldCharset::DecimalDigits, true}, 3, parent);
+        return new AddressField({FieldCharset::DecimalDigits, true}, netquill::kOctetFieldLength, parent);
     case ControlKind::DecimalField:
-        return new AddressField({FieldCharset::DecimalDigits, false}, 10, parent);
+        return new AddressField({FieldCharset::DecimalDigits, false}, netquill::kDecimalFieldLength, parent);
     case ControlKind::HexadecimalField:
-        return new AddressField({FieldCharset::HexadecimalDigits, false}, 8, parent);
+        return new AddressField({FieldCharset::HexadecimalDigits, false}, netquill::kHexadecimalFieldLength, parent);
     case ControlKind::OctalField:
-        return new AddressField({FieldCharset::OctalDigits, false}, 11, parent);
+        return new AddressField({FieldCharset::OctalDigits, false}, netquill::kOctalFieldLength, parent);
     case ControlKind::BinaryField:
-        return new AddressField({FieldCharset::BinaryDigits, false}, 32, parent);
+        return new AddressField({FieldCharset::BinaryDigits, false}, netquill::kBinaryFieldLength, parent);
     default:
         return nullptr;
     }
@@ -36,6 +37,8 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
     switch (row.kind) {
     case ControlKind::Label:
         return new QLabel(caption, parent);
+    case ControlKind::Link:
+        return new LinkLabel(caption, parent);
     case ControlKind::Dot: {
         auto *dot = new QLabel(caption, parent);
         dot->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -10,12 +10,13 @@
 // rectangle in twips, turned into widgets by buildControls.
 enum class ControlKind {
     Label,
+    Link,             // a web link (LinkLabel)
     Dot,              // the centred "." between two octet fields
-    OctetField,       // decimal digits, 3 at most, "." moves on
-    DecimalField,     // 10 digits at most
-    HexadecimalField, // 8 digits at most
-    OctalField,       // 11 digits at most
-    BinaryField,      // 32 digits at most
+    OctetField,       // decimal digits, "." moves on
+    DecimalField,     // each field as long as core/fieldrules.h lets it be
+    HexadecimalField,
+    OctalField,
+    BinaryField,
     ResultField,      // read-only display
     Button,
     Option,
