@@ -350,10 +350,8 @@ void tst_frmNetquillCalculators::rfc3021LabelFollowsThePlan()
     QVERIFY(!label->isVisible());
     ui().pick(QStringLiteral("cboHostsPerSubnet"), QStringLiteral("2 (RFC3021)"));
     QVERIFY(label->isVisible());
-    QCOMPARE(label->text(), QStringLiteral("RFC 3021 Compliant"));
-    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QVERIFY(label->font().underline());
-    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(label->text().contains(QStringLiteral(">RFC 3021 Compliant</a>")));
+    QCOMPARE(label->palette().color(QPalette::Link), QColor(0, 0, 255));
     ui().pick(QStringLiteral("cboHostsPerSubnet"), QStringLiteral("2"));
     QCOMPARE(ui().list("cboSubnetMask")->currentText(), QStringLiteral("255.255.255.252"));
     QVERIFY(!label->isVisible());
