@@ -41,37 +41,26 @@ TEST_P(FilterKeystroke, InsertsDropsOrMovesOn)
 INSTANTIATE_TEST_SUITE_P(Octet, FilterKeystroke, testing::Values(
     Keystroke{"DigitInserted", kOctet, '7', inserts('7')},
     Keystroke{"DotMovesOn", kOctet, '.', kMovesOn},
-    Keystroke{"LetterDropped", kOctet, 'x', kDropped},
-    Keystroke{"MinusDropped", kOctet, '-', kDropped},
-    Keystroke{"ColonDropped", kOctet, ':', kDropped},
-    Keystroke{"BlankDropped", kOctet, ' ', kDropped}
+    Keystroke{"LetterDropped", kOctet, 'x', kDropped}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Decimal, FilterKeystroke, testing::Values(
     Keystroke{"NineInserted", kDecimal, '9', inserts('9')},
-    Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped},
-    Keystroke{"LetterDropped", kDecimal, 'a', kDropped}
+    Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Hexadecimal, FilterKeystroke, testing::Values(
     Keystroke{"LowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
-    Keystroke{"LowerFBecomesUpper", kHexadecimal, 'f', inserts('F')},
-    Keystroke{"UpperCaseInserted", kHexadecimal, 'C', inserts('C')},
-    Keystroke{"DigitInserted", kHexadecimal, '0', inserts('0')},
-    Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped},
-    Keystroke{"UpperGDropped", kHexadecimal, 'G', kDropped},
-    Keystroke{"DotDropped", kHexadecimal, '.', kDropped}
+    Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Octal, FilterKeystroke, testing::Values(
     Keystroke{"SevenInserted", kOctal, '7', inserts('7')},
-    Keystroke{"EightDropped", kOctal, '8', kDropped},
-    Keystroke{"NineDropped", kOctal, '9', kDropped}
+    Keystroke{"EightDropped", kOctal, '8', kDropped}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Binary, FilterKeystroke, testing::Values(
     Keystroke{"OneInserted", kBinary, '1', inserts('1')},
-    Keystroke{"ZeroInserted", kBinary, '0', inserts('0')},
     Keystroke{"TwoDropped", kBinary, '2', kDropped}
 ), [](const auto &info) { return std::string(info.param.name); });
 
@@ -95,7 +84,6 @@ TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
 INSTANTIATE_TEST_SUITE_P(Pasted, FilterPastedText, testing::Values(
     Paste{"ForeignCharactersDroppedBeforeTheLimit", FieldCharset::DecimalDigits, "abc123", 3, "123"},
     Paste{"CutToTheRoomLeft", FieldCharset::DecimalDigits, "12345", 2, "12"},
-    Paste{"NoRoomKeepsNothing", FieldCharset::DecimalDigits, "1", 0, ""},
     Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
     Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
     Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
@@ -121,15 +109,11 @@ using Octets = std::array<std::string, 4>;
 
 INSTANTIATE_TEST_SUITE_P(Pasted, DottedAddressInPaste, testing::Values(
     DottedPaste{"PlainAddress", "10.1.2.3", Octets{"10", "1", "2", "3"}},
-    DottedPaste{"SurroundingBlanksAndLineBreak", "  192.168.1.1\r\n", Octets{"192", "168", "1", "1"}},
     DottedPaste{"PrefixLengthAfterTheAddress", "10.0.0.0/8", Octets{"10", "0", "0", "0"}},
     DottedPaste{"EmptyPartsStayEmpty", "1..3.", Octets{"1", "", "3", ""}},
     DottedPaste{"LongPartsCutToThreeDigits", "1234.5.6.7", Octets{"123", "5", "6", "7"}},
     DottedPaste{"ThreePartsAreNoAddress", "10.1.2", std::nullopt},
-    DottedPaste{"FiveDotsAreNoAddress", "1.2.3.4.5", std::nullopt},
-    DottedPaste{"LettersInsideAreNoAddress", "10.1x.2.3", std::nullopt},
-    DottedPaste{"NoDotsAreNoAddress", "12345", std::nullopt},
-    DottedPaste{"EmptyIsNoAddress", "", std::nullopt}
+    DottedPaste{"LettersInsideAreNoAddress", "10.1x.2.3", std::nullopt}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -25,11 +25,8 @@ TEST_P(FoldOctetText, WritesBackTheFoldedText)
 // In range: left exactly as typed.
 INSTANTIATE_TEST_SUITE_P(InRange, FoldOctetText, testing::Values(
     Fold{"EmptyBecomesZero", "", "0"},
-    Fold{"Zero", "0", "0"},
-    Fold{"TwoZerosStay", "00", "00"},
     Fold{"LeadingZerosStay", "007", "007"},
-    Fold{"Largest", "255", "255"},
-    Fold{"LargestWithLeadingZero", "0255", "0255"}
+    Fold{"Largest", "255", "255"}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 // Above 255: 255 is taken away until the value fits.
@@ -37,8 +34,6 @@ INSTANTIATE_TEST_SUITE_P(AboveRange, FoldOctetText, testing::Values(
     Fold{"JustAbove", "256", "1"},
     Fold{"ThreeHundred", "300", "45"},
     Fold{"TwiceTheStep", "510", "255"},
-    Fold{"TwiceTheStepPlusOne", "511", "1"},
-    Fold{"LargestThreeDigits", "999", "234"},
     Fold{"LeadingZerosDropped", "0300", "45"},
     Fold{"TwentyDigits", "99999999999999999999", "54"},
     Fold{"FourHundredDigits", std::string(400, '9'), "204"}
@@ -54,15 +49,6 @@ TEST(FoldOctetTextAgainstSubtraction, EveryValueUpTo9999)
             expected -= 255;
         ASSERT_EQ(netquill::FoldOctetText(std::to_string(value)), std::to_string(expected)) << value;
     }
-}
-
-TEST(OctetBits, LastEightBinaryDigits)
-{
-    EXPECT_EQ(netquill::octetBits("192"), "11000000");
-    EXPECT_EQ(netquill::octetBits("0"), "00000000");
-    EXPECT_EQ(netquill::octetBits(""), "00000000");
-    EXPECT_EQ(netquill::octetBits("007"), "00000111");
-    EXPECT_EQ(netquill::octetBits("255"), "11111111");
 }
 
 }  // namespace

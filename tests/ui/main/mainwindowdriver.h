@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
@@ -17,6 +21,7 @@ class MainWindowDriver
 public:
     MainWindowDriver() : m_window(std::make_unique<frmNetquill>())
     {
+        QApplication::clipboard()->clear();
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             qFatal("the main window never became active");
@@ -34,15 +39,30 @@ public:
     }
     QLineEdit *field(const QString &name) const { return control<QLineEdit>(name); }
     QComboBox *list(const QString &name) const { return control<QComboBox>(name); }
+    // What the named fields, lists and labels show.
+    QStringList shown(const QStringList &names) const
+    {
+        QStringList texts;
+        for (const QString &name : names) {
+            QWidget *widget = control<QWidget>(name);
+            if (auto *pickList = qobject_cast<QComboBox *>(widget))
+                texts << pickList->currentText();
+            else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                texts << edit->text();
+            else
+                texts << qobject_cast<QLabel *>(widget)->text();
+        }
+        return texts;
+    }
 
     static QWidget *focus() { return QApplication::focusWidget(); }
+    static QString clipboardText() { return QApplication::clipboard()->text(); }
 
     void showTab(int index) const
     {
         auto *tabs = control<QTabWidget>(QStringLiteral("SSTab1"));
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
     }
-
     static void clickInto(QWidget *target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5)); }
     void click(const QString &button) const { QTest::mouseClick(control<QWidget>(button), Qt::LeftButton); }
 
@@ -52,7 +72,6 @@ public:
         for (const QChar key : keys)
             QTest::keyClicks(focus(), QString(key));
     }
-
     // Types an address into a tab's first octet field, moving on with ".".
     void typeAddress(const QString &firstOctetField, const QString &address) const
     {
@@ -77,8 +96,6 @@ public:
             QTest::keyClick(view, Qt::Key_Down);
         QTest::keyClick(view, Qt::Key_Return);
     }
-
-    static QString clipboardText() { return QApplication::clipboard()->text(); }
 
 private:
     std::unique_ptr<frmNetquill> m_window;
