@@ -45,12 +45,9 @@ public:
         QStringList texts;
         for (const QString &name : names) {
             QWidget *widget = control<QWidget>(name);
-            if (auto *pickList = qobject_cast<QComboBox *>(widget))
-                texts << pickList->currentText();
-            else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-                texts << edit->text();
-            else
-                texts << qobject_cast<QLabel *>(widget)->text();
+            auto *pickList = qobject_cast<QComboBox *>(widget);
+            auto *edit = qobject_cast<QLineEdit *>(widget);
+            texts << (pickList ? pickList->currentText() : edit ? edit->text() : qobject_cast<QLabel *>(widget)->text());
         }
         return texts;
     }
@@ -84,13 +81,11 @@ public:
     {
         QComboBox *target = list(listName);
         const int index = target->findText(entry, Qt::MatchExactly);
-        if (index < 0)
-            qFatal("%s has no entry %s", qPrintable(listName), qPrintable(entry));
         target->setFocus(Qt::TabFocusReason);
         QTest::keyClick(target, Qt::Key_F4);
         QAbstractItemView *view = target->view();
-        if (!QTest::qWaitForWindowExposed(view->window()))
-            qFatal("the list of %s did not open", qPrintable(listName));
+        if (index < 0 || !QTest::qWaitForWindowExposed(view->window()))
+            qFatal("%s did not open at %s", qPrintable(listName), qPrintable(entry));
         QTest::keyClick(view, Qt::Key_Home);
         for (int step = 0; step < index; ++step)
             QTest::keyClick(view, Qt::Key_Down);

