@@ -3,10 +3,13 @@
 #include "core/addressconverter.h"
 #include "core/fieldrules.h"
 #include "cli/arguments.h"
+#include "cli/commandline.h"
+#include "cli/planning.h"
 #include "core/masktable.h"
 #include "core/networknode.h"
 #include "core/subnetrows.h"
 #include "core/subnetcalculator.h"
+#include "core/vlsm.h"
 #include "core/productinfo.h"
 
 #include <algorithm>
@@ -19,13 +22,18 @@ namespace netquill::cli {
 
 namespace {
 
+constexpr const char *kCommandNames = "convert, calc, plan, list, range, aggregate or vlsm";
+
 constexpr const char *kUsage =
     "usage: netquill-cli COMMAND ...\n"
-    "  convert ADDRESS           an address in all five notations\n"
-    "  calc ADDRESS/MASK         host ID, network ID, broadcast and nodes\n"
-    "  plan BLOCK/PREFIX [PLAN]  one subnet plan of a block\n"
-    "  list BLOCK/PREFIX [PLAN]  every subnet of the plan, streamed\n"
-    "Each prints what the matching tab of Trevantis Netquill copies to the clipboard.\n"
+    "  convert ADDRESS              an address in all five notations\n"
+    "  calc ADDRESS/MASK            host ID, network ID, broadcast and nodes\n"
+    "  plan BLOCK/PREFIX [PLAN]     one subnet plan of a block\n"
+    "  list BLOCK/PREFIX [PLAN]     every subnet of the plan, streamed\n"
+    "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
+    "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
+    "  vlsm BLOCK/PREFIX REQUEST... subnets of different sizes for host counts\n"
+    "The first four print what the matching tab of Trevantis Netquill copies to the clipboard.\n"
     "COMMAND --help tells more; --version prints the version.\n";
 
 constexpr const char *kConvertHelp =
@@ -41,7 +49,9 @@ constexpr const char *kCalcHelp =
 
 constexpr const char *kPlanOptions =
     "PLAN is at most one of --subnet-mask M, --mask-bits N, --subnets N, --host-bits N,\n"
-    "--hosts N (such as 62, 2 or \"2 (RFC3021)\"); without one the block stays undivided.\n";
+    "--hosts N (such as 62, 2 or \"2 (RFC3021)\") or --min-hosts N (the smallest subnets with\n"
+    "at least N usable hosts, 2^h - 2; with --rfc3021 a /31 for 1 or 2); without one the block\n"
+    "stays undivided.\n";
 
 constexpr const char *kPlanHelp =
     "usage: netquill-cli plan BLOCK/PREFIX [PLAN]\n"
@@ -52,51 +62,6 @@ constexpr const char *kListHelp =
     "Streams the subnets of the plan: csv, txt and html in the export files' row layouts,\n"
     "tsv (the default) as the subnet list copies them, with its header line, jsonl as one\n"
     "JSON object per line. --from starts at row ROW (1-based), --count writes at most N rows.\n";
-
-using Options = std::map<std::string, std::string, std::less<>>;
-
-struct CommandLine {
-    std::vector<std::string_view> positionals;
-    Options options;
-    bool help = false;
-};
-
-CommandLine readCommandLine(const std::vector<std::string_view> &arguments, std::initializer_list<std::string_view> known)
-{
-    CommandLine line;
-    for (std::size_t k = 1; k < arguments.size(); ++k) {
-        const std::string_view argument = arguments[k];
-        if (argument == "--help" || argument == "-h") {
-            line.help = true;
-            continue;
-        }
-        if (!argument.starts_with("--") || argument == "--") {
-            line.positionals.push_back(argument);
-            continue;
-        }
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        if (std::find(known.begin(), known.end(), name) == known.end())
-            refuse("option", argument, "is not an option of " + std::string(arguments[0]));
-        if (line.options.find(name) != line.options.end())
-            refuse(name, argument, "is given twice");
-        if (equals != std::string_view::npos)
-            line.options[std::string(name)] = std::string(argument.substr(equals + 1));
-        else if (k + 1 < arguments.size())
-            line.options[std::string(name)] = std::string(arguments[++k]);
-        else
-            refuse(name, "", "needs a value");
-    }
-    return line;
-}
-
-std::string_view onlyPositional(const CommandLine &line, std::string_view what)
-{
-    if (line.positionals.size() != 1)
-        refuse(what, line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
-    return line.positionals.front();
-}
 
 // ---- convert ----
 
@@ -140,15 +105,12 @@ int convert(const CommandLine &line, Output &out)
     const std::string_view address = onlyPositional(line, "ADDRESS");
     AddressNotation notation = AddressNotation::Decimal;
     std::string_view digits = address;
-    if (const auto from = line.options.find("--from"); from != line.options.end()) {
+    if (line.option("--from")) {
         static const std::map<std::string, AddressNotation, std::less<>> notations{
             {"dotted", AddressNotation::DottedQuad}, {"decimal", AddressNotation::Decimal},
             {"hex", AddressNotation::Hexadecimal},   {"octal", AddressNotation::Octal},
             {"binary", AddressNotation::Binary}};
-        const auto found = notations.find(from->second);
-        if (found == notations.end())
-            refuse("--from", from->second, "must be dotted, decimal, hex, octal or binary");
-        notation = found->second;
+        notation = chosen(line, "--from", notations, notation, "must be dotted, decimal, hex, octal or binary");
     } else if (address.find('.') != std::string_view::npos) {
         notation = AddressNotation::DottedQuad;
     } else if (address.starts_with("0x") || address.starts_with("0X")) {
@@ -188,17 +150,18 @@ struct Plan {
 };
 
 // The plan's subnet mask bits from at most one plan option.
-int subnetMaskBits(const Options &options, int cidrBits)
+int subnetMaskBits(const CommandLine &line, int cidrBits)
 {
     const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
     std::optional<int> maskBits;
     const auto choose = [&](const char *name, auto decide) {
-        const auto option = options.find(name);
-        if (option == options.end())
+        const std::string *value = line.option(name);
+        if (!value)
             return;
         if (maskBits)
-            refuse(name, option->second, "only one of --subnet-mask, --mask-bits, --subnets, --host-bits and --hosts may be given");
-        maskBits = decide(option->second);
+            refuse(name, *value,
+                   "only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given");
+        maskBits = decide(*value);
     };
     choose("--subnet-mask", [&](const std::string &text) {
         const int bits = parseMaskBits("--subnet-mask", text);
@@ -229,6 +192,14 @@ int subnetMaskBits(const Options &options, int cidrBits)
         refuse("--hosts", text, "must be a hosts-per-subnet value from 1 to " + Prefix(cidrBits).hostsPerSubnetText() +
                                     " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
     });
+    choose("--min-hosts", [&](const std::string &text) {
+        const bool rfc3021 = line.has("--rfc3021");
+        const std::uint64_t most = mostUsableHosts(Prefix(cidrBits), rfc3021);
+        if (most == 0)
+            refuse("--min-hosts", text, "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
+                                            (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
+        return smallestPrefixHolding(parseNumber("--min-hosts", text, 1, most), rfc3021)->bits();
+    });
     return maskBits.value_or(cidrBits);
 }
 
@@ -238,7 +209,7 @@ Plan readPlan(const CommandLine &line)
     const auto [block, prefix] = splitAtSlash("BLOCK/PREFIX", argument);
     const std::array<std::string, 4> octets = parseDottedAddress("BLOCK", block);
     const Prefix cidr(parseMaskBits("PREFIX", prefix));
-    const Prefix subnet(subnetMaskBits(line.options, cidr.bits()));
+    const Prefix subnet(subnetMaskBits(line, cidr.bits()));
     return {octets, SubnetPlan(Block::containing(Ipv4Address::fromOctetTexts(octets), cidr), subnet)};
 }
 
@@ -266,22 +237,16 @@ int list(const CommandLine &line, Output &out)
 {
     const SubnetPlan plan = readPlan(line).plan;
     const std::uint64_t total = plan.subnetCount();
-    RowFormat format = RowFormat::TSV;
-    if (const auto chosen = line.options.find("--format"); chosen != line.options.end()) {
-        static const std::map<std::string, RowFormat, std::less<>> formats{
-            {"csv", RowFormat::CSV}, {"txt", RowFormat::TXT}, {"html", RowFormat::HTML},
-            {"tsv", RowFormat::TSV}, {"jsonl", RowFormat::JSONL}};
-        const auto found = formats.find(chosen->second);
-        if (found == formats.end())
-            refuse("--format", chosen->second, "must be csv, txt, html, tsv or jsonl");
-        format = found->second;
-    }
+    static const std::map<std::string, RowFormat, std::less<>> formats{
+        {"csv", RowFormat::CSV}, {"txt", RowFormat::TXT}, {"html", RowFormat::HTML},
+        {"tsv", RowFormat::TSV}, {"jsonl", RowFormat::JSONL}};
+    const RowFormat format = chosen(line, "--format", formats, RowFormat::TSV, "must be csv, txt, html, tsv or jsonl");
     std::uint64_t first = 1;
-    if (const auto from = line.options.find("--from"); from != line.options.end())
-        first = parseNumber("--from", from->second, 1, total);
+    if (const std::string *from = line.option("--from"))
+        first = parseNumber("--from", *from, 1, total);
     std::uint64_t count = total - first + 1;
-    if (const auto most = line.options.find("--count"); most != line.options.end())
-        count = std::min(count, parseNumber("--count", most->second, 0, std::uint64_t{1} << 32));
+    if (const std::string *most = line.option("--count"))
+        count = std::min(count, parseNumber("--count", *most, 0, std::uint64_t{1} << 32));
 
     const SubnetRowRenderer renderer(plan, format);
     out.append(renderer.headerLine());
@@ -295,26 +260,34 @@ int list(const CommandLine &line, Output &out)
 
 }  // namespace
 
-int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ostream &errors)
+int runCli(const std::vector<std::string_view> &arguments, Output &out, std::istream &in, std::ostream &errors)
 {
     struct Command {
         std::string_view name;
         std::initializer_list<std::string_view> options;
-        const char *help;
-        int (*run)(const CommandLine &, Output &);
+        std::initializer_list<std::string_view> flags;
+        std::string help;
+        int (*run)(const CommandLine &, Streams &);
     };
+    static const std::string planHelp = std::string(kPlanHelp) + kPlanOptions;
+    static const std::string listHelp = std::string(kListHelp) + kPlanOptions;
     static const Command commands[] = {
-        {"convert", {"--from"}, kConvertHelp, convert},
-        {"calc", {}, kCalcHelp, calc},
-        {"plan", {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts"}, kPlanHelp, planCommand},
+        {"convert", {"--from"}, {}, kConvertHelp, [](const CommandLine &line, Streams &io) { return convert(line, io.out); }},
+        {"calc", {}, {}, kCalcHelp, [](const CommandLine &line, Streams &io) { return calc(line, io.out); }},
+        {"plan", {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts"}, {"--rfc3021"},
+         planHelp, [](const CommandLine &line, Streams &io) { return planCommand(line, io.out); }},
         {"list",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--format", "--from", "--count"},
-         kListHelp,
-         list},
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--format", "--from", "--count"},
+         {"--rfc3021"}, listHelp, [](const CommandLine &line, Streams &io) { return list(line, io.out); }},
+        {"range", {}, {}, kRangeHelp, rangeCommand},
+        {"aggregate", {}, {"--ranges"}, kAggregateHelp, aggregateCommand},
+        {"vlsm", {"--format"}, {"--rfc3021"}, kVlsmHelp, vlsmCommand},
     };
+    Streams streams{out, in, errors};
+    int status = kDone;
     try {
         if (arguments.empty())
-            refuse("COMMAND", "", "is missing: convert, calc, plan or list");
+            refuse("COMMAND", "", "is missing: " + std::string(kCommandNames));
         if (arguments[0] == "--help" || arguments[0] == "-h") {
             out.append(kUsage);
         } else if (arguments[0] == "--version") {
@@ -323,15 +296,12 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ost
             const auto command = std::find_if(std::begin(commands), std::end(commands),
                                               [&](const Command &each) { return each.name == arguments[0]; });
             if (command == std::end(commands))
-                refuse("COMMAND", arguments[0], "must be convert, calc, plan or list");
-            const CommandLine line = readCommandLine(arguments, command->options);
-            if (line.help) {
+                refuse("COMMAND", arguments[0], "must be " + std::string(kCommandNames));
+            const CommandLine line = readCommandLine(arguments, command->options, command->flags);
+            if (line.help)
                 out.append(command->help);
-                if (command->name == "plan" || command->name == "list")
-                    out.append(kPlanOptions);
-            } else {
-                command->run(line, out);
-            }
+            else
+                status = command->run(line, streams);
         }
     } catch (const UsageError &refusal) {
         errors << "netquill-cli: " << refusal.what() << "\n";
@@ -342,7 +312,7 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ost
         errors << "netquill-cli: the output could not be written: " << std::strerror(out.error()) << "\n";
         return kWriteFailed;
     }
-    return kDone;
+    return status;
 }
 
 }  // namespace netquill::cli

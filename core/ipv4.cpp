@@ -59,6 +59,24 @@ char *Ipv4Address::writeText(char *to) const
     return to - 1;
 }
 
+std::string Block::text() const
+{
+    std::string out;
+    appendText(out);
+    return out;
+}
+
+void Block::appendText(std::string &out) const
+{
+    char text[20];
+    char *end = network.writeText(text);
+    *end++ = '/';
+    if (prefix.bits() >= 10)
+        *end++ = static_cast<char>('0' + prefix.bits() / 10);
+    *end++ = static_cast<char>('0' + prefix.bits() % 10);
+    out.append(text, end);
+}
+
 std::string Prefix::binaryText() const
 {
     return std::string(static_cast<std::size_t>(m_bits), '1') + std::string(static_cast<std::size_t>(hostBits()), '0');

@@ -78,6 +78,10 @@ struct Block {
     }
     constexpr Ipv4Address broadcast() const { return Ipv4Address(network.value() | ~prefix.mask()); }
 
+    // "10.0.0.0/8".
+    std::string text() const;
+    void appendText(std::string &out) const;
+
     constexpr bool operator==(const Block &) const = default;
 };
 

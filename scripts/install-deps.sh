@@ -16,7 +16,7 @@ packages=(
 )
 
 if [ "${1:-}" = peers ]; then
-  packages+=(hyperfine sipcalc ipcalc-ng time)
+  packages+=(hyperfine sipcalc ipcalc-ng time iprange aggregate)
 fi
 
 missing=()

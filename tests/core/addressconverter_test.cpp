@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bitset>
-#include <cstdint>
-#include <ostream>
-#include <random>
 #include <string>
 
 namespace {
@@ -36,19 +32,11 @@ struct Conversion {
     AddressFields shown;
 };
 
-void PrintTo(const Conversion &conversion, std::ostream *out) { *out << conversion.name; }
-
 class ConvertAddress : public testing::TestWithParam<Conversion> {};
 
 TEST_P(ConvertAddress, ShowsEveryNotation)
 {
-    const AddressFields shown = netquill::ConvertAddress(GetParam().notation, GetParam().typed);
-    const AddressFields &expected = GetParam().shown;
-    EXPECT_EQ(shown.octets, expected.octets);
-    EXPECT_EQ(shown.decimal, expected.decimal);
-    EXPECT_EQ(shown.hexadecimal, expected.hexadecimal);
-    EXPECT_EQ(shown.octal, expected.octal);
-    EXPECT_EQ(shown.binary, expected.binary);
+    EXPECT_EQ(netquill::ConvertAddress(GetParam().notation, GetParam().typed), GetParam().shown);
 }
 
 const std::string kBinary192_168_1_1 = "11000000101010000000000100000001";
@@ -99,28 +87,6 @@ INSTANTIATE_TEST_SUITE_P(Binary, ConvertAddress, testing::Values(
                fields({"0", "0", "0", "1"}, "1", "1", "1", zeros(31) + "1")},
     Conversion{"EmptyBecomesThirtyTwoZeros", AddressNotation::Binary, binary(""), kShownAllZeros}
 ), [](const auto &info) { return std::string(info.param.name); });
-
-// Random addresses typed in each notation show the same five texts.
-TEST(ConvertAddressRoundTrip, EveryNotationAgreesWithDottedQuad)
-{
-    std::mt19937 random(3232235777u);
-    std::uniform_int_distribution<std::uint32_t> anyAddress;
-    for (int trial = 0; trial < 2000; ++trial) {
-        const std::uint32_t value = anyAddress(random);
-        const AddressFields typed = dotted({std::to_string(value >> 24), std::to_string((value >> 16) & 255),
-                                            std::to_string((value >> 8) & 255), std::to_string(value & 255)});
-        const AddressFields shown = netquill::ConvertAddress(AddressNotation::DottedQuad, typed);
-        ASSERT_EQ(shown.decimal, std::to_string(value));
-        ASSERT_EQ(shown.binary, std::bitset<32>(value).to_string());
-        for (const AddressNotation notation : {AddressNotation::Decimal, AddressNotation::Octal, AddressNotation::Binary,
-                                               AddressNotation::Hexadecimal}) {
-            const AddressFields again = netquill::ConvertAddress(notation, shown);
-            if (value == 0 && notation == AddressNotation::Hexadecimal)
-                continue;  // the single binary "0" of a zero hexadecimal has its own row above
-            ASSERT_EQ(again, shown) << value << " from notation " << static_cast<int>(notation);
-        }
-    }
-}
 
 // The five clipboard lines.
 TEST(BuildAddressClipboardText, FiveLinesEachEndedByCarriageReturnLineFeed)

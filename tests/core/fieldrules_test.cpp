@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace {
@@ -28,8 +27,6 @@ struct Keystroke {
     char typed;
     KeystrokeOutcome outcome;
 };
-
-void PrintTo(const Keystroke &keystroke, std::ostream *out) { *out << keystroke.name; }
 
 class FilterKeystroke : public testing::TestWithParam<Keystroke> {};
 
@@ -72,8 +69,6 @@ struct Paste {
     std::string kept;
 };
 
-void PrintTo(const Paste &paste, std::ostream *out) { *out << paste.name; }
-
 class FilterPastedText : public testing::TestWithParam<Paste> {};
 
 TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
@@ -95,8 +90,6 @@ struct DottedPaste {
     std::string pasted;
     std::optional<std::array<std::string, 4>> octets;
 };
-
-void PrintTo(const DottedPaste &paste, std::ostream *out) { *out << paste.name; }
 
 class DottedAddressInPaste : public testing::TestWithParam<DottedPaste> {};
 

@@ -4,7 +4,6 @@
 
 #include <bitset>
 #include <cstdint>
-#include <ostream>
 #include <random>
 #include <string>
 
@@ -18,11 +17,6 @@ struct Example {
     std::string input;
     std::string expected;
 };
-
-void PrintTo(const Example &example, std::ostream *out)
-{
-    *out << example.name << " (\"" << example.input << "\")";
-}
 
 std::string ones(std::size_t count) { return std::string(count, '1'); }
 std::string zeros(std::size_t count) { return std::string(count, '0'); }

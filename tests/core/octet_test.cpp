@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace {
@@ -12,8 +11,6 @@ struct Fold {
     std::string typed;
     std::string folded;
 };
-
-void PrintTo(const Fold &fold, std::ostream *out) { *out << fold.name << " (\"" << fold.typed << "\")"; }
 
 class FoldOctetText : public testing::TestWithParam<Fold> {};
 
