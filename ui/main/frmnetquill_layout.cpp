@@ -3,6 +3,7 @@
 #include "ui/main/frmnetquill.h"
 
 #include "ui/widgets/addressfield.h"
+#include "ui/widgets/accessiblenames.h"
 #include "ui/widgets/controltable.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/widgets/netquillfont.h"
@@ -149,6 +150,7 @@ void frmNetquill::buildLayout()
         frame->setObjectName(QString::fromLatin1(tab.frameName));
         frame->setGeometry(kFrameInTabControl);
         const ControlSet controls = buildControls(frame, tab.controls);
+        nameControlsFromTheirLabels(controls, tab.controls);
         // The frames' own font never reaches their controls.
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setFont(font());
@@ -163,6 +165,12 @@ void frmNetquill::buildLayout()
     btnExit->setObjectName(QStringLiteral("btnExit"));
     btnExit->setGeometry(fromTwips(3480, 4440, 1335, 615));
     btnExit->setAutoDefault(true);
+    tellApartLikeNames(this, [this](const QWidget *control) {
+        for (int tab = 0; tab < SSTab1->count(); ++tab)
+            if (SSTab1->widget(tab)->isAncestorOf(control))
+                return SSTab1->tabText(tab);
+        return QString();
+    });
 }
 
 // Every tab's frame stands at (240, 480) twips from the tab control's corner,

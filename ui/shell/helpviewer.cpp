@@ -65,6 +65,9 @@ HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(paren
 
     m_browser = new HelpBrowser(m_engine, this);
     m_browser->setObjectName(QStringLiteral("helpPage"));
+    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_engine->contentWidget()->setAccessibleName(QStringLiteral("Contents"));
+    m_engine->indexWidget()->setAccessibleName(QStringLiteral("Index"));
     auto *splitter = new QSplitter;
     splitter->addWidget(m_panes);
     splitter->addWidget(m_browser);

@@ -1,6 +1,7 @@
 #include "ui/subnets/frmsubnets.h"
 
 #include "ui/widgets/clipboard.h"
+#include "ui/widgets/accessiblenames.h"
 #include "ui/widgets/controltable.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/widgets/menuentry.h"
@@ -78,7 +79,9 @@ void frmSubnets::buildLayout()
     mfgSubnets->setWordWrap(false);
     mfgSubnets->verticalHeader()->setDefaultSectionSize(mfgSubnets->fontMetrics().height() + 4);
 
+    mfgSubnets->setAccessibleName(QStringLiteral("Subnets"));
     const ControlSet controls = buildControls(client, kControls);
+    nameControlsFromTheirLabels(controls, kControls);
     btnGenerate = controls.get<QPushButton>("btnGenerate");
     btnCopyToClipboard = controls.get<QPushButton>("btnCopyToClipboard");
     btnOK = controls.get<QPushButton>("btnOK");

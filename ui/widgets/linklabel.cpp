@@ -1,10 +1,47 @@
 #include "ui/widgets/linklabel.h"
 
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+namespace {
+
+// Screen readers hear a link, named by its caption, that their "press" opens.
+class AccessibleLink : public QAccessibleWidget
+{
+public:
+    AccessibleLink(LinkLabel *label, const QString &caption)
+        : QAccessibleWidget(label, QAccessible::Link, caption), m_caption(caption)
+    {
+        addControllingSignal(QStringLiteral("linkActivated(QString)"));
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? m_caption : QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<LinkLabel *>(widget())->activate();
+    }
+
+private:
+    QString m_caption;
+};
+
+QAccessibleInterface *accessibleLinkFor(const QString &className, QObject *object)
+{
+    auto *label = qobject_cast<LinkLabel *>(object);
+    return className == QLatin1String("LinkLabel") && label ? new AccessibleLink(label, label->caption()) : nullptr;
+}
+
+}  // namespace
+
 LinkLabel::LinkLabel(const QString &caption, QWidget *parent) : QLabel(parent), m_caption(caption)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleLinkFor), true);
+    Q_UNUSED(factoryInstalled);
     QPalette linkColour = palette();
     linkColour.setColor(QPalette::Link, QColor(0, 0, 255));
     setPalette(linkColour);
@@ -30,8 +67,13 @@ void LinkLabel::focusInEvent(QFocusEvent *event)
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        emit linkActivated(m_address);
+        activate();
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::activate()
+{
+    emit linkActivated(m_address);
 }

@@ -14,6 +14,9 @@ public:
 
     // The address the caption links to.
     void setLink(const QString &address);
+    const QString &caption() const { return m_caption; }
+    // Opens the link, as a click does.
+    void activate();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -3,6 +3,7 @@
 // keys and clicks on the real controls, found by their names.
 #include "tests/ui/main/mainwindowdriver.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QRadioButton>
@@ -24,6 +25,7 @@ private slots:
     void anArrowKeyChoosesANotationAsAClickDoes();
     void tabEntersTheOptionGroupOnTheChosenButton();
     void ctrlCCopiesTheShownTabEvenFromASelection();
+    void everyControlHasANameForScreenReaders();
     void everyWayOutEndsTheProgram_data();
     void everyWayOutEndsTheProgram();
 
@@ -199,6 +201,37 @@ void tst_frmNetquill::ctrlCCopiesTheShownTabEvenFromASelection()
         QVERIFY(MainWindowDriver::clipboardText().startsWith(firstLine));
         QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), lines);
     }
+}
+
+// Every control a user can reach or read: a name from the caption beside it,
+// unique in the window, its label its buddy; result fields read-only.
+void tst_frmNetquill::everyControlHasANameForScreenReaders()
+{
+    QStringList names;
+    QList<QWidget *> controls{ui().control<QWidget>("btnExit")};
+    for (const QGroupBox *frame : ui().control<QTabWidget>("SSTab1")->findChildren<QGroupBox *>())
+        controls += frame->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control) &&
+            !qobject_cast<QAbstractButton *>(control))
+            continue;
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
+        const QString name = reader->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
+        names << name;
+        if (auto *field = qobject_cast<QLineEdit *>(control))
+            QCOMPARE(reader->state().readOnly, field->isReadOnly());
+        for (const QLabel *label : ui().window()->findChildren<QLabel *>())
+            if (label->buddy() == control)
+                QVERIFY2(name.startsWith(label->text().chopped(1)) || label->text() == QLatin1String("or /"), qPrintable(name));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui().field("txtDottedQuad2"))->text(QAccessible::Name),
+             QStringLiteral("Dotted-Quad IP Address, octet 2"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui().list("cboBits"))->text(QAccessible::Name),
+             QStringLiteral("CIDR Mask bits"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui().field("txtHostID"))->text(QAccessible::Name),
+             QStringLiteral("Host ID"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui().control<QLabel>("lblRFC3021"))->role(), QAccessible::Link);
 }
 
 void tst_frmNetquill::everyWayOutEndsTheProgram_data()

@@ -4,6 +4,7 @@
 #include "ui/subnets/frmsubnets.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QAction>
 #include <QPushButton>
 #include <QTableView>
@@ -23,6 +24,7 @@ private slots:
     void copyPutsEveryRowSoFarOnTheClipboard();
     void enterLoadsABatchOnlyThroughItsButton();
     void columnsStandStillAndShowEveryTextWhole();
+    void screenReadersHearTheGridAndItsButtons();
 
 private:
     MainWindowDriver &ui() { return *m_ui; }
@@ -138,6 +140,22 @@ void tst_frmSubnets::columnsStandStillAndShowEveryTextWhole()
     QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
     QCOMPARE(widths(), firstBatch);
     QVERIFY(everyTextFits());
+}
+
+void tst_frmSubnets::screenReadersHearTheGridAndItsButtons()
+{
+    auto list = showList();
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(list->findChild<QTableView *>());
+    QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Subnets"));
+    QAccessibleTableInterface *table = grid->tableInterface();
+    QVERIFY(table);
+    QStringList headings;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headings << table->columnDescription(column);
+    QCOMPARE(headings, (QStringList{"Subnet", "Mask", "Inverse Mask", "Subnet Size", "Host Range", "Broadcast"}));
+    QCOMPARE(table->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("10.0.0.1 to 10.0.31.254"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(button(list.get(), "btnGenerate"))->text(QAccessible::Name),
+             QStringLiteral("Generate Next 1024 Subnets"));
 }
 
 QTEST_MAIN(tst_frmSubnets)
