@@ -158,19 +158,12 @@ TEST_P(CliRefuses, WithOneLineAndStatusTwo)
 
 INSTANTIATE_TEST_SUITE_P(Inputs, CliRefuses, testing::Values(
     Refusal{"OctetAbove255", {"calc", "10.1.2.256/8"}, "ADDRESS '10.1.2.256': octet 4 must be 0 to 255"},
-    Refusal{"FifthOctet", {"convert", "1.2.3.4.5"}, "ADDRESS '1.2.3.4.5': must be four octets joined by dots, such as 192.168.1.1"},
-    Refusal{"NonContiguousMask", {"calc", "10.0.0.1/255.0.255.0"}, "MASK '255.0.255.0': must be a contiguous mask from 128.0.0.0 to 255.255.255.255"},
-    Refusal{"PrefixZero", {"calc", "10.0.0.1/0"}, "MASK '0': must be a whole number from 1 to 32"},
     Refusal{"NoSlash", {"calc", "10.0.0.1"}, "ADDRESS/MASK '10.0.0.1': must be an address, a slash and a mask, such as 192.168.1.0/24"},
-    Refusal{"DecimalAboveTheLast", {"convert", "4294967296"}, "ADDRESS '4294967296': must be a whole number from 0 to 4294967295"},
-    Refusal{"MaskWiderThanTheBlock", {"plan", "10.0.0.0/16", "--subnet-mask", "255.0.0.0"}, "--subnet-mask '255.0.0.0': must have 16 to 32 mask bits (a /16 block)"},
     Refusal{"SubnetsNotAPowerOfTwo", {"plan", "10.0.0.0/24", "--subnets", "6"}, "--subnets '6': must be a power of two from 1 to 256 (a /24 block)"},
     Refusal{"TwoPlanOptions", {"plan", "10.0.0.0/24", "--host-bits", "2", "--mask-bits", "30"}, "--host-bits '2': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given"},
-    Refusal{"FromBeyondTheLastRow", {"list", "10.0.0.0/24", "--mask-bits", "26", "--from", "5"}, "--from '5': must be a whole number from 1 to 4"},
     Refusal{"UnknownFormat", {"list", "10.0.0.0/24", "--format", "xml"}, "--format 'xml': must be csv, txt, html, tsv or jsonl"},
     Refusal{"UnknownOption", {"calc", "10.0.0.1/8", "--mask-bits", "9"}, "option '--mask-bits': is not an option of calc"},
-    Refusal{"UnknownCommand", {"subnet", "10.0.0.0/8"}, "COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate or vlsm"},
-    Refusal{"SecondAddress", {"calc", "10.0.0.1/8", "10.0.0.2/8"}, "ADDRESS/MASK '10.0.0.2/8': must be given once, with nothing after it"}
+    Refusal{"UnknownCommand", {"subnet", "10.0.0.0/8"}, "COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate or vlsm"}
 ), [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsTheProjects)

@@ -104,20 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Files, GoldenExport, testing::Values(
 ), [](const auto &info) { return std::string(info.param.name); });
 
 
-TEST_F(ExportFileTest, MoreSubnetsThanAnExportHoldsStopsBeforeTheTable)
-{
-    ExportRequest request = goldenRequest(ExportMode::HTML, CalculatorTab::SubnetCalculator);
-    request.plan = planOf(0x0A000000, 8, 23);
-    const fs::path written = m_folder / "toobig.htm";
-    const auto failure = netquill::writeExportFile(written, request);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->code, ExportFailure::TooManySubnets);
-    EXPECT_NE(failure->description.find("32768"), std::string::npos);
-    const std::string bytes = bytesOf(written);
-    EXPECT_TRUE(bytes.ends_with("Broadcast</td></tr>\r\n")) << bytes.substr(bytes.size() - 60);
-    EXPECT_EQ(bytes.find("</html>"), std::string::npos);
-}
-
 TEST_F(ExportFileTest, HtmlValuesAreEscapedAndTheFixedMarkupKept)
 {
     ExportRequest request = goldenRequest(ExportMode::HTML, CalculatorTab::Netquill);
