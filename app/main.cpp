@@ -1,6 +1,6 @@
+#include "core/productinfo.h"
 #include "ui/main/frmnetquill.h"
 #include "ui/shell/frmsplash.h"
-#include "core/productinfo.h"
 #include "ui/shell/productpicture.h"
 
 #include <QApplication>

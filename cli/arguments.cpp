@@ -13,7 +13,8 @@ void refuse(std::string_view argument, std::string_view text, std::string_view w
 
 std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest, std::uint64_t highest)
 {
-    const std::string range = "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest);
+    const std::string range =
+        "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest);
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
@@ -30,8 +31,8 @@ std::array<std::string, 4> parseDottedAddress(std::string_view argument, std::st
         if ((k < 3) == (dot == std::string_view::npos))
             refuse(argument, text, "must be four octets joined by dots, such as 192.168.1.1");
         const std::string_view octet = rest.substr(0, dot);
-        if (octet.empty() || octet.size() > static_cast<std::size_t>(kOctetFieldLength) || octet.find_first_not_of("0123456789") != std::string_view::npos ||
-            std::stoi(std::string(octet)) > 255)
+        if (octet.empty() || octet.size() > static_cast<std::size_t>(kOctetFieldLength) ||
+            octet.find_first_not_of("0123456789") != std::string_view::npos || std::stoi(std::string(octet)) > 255)
             refuse(argument, text, "octet " + std::to_string(k + 1) + " must be 0 to 255");
         octets[k] = std::string(octet);
         rest = dot == std::string_view::npos ? std::string_view{} : rest.substr(dot + 1);

@@ -21,7 +21,8 @@ std::array<std::string, 4> parseDottedAddress(std::string_view argument, std::st
 int parseMaskBits(std::string_view argument, std::string_view text);
 
 // A whole number from `lowest` to `highest`.
-std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest, std::uint64_t highest);
+std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest,
+                          std::uint64_t highest);
 
 // Splits "ADDRESS/MASK" at its slash.
 std::pair<std::string_view, std::string_view> splitAtSlash(std::string_view argument, std::string_view text);

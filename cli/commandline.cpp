@@ -15,7 +15,8 @@ const std::string *CommandLine::option(std::string_view name) const
     return found == options.end() ? nullptr : &found->second;
 }
 
-CommandLine readCommandLine(const std::vector<std::string_view> &arguments, std::initializer_list<std::string_view> options,
+CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
+                            std::initializer_list<std::string_view> options,
                             std::initializer_list<std::string_view> flags)
 {
     const auto known = [](std::initializer_list<std::string_view> names, std::string_view name) {

@@ -24,20 +24,21 @@ struct CommandLine {
 };
 
 // arguments[0] is the command's name.
-CommandLine readCommandLine(const std::vector<std::string_view> &arguments, std::initializer_list<std::string_view> options,
+CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
+                            std::initializer_list<std::string_view> options,
                             std::initializer_list<std::string_view> flags);
 
 // The value an option names among its choices; the fallback when it is not given.
 template <typename Value>
-Value chosen(const CommandLine &line, std::string_view name,
-             const std::map<std::string, Value, std::less<>> &choices, Value fallback, std::string_view what);
+Value chosen(const CommandLine &line, std::string_view name, const std::map<std::string, Value, std::less<>> &choices,
+             Value fallback, std::string_view what);
 
 // The one positional value of a command that takes exactly one.
 std::string_view onlyPositional(const CommandLine &line, std::string_view what);
 
 template <typename Value>
-Value chosen(const CommandLine &line, std::string_view name,
-             const std::map<std::string, Value, std::less<>> &choices, Value fallback, std::string_view what)
+Value chosen(const CommandLine &line, std::string_view name, const std::map<std::string, Value, std::less<>> &choices,
+             Value fallback, std::string_view what)
 {
     const std::string *value = line.option(name);
     if (!value)

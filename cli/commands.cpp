@@ -1,16 +1,16 @@
 #include "cli/commands.h"
 
-#include "core/addressconverter.h"
-#include "core/fieldrules.h"
 #include "cli/arguments.h"
 #include "cli/commandline.h"
 #include "cli/planning.h"
+#include "core/addressconverter.h"
+#include "core/fieldrules.h"
 #include "core/masktable.h"
 #include "core/networknode.h"
-#include "core/subnetrows.h"
-#include "core/subnetcalculator.h"
-#include "core/vlsm.h"
 #include "core/productinfo.h"
+#include "core/subnetcalculator.h"
+#include "core/subnetrows.h"
+#include "core/vlsm.h"
 
 #include <algorithm>
 #include <cctype>
@@ -53,9 +53,8 @@ constexpr const char *kPlanOptions =
     "at least N usable hosts, 2^h - 2; with --rfc3021 a /31 for 1 or 2); without one the block\n"
     "stays undivided.\n";
 
-constexpr const char *kPlanHelp =
-    "usage: netquill-cli plan BLOCK/PREFIX [PLAN]\n"
-    "Prints the eleven lines of the \"Subnet Calculator\" tab.\n";
+constexpr const char *kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN]\n"
+                                  "Prints the eleven lines of the \"Subnet Calculator\" tab.\n";
 
 constexpr const char *kListHelp =
     "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format csv|txt|html|tsv|jsonl] [--from ROW] [--count N]\n"
@@ -69,7 +68,8 @@ AddressFields fieldsFor(AddressNotation notation, std::string_view argument, std
 {
     AddressFields fields;
     const auto onlyDigits = [&](std::string_view allowed, int most, const char *what) {
-        if (digits.empty() || digits.size() > static_cast<std::size_t>(most) || digits.find_first_not_of(allowed) != std::string_view::npos)
+        if (digits.empty() || digits.size() > static_cast<std::size_t>(most) ||
+            digits.find_first_not_of(allowed) != std::string_view::npos)
             refuse("ADDRESS", argument, what);
     };
     switch (notation) {
@@ -107,8 +107,10 @@ int convert(const CommandLine &line, Output &out)
     std::string_view digits = address;
     if (line.option("--from")) {
         static const std::map<std::string, AddressNotation, std::less<>> notations{
-            {"dotted", AddressNotation::DottedQuad}, {"decimal", AddressNotation::Decimal},
-            {"hex", AddressNotation::Hexadecimal},   {"octal", AddressNotation::Octal},
+            {"dotted", AddressNotation::DottedQuad},
+            {"decimal", AddressNotation::Decimal},
+            {"hex", AddressNotation::Hexadecimal},
+            {"octal", AddressNotation::Octal},
             {"binary", AddressNotation::Binary}};
         notation = chosen(line, "--from", notations, notation, "must be dotted, decimal, hex, octal or binary");
     } else if (address.find('.') != std::string_view::npos) {
@@ -159,8 +161,9 @@ int subnetMaskBits(const CommandLine &line, int cidrBits)
         if (!value)
             return;
         if (maskBits)
-            refuse(name, *value,
-                   "only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given");
+            refuse(
+                name, *value,
+                "only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given");
         maskBits = decide(*value);
     };
     choose("--subnet-mask", [&](const std::string &text) {
@@ -175,7 +178,8 @@ int subnetMaskBits(const CommandLine &line, int cidrBits)
     choose("--subnets", [&](const std::string &text) {
         const std::uint64_t subnets = parseNumber("--subnets", text, 1, std::uint64_t{1} << (32 - cidrBits));
         if ((subnets & (subnets - 1)) != 0)
-            refuse("--subnets", text, "must be a power of two from 1 to " + std::to_string(std::uint64_t{1} << (32 - cidrBits)) + fits);
+            refuse("--subnets", text,
+                   "must be a power of two from 1 to " + std::to_string(std::uint64_t{1} << (32 - cidrBits)) + fits);
         int subnetBits = 0;
         while ((std::uint64_t{1} << subnetBits) < subnets)
             ++subnetBits;
@@ -189,15 +193,17 @@ int subnetMaskBits(const CommandLine &line, int cidrBits)
             if (Prefix(32 - hostBits).hostsPerSubnetText() == text)
                 return 32 - hostBits;
         }
-        refuse("--hosts", text, "must be a hosts-per-subnet value from 1 to " + Prefix(cidrBits).hostsPerSubnetText() +
-                                    " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
+        refuse("--hosts", text,
+               "must be a hosts-per-subnet value from 1 to " + Prefix(cidrBits).hostsPerSubnetText() +
+                   " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
     });
     choose("--min-hosts", [&](const std::string &text) {
         const bool rfc3021 = line.has("--rfc3021");
         const std::uint64_t most = mostUsableHosts(Prefix(cidrBits), rfc3021);
         if (most == 0)
-            refuse("--min-hosts", text, "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
-                                            (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
+            refuse("--min-hosts", text,
+                   "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
+                       (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
         return smallestPrefixHolding(parseNumber("--min-hosts", text, 1, most), rfc3021)->bits();
     });
     return maskBits.value_or(cidrBits);
@@ -237,9 +243,11 @@ int list(const CommandLine &line, Output &out)
 {
     const SubnetPlan plan = readPlan(line).plan;
     const std::uint64_t total = plan.subnetCount();
-    static const std::map<std::string, RowFormat, std::less<>> formats{
-        {"csv", RowFormat::CSV}, {"txt", RowFormat::TXT}, {"html", RowFormat::HTML},
-        {"tsv", RowFormat::TSV}, {"jsonl", RowFormat::JSONL}};
+    static const std::map<std::string, RowFormat, std::less<>> formats{{"csv", RowFormat::CSV},
+                                                                       {"txt", RowFormat::TXT},
+                                                                       {"html", RowFormat::HTML},
+                                                                       {"tsv", RowFormat::TSV},
+                                                                       {"jsonl", RowFormat::JSONL}};
     const RowFormat format = chosen(line, "--format", formats, RowFormat::TSV, "must be csv, txt, html, tsv or jsonl");
     std::uint64_t first = 1;
     if (const std::string *from = line.option("--from"))
@@ -272,13 +280,23 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, std::ist
     static const std::string planHelp = std::string(kPlanHelp) + kPlanOptions;
     static const std::string listHelp = std::string(kListHelp) + kPlanOptions;
     static const Command commands[] = {
-        {"convert", {"--from"}, {}, kConvertHelp, [](const CommandLine &line, Streams &io) { return convert(line, io.out); }},
+        {"convert",
+         {"--from"},
+         {},
+         kConvertHelp,
+         [](const CommandLine &line, Streams &io) { return convert(line, io.out); }},
         {"calc", {}, {}, kCalcHelp, [](const CommandLine &line, Streams &io) { return calc(line, io.out); }},
-        {"plan", {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts"}, {"--rfc3021"},
-         planHelp, [](const CommandLine &line, Streams &io) { return planCommand(line, io.out); }},
+        {"plan",
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts"},
+         {"--rfc3021"},
+         planHelp,
+         [](const CommandLine &line, Streams &io) { return planCommand(line, io.out); }},
         {"list",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--format", "--from", "--count"},
-         {"--rfc3021"}, listHelp, [](const CommandLine &line, Streams &io) { return list(line, io.out); }},
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--format", "--from",
+          "--count"},
+         {"--rfc3021"},
+         listHelp,
+         [](const CommandLine &line, Streams &io) { return list(line, io.out); }},
         {"range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate", {}, {"--ranges"}, kAggregateHelp, aggregateCommand},
         {"vlsm", {"--format"}, {"--rfc3021"}, kVlsmHelp, vlsmCommand},

@@ -118,7 +118,8 @@ int rangeCommand(const CommandLine &line, Streams &streams)
 {
     if (line.positionals.size() != 2)
         refuse("FIRST LAST", line.positionals.empty() ? "" : line.positionals.back(), "must be two addresses");
-    const AddressRange range{addressArgument("FIRST", line.positionals[0]), addressArgument("LAST", line.positionals[1])};
+    const AddressRange range{addressArgument("FIRST", line.positionals[0]),
+                             addressArgument("LAST", line.positionals[1])};
     if (range.last < range.first)
         refuse("LAST", line.positionals[1], "must not come before FIRST " + std::string(line.positionals[0]));
     std::vector<Block> blocks;
@@ -192,8 +193,9 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
 
     const auto allocated = allocateSubnets(block, requests, line.has("--rfc3021"));
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
-        streams.errors << "netquill-cli: request '" << line.positionals[shortfall->request + 1] << "' does not fit: the block "
-                       << block.text() << " lacks " << shortfall->lacking << " addresses\n";
+        streams.errors << "netquill-cli: request '" << line.positionals[shortfall->request + 1]
+                       << "' does not fit: the block " << block.text() << " lacks " << shortfall->lacking
+                       << " addresses\n";
         return kDoesNotFit;
     }
     const VlsmPlan &plan = std::get<VlsmPlan>(allocated);

@@ -33,8 +33,7 @@ std::string wholeNumberText(double value)
         value = std::copysign(std::numeric_limits<double>::max(), value);
     // Room for the 309 digits of the largest double and a sign.
     std::array<char, 320> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 0);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 0);
     std::string text(buffer.data(), result.ptr);
     if (text == "-0")
         text = "0";
@@ -47,8 +46,7 @@ double readDecimal(std::string_view text)
     if (digits.empty())
         return 0.0;
     double value = 0.0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::fixed);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range)
         return std::numeric_limits<double>::max();
     return value;

@@ -32,17 +32,13 @@ private:
 
 // The comma-delimited file marks numbers that spreadsheets would otherwise
 // reformat: quoted, with a no-break space (byte 0xA0) before the closing quote.
-std::string keptAsText(const std::string &value)
-{
-    return "\"" + value + "\xA0\"";
-}
+std::string keptAsText(const std::string &value) { return "\"" + value + "\xA0\""; }
 
 // One line of a tab's section, as all three files describe it.
 struct Entry {
     Entry(std::string label, std::string value, bool keptAsText = false, std::string csvLabel = {})
         : label(std::move(label)), value(std::move(value)), keptAsText(keptAsText), csvLabel(std::move(csvLabel))
-    {
-    }
+    {}
 
     std::string label;     // as the text file writes it; empty for the blank line
     std::string value;     // in the file's bytes
@@ -190,8 +186,8 @@ void writeHtml(Lines &lines, CalculatorTab tab, const ExportFields &fields, cons
     const std::string heading = "<td bordercolor=\"#000000\" bgcolor=\"#F0F0F0\"";
     for (const SubnetColumn column : {SubnetColumn::Subnet, SubnetColumn::Mask, SubnetColumn::InverseMask,
                                       SubnetColumn::SubnetSize, SubnetColumn::HostRange}) {
-        const bool centred = column == SubnetColumn::Mask || column == SubnetColumn::InverseMask ||
-                             column == SubnetColumn::SubnetSize;
+        const bool centred =
+            column == SubnetColumn::Mask || column == SubnetColumn::InverseMask || column == SubnetColumn::SubnetSize;
         lines.asBuilt(heading + (centred ? " align=\"center\">" : ">") + subnetColumnHeading(column) + "</td>");
     }
     lines.asBuilt(heading + ">" + subnetColumnHeading(SubnetColumn::Broadcast) + "</td></tr>");

@@ -30,10 +30,7 @@ char asTyped(FieldCharset charset, char character)
     return character;
 }
 
-bool isBlank(char character)
-{
-    return character == ' ' || character == '\t' || character == '\r' || character == '\n';
-}
+bool isBlank(char character) { return character == ' ' || character == '\t' || character == '\r' || character == '\n'; }
 
 }  // namespace
 
@@ -63,9 +60,8 @@ std::string filterPastedText(FieldCharset charset, std::string_view pasted, std:
 std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted)
 {
     const auto first = std::find_if_not(pasted.begin(), pasted.end(), isBlank);
-    const auto end = std::find_if_not(first, pasted.end(), [](char character) {
-        return character == '.' || (character >= '0' && character <= '9');
-    });
+    const auto end = std::find_if_not(
+        first, pasted.end(), [](char character) { return character == '.' || (character >= '0' && character <= '9'); });
     const std::string_view address(first, end);
     const bool restIsSuffix = end == pasted.end() || *end == '/' || isBlank(*end);
     if (!restIsSuffix || std::count(address.begin(), address.end(), '.') != 3)

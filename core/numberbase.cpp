@@ -13,15 +13,9 @@ namespace {
 
 constexpr std::size_t kAddressBits = 32;
 
-bool startsNegative(std::string_view text)
-{
-    return !text.empty() && text.front() == '-';
-}
+bool startsNegative(std::string_view text) { return !text.empty() && text.front() == '-'; }
 
-std::string_view withoutSign(std::string_view text)
-{
-    return startsNegative(text) ? text.substr(1) : text;
-}
+std::string_view withoutSign(std::string_view text) { return startsNegative(text) ? text.substr(1) : text; }
 
 std::string_view withoutLeadingZeros(std::string_view text)
 {
@@ -44,10 +38,7 @@ int hexDigitValue(char digit)
     return 0;
 }
 
-int decimalDigitValue(char digit)
-{
-    return digit >= '0' && digit <= '9' ? digit - '0' : 0;
-}
+int decimalDigitValue(char digit) { return digit >= '0' && digit <= '9' ? digit - '0' : 0; }
 
 }  // namespace
 

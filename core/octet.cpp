@@ -44,9 +44,6 @@ std::array<std::string, 4> octetsOfBinary(std::string_view binary)
     return octets;
 }
 
-std::string dottedFromBinary(std::string_view binary)
-{
-    return joinDotted(octetsOfBinary(binary));
-}
+std::string dottedFromBinary(std::string_view binary) { return joinDotted(octetsOfBinary(binary)); }
 
 }  // namespace netquill

@@ -60,9 +60,10 @@ void mergeRanges(std::vector<AddressRange> &ranges)
     std::size_t merged = 0;
     for (std::size_t k = 0; k < ranges.size(); ++k) {
         // Touching counts: 10.0.0.0-10.0.0.9 and 10.0.0.10-… are one run.
-        if (merged > 0 && std::uint64_t{ranges[k].first.value()} <= std::uint64_t{ranges[merged - 1].last.value()} + 1) {
-            ranges[merged - 1].last = std::max(ranges[merged - 1].last, ranges[k].last,
-                                               [](Ipv4Address a, Ipv4Address b) { return a < b; });
+        if (merged > 0 &&
+            std::uint64_t{ranges[k].first.value()} <= std::uint64_t{ranges[merged - 1].last.value()} + 1) {
+            ranges[merged - 1].last =
+                std::max(ranges[merged - 1].last, ranges[k].last, [](Ipv4Address a, Ipv4Address b) { return a < b; });
             continue;
         }
         ranges[merged++] = ranges[k];

@@ -34,8 +34,8 @@ std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, 
 // What the tab shows, for its clipboard text.
 struct SubnetTexts {
     std::array<std::string, 4> blockOctets;
-    std::string cidrBits;         // as shown in the bits list
-    std::string cidrMask;         // as shown in the CIDR mask list
+    std::string cidrBits;  // as shown in the bits list
+    std::string cidrMask;  // as shown in the CIDR mask list
     std::string subnetAddress;
     std::string subnetMask;
     std::string subnetBitMask;

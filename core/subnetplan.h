@@ -34,7 +34,8 @@ public:
     // that is host and broadcast at once.
     SubnetAddresses row(std::uint64_t k) const
     {
-        const std::uint32_t subnet = m_block.network.value() + static_cast<std::uint32_t>(k << m_subnetPrefix.hostBits());
+        const std::uint32_t subnet =
+            m_block.network.value() + static_cast<std::uint32_t>(k << m_subnetPrefix.hostBits());
         const std::uint32_t broadcast = subnet + static_cast<std::uint32_t>(m_subnetPrefix.addressCount() - 1);
         const std::uint32_t hostMargin = m_subnetPrefix.hostBits() >= 2 ? 1 : 0;
         return {Ipv4Address(subnet), Ipv4Address(subnet + hostMargin), Ipv4Address(broadcast - hostMargin),

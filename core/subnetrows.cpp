@@ -19,16 +19,11 @@ std::string tsvHeaderLine()
 
 }  // namespace
 
-const char *subnetColumnHeading(SubnetColumn column)
-{
-    return kHeadings[static_cast<int>(column)];
-}
+const char *subnetColumnHeading(SubnetColumn column) { return kHeadings[static_cast<int>(column)]; }
 
 SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format)
-    : m_format(format),
-      m_mask(plan.subnetPrefix().maskAddress().text()),
-      m_inverseMask(plan.subnetPrefix().inverseAddress().text()),
-      m_size(plan.subnetSizeText())
+    : m_format(format), m_mask(plan.subnetPrefix().maskAddress().text()),
+      m_inverseMask(plan.subnetPrefix().inverseAddress().text()), m_size(plan.subnetSizeText())
 {
     switch (format) {
     case RowFormat::TSV:

@@ -49,11 +49,13 @@ std::variant<VlsmPlan, VlsmShortfall> allocateSubnets(Block block, const std::ve
             return VlsmShortfall{request, needed - room};
         }
         const Prefix prefix(kLongestMask - std::countr_zero(sizes[request]));
-        plan.allocations.push_back({requests[request].name, {Ipv4Address(static_cast<std::uint32_t>(block.network.value() + used)), prefix}});
+        plan.allocations.push_back(
+            {requests[request].name, {Ipv4Address(static_cast<std::uint32_t>(block.network.value() + used)), prefix}});
         used += sizes[request];
     }
     if (used < room)
-        appendCoveringBlocks({Ipv4Address(static_cast<std::uint32_t>(block.network.value() + used)), block.broadcast()}, plan.free);
+        appendCoveringBlocks({Ipv4Address(static_cast<std::uint32_t>(block.network.value() + used)), block.broadcast()},
+                             plan.free);
     return plan;
 }
 

@@ -1,8 +1,8 @@
 // The network/node calculation on any octet texts and any mask: its results
 // agree with 32-bit AND/OR arithmetic on the folded octets.
-#include "fuzz/fuzzcheck.h"
 #include "core/networknode.h"
 #include "core/octet.h"
+#include "fuzz/fuzzcheck.h"
 
 #include <cstdint>
 
@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t k = 0; k < 4; ++k)
         octets[k] = texts[k].substr(0, texts[k].find_first_not_of("0123456789"));  // what the octet fields take
 
-    const netquill::NetworkNodeResult result =
-        netquill::CalculateNetworkNode({octets, netquill::Prefix(maskBits)});
+    const netquill::NetworkNodeResult result = netquill::CalculateNetworkNode({octets, netquill::Prefix(maskBits)});
 
     std::uint32_t address = 0;
     for (std::size_t k = 0; k < 4; ++k) {

@@ -1,7 +1,7 @@
 // The six number-base routines on any text: they return, in their own digits,
 // and agree with plain integer arithmetic wherever a double is exact.
-#include "fuzz/fuzzcheck.h"
 #include "core/numberbase.h"
+#include "fuzz/fuzzcheck.h"
 
 #include <bitset>
 #include <cstdint>
@@ -12,10 +12,7 @@ namespace {
 constexpr std::string_view kBinaryDigits = "01";
 constexpr std::string_view kDecimalDigits = "0123456789";
 
-bool isDigits(std::string_view text, std::string_view digits)
-{
-    return !text.empty() && onlyCharacters(text, digits);
-}
+bool isDigits(std::string_view text, std::string_view digits) { return !text.empty() && onlyCharacters(text, digits); }
 
 std::string withoutLeadingZeros(std::string_view text)
 {
@@ -56,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(onlyCharacters(bits, "01-"));
         FUZZ_CHECK(bits == "0" || bits.size() >= 32);
         if (isDigits(text, "0123456789ABCDEF") && text.size() <= 8)
-            FUZZ_CHECK(netquill::bin2hex(bits) == (withoutLeadingZeros(text).empty() ? "0" : withoutLeadingZeros(text)));
+            FUZZ_CHECK(netquill::bin2hex(bits) ==
+                       (withoutLeadingZeros(text).empty() ? "0" : withoutLeadingZeros(text)));
         break;
     }
     case 3: {

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         netquill::appendCoveringBlocks(ranges[k], blocks);
         std::uint64_t next = ranges[k].first.value();
         for (const netquill::Block &block : blocks) {
-            FUZZ_CHECK(block.network.value() == next && netquill::Block::containing(block.network, block.prefix) == block);
+            FUZZ_CHECK(block.network.value() == next &&
+                       netquill::Block::containing(block.network, block.prefix) == block);
             next = std::uint64_t{block.broadcast().value()} + 1;
         }
         FUZZ_CHECK(next == std::uint64_t{ranges[k].last.value()} + 1);

@@ -2,10 +2,10 @@
 // for its block: the rows tile the block, every format writes one line per
 // row (four in a web page) of dotted addresses, and the list's clipboard text
 // and an export's table agree with the rows.
+#include "core/octet.h"
 #include "core/subnetlisting.h"
 #include "core/subnetrows.h"
 #include "core/subnettable.h"
-#include "core/octet.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cstdint>
@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     auto octets = splitFields<4>(std::string_view(reinterpret_cast<const char *>(data + 3), size - 3));
     for (std::string &octet : octets)
         octet = netquill::FoldOctetText(octet.substr(0, octet.find_first_not_of("0123456789")));
-    const auto block = netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), netquill::Prefix(cidrBits));
+    const auto block =
+        netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), netquill::Prefix(cidrBits));
     const netquill::SubnetPlan plan(block, netquill::Prefix(subnetBits));
 
     const std::uint64_t size64 = std::uint64_t{1} << (32 - subnetBits);

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <cstdio>
-#include <cstdlib>
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
 // A broken invariant is a finding: say which, and stop so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, #condition);                   \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 inline bool onlyCharacters(std::string_view text, std::string_view allowed)

@@ -31,10 +31,13 @@ TEST(CliConvert, PrintsTheNetquillTabsFiveLines)
 {
     const std::string expected = "IP Address : 192.168.1.1\r\nDecimal    : 3232235777\r\nHexadecimal: C0A80101\r\n"
                                  "Octal      : 30052000401\r\nBinary     : 11000000101010000000000100000001\r\n";
-    for (const std::vector<std::string_view> &arguments :
-         {std::vector<std::string_view>{"convert", "192.168.1.1"}, {"convert", "3232235777"}, {"convert", "0xc0a80101"},
-          {"convert", "0o30052000401"}, {"convert", "0b11000000101010000000000100000001"},
-          {"convert", "C0A80101", "--from", "hex"}, {"convert", "--from=octal", "30052000401"}}) {
+    for (const std::vector<std::string_view> &arguments : {std::vector<std::string_view>{"convert", "192.168.1.1"},
+                                                           {"convert", "3232235777"},
+                                                           {"convert", "0xc0a80101"},
+                                                           {"convert", "0o30052000401"},
+                                                           {"convert", "0b11000000101010000000000100000001"},
+                                                           {"convert", "C0A80101", "--from", "hex"},
+                                                           {"convert", "--from=octal", "30052000401"}}) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.status, 0) << arguments[1];
         EXPECT_EQ(result.out, expected) << arguments[1];
@@ -49,18 +52,20 @@ TEST(CliCalc, PrintsTheNetworkNodeTabsEightLines)
                                  "Nodes in Subnet  : 254\r\n";
     EXPECT_EQ(run({"calc", "192.168.1.10/24"}).out, expected);
     EXPECT_EQ(run({"calc", "192.168.1.10/255.255.255.0"}).out, expected);
-    EXPECT_NE(run({"calc", "10.1.2.3/1"}).out.find("Broadcast Address: 127.255.255.255\r\nNodes in Subnet  : 2147483646"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"calc", "10.1.2.3/1"}).out.find("Broadcast Address: 127.255.255.255\r\nNodes in Subnet  : 2147483646"),
+        std::string::npos);
     EXPECT_NE(run({"calc", "10.1.2.3/32"}).out.find("Nodes in Subnet  : 1\r\n"), std::string::npos);
 }
 
 TEST(CliPlan, PrintsTheSubnetTabsElevenLines)
 {
     const CliRun result = run({"plan", "10.1.2.3/8", "--subnet-mask", "255.255.0.0"});
-    EXPECT_EQ(result.out, "IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\nNetwork Address  : 255.0.0.0\r\n"
-                          "\r\nSubnet Address   : 10.1.0.0\r\nSubnet Mask      : 255.255.0.0\r\n"
-                          "Subnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\nSubnet Bits      : 16\r\n"
-                          "Host Bits        : 16\r\nPossible Number of Subnets : 256\r\nHosts per Subnet : 65534\r\n");
+    EXPECT_EQ(result.out,
+              "IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\nNetwork Address  : 255.0.0.0\r\n"
+              "\r\nSubnet Address   : 10.1.0.0\r\nSubnet Mask      : 255.255.0.0\r\n"
+              "Subnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\nSubnet Bits      : 16\r\n"
+              "Host Bits        : 16\r\nPossible Number of Subnets : 256\r\nHosts per Subnet : 65534\r\n");
 }
 
 TEST(CliPlan, EveryPlanOptionReachesTheSamePlan)
@@ -68,16 +73,17 @@ TEST(CliPlan, EveryPlanOptionReachesTheSamePlan)
     const std::string byMask = run({"plan", "10.0.0.0/20", "--subnet-mask", "255.255.255.192"}).out;
     for (const std::vector<std::string_view> &arguments :
          {std::vector<std::string_view>{"plan", "10.0.0.0/20", "--mask-bits", "26"},
-          {"plan", "10.0.0.0/20", "--subnets", "64"}, {"plan", "10.0.0.0/20", "--host-bits", "6"},
+          {"plan", "10.0.0.0/20", "--subnets", "64"},
+          {"plan", "10.0.0.0/20", "--host-bits", "6"},
           {"plan", "10.0.0.0/255.255.240.0", "--hosts", "62"}})
         EXPECT_EQ(run(arguments).out, byMask) << arguments[2];
     EXPECT_NE(byMask.find("nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh"), std::string::npos);
-    EXPECT_NE(run({"plan", "10.0.0.0/24", "--hosts", "2 (RFC3021)"}).out.find("Subnet Bits      : 31"), std::string::npos);
+    EXPECT_NE(run({"plan", "10.0.0.0/24", "--hosts", "2 (RFC3021)"}).out.find("Subnet Bits      : 31"),
+              std::string::npos);
     EXPECT_NE(run({"plan", "10.0.0.0/24"}).out.find("Hosts per Subnet : 254\r\n"), std::string::npos);
 }
 
 // ---- list ----
-
 
 TEST(CliList, StreamsTheRowsAsTheSubnetListCopiesThem)
 {
@@ -116,11 +122,13 @@ TEST(CliPlanning, RefusalsNameTheirInput)
 {
     const CliRun badLine = run({"aggregate"}, "10.0.0.0/8\n10.0.0.300\n");
     EXPECT_EQ(badLine.status, 2);
-    EXPECT_EQ(badLine.errors, "netquill-cli: -:2 '10.0.0.300': is not an address, a CIDR block or a range (first-last)\n");
+    EXPECT_EQ(badLine.errors,
+              "netquill-cli: -:2 '10.0.0.300': is not an address, a CIDR block or a range (first-last)\n");
     EXPECT_TRUE(badLine.out.empty());
     const CliRun tooMany = run({"vlsm", "10.0.0.0/24", "a=100", "b=200"});
     EXPECT_EQ(tooMany.status, 1);
-    EXPECT_EQ(tooMany.errors, "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
+    EXPECT_EQ(tooMany.errors,
+              "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
     EXPECT_EQ(run({"range", "10.0.0.2", "10.0.0.1"}).status, 2);
     EXPECT_EQ(run({"vlsm", "10.0.0.0/24", "=5"}).status, 2);
     EXPECT_EQ(run({"plan", "10.0.0.0/24", "--min-hosts", "255"}).errors,
@@ -146,7 +154,9 @@ struct Refusal {
 
 void PrintTo(const Refusal &refusal, std::ostream *out) { *out << refusal.name; }
 
-class CliRefuses : public testing::TestWithParam<Refusal> {};
+class CliRefuses : public testing::TestWithParam<Refusal>
+{
+};
 
 TEST_P(CliRefuses, WithOneLineAndStatusTwo)
 {
@@ -156,15 +166,30 @@ TEST_P(CliRefuses, WithOneLineAndStatusTwo)
     EXPECT_EQ(result.errors, std::string("netquill-cli: ") + GetParam().message + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, CliRefuses, testing::Values(
-    Refusal{"OctetAbove255", {"calc", "10.1.2.256/8"}, "ADDRESS '10.1.2.256': octet 4 must be 0 to 255"},
-    Refusal{"NoSlash", {"calc", "10.0.0.1"}, "ADDRESS/MASK '10.0.0.1': must be an address, a slash and a mask, such as 192.168.1.0/24"},
-    Refusal{"SubnetsNotAPowerOfTwo", {"plan", "10.0.0.0/24", "--subnets", "6"}, "--subnets '6': must be a power of two from 1 to 256 (a /24 block)"},
-    Refusal{"TwoPlanOptions", {"plan", "10.0.0.0/24", "--host-bits", "2", "--mask-bits", "30"}, "--host-bits '2': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given"},
-    Refusal{"UnknownFormat", {"list", "10.0.0.0/24", "--format", "xml"}, "--format 'xml': must be csv, txt, html, tsv or jsonl"},
-    Refusal{"UnknownOption", {"calc", "10.0.0.1/8", "--mask-bits", "9"}, "option '--mask-bits': is not an option of calc"},
-    Refusal{"UnknownCommand", {"subnet", "10.0.0.0/8"}, "COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate or vlsm"}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CliRefuses,
+    testing::Values(
+        Refusal{"OctetAbove255", {"calc", "10.1.2.256/8"}, "ADDRESS '10.1.2.256': octet 4 must be 0 to 255"},
+        Refusal{"NoSlash",
+                {"calc", "10.0.0.1"},
+                "ADDRESS/MASK '10.0.0.1': must be an address, a slash and a mask, such as 192.168.1.0/24"},
+        Refusal{"SubnetsNotAPowerOfTwo",
+                {"plan", "10.0.0.0/24", "--subnets", "6"},
+                "--subnets '6': must be a power of two from 1 to 256 (a /24 block)"},
+        Refusal{"TwoPlanOptions",
+                {"plan", "10.0.0.0/24", "--host-bits", "2", "--mask-bits", "30"},
+                "--host-bits '2': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and "
+                "--min-hosts may be given"},
+        Refusal{"UnknownFormat",
+                {"list", "10.0.0.0/24", "--format", "xml"},
+                "--format 'xml': must be csv, txt, html, tsv or jsonl"},
+        Refusal{"UnknownOption",
+                {"calc", "10.0.0.1/8", "--mask-bits", "9"},
+                "option '--mask-bits': is not an option of calc"},
+        Refusal{"UnknownCommand",
+                {"subnet", "10.0.0.0/8"},
+                "COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate or vlsm"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsTheProjects)
 {

@@ -28,38 +28,40 @@ struct Keystroke {
     KeystrokeOutcome outcome;
 };
 
-class FilterKeystroke : public testing::TestWithParam<Keystroke> {};
+class FilterKeystroke : public testing::TestWithParam<Keystroke>
+{
+};
 
 TEST_P(FilterKeystroke, InsertsDropsOrMovesOn)
 {
     EXPECT_EQ(netquill::filterKeystroke(GetParam().rule, GetParam().typed), GetParam().outcome);
 }
 
-INSTANTIATE_TEST_SUITE_P(Octet, FilterKeystroke, testing::Values(
-    Keystroke{"DigitInserted", kOctet, '7', inserts('7')},
-    Keystroke{"DotMovesOn", kOctet, '.', kMovesOn},
-    Keystroke{"LetterDropped", kOctet, 'x', kDropped}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Octet, FilterKeystroke,
+                         testing::Values(Keystroke{"DigitInserted", kOctet, '7', inserts('7')},
+                                         Keystroke{"DotMovesOn", kOctet, '.', kMovesOn},
+                                         Keystroke{"LetterDropped", kOctet, 'x', kDropped}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(Decimal, FilterKeystroke, testing::Values(
-    Keystroke{"NineInserted", kDecimal, '9', inserts('9')},
-    Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Decimal, FilterKeystroke,
+                         testing::Values(Keystroke{"NineInserted", kDecimal, '9', inserts('9')},
+                                         Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(Hexadecimal, FilterKeystroke, testing::Values(
-    Keystroke{"LowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
-    Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hexadecimal, FilterKeystroke,
+                         testing::Values(Keystroke{"LowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
+                                         Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(Octal, FilterKeystroke, testing::Values(
-    Keystroke{"SevenInserted", kOctal, '7', inserts('7')},
-    Keystroke{"EightDropped", kOctal, '8', kDropped}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Octal, FilterKeystroke,
+                         testing::Values(Keystroke{"SevenInserted", kOctal, '7', inserts('7')},
+                                         Keystroke{"EightDropped", kOctal, '8', kDropped}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(Binary, FilterKeystroke, testing::Values(
-    Keystroke{"OneInserted", kBinary, '1', inserts('1')},
-    Keystroke{"TwoDropped", kBinary, '2', kDropped}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Binary, FilterKeystroke,
+                         testing::Values(Keystroke{"OneInserted", kBinary, '1', inserts('1')},
+                                         Keystroke{"TwoDropped", kBinary, '2', kDropped}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct Paste {
     const char *name;
@@ -69,21 +71,28 @@ struct Paste {
     std::string kept;
 };
 
-class FilterPastedText : public testing::TestWithParam<Paste> {};
+class FilterPastedText : public testing::TestWithParam<Paste>
+{
+};
 
 TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
 {
     EXPECT_EQ(netquill::filterPastedText(GetParam().charset, GetParam().pasted, GetParam().room), GetParam().kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pasted, FilterPastedText, testing::Values(
-    Paste{"ForeignCharactersDroppedBeforeTheLimit", FieldCharset::DecimalDigits, "abc123", 3, "123"},
-    Paste{"CutToTheRoomLeft", FieldCharset::DecimalDigits, "12345", 2, "12"},
-    Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
-    Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
-    Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
-    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits, "\x01" "4\xe2\x80\x8f" "2\n", 10, "42"}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pasted, FilterPastedText,
+    testing::Values(Paste{"ForeignCharactersDroppedBeforeTheLimit", FieldCharset::DecimalDigits, "abc123", 3, "123"},
+                    Paste{"CutToTheRoomLeft", FieldCharset::DecimalDigits, "12345", 2, "12"},
+                    Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
+                    Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
+                    Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
+                    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits,
+                          "\x01"
+                          "4\xe2\x80\x8f"
+                          "2\n",
+                          10, "42"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct DottedPaste {
     const char *name;
@@ -91,7 +100,9 @@ struct DottedPaste {
     std::optional<std::array<std::string, 4>> octets;
 };
 
-class DottedAddressInPaste : public testing::TestWithParam<DottedPaste> {};
+class DottedAddressInPaste : public testing::TestWithParam<DottedPaste>
+{
+};
 
 TEST_P(DottedAddressInPaste, FindsFourOctetsOrNothing)
 {
@@ -100,13 +111,14 @@ TEST_P(DottedAddressInPaste, FindsFourOctetsOrNothing)
 
 using Octets = std::array<std::string, 4>;
 
-INSTANTIATE_TEST_SUITE_P(Pasted, DottedAddressInPaste, testing::Values(
-    DottedPaste{"PlainAddress", "10.1.2.3", Octets{"10", "1", "2", "3"}},
-    DottedPaste{"PrefixLengthAfterTheAddress", "10.0.0.0/8", Octets{"10", "0", "0", "0"}},
-    DottedPaste{"EmptyPartsStayEmpty", "1..3.", Octets{"1", "", "3", ""}},
-    DottedPaste{"LongPartsCutToThreeDigits", "1234.5.6.7", Octets{"123", "5", "6", "7"}},
-    DottedPaste{"ThreePartsAreNoAddress", "10.1.2", std::nullopt},
-    DottedPaste{"LettersInsideAreNoAddress", "10.1x.2.3", std::nullopt}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pasted, DottedAddressInPaste,
+    testing::Values(DottedPaste{"PlainAddress", "10.1.2.3", Octets{"10", "1", "2", "3"}},
+                    DottedPaste{"PrefixLengthAfterTheAddress", "10.0.0.0/8", Octets{"10", "0", "0", "0"}},
+                    DottedPaste{"EmptyPartsStayEmpty", "1..3.", Octets{"1", "", "3", ""}},
+                    DottedPaste{"LongPartsCutToThreeDigits", "1234.5.6.7", Octets{"123", "5", "6", "7"}},
+                    DottedPaste{"ThreePartsAreNoAddress", "10.1.2", std::nullopt},
+                    DottedPaste{"LettersInsideAreNoAddress", "10.1x.2.3", std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

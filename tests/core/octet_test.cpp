@@ -12,7 +12,9 @@ struct Fold {
     std::string folded;
 };
 
-class FoldOctetText : public testing::TestWithParam<Fold> {};
+class FoldOctetText : public testing::TestWithParam<Fold>
+{
+};
 
 TEST_P(FoldOctetText, WritesBackTheFoldedText)
 {
@@ -20,21 +22,18 @@ TEST_P(FoldOctetText, WritesBackTheFoldedText)
 }
 
 // In range: left exactly as typed.
-INSTANTIATE_TEST_SUITE_P(InRange, FoldOctetText, testing::Values(
-    Fold{"EmptyBecomesZero", "", "0"},
-    Fold{"LeadingZerosStay", "007", "007"},
-    Fold{"Largest", "255", "255"}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InRange, FoldOctetText,
+                         testing::Values(Fold{"EmptyBecomesZero", "", "0"}, Fold{"LeadingZerosStay", "007", "007"},
+                                         Fold{"Largest", "255", "255"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Above 255: 255 is taken away until the value fits.
-INSTANTIATE_TEST_SUITE_P(AboveRange, FoldOctetText, testing::Values(
-    Fold{"JustAbove", "256", "1"},
-    Fold{"ThreeHundred", "300", "45"},
-    Fold{"TwiceTheStep", "510", "255"},
-    Fold{"LeadingZerosDropped", "0300", "45"},
-    Fold{"TwentyDigits", "99999999999999999999", "54"},
-    Fold{"FourHundredDigits", std::string(400, '9'), "204"}
-), [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AboveRange, FoldOctetText,
+                         testing::Values(Fold{"JustAbove", "256", "1"}, Fold{"ThreeHundred", "300", "45"},
+                                         Fold{"TwiceTheStep", "510", "255"}, Fold{"LeadingZerosDropped", "0300", "45"},
+                                         Fold{"TwentyDigits", "99999999999999999999", "54"},
+                                         Fold{"FourHundredDigits", std::string(400, '9'), "204"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // The result agrees with repeated subtraction for every value a four-digit field
 // could hold.

@@ -107,7 +107,8 @@ TEST(MergeRanges, GivesTheRunsOfEveryAddressListed)
         }
         ASSERT_EQ(ranges, runs);
     }
-    std::vector<AddressRange> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}, {Ipv4Address(0), Ipv4Address(5)},
+    std::vector<AddressRange> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
+                                  {Ipv4Address(0), Ipv4Address(5)},
                                   {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)}};
     mergeRanges(top);
     EXPECT_EQ(top.size(), 2u);
@@ -115,9 +116,9 @@ TEST(MergeRanges, GivesTheRunsOfEveryAddressListed)
 
 TEST(Vlsm, SmallestSubnetForAHostCount)
 {
-    const std::tuple<std::uint64_t, bool, int> cases[] = {
-        {1, false, 30}, {2, false, 30}, {3, false, 29}, {1, true, 31},         {2, true, 31},
-        {3, true, 29},  {62, false, 26}, {63, false, 25}, {4294967294, false, 0}};
+    const std::tuple<std::uint64_t, bool, int> cases[] = {{1, false, 30},  {2, false, 30},  {3, false, 29},
+                                                          {1, true, 31},   {2, true, 31},   {3, true, 29},
+                                                          {62, false, 26}, {63, false, 25}, {4294967294, false, 0}};
     for (const auto &[hosts, rfc3021, bits] : cases)
         EXPECT_EQ(smallestPrefixHolding(hosts, rfc3021), Prefix(bits)) << hosts;
     EXPECT_FALSE(smallestPrefixHolding(4294967295, false));
@@ -126,7 +127,8 @@ TEST(Vlsm, SmallestSubnetForAHostCount)
 TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
     const Block block = Block::containing(Ipv4Address(0x0A000000), Prefix(24));
-    const auto plan = std::get<VlsmPlan>(allocateSubnets(block, {{"web", 100}, {"db", 50}, {"3", 20}, {"4", 2}}, false));
+    const auto plan =
+        std::get<VlsmPlan>(allocateSubnets(block, {{"web", 100}, {"db", 50}, {"3", 20}, {"4", 2}}, false));
     std::vector<Block> allocated;
     for (const Allocation &allocation : plan.allocations)
         allocated.push_back(allocation.subnet);
@@ -137,7 +139,7 @@ TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
     const auto full = std::get<VlsmPlan>(allocateSubnets(block, {{"a", 126}, {"b", 126}}, false));
     EXPECT_TRUE(full.free.empty());
     const auto shortfall = std::get<VlsmShortfall>(allocateSubnets(block, {{"a", 100}, {"b", 200}, {"c", 60}}, false));
-    EXPECT_EQ(shortfall.request, 0u);     // b takes the whole /24, then a finds no room
+    EXPECT_EQ(shortfall.request, 0u);    // b takes the whole /24, then a finds no room
     EXPECT_EQ(shortfall.lacking, 192u);  // 256 + 128 + 64 - 256
 }
 

@@ -55,8 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "192.168.1.192\t255.255.255.192\t0.0.0.63\t62\t192.168.1.193 to 192.168.1.254\t192.168.1.255\r\n"},
         RowCase{"Slash31BothAddressesAreHosts", planOf(0x0A000000, 30, 31), 1,
                 "10.0.0.2\t255.255.255.254\t0.0.0.1\t2\t10.0.0.2 to 10.0.0.3\t10.0.0.3\r\n"},
-        RowCase{"Slash32IsOneAddress", planOf(0xFFFFFFFF, 32, 32), 0,
-                "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n"},
+        RowCase{
+            "Slash32IsOneAddress", planOf(0xFFFFFFFF, 32, 32), 0,
+            "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n"},
         RowCase{"TopOfTheSpace", planOf(0x80000000, 1, 2), 1,
                 "192.0.0.0\t192.0.0.0\t63.255.255.255\t1073741822\t192.0.0.1 to 255.255.255.254\t255.255.255.255\r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -134,7 +135,8 @@ TEST(WriteSubnetTable, WritesUpTo16384RowsAndRefusesMore)
     EXPECT_FALSE(netquill::WriteSubnetTable(planOf(0x0A000000, 8, 22), netquill::ExportMode::CSV, largest));
     const std::string written = largest.str();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16384);
-    EXPECT_TRUE(written.ends_with("10.255.252.0,255.255.252.0,0.0.3.255,1022,10.255.252.1 to 10.255.255.254,10.255.255.255\r\n"));
+    EXPECT_TRUE(written.ends_with(
+        "10.255.252.0,255.255.252.0,0.0.3.255,1022,10.255.252.1 to 10.255.255.254,10.255.255.255\r\n"));
 
     std::ostringstream tooMany;
     const auto refusal = netquill::WriteSubnetTable(planOf(0x0A000000, 8, 23), netquill::ExportMode::TXT, tooMany);

@@ -14,10 +14,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using netquill::CalculatorTab;
 using netquill::ExportFailure;
 using netquill::ExportMode;
 using netquill::ExportRequest;
-using netquill::CalculatorTab;
 
 std::string bytesOf(const fs::path &path)
 {
@@ -61,10 +61,18 @@ ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
     ExportRequest request;
     request.mode = mode;
     request.tab = tab;
-    request.fields.networkNode = {{"192", "168", "1", "10"}, "255.255.255.0", "24", "0.0.0.10",
-                                  "192.168.1.0", "192.168.1.255", "254"};
-    request.fields.subnet = {{"192", "168", "1", "0"}, "24", "255.255.255.0", "", "255.255.255.192",
-                             "nnnnnnnn.nnnnnnnn.nnnnnnnn.sshhhhhh", "26", "6", "4", "62"};
+    request.fields.networkNode = {
+        {"192", "168", "1", "10"}, "255.255.255.0", "24", "0.0.0.10", "192.168.1.0", "192.168.1.255", "254"};
+    request.fields.subnet = {{"192", "168", "1", "0"},
+                             "24",
+                             "255.255.255.0",
+                             "",
+                             "255.255.255.192",
+                             "nnnnnnnn.nnnnnnnn.nnnnnnnn.sshhhhhh",
+                             "26",
+                             "6",
+                             "4",
+                             "62"};
     request.plan = planOf(0xC0A80100, 24, 26);
     request.setting = {"12/5/2026 4:15:22 PM", "/opt/Trevantis Netquill"};
     return request;
@@ -81,7 +89,9 @@ struct Golden {
 
 void PrintTo(const Golden &golden, std::ostream *out) { *out << golden.file; }
 
-class GoldenExport : public ExportFileTest, public testing::WithParamInterface<Golden> {};
+class GoldenExport : public ExportFileTest, public testing::WithParamInterface<Golden>
+{
+};
 
 TEST_P(GoldenExport, WritesTheFileByteForByte)
 {
@@ -91,18 +101,19 @@ TEST_P(GoldenExport, WritesTheFileByteForByte)
     EXPECT_EQ(bytesOf(written), bytesOf(fs::path(NETQUILL_GOLDEN_DIR) / GetParam().file));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, GoldenExport, testing::Values(
-    Golden{"CsvNetquill", ExportMode::CSV, CalculatorTab::Netquill, "netquill.csv"},
-    Golden{"CsvNetworkNode", ExportMode::CSV, CalculatorTab::NetworkNodeCalculator, "networknode.csv"},
-    Golden{"CsvSubnet", ExportMode::CSV, CalculatorTab::SubnetCalculator, "subnet.csv"},
-    Golden{"TxtNetquill", ExportMode::TXT, CalculatorTab::Netquill, "netquill.txt"},
-    Golden{"TxtNetworkNode", ExportMode::TXT, CalculatorTab::NetworkNodeCalculator, "networknode.txt"},
-    Golden{"TxtSubnet", ExportMode::TXT, CalculatorTab::SubnetCalculator, "subnet.txt"},
-    Golden{"HtmlNetquill", ExportMode::HTML, CalculatorTab::Netquill, "netquill.htm"},
-    Golden{"HtmlNetworkNode", ExportMode::HTML, CalculatorTab::NetworkNodeCalculator, "networknode.htm"},
-    Golden{"HtmlSubnet", ExportMode::HTML, CalculatorTab::SubnetCalculator, "subnet.htm"}
-), [](const auto &info) { return std::string(info.param.name); });
-
+INSTANTIATE_TEST_SUITE_P(
+    Files, GoldenExport,
+    testing::Values(Golden{"CsvNetquill", ExportMode::CSV, CalculatorTab::Netquill, "netquill.csv"},
+                    Golden{"CsvNetworkNode", ExportMode::CSV, CalculatorTab::NetworkNodeCalculator, "networknode.csv"},
+                    Golden{"CsvSubnet", ExportMode::CSV, CalculatorTab::SubnetCalculator, "subnet.csv"},
+                    Golden{"TxtNetquill", ExportMode::TXT, CalculatorTab::Netquill, "netquill.txt"},
+                    Golden{"TxtNetworkNode", ExportMode::TXT, CalculatorTab::NetworkNodeCalculator, "networknode.txt"},
+                    Golden{"TxtSubnet", ExportMode::TXT, CalculatorTab::SubnetCalculator, "subnet.txt"},
+                    Golden{"HtmlNetquill", ExportMode::HTML, CalculatorTab::Netquill, "netquill.htm"},
+                    Golden{"HtmlNetworkNode", ExportMode::HTML, CalculatorTab::NetworkNodeCalculator,
+                           "networknode.htm"},
+                    Golden{"HtmlSubnet", ExportMode::HTML, CalculatorTab::SubnetCalculator, "subnet.htm"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ExportFileTest, HtmlValuesAreEscapedAndTheFixedMarkupKept)
 {
@@ -112,7 +123,8 @@ TEST_F(ExportFileTest, HtmlValuesAreEscapedAndTheFixedMarkupKept)
     const fs::path written = m_folder / "escaped.htm";
     ASSERT_EQ(netquill::writeExportFile(written, request), std::nullopt);
     const std::string bytes = bytesOf(written);
-    EXPECT_NE(bytes.find("<tr><td>Decimal:</td><td>&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt;</td></tr>"), std::string::npos);
+    EXPECT_NE(bytes.find("<tr><td>Decimal:</td><td>&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt;</td></tr>"),
+              std::string::npos);
     EXPECT_NE(bytes.find("<img src=\"/opt/R&amp;D &lt;tools&gt;/TrevantisBanner.jpg\" border=0>"), std::string::npos);
     EXPECT_EQ(bytes.find("<b>"), std::string::npos);
 }
@@ -120,10 +132,12 @@ TEST_F(ExportFileTest, HtmlValuesAreEscapedAndTheFixedMarkupKept)
 TEST_F(ExportFileTest, CharactersBeyondLatin1BecomeQuestionMarksOrReferences)
 {
     ExportRequest request = goldenRequest(ExportMode::TXT, CalculatorTab::Netquill);
-    request.fields.converter.decimal = "12\xE2\x82\xAC" "3";  // a euro sign
-    request.fields.converter.octal = "\xC3\xA9";             // é, which Latin-1 holds
+    request.fields.converter.decimal = "12\xE2\x82\xAC"
+                                       "3";       // a euro sign
+    request.fields.converter.octal = "\xC3\xA9";  // é, which Latin-1 holds
     ASSERT_EQ(netquill::writeExportFile(m_folder / "a.txt", request), std::nullopt);
-    EXPECT_NE(bytesOf(m_folder / "a.txt").find("Decimal:\t12?3\r\nHexadecimal:\t\r\nOctal:\t\t\xE9\r\n"), std::string::npos);
+    EXPECT_NE(bytesOf(m_folder / "a.txt").find("Decimal:\t12?3\r\nHexadecimal:\t\r\nOctal:\t\t\xE9\r\n"),
+              std::string::npos);
 
     request.mode = ExportMode::HTML;
     ASSERT_EQ(netquill::writeExportFile(m_folder / "a.htm", request), std::nullopt);
@@ -148,20 +162,22 @@ TEST_P(ExportFailures, NameTheFileAndWhy)
     std::string path = GetParam().path;
     if (const auto at = path.find("%s"); at != std::string::npos)
         path.replace(at, 2, m_folder.string());
-    const auto failure = netquill::writeExportFile(path, goldenRequest(ExportMode::HTML, CalculatorTab::SubnetCalculator));
+    const auto failure =
+        netquill::writeExportFile(path, goldenRequest(ExportMode::HTML, CalculatorTab::SubnetCalculator));
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->code, GetParam().code);
     EXPECT_NE(failure->description.find(GetParam().says), std::string::npos) << failure->description;
 }
 
 // The superuser writes into any folder it owns, but not into /sys.
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ExportFailures,
-    testing::Values(FailureCase{"MissingFolder", "%s/no such folder/x.csv", ExportFailure::PathNotFound, "no such folder/x.csv"},
-                    FailureCase{"Folder", "%s", ExportFailure::PathIsFolder, "is a folder"},
-                    FailureCase{"ReadOnlyFolder", "/sys/netquill-export.csv", ExportFailure::PermissionDenied, "Permission denied"},
-                    FailureCase{"FullDisk", "/dev/full", ExportFailure::DiskFull, "disk is full"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, ExportFailures,
+                         testing::Values(FailureCase{"MissingFolder", "%s/no such folder/x.csv",
+                                                     ExportFailure::PathNotFound, "no such folder/x.csv"},
+                                         FailureCase{"Folder", "%s", ExportFailure::PathIsFolder, "is a folder"},
+                                         FailureCase{"ReadOnlyFolder", "/sys/netquill-export.csv",
+                                                     ExportFailure::PermissionDenied, "Permission denied"},
+                                         FailureCase{"FullDisk", "/dev/full", ExportFailure::DiskFull, "disk is full"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // ---- The timestamp ----
 

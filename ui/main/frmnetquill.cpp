@@ -1,14 +1,14 @@
 #include "ui/main/frmnetquill.h"
 
+#include "core/ipv4.h"
+#include "core/productinfo.h"
+#include "ui/shell/helpmenu.h"
+#include "ui/shell/hyperjump.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
 #include "ui/widgets/linklabel.h"
-#include "ui/shell/helpmenu.h"
-#include "ui/shell/hyperjump.h"
-#include "core/ipv4.h"
 #include "ui/widgets/menuentry.h"
 #include "ui/widgets/netquillfont.h"
-#include "core/productinfo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -88,9 +88,11 @@ void frmNetquill::connectHandlers()
     const auto option = [this](netquill::AddressNotation notation) {
         return m_notationOptions->button(static_cast<int>(notation));
     };
-    connect(option(netquill::AddressNotation::DottedQuad), &QRadioButton::clicked, this, &frmNetquill::optDottedQuad_Click);
+    connect(option(netquill::AddressNotation::DottedQuad), &QRadioButton::clicked, this,
+            &frmNetquill::optDottedQuad_Click);
     connect(option(netquill::AddressNotation::Decimal), &QRadioButton::clicked, this, &frmNetquill::optDecimal_Click);
-    connect(option(netquill::AddressNotation::Hexadecimal), &QRadioButton::clicked, this, &frmNetquill::optHexadecimal_Click);
+    connect(option(netquill::AddressNotation::Hexadecimal), &QRadioButton::clicked, this,
+            &frmNetquill::optHexadecimal_Click);
     connect(option(netquill::AddressNotation::Octal), &QRadioButton::clicked, this, &frmNetquill::optOctal_Click);
     connect(option(netquill::AddressNotation::Binary), &QRadioButton::clicked, this, &frmNetquill::optBinary_Click);
     connect(btnConvert, &QPushButton::clicked, this, &frmNetquill::btnConvert_Click);
@@ -213,15 +215,9 @@ void frmNetquill::mnuCopyToClipboard_Click()
     }
 }
 
-void frmNetquill::lblRFC3021_Click()
-{
-    HyperJump(QString::fromLatin1(netquill::kRfc3021Text));
-}
+void frmNetquill::lblRFC3021_Click() { HyperJump(QString::fromLatin1(netquill::kRfc3021Text)); }
 
-void frmNetquill::btnExit_Click()
-{
-    close();
-}
+void frmNetquill::btnExit_Click() { close(); }
 
 // Ending is unconditional: nothing to save, nothing to ask, and every other
 // window of the program goes with this one.

@@ -19,9 +19,9 @@
 // while one handler moves linked lists.
 
 #include "core/addressconverter.h"
+#include "core/exportlines.h"
 #include "core/networknode.h"
 #include "core/subnetcalculator.h"
-#include "core/exportlines.h"
 #include "core/subnetplan.h"
 #include "core/subnettable.h"
 

@@ -50,10 +50,7 @@ void frmNetquill::chooseNotation(AddressNotation notation)
     focusChosenNotationField();
 }
 
-void frmNetquill::focusChosenNotationField()
-{
-    fieldsOf(chosenNotation()).front()->setFocus(Qt::OtherFocusReason);
-}
+void frmNetquill::focusChosenNotationField() { fieldsOf(chosenNotation()).front()->setFocus(Qt::OtherFocusReason); }
 
 // An arrow key on a notation option chooses the next or previous notation as
 // a click does, so the focus goes on to its field; Qt's own arrow handling

@@ -61,9 +61,10 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     request.setting.programFolder = QCoreApplication::applicationDirPath().toStdString();
 
     if (const auto failure = netquill::writeExportFile(std::filesystem::path(path.toStdString()), request)) {
-        QMessageBox error(QMessageBox::Critical, QStringLiteral("Error"),
-                          QStringLiteral("Err # %1 - %2").arg(failure->code).arg(QString::fromStdString(failure->description)),
-                          QMessageBox::Ok, this);
+        QMessageBox error(
+            QMessageBox::Critical, QStringLiteral("Error"),
+            QStringLiteral("Err # %1 - %2").arg(failure->code).arg(QString::fromStdString(failure->description)),
+            QMessageBox::Ok, this);
         error.exec();
         return;
     }

@@ -2,12 +2,12 @@
 // relative to the tab's frame.
 #include "ui/main/frmnetquill.h"
 
-#include "ui/widgets/addressfield.h"
+#include "core/productinfo.h"
 #include "ui/widgets/accessiblenames.h"
+#include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/widgets/netquillfont.h"
-#include "core/productinfo.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -195,10 +195,8 @@ void frmNetquill::bindConverterTab(const ControlSet &controls)
 
     m_notationOptions = new QButtonGroup(this);
     const std::pair<const char *, netquill::AddressNotation> options[] = {
-        {"optDottedQuad", netquill::AddressNotation::DottedQuad},
-        {"optDecimal", netquill::AddressNotation::Decimal},
-        {"optHexadecimal", netquill::AddressNotation::Hexadecimal},
-        {"optOctal", netquill::AddressNotation::Octal},
+        {"optDottedQuad", netquill::AddressNotation::DottedQuad},   {"optDecimal", netquill::AddressNotation::Decimal},
+        {"optHexadecimal", netquill::AddressNotation::Hexadecimal}, {"optOctal", netquill::AddressNotation::Octal},
         {"optBinary", netquill::AddressNotation::Binary},
     };
     for (const auto &[name, notation] : options) {

@@ -2,9 +2,9 @@
 // of an address under a mask.
 #include "ui/main/frmnetquill.h"
 
+#include "core/networknode.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/clipboard.h"
-#include "core/networknode.h"
 
 #include <QComboBox>
 

@@ -2,13 +2,13 @@
 // subnet bit mask and the RFC 3021 label.
 #include "ui/main/frmnetquill.h"
 
-#include "ui/widgets/addressfield.h"
-#include "ui/widgets/clipboard.h"
-#include "ui/widgets/linklabel.h"
-#include "ui/subnets/frmsubnets.h"
 #include "core/masktable.h"
 #include "core/octet.h"
 #include "core/productinfo.h"
+#include "ui/subnets/frmsubnets.h"
+#include "ui/widgets/addressfield.h"
+#include "ui/widgets/clipboard.h"
+#include "ui/widgets/linklabel.h"
 
 #include <QComboBox>
 #include <QLabel>

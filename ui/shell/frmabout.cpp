@@ -1,10 +1,10 @@
 #include "ui/shell/frmabout.h"
 
-#include "ui/widgets/controltable.h"
-#include "ui/widgets/netquillfont.h"
+#include "core/productinfo.h"
 #include "ui/shell/notice.h"
 #include "ui/shell/productpicture.h"
-#include "core/productinfo.h"
+#include "ui/widgets/controltable.h"
+#include "ui/widgets/netquillfont.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -38,9 +38,12 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFi
     Image1->setPixmap(productPicture(96));
     Image1->setGeometry(24, 24, 96, 96);
 
-    addCentredLabel(this, "lblTitle", QString::fromLatin1(netquill::kMakerShortName), netquillFont(20.25, QFont::Bold), {136, 20, 320, 40});
-    addCentredLabel(this, "Label1", QString::fromLatin1(netquill::kShortName), netquillFont(14.25, QFont::Bold), {136, 64, 320, 30});
-    addCentredLabel(this, "lblVersion", QString::fromLatin1(netquill::kVersionCaption), netquillFont(9.75, QFont::Bold), {136, 98, 320, 22});
+    addCentredLabel(this, "lblTitle", QString::fromLatin1(netquill::kMakerShortName), netquillFont(20.25, QFont::Bold),
+                    {136, 20, 320, 40});
+    addCentredLabel(this, "Label1", QString::fromLatin1(netquill::kShortName), netquillFont(14.25, QFont::Bold),
+                    {136, 64, 320, 30});
+    addCentredLabel(this, "lblVersion", QString::fromLatin1(netquill::kVersionCaption), netquillFont(9.75, QFont::Bold),
+                    {136, 98, 320, 22});
 
     // Etched: a grey line over a white one, one pixel apart.
     auto *Line1 = new QFrame(this);

@@ -1,10 +1,10 @@
 #include "ui/shell/frmsplash.h"
 
-#include "ui/widgets/controltable.h"
-#include "ui/widgets/netquillfont.h"
+#include "core/productinfo.h"
 #include "ui/shell/notice.h"
 #include "ui/shell/productpicture.h"
-#include "core/productinfo.h"
+#include "ui/widgets/controltable.h"
+#include "ui/widgets/netquillfont.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -31,9 +31,12 @@ frmSplash::frmSplash(std::function<void()> openMainWindow, QWidget *parent)
     imgLogo->setPixmap(productPicture(128));
     imgLogo->setGeometry(24, 48, 128, 128);
 
-    addCentredLabel(Frame1, "lblCompanyProduct", QString::fromLatin1(netquill::kMakerShortName), netquillFont(18, QFont::Bold), {168, 40, 288, 40});
-    addCentredLabel(Frame1, "lblProductName", QString::fromLatin1(netquill::kShortName), netquillFont(27.75, QFont::Bold), {168, 84, 288, 60});
-    addCentredLabel(Frame1, "lblVersion", QString::fromLatin1(netquill::kVersionCaption), netquillFont(12, QFont::Bold), {168, 150, 288, 28});
+    addCentredLabel(Frame1, "lblCompanyProduct", QString::fromLatin1(netquill::kMakerShortName),
+                    netquillFont(18, QFont::Bold), {168, 40, 288, 40});
+    addCentredLabel(Frame1, "lblProductName", QString::fromLatin1(netquill::kShortName),
+                    netquillFont(27.75, QFont::Bold), {168, 84, 288, 60});
+    addCentredLabel(Frame1, "lblVersion", QString::fromLatin1(netquill::kVersionCaption), netquillFont(12, QFont::Bold),
+                    {168, 150, 288, 28});
     addCentredLabel(Frame1, "lblCopyright", copyrightNotice(), font(), {12, 226, 448, 24});
 
     Timer1.setObjectName(QStringLiteral("Timer1"));

@@ -1,8 +1,8 @@
 #include "ui/shell/helpviewer.h"
 
-#include "ui/widgets/netquillfont.h"
-#include "ui/shell/productpicture.h"
 #include "core/productinfo.h"
+#include "ui/shell/productpicture.h"
+#include "ui/widgets/netquillfont.h"
 
 #include <QCoreApplication>
 #include <QHelpContentModel>
@@ -133,19 +133,14 @@ void HelpViewer::present()
     activateWindow();
 }
 
-QUrl HelpViewer::currentPage() const
-{
-    return m_browser->source();
-}
+QUrl HelpViewer::currentPage() const { return m_browser->source(); }
 
-QString HelpViewer::pageText() const
-{
-    return m_browser->toPlainText();
-}
+QString HelpViewer::pageText() const { return m_browser->toPlainText(); }
 
 QString helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/%1 Help.qch").arg(QString::fromLatin1(netquill::kProductName));
+    return QCoreApplication::applicationDirPath() +
+           QStringLiteral("/Help/%1 Help.qch").arg(QString::fromLatin1(netquill::kProductName));
 }
 
 namespace {
@@ -163,12 +158,6 @@ HelpViewer *theHelpViewer()
 
 }  // namespace
 
-void showHelpContents()
-{
-    theHelpViewer()->showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
-}
+void showHelpContents() { theHelpViewer()->showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic)); }
 
-void showHelpIndex()
-{
-    theHelpViewer()->showIndex();
-}
+void showHelpIndex() { theHelpViewer()->showIndex(); }

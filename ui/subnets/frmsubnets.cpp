@@ -1,21 +1,21 @@
 #include "ui/subnets/frmsubnets.h"
 
-#include "ui/widgets/clipboard.h"
-#include "ui/widgets/accessiblenames.h"
-#include "ui/widgets/controltable.h"
 #include "ui/shell/helpmenu.h"
+#include "ui/subnets/subnetbatchmodel.h"
+#include "ui/widgets/accessiblenames.h"
+#include "ui/widgets/clipboard.h"
+#include "ui/widgets/controltable.h"
 #include "ui/widgets/menuentry.h"
 #include "ui/widgets/netquillfont.h"
-#include "ui/subnets/subnetbatchmodel.h"
 
 #include <algorithm>
 #include <array>
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -130,8 +130,10 @@ void frmSubnets::decideColumnWidths()
         const std::string lastText = renderer.cellText(lastRow, which);
         const QString widestText = QString::fromStdString(lastText);
         const bool changes = renderer.cellText(firstRow, which) != lastText;
-        needed[column] = cellMargin + std::max(metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString()),
-                                               changes ? widthAtWidestDigits(widestText) : metrics.horizontalAdvance(widestText));
+        needed[column] =
+            cellMargin +
+            std::max(metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString()),
+                     changes ? widthAtWidestDigits(widestText) : metrics.horizontalAdvance(widestText));
         const int share = room * SubnetBatchModel::columnWidthTwips(which) / allTwips;
         m_columnWidths[column] = std::max(share, needed[column]);
         total += m_columnWidths[column];
@@ -192,10 +194,7 @@ void frmSubnets::btnGenerate_Click()
         btnCopyToClipboard->setFocus();
 }
 
-void frmSubnets::btnCopyToClipboard_Click()
-{
-    replaceClipboardText(m_listing.clipboardText());
-}
+void frmSubnets::btnCopyToClipboard_Click() { replaceClipboardText(m_listing.clipboardText()); }
 
 // Enter loads a batch only through a focused "Generate Next 1024 Subnets":
 // the list has no default button, so that Enter in the grid cannot replace
@@ -209,7 +208,4 @@ void frmSubnets::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void frmSubnets::btnOK_Click()
-{
-    close();
-}
+void frmSubnets::btnOK_Click() { close(); }

@@ -12,9 +12,12 @@ struct ColumnLook {
 const ColumnLook &lookOf(SubnetColumn column)
 {
     static const ColumnLook looks[netquill::kSubnetColumnCount] = {
-        {1500, Qt::AlignLeft | Qt::AlignVCenter}, {1500, Qt::AlignCenter},
-        {1500, Qt::AlignCenter},                  {1200, Qt::AlignCenter},
-        {3150, Qt::AlignLeft | Qt::AlignVCenter}, {1500, Qt::AlignLeft | Qt::AlignVCenter},
+        {1500, Qt::AlignLeft | Qt::AlignVCenter},
+        {1500, Qt::AlignCenter},
+        {1500, Qt::AlignCenter},
+        {1200, Qt::AlignCenter},
+        {3150, Qt::AlignLeft | Qt::AlignVCenter},
+        {1500, Qt::AlignLeft | Qt::AlignVCenter},
     };
     return looks[static_cast<int>(column)];
 }
@@ -23,8 +26,7 @@ const ColumnLook &lookOf(SubnetColumn column)
 
 SubnetBatchModel::SubnetBatchModel(const netquill::SubnetRowRenderer &renderer, QObject *parent)
     : QAbstractTableModel(parent), m_renderer(renderer)
-{
-}
+{}
 
 void SubnetBatchModel::showBatch(const std::vector<netquill::SubnetAddresses> &rows)
 {
@@ -73,7 +75,4 @@ QVariant SubnetBatchModel::headerData(int section, Qt::Orientation orientation, 
     }
 }
 
-int SubnetBatchModel::columnWidthTwips(SubnetColumn column)
-{
-    return lookOf(column).widthTwips;
-}
+int SubnetBatchModel::columnWidthTwips(SubnetColumn column) { return lookOf(column).widthTwips; }

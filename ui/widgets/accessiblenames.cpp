@@ -55,7 +55,8 @@ void nameControlsFromTheirLabels(const ControlSet &controls, std::span<const Con
         if (!namedByLabel(row.kind)) {
             // An option chooses the notation whose field bears the same caption.
             if (qobject_cast<QAbstractButton *>(control))
-                control->setAccessibleName(captionOf(row) + (row.kind == ControlKind::Option ? QStringLiteral(" notation") : QString()));
+                control->setAccessibleName(captionOf(row) +
+                                           (row.kind == ControlKind::Option ? QStringLiteral(" notation") : QString()));
             continue;
         }
         const ControlRow *label = labelBeside(row, table);

@@ -10,19 +10,19 @@
 // rectangle in twips, turned into widgets by buildControls.
 enum class ControlKind {
     Label,
-    Link,             // a web link (LinkLabel)
-    Dot,              // the centred "." between two octet fields
-    OctetField,       // decimal digits, "." moves on
-    DecimalField,     // each field as long as core/fieldrules.h lets it be
+    Link,          // a web link (LinkLabel)
+    Dot,           // the centred "." between two octet fields
+    OctetField,    // decimal digits, "." moves on
+    DecimalField,  // each field as long as core/fieldrules.h lets it be
     HexadecimalField,
     OctalField,
     BinaryField,
-    ResultField,      // read-only display
+    ResultField,  // read-only display
     Button,
     Option,
     DropDown,
-    Line,             // a horizontal separator
-    Frame,            // the captionless frame that holds a tab's controls
+    Line,   // a horizontal separator
+    Frame,  // the captionless frame that holds a tab's controls
 };
 
 struct ControlRow {

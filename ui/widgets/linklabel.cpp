@@ -73,7 +73,4 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-void LinkLabel::activate()
-{
-    emit linkActivated(m_address);
-}
+void LinkLabel::activate() { emit linkActivated(m_address); }

@@ -47,7 +47,9 @@ public:
             QWidget *widget = control<QWidget>(name);
             auto *pickList = qobject_cast<QComboBox *>(widget);
             auto *edit = qobject_cast<QLineEdit *>(widget);
-            texts << (pickList ? pickList->currentText() : edit ? edit->text() : qobject_cast<QLabel *>(widget)->text());
+            texts << (pickList ? pickList->currentText()
+                      : edit   ? edit->text()
+                               : qobject_cast<QLabel *>(widget)->text());
         }
         return texts;
     }

@@ -60,9 +60,12 @@ void tst_frmNetquill::convertReadsTheChosenNotationAndWritesAll()
 {
     const QStringList fields{"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4",
                              "txtDecimal",     "txtHexadecimal", "txtOctal",       "txtBinary"};
-    const QStringList all{"192", "168", "1", "1", "3232235777", "C0A80101", "30052000401", "11000000101010000000000100000001"};
-    const std::pair<const char *, QString> typed[] = {{"optDottedQuad", "192.168.1.1"}, {"optDecimal", all[4]},
-                                                      {"optHexadecimal", "c0a80101"},   {"optOctal", all[6]},
+    const QStringList all{"192",        "168",      "1",           "1",
+                          "3232235777", "C0A80101", "30052000401", "11000000101010000000000100000001"};
+    const std::pair<const char *, QString> typed[] = {{"optDottedQuad", "192.168.1.1"},
+                                                      {"optDecimal", all[4]},
+                                                      {"optHexadecimal", "c0a80101"},
+                                                      {"optOctal", all[6]},
                                                       {"optBinary", all[7]}};
     for (const auto &[option, text] : typed) {
         ui().click(QStringLiteral("btnClearIP"));
@@ -79,9 +82,12 @@ void tst_frmNetquill::eachFieldTakesItsNotationsCharactersAndDotMovesOn()
     const struct {
         const char *option, *field, *typed, *shown;
     } rows[] = {
-        {"optDottedQuad", "txtDottedQuad1", "1x-2 34", "123"},  {"optDecimal", "txtDecimal", "1.234567890123", "1234567890"},
-        {"optHexadecimal", "txtHexadecimal", "gc0a8010199", "C0A80101"}, {"optOctal", "txtOctal", "789123456701234", "71234567012"},
-        {"optBinary", "txtBinary", "1201", "101"},                {"optDottedQuad", "txtDecimal", "5", "1234567890"},  // grey: unchanged
+        {"optDottedQuad", "txtDottedQuad1", "1x-2 34", "123"},
+        {"optDecimal", "txtDecimal", "1.234567890123", "1234567890"},
+        {"optHexadecimal", "txtHexadecimal", "gc0a8010199", "C0A80101"},
+        {"optOctal", "txtOctal", "789123456701234", "71234567012"},
+        {"optBinary", "txtBinary", "1201", "101"},
+        {"optDottedQuad", "txtDecimal", "5", "1234567890"},  // grey: unchanged
     };
     for (const auto &row : rows) {
         choose(row.option);
@@ -111,7 +117,10 @@ void tst_frmNetquill::aKeyTypingManyCharactersFiltersEachOne()
                 {false, "12", "12", ""},
                 {false, QString::fromUtf8("\xF0\x9F\x98\x80"), "", ""},
                 {false, "1.25", "1", "25"},
-                {true, QString::fromUtf8("1a\xF0\x9F\x98\x80" "2"), "12", ""}};
+                {true,
+                 QString::fromUtf8("1a\xF0\x9F\x98\x80"
+                                   "2"),
+                 "12", ""}};
     QLineEdit *first = ui().field("txtDottedQuad1");
     for (const auto &row : rows) {
         first->clear();
@@ -223,7 +232,8 @@ void tst_frmNetquill::everyControlHasANameForScreenReaders()
             QCOMPARE(reader->state().readOnly, field->isReadOnly());
         for (const QLabel *label : ui().window()->findChildren<QLabel *>())
             if (label->buddy() == control)
-                QVERIFY2(name.startsWith(label->text().chopped(1)) || label->text() == QLatin1String("or /"), qPrintable(name));
+                QVERIFY2(name.startsWith(label->text().chopped(1)) || label->text() == QLatin1String("or /"),
+                         qPrintable(name));
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(ui().field("txtDottedQuad2"))->text(QAccessible::Name),
              QStringLiteral("Dotted-Quad IP Address, octet 2"));

@@ -93,8 +93,9 @@ void tst_frmNetquillCalculators::cidrChoiceStartsTheUndividedPlan()
     planBlock(QStringLiteral("172.16.0.0"), QStringLiteral("255.255.0.0"));
     ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.255.0"));
     ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.0.0"));  // chosen again: the plan starts over
-    QCOMPARE(ui().shown(kPlanLists + QStringList{"cboBits", "lblBits", "txtSubnetBitMask"}),
-             (QStringList{"255.255.0.0", "16", "1", "16", "65534", "16", "/16", "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh"}));
+    QCOMPARE(
+        ui().shown(kPlanLists + QStringList{"cboBits", "lblBits", "txtSubnetBitMask"}),
+        (QStringList{"255.255.0.0", "16", "1", "16", "65534", "16", "/16", "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh"}));
     QCOMPARE(ui().list("cboHostsPerSubnet")->count(), 17);
 }
 
@@ -130,12 +131,13 @@ void tst_frmNetquillCalculators::copyPutsTheTabsElevenLinesWithTheSubnetAddress(
     planBlock(QStringLiteral("10.1.2.3"), QStringLiteral("255.0.0.0"));
     ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.0.0"));
     ui().click(QStringLiteral("btnCopyTab3ToClipboard"));
-    QCOMPARE(MainWindowDriver::clipboardText(),
-             QStringLiteral("IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\n"
-                            "Network Address  : 255.0.0.0\r\n\r\nSubnet Address   : 10.1.0.0\r\n"
-                            "Subnet Mask      : 255.255.0.0\r\nSubnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\n"
-                            "Subnet Bits      : 16\r\nHost Bits        : 16\r\nPossible Number of Subnets : 256\r\n"
-                            "Hosts per Subnet : 65534\r\n"));
+    QCOMPARE(
+        MainWindowDriver::clipboardText(),
+        QStringLiteral("IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\n"
+                       "Network Address  : 255.0.0.0\r\n\r\nSubnet Address   : 10.1.0.0\r\n"
+                       "Subnet Mask      : 255.255.0.0\r\nSubnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\n"
+                       "Subnet Bits      : 16\r\nHost Bits        : 16\r\nPossible Number of Subnets : 256\r\n"
+                       "Hosts per Subnet : 65534\r\n"));
 }
 
 void tst_frmNetquillCalculators::generateFoldsTheBlockAndNeedsACidrMask()
@@ -154,7 +156,8 @@ void tst_frmNetquillCalculators::generateFoldsTheBlockAndNeedsACidrMask()
     ui().click(QStringLiteral("btnGenerate"));
     QCOMPARE(title, QStringLiteral("Trevantis Netquill"));
     QCOMPARE(text, QStringLiteral("Please set the CIDR Mask of the Primary Address Block."));
-    QCOMPARE(ui().shown({"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"}), (QStringList{"0", "1", "234", "0"}));
+    QCOMPARE(ui().shown({"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"}),
+             (QStringList{"0", "1", "234", "0"}));
     QCOMPARE(ui().window()->focusWidget(), ui().list("cboCIDRMask"));
 }
 

@@ -56,7 +56,8 @@ DialogAnswerer::Handler saveAs(const QString &path, QString *proposed = nullptr,
             *proposed = fileName->text();
         fileName->setText(path);  // in one go, as pasted: the completer would take a typed Enter
         QTimer::singleShot(0, dialog, [dialog, fileName, cancel] {
-            QTest::keyClick(cancel ? static_cast<QWidget *>(dialog) : fileName, cancel ? Qt::Key_Escape : Qt::Key_Return);
+            QTest::keyClick(cancel ? static_cast<QWidget *>(dialog) : fileName,
+                            cancel ? Qt::Key_Escape : Qt::Key_Return);
         });
         return true;
     };
@@ -115,12 +116,15 @@ void tst_frmNetquillExport::eachExportWritesTheShownTabAndOpensIt_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("csv of the converter") << "mnuCSV" << 0 << "CSV (Comma delimited) (*.csv)"
-                                          << QByteArray("#,Netquill\r\n#\r\nIP Address:,10.1.2.3\r\nDecimal:,\"167838211\xA0\"\r\n");
-    QTest::newRow("text of the network tab") << "mnuTXT" << 1 << "Text (*.txt)"
-                                             << QByteArray("#\t\tNetwork/Node Calculator\r\n#\r\nIP Address:\t\t10.1.2.3\r\n");
-    QTest::newRow("web page of the subnet tab") << "mnuHTML" << 2 << "Web Page (*.htm; *html)"
-                                                << QByteArray("<tr><td>10.1.2.0</td><td align=\"center\">255.255.255.0</td>");
+    QTest::newRow("csv of the converter")
+        << "mnuCSV" << 0 << "CSV (Comma delimited) (*.csv)"
+        << QByteArray("#,Netquill\r\n#\r\nIP Address:,10.1.2.3\r\nDecimal:,\"167838211\xA0\"\r\n");
+    QTest::newRow("text of the network tab")
+        << "mnuTXT" << 1 << "Text (*.txt)"
+        << QByteArray("#\t\tNetwork/Node Calculator\r\n#\r\nIP Address:\t\t10.1.2.3\r\n");
+    QTest::newRow("web page of the subnet tab")
+        << "mnuHTML" << 2 << "Web Page (*.htm; *html)"
+        << QByteArray("<tr><td>10.1.2.0</td><td align=\"center\">255.255.255.0</td>");
 }
 
 void tst_frmNetquillExport::eachExportWritesTheShownTabAndOpensIt()

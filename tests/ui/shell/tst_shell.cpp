@@ -216,7 +216,8 @@ void tst_Shell::linksHandTheirAddressToTheDesktop()
     }
     ui.control<QAction>(QStringLiteral("mnuTrevantis"))->trigger();
     const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
-    QCOMPARE(m_opened, (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
+    QCOMPARE(m_opened,
+             (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
 }
 
 QTEST_MAIN(tst_Shell)

@@ -41,7 +41,10 @@ private:
         return list;
     }
     static QTableView *grid(QWidget *list) { return list->findChild<QTableView *>(QStringLiteral("mfgSubnets")); }
-    static QString cell(QWidget *list, int row, int column) { return grid(list)->model()->index(row, column).data().toString(); }
+    static QString cell(QWidget *list, int row, int column)
+    {
+        return grid(list)->model()->index(row, column).data().toString();
+    }
     static QPushButton *button(QWidget *list, const char *name) { return list->findChild<QPushButton *>(name); }
 
     std::unique_ptr<MainWindowDriver> m_ui;
@@ -92,8 +95,9 @@ void tst_frmSubnets::copyPutsEveryRowSoFarOnTheClipboard()
     QTest::keyClick(grid(list.get()), Qt::Key_C, Qt::ControlModifier);
     const QString copied = MainWindowDriver::clipboardText();
     QCOMPARE(copied.count(QStringLiteral("\r\n")), 2049);
-    QVERIFY(copied.startsWith(QStringLiteral("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
-                                             "10.0.0.0\t255.255.224.0\t0.0.31.255\t8190\t10.0.0.1 to 10.0.31.254\t10.0.31.255\r\n")));
+    QVERIFY(copied.startsWith(
+        QStringLiteral("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
+                       "10.0.0.0\t255.255.224.0\t0.0.31.255\t8190\t10.0.0.1 to 10.0.31.254\t10.0.31.255\r\n")));
     QVERIFY(!button(list.get(), "btnGenerate")->isEnabled());
     QCOMPARE(list->focusWidget(), button(list.get(), "btnCopyToClipboard"));
     QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);  // Ctrl+G does nothing once disabled
