@@ -9,21 +9,15 @@ namespace {
 using netquill::AddressFields;
 using netquill::AddressNotation;
 
-std::string ones(std::size_t count) { return std::string(count, '1'); }
-std::string zeros(std::size_t count) { return std::string(count, '0'); }
-
-AddressFields fields(std::array<std::string, 4> octets, std::string decimal, std::string hexadecimal, std::string octal,
-                     std::string binary)
+// The tab's fields with only the chosen notation's typed.
+AddressFields typedAs(AddressNotation notation, std::string text)
 {
-    return AddressFields{std::move(octets), std::move(decimal), std::move(hexadecimal), std::move(octal),
-                         std::move(binary)};
+    AddressFields fields;
+    std::string *typed[] = {nullptr, &fields.decimal, &fields.hexadecimal, &fields.octal, &fields.binary};
+    *typed[static_cast<int>(notation)] = std::move(text);
+    return fields;
 }
-
-AddressFields dotted(std::array<std::string, 4> octets) { return fields(std::move(octets), "", "", "", ""); }
-AddressFields decimal(std::string text) { return fields({}, std::move(text), "", "", ""); }
-AddressFields hexadecimal(std::string text) { return fields({}, "", std::move(text), "", ""); }
-AddressFields octal(std::string text) { return fields({}, "", "", std::move(text), ""); }
-AddressFields binary(std::string text) { return fields({}, "", "", "", std::move(text)); }
+AddressFields dotted(std::array<std::string, 4> octets) { return AddressFields{std::move(octets), "", "", "", ""}; }
 
 struct Conversion {
     const char *name;
@@ -32,9 +26,7 @@ struct Conversion {
     AddressFields shown;
 };
 
-class ConvertAddress : public testing::TestWithParam<Conversion>
-{
-};
+using ConvertAddress = testing::TestWithParam<Conversion>;
 
 TEST_P(ConvertAddress, ShowsEveryNotation)
 {
@@ -42,81 +34,66 @@ TEST_P(ConvertAddress, ShowsEveryNotation)
 }
 
 const std::string kBinary192_168_1_1 = "11000000101010000000000100000001";
-const AddressFields kShown192_168_1_1 =
-    fields({"192", "168", "1", "1"}, "3232235777", "C0A80101", "30052000401", kBinary192_168_1_1);
-const AddressFields kShownAllOnes =
-    fields({"255", "255", "255", "255"}, "4294967295", "FFFFFFFF", "37777777777", ones(32));
-const AddressFields kShownAllZeros = fields({"0", "0", "0", "0"}, "0", "0", "0", zeros(32));
+const AddressFields k192_168_1_1{{"192", "168", "1", "1"}, "3232235777", "C0A80101", "30052000401", kBinary192_168_1_1};
+const AddressFields kAllOnes{
+    {"255", "255", "255", "255"}, "4294967295", "FFFFFFFF", "37777777777", std::string(32, '1')};
+const AddressFields kAllZeros{{"0", "0", "0", "0"}, "0", "0", "0", std::string(32, '0')};
+constexpr auto kDotted = AddressNotation::DottedQuad;
+constexpr auto kDecimal = AddressNotation::Decimal;
+constexpr auto kHexadecimal = AddressNotation::Hexadecimal;
+constexpr auto kOctal = AddressNotation::Octal;
+constexpr auto kBinary = AddressNotation::Binary;
 
 INSTANTIATE_TEST_SUITE_P(
-    DottedQuad, ConvertAddress,
-    testing::Values(Conversion{"Address192_168_1_1", AddressNotation::DottedQuad, dotted({"192", "168", "1", "1"}),
-                               kShown192_168_1_1},
-                    Conversion{"EmptyOctetsBecomeZero", AddressNotation::DottedQuad, dotted({"", "", "", ""}),
-                               kShownAllZeros},
-                    Conversion{"LargeOctetsFold", AddressNotation::DottedQuad, dotted({"256", "510", "511", "999"}),
-                               fields({"1", "255", "1", "234"}, "33489386", "1FF01EA", "177600752",
-                                      "00000001111111110000000111101010")},
-                    Conversion{"LeadingZerosStayAsTyped", AddressNotation::DottedQuad, dotted({"007", "00", "0", "1"}),
-                               fields({"007", "00", "0", "1"}, "117440513", "7000001", "700000001",
-                                      "00000111000000000000000000000001")},
-                    Conversion{"OtherFieldsAreReplaced", AddressNotation::DottedQuad,
-                               fields({"192", "168", "1", "1"}, "5", "FF", "7", "1"), kShown192_168_1_1}),
+    Notations, ConvertAddress,
+    testing::Values(
+        Conversion{"DottedAddress", kDotted, dotted({"192", "168", "1", "1"}), k192_168_1_1},
+        Conversion{"DottedEmptyOctetsBecomeZero", kDotted, dotted({"", "", "", ""}), kAllZeros},
+        Conversion{"DottedLargeOctetsFold",
+                   kDotted,
+                   dotted({"256", "510", "511", "999"}),
+                   {{"1", "255", "1", "234"}, "33489386", "1FF01EA", "177600752", "00000001111111110000000111101010"}},
+        Conversion{"DottedLeadingZerosStayAsTyped",
+                   kDotted,
+                   dotted({"007", "00", "0", "1"}),
+                   {{"007", "00", "0", "1"}, "117440513", "7000001", "700000001", "00000111000000000000000000000001"}},
+        Conversion{
+            "DottedReplacesTheOtherFields", kDotted, {{"192", "168", "1", "1"}, "5", "FF", "7", "1"}, k192_168_1_1},
+        Conversion{"DecimalAddress", kDecimal, typedAs(kDecimal, "3232235777"), k192_168_1_1},
+        Conversion{"DecimalAboveLargestIsCapped", kDecimal, typedAs(kDecimal, "4294967296"), kAllOnes},
+        Conversion{"DecimalEmptyCountsAsZero", kDecimal, typedAs(kDecimal, ""), kAllZeros},
+        Conversion{"HexadecimalAddress", kHexadecimal, typedAs(kHexadecimal, "C0A80101"), k192_168_1_1},
+        Conversion{"HexadecimalZeroGivesOneBinaryDigit",
+                   kHexadecimal,
+                   typedAs(kHexadecimal, "0"),
+                   {{"0", "0", "0", "0"}, "0", "0", "0", "0"}},
+        Conversion{"HexadecimalEmptyStaysEmpty",
+                   kHexadecimal,
+                   typedAs(kHexadecimal, ""),
+                   {{"0", "0", "0", "0"}, "0", "", "0", "0"}},
+        Conversion{"HexadecimalLeadingZerosStay",
+                   kHexadecimal,
+                   typedAs(kHexadecimal, "000000FF"),
+                   {{"0", "0", "0", "255"}, "255", "000000FF", "377", std::string(24, '0') + "11111111"}},
+        Conversion{"OctalAddress", kOctal, typedAs(kOctal, "30052000401"), k192_168_1_1},
+        Conversion{"OctalAboveLargestIsCapped", kOctal, typedAs(kOctal, "77777777777"), kAllOnes},
+        Conversion{"OctalEmptyCountsAsZero", kOctal, typedAs(kOctal, ""), kAllZeros},
+        Conversion{"BinaryAddress", kBinary, typedAs(kBinary, kBinary192_168_1_1), k192_168_1_1},
+        Conversion{"BinaryOneIsPadded",
+                   kBinary,
+                   typedAs(kBinary, "1"),
+                   {{"0", "0", "0", "1"}, "1", "1", "1", std::string(31, '0') + "1"}},
+        Conversion{"BinaryEmptyBecomesZeros", kBinary, typedAs(kBinary, ""), kAllZeros}),
     [](const auto &info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Decimal, ConvertAddress,
-    testing::Values(Conversion{"Address192_168_1_1", AddressNotation::Decimal, decimal("3232235777"),
-                               kShown192_168_1_1},
-                    Conversion{"AboveLargestIsCapped", AddressNotation::Decimal, decimal("4294967296"), kShownAllOnes},
-                    Conversion{"EmptyCountsAsZero", AddressNotation::Decimal, decimal(""), kShownAllZeros}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Hexadecimal, ConvertAddress,
-    testing::Values(Conversion{"Address192_168_1_1", AddressNotation::Hexadecimal, hexadecimal("C0A80101"),
-                               kShown192_168_1_1},
-                    Conversion{"ZeroGivesOneBinaryDigit", AddressNotation::Hexadecimal, hexadecimal("0"),
-                               fields({"0", "0", "0", "0"}, "0", "0", "0", "0")},
-                    Conversion{"EmptyStaysEmpty", AddressNotation::Hexadecimal, hexadecimal(""),
-                               fields({"0", "0", "0", "0"}, "0", "", "0", "0")},
-                    Conversion{"LeadingZerosStayAsTyped", AddressNotation::Hexadecimal, hexadecimal("000000FF"),
-                               fields({"0", "0", "0", "255"}, "255", "000000FF", "377", zeros(24) + ones(8))}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Octal, ConvertAddress,
-    testing::Values(Conversion{"Address192_168_1_1", AddressNotation::Octal, octal("30052000401"), kShown192_168_1_1},
-                    Conversion{"AboveLargestIsCapped", AddressNotation::Octal, octal("77777777777"), kShownAllOnes},
-                    Conversion{"Ten", AddressNotation::Octal, octal("10"),
-                               fields({"0", "0", "0", "8"}, "8", "8", "10", zeros(28) + "1000")},
-                    Conversion{"EmptyCountsAsZero", AddressNotation::Octal, octal(""), kShownAllZeros}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Binary, ConvertAddress,
-                         testing::Values(Conversion{"Address192_168_1_1", AddressNotation::Binary,
-                                                    binary(kBinary192_168_1_1), kShown192_168_1_1},
-                                         Conversion{"OneIsPadded", AddressNotation::Binary, binary("1"),
-                                                    fields({"0", "0", "0", "1"}, "1", "1", "1", zeros(31) + "1")},
-                                         Conversion{"EmptyBecomesThirtyTwoZeros", AddressNotation::Binary, binary(""),
-                                                    kShownAllZeros}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// The five clipboard lines.
-TEST(BuildAddressClipboardText, FiveLinesEachEndedByCarriageReturnLineFeed)
+// Five lines ended by CR LF; the octets lose their surrounding blanks only.
+TEST(BuildAddressClipboardText, FiveLinesOfTheShownFields)
 {
-    EXPECT_EQ(netquill::BuildAddressClipboardText(kShown192_168_1_1),
-              "IP Address : 192.168.1.1\r\n"
-              "Decimal    : 3232235777\r\n"
-              "Hexadecimal: C0A80101\r\n"
-              "Octal      : 30052000401\r\n"
-              "Binary     : 11000000101010000000000100000001\r\n");
-}
-
-TEST(BuildAddressClipboardText, OctetsLoseSurroundingBlanksOnly)
-{
-    const AddressFields typed = dotted({" 10", "1 ", " 2 ", "007"});
-    EXPECT_EQ(netquill::BuildAddressClipboardText(typed).substr(0, 25), "IP Address : 10.1.2.007\r\n");
+    EXPECT_EQ(netquill::BuildAddressClipboardText(k192_168_1_1),
+              "IP Address : 192.168.1.1\r\nDecimal    : 3232235777\r\nHexadecimal: C0A80101\r\n"
+              "Octal      : 30052000401\r\nBinary     : 11000000101010000000000100000001\r\n");
+    EXPECT_EQ(netquill::BuildAddressClipboardText(dotted({" 10", "1 ", " 2 ", "007"})).substr(0, 25),
+              "IP Address : 10.1.2.007\r\n");
 }
 
 }  // namespace

@@ -28,39 +28,25 @@ struct Keystroke {
     KeystrokeOutcome outcome;
 };
 
-class FilterKeystroke : public testing::TestWithParam<Keystroke>
-{
-};
+using FilterKeystroke = testing::TestWithParam<Keystroke>;
 
 TEST_P(FilterKeystroke, InsertsDropsOrMovesOn)
 {
     EXPECT_EQ(netquill::filterKeystroke(GetParam().rule, GetParam().typed), GetParam().outcome);
 }
 
-INSTANTIATE_TEST_SUITE_P(Octet, FilterKeystroke,
-                         testing::Values(Keystroke{"DigitInserted", kOctet, '7', inserts('7')},
-                                         Keystroke{"DotMovesOn", kOctet, '.', kMovesOn},
-                                         Keystroke{"LetterDropped", kOctet, 'x', kDropped}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Decimal, FilterKeystroke,
-                         testing::Values(Keystroke{"NineInserted", kDecimal, '9', inserts('9')},
-                                         Keystroke{"DotDroppedWithoutMoving", kDecimal, '.', kDropped}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Hexadecimal, FilterKeystroke,
-                         testing::Values(Keystroke{"LowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
-                                         Keystroke{"LowerGDropped", kHexadecimal, 'g', kDropped}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Octal, FilterKeystroke,
-                         testing::Values(Keystroke{"SevenInserted", kOctal, '7', inserts('7')},
-                                         Keystroke{"EightDropped", kOctal, '8', kDropped}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Binary, FilterKeystroke,
-                         testing::Values(Keystroke{"OneInserted", kBinary, '1', inserts('1')},
-                                         Keystroke{"TwoDropped", kBinary, '2', kDropped}),
+INSTANTIATE_TEST_SUITE_P(Keys, FilterKeystroke,
+                         testing::Values(Keystroke{"OctetDigitInserted", kOctet, '7', inserts('7')},
+                                         Keystroke{"OctetDotMovesOn", kOctet, '.', kMovesOn},
+                                         Keystroke{"OctetLetterDropped", kOctet, 'x', kDropped},
+                                         Keystroke{"DecimalNineInserted", kDecimal, '9', inserts('9')},
+                                         Keystroke{"DecimalDotDroppedWithoutMoving", kDecimal, '.', kDropped},
+                                         Keystroke{"HexadecimalLowerCaseBecomesUpper", kHexadecimal, 'a', inserts('A')},
+                                         Keystroke{"HexadecimalGDropped", kHexadecimal, 'g', kDropped},
+                                         Keystroke{"OctalSevenInserted", kOctal, '7', inserts('7')},
+                                         Keystroke{"OctalEightDropped", kOctal, '8', kDropped},
+                                         Keystroke{"BinaryOneInserted", kBinary, '1', inserts('1')},
+                                         Keystroke{"BinaryTwoDropped", kBinary, '2', kDropped}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct Paste {
@@ -71,9 +57,7 @@ struct Paste {
     std::string kept;
 };
 
-class FilterPastedText : public testing::TestWithParam<Paste>
-{
-};
+using FilterPastedText = testing::TestWithParam<Paste>;
 
 TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
 {
@@ -100,9 +84,7 @@ struct DottedPaste {
     std::optional<std::array<std::string, 4>> octets;
 };
 
-class DottedAddressInPaste : public testing::TestWithParam<DottedPaste>
-{
-};
+using DottedAddressInPaste = testing::TestWithParam<DottedPaste>;
 
 TEST_P(DottedAddressInPaste, FindsFourOctetsOrNothing)
 {

@@ -16,9 +16,7 @@ struct PrefixCase {
     const char *hostsPerSubnet;
 };
 
-class PrefixForms : public testing::TestWithParam<PrefixCase>
-{
-};
+using PrefixForms = testing::TestWithParam<PrefixCase>;
 
 TEST_P(PrefixForms, MaskInverseBinaryAndHosts)
 {
@@ -44,7 +42,6 @@ TEST(Ipv4Address, DottedTextAtTheEdges)
 {
     EXPECT_EQ(Ipv4Address(0).text(), "0.0.0.0");
     EXPECT_EQ(Ipv4Address(0xFFFFFFFF).text(), "255.255.255.255");
-    EXPECT_EQ(Ipv4Address(0xC0A80101).text(), "192.168.1.1");
     EXPECT_EQ(Ipv4Address(0x0A00640A).text(), "10.0.100.10");
 }
 
@@ -61,7 +58,6 @@ TEST(Block, ContainingClearsAndBroadcastSetsTheHostBits)
     const Block block = Block::containing(Ipv4Address(0xC0A8014D), Prefix(26));  // 192.168.1.77/26
     EXPECT_EQ(block.network.text(), "192.168.1.64");
     EXPECT_EQ(block.broadcast().text(), "192.168.1.127");
-    EXPECT_EQ(Block::containing(Ipv4Address(0xFFFFFFFF), Prefix(1)).network.text(), "128.0.0.0");
     EXPECT_EQ(Block::containing(Ipv4Address(0x01020304), Prefix(0)).broadcast().text(), "255.255.255.255");
     EXPECT_EQ(Block::containing(Ipv4Address(0x01020304), Prefix(32)).broadcast().text(), "1.2.3.4");
 }

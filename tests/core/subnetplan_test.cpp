@@ -39,9 +39,7 @@ struct RowCase {
     const char *line;
 };
 
-class PlanRow : public testing::TestWithParam<RowCase>
-{
-};
+using PlanRow = testing::TestWithParam<RowCase>;
 
 TEST_P(PlanRow, ListsSubnetMaskInverseSizeHostRangeAndBroadcast)
 {
@@ -78,7 +76,7 @@ TEST(PlanRowProperty, MatchesAWalkOverEveryAddress)
             if (address % size != 0)
                 continue;
             const std::uint64_t last = address + size - 1;
-            const bool everyAddressAHost = size <= 2;
+            const bool everyAddressAHost = size <= 2;  // RFC 3021 and the /32
             const netquill::SubnetAddresses got = plan.row(row++);
             ASSERT_EQ(got.subnet.value(), address);
             ASSERT_EQ(got.firstHost.value(), everyAddressAHost ? address : address + 1);

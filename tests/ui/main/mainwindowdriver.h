@@ -44,12 +44,8 @@ public:
     {
         QStringList texts;
         for (const QString &name : names) {
-            QWidget *widget = control<QWidget>(name);
-            auto *pickList = qobject_cast<QComboBox *>(widget);
-            auto *edit = qobject_cast<QLineEdit *>(widget);
-            texts << (pickList ? pickList->currentText()
-                      : edit   ? edit->text()
-                               : qobject_cast<QLabel *>(widget)->text());
+            const auto *pickList = qobject_cast<QComboBox *>(control<QWidget>(name));
+            texts << (pickList ? pickList->currentText() : control<QWidget>(name)->property("text").toString());
         }
         return texts;
     }

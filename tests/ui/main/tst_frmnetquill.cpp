@@ -1,270 +1,460 @@
-// The main window's "Netquill" tab and what every tab shares: layout, the
-// address fields' key and paste rules, focus, copying and ending. Driven with
-// keys and clicks on the real controls, found by their names.
+// The main window driven with keys and clicks on its real controls, found by
+// their names: each tab's handlers read their fields and write their results
+// back, the rules only a window has (focus, keys, paste, names for screen
+// readers), copying, exporting through the save dialog, and ending.
+#include "tests/ui/main/dialoganswerer.h"
 #include "tests/ui/main/mainwindowdriver.h"
+#include "ui/shell/hyperjump.h"
 
 #include <QAccessible>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
+
+namespace {
+
+const QStringList kConverterFields{"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4",
+                                   "txtDecimal",     "txtHexadecimal", "txtOctal",       "txtBinary"};
+const QStringList kNetworkResults{"txtHostID", "txtNetworkID", "txtBroadcastAddress", "txtNodesPerSubnet"};
+const QStringList kPlanLists{"cboSubnetMask", "cboMaskBits", "cboNumberOfSubnets", "cboHostBits", "cboHostsPerSubnet"};
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
 
 class tst_frmNetquill : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { m_ui = std::make_unique<MainWindowDriver>(); }
-    void cleanup() { m_ui.reset(); }
-
-    void everyCaptionFitsAndTheFramesStandInPlace();
-    void convertReadsTheChosenNotationAndWritesAll();
-    void eachFieldTakesItsNotationsCharactersAndDotMovesOn();
-    void aKeyTypingManyCharactersFiltersEachOne();
-    void pastingGoesThroughTheFieldsRules();
-    void anArrowKeyChoosesANotationAsAClickDoes();
-    void tabEntersTheOptionGroupOnTheChosenButton();
-    void ctrlCCopiesTheShownTabEvenFromASelection();
-    void everyControlHasANameForScreenReaders();
-    void everyWayOutEndsTheProgram_data();
-    void everyWayOutEndsTheProgram();
-
 private:
     MainWindowDriver &ui() { return *m_ui; }
     void choose(const char *option) { QTest::mouseClick(ui().control<QRadioButton>(option), Qt::LeftButton); }
+    void planBlock(const QString &address, const QString &cidrMask)
+    {
+        ui().showTab(2);
+        ui().typeAddress(QStringLiteral("txtIPBlock1"), address);
+        ui().pick(QStringLiteral("cboCIDRMask"), cidrMask);
+    }
 
     std::unique_ptr<MainWindowDriver> m_ui;
-};
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QList<QUrl> m_opened;
+    UrlOpener m_desktopOpener;
 
-void tst_frmNetquill::everyCaptionFitsAndTheFramesStandInPlace()
-{
-    QCOMPARE(ui().window()->centralWidget()->size(), QSize(8310 / 15, 5220 / 15));
-    auto *tabs = ui().control<QTabWidget>("SSTab1");
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        const QWidget *frame = tabs->widget(tab)->findChild<QGroupBox *>();
-        QCOMPARE(QRect(frame->mapTo(tabs, QPoint(0, 0)), frame->size()), QRect(16, 32, 505, 225));
-        for (const QWidget *control : frame->findChildren<QWidget *>()) {
-            QString caption;
-            if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-                caption = button->text().remove(QLatin1Char('&'));
-            else if (const auto *label = qobject_cast<const QLabel *>(control))
-                caption = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
-            QVERIFY2(control->fontMetrics().horizontalAdvance(caption) <= control->width(), qPrintable(caption));
+private slots:
+    void init()
+    {
+        m_opened.clear();
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_desktopOpener = replaceUrlOpener([this](const QUrl &url) { m_opened << url; });
+        m_ui = std::make_unique<MainWindowDriver>();
+    }
+    void cleanup()
+    {
+        m_ui.reset();
+        replaceUrlOpener(m_desktopOpener);
+    }
+
+    void everyCaptionFitsAndTheFramesStandInPlace()
+    {
+        QCOMPARE(ui().window()->centralWidget()->size(), QSize(8310 / 15, 5220 / 15));
+        auto *tabs = ui().control<QTabWidget>("SSTab1");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            const QWidget *frame = tabs->widget(tab)->findChild<QGroupBox *>();
+            QCOMPARE(QRect(frame->mapTo(tabs, QPoint(0, 0)), frame->size()), QRect(16, 32, 505, 225));
+            for (const QWidget *control : frame->findChildren<QWidget *>()) {
+                QString caption;
+                if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+                    caption = button->text().remove(QLatin1Char('&'));
+                else if (const auto *label = qobject_cast<const QLabel *>(control))
+                    caption = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+                QVERIFY2(control->fontMetrics().horizontalAdvance(caption) <= control->width(), qPrintable(caption));
+            }
         }
     }
-}
 
-// For each notation, Convert reads that notation's field, and Clear empties them all.
-void tst_frmNetquill::convertReadsTheChosenNotationAndWritesAll()
-{
-    const QStringList fields{"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4",
-                             "txtDecimal",     "txtHexadecimal", "txtOctal",       "txtBinary"};
-    const QStringList all{"192",        "168",      "1",           "1",
-                          "3232235777", "C0A80101", "30052000401", "11000000101010000000000100000001"};
-    const std::pair<const char *, QString> typed[] = {{"optDottedQuad", "192.168.1.1"},
-                                                      {"optDecimal", all[4]},
-                                                      {"optHexadecimal", "c0a80101"},
-                                                      {"optOctal", all[6]},
-                                                      {"optBinary", all[7]}};
-    for (const auto &[option, text] : typed) {
-        ui().click(QStringLiteral("btnClearIP"));
-        QCOMPARE(ui().shown(fields), QStringList(8));
-        choose(option);
-        MainWindowDriver::typeAtFocus(text);
-        ui().click(QStringLiteral("btnConvert"));
-        QCOMPARE(ui().shown(fields), all);
-    }
-}
+    // ---- The "Netquill" tab ----
 
-void tst_frmNetquill::eachFieldTakesItsNotationsCharactersAndDotMovesOn()
-{
-    const struct {
-        const char *option, *field, *typed, *shown;
-    } rows[] = {
-        {"optDottedQuad", "txtDottedQuad1", "1x-2 34", "123"},
-        {"optDecimal", "txtDecimal", "1.234567890123", "1234567890"},
-        {"optHexadecimal", "txtHexadecimal", "gc0a8010199", "C0A80101"},
-        {"optOctal", "txtOctal", "789123456701234", "71234567012"},
-        {"optBinary", "txtBinary", "1201", "101"},
-        {"optDottedQuad", "txtDecimal", "5", "1234567890"},  // grey: unchanged
-    };
-    for (const auto &row : rows) {
-        choose(row.option);
-        MainWindowDriver::clickInto(ui().field(row.field));
-        MainWindowDriver::typeAtFocus(QString::fromLatin1(row.typed));
-        QCOMPARE(ui().field(row.field)->text(), QString::fromLatin1(row.shown));
+    // Each notation's field keeps only its own characters up to its length;
+    // Convert reads the chosen one and writes all, Clear empties them.
+    void convertReadsTheChosenNotationAndWritesAll()
+    {
+        const QStringList all{"192",        "168",      "1",           "1",
+                              "3232235777", "C0A80101", "30052000401", "11000000101010000000000100000001"};
+        const std::pair<const char *, QString> typed[] = {{"optDottedQuad", "19x2.168.1.1"},
+                                                          {"optDecimal", "3232235777-1"},
+                                                          {"optHexadecimal", "gc0a80101"},
+                                                          {"optOctal", "30058920004019"},
+                                                          {"optBinary", all[7] + "12"}};
+        for (const auto &[option, text] : typed) {
+            ui().click(QStringLiteral("btnClearIP"));
+            QCOMPARE(ui().shown(kConverterFields), QStringList(8));
+            choose(option);
+            MainWindowDriver::typeAtFocus(text);
+            ui().click(QStringLiteral("btnConvert"));
+            QCOMPARE(ui().shown(kConverterFields), all);
+        }
+        MainWindowDriver::clickInto(ui().field("txtDecimal"));  // grey: takes nothing
+        MainWindowDriver::typeAtFocus(QStringLiteral("5"));
+        QCOMPARE(ui().field("txtDecimal")->text(), all[4]);
     }
-    const std::tuple<int, const char *, const char *> moves[] = {{0, "txtDottedQuad1", "txtDottedQuad2"},
-                                                                 {0, "txtDottedQuad4", "btnConvert"},
-                                                                 {1, "txtIP4", "cboNetworkSubnetMask"},
-                                                                 {2, "txtIPBlock4", "cboCIDRMask"}};
-    choose("optDottedQuad");
-    for (const auto &[tab, from, to] : moves) {
-        ui().showTab(tab);
-        MainWindowDriver::clickInto(ui().field(from));
-        QTest::keyClicks(ui().field(from), QStringLiteral("1."));
-        QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>(to));
-    }
-}
 
-void tst_frmNetquill::aKeyTypingManyCharactersFiltersEachOne()
-{
-    const struct {
-        bool inputMethod;  // committed by an input method, or the text of one key
-        QString typed, octet1, octet2;
-    } rows[] = {{false, "ab", "", ""},
-                {false, "12", "12", ""},
-                {false, QString::fromUtf8("\xF0\x9F\x98\x80"), "", ""},
-                {false, "1.25", "1", "25"},
-                {true,
-                 QString::fromUtf8("1a\xF0\x9F\x98\x80"
-                                   "2"),
-                 "12", ""}};
-    QLineEdit *first = ui().field("txtDottedQuad1");
-    for (const auto &row : rows) {
-        first->clear();
-        ui().field("txtDottedQuad2")->clear();
+    void dotMovesOnFromAnOctet()
+    {
+        const std::tuple<int, const char *, const char *> moves[] = {{0, "txtDottedQuad1", "txtDottedQuad2"},
+                                                                     {0, "txtDottedQuad4", "btnConvert"},
+                                                                     {1, "txtIP4", "cboNetworkSubnetMask"},
+                                                                     {2, "txtIPBlock4", "cboCIDRMask"}};
+        for (const auto &[tab, from, to] : moves) {
+            ui().showTab(tab);
+            MainWindowDriver::clickInto(ui().field(from));
+            QTest::keyClicks(ui().field(from), QStringLiteral("1."));
+            QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>(to));
+        }
+    }
+
+    // A key's text or an input method's commit of several characters: each
+    // goes through the rule, a character outside the plane whole.
+    void aKeyTypingManyCharactersFiltersEachOne()
+    {
+        QLineEdit *first = ui().field("txtDottedQuad1");
         first->setFocus();
-        if (row.inputMethod) {
-            QInputMethodEvent commit;
-            commit.setCommitString(row.typed);
-            QApplication::sendEvent(first, &commit);
-        } else {
-            QTest::sendKeyEvent(QTest::Press, first, Qt::Key_unknown, row.typed, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, first, Qt::Key_unknown, QStringLiteral("1.25"), Qt::NoModifier);
+        QCOMPARE(ui().shown({"txtDottedQuad1", "txtDottedQuad2"}), (QStringList{"1", "25"}));
+        first->clear();
+        first->setFocus();
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8("1a\xF0\x9F\x98\x80"
+                                                 "2"));
+        QApplication::sendEvent(first, &commit);
+        QCOMPARE(first->text(), QStringLiteral("12"));
+    }
+
+    // Ctrl+V, Shift+Insert and the context menu all paste through the field's rules.
+    void pastingGoesThroughTheFieldsRules()
+    {
+        choose("optHexadecimal");
+        QApplication::clipboard()->setText(QStringLiteral("0xc0a80101"));
+        QTest::keyClick(ui().field("txtHexadecimal"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui().field("txtHexadecimal")->text(), QStringLiteral("0C0A8010"));
+        QTest::keyClick(ui().field("txtDecimal"), Qt::Key_V, Qt::ControlModifier);  // read-only
+        QVERIFY(ui().field("txtDecimal")->text().isEmpty());
+
+        ui().showTab(1);
+        QApplication::clipboard()->setText(QStringLiteral(" 10.1.2.3/8\n"));
+        QTest::keyClick(ui().field("txtIP3"), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(ui().shown({"txtIP1", "txtIP2", "txtIP3", "txtIP4"}), (QStringList{"10", "1", "2", "3"}));
+
+        QLineEdit *octet = ui().field("txtIPBlock1");
+        QApplication::clipboard()->setText(QStringLiteral("x9y9"));
+        QTimer::singleShot(0, this, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *entry : menu ? menu->actions() : QList<QAction *>())
+                if (entry->text().startsWith(QLineEdit::tr("&Paste")))
+                    entry->trigger();
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), octet->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(octet, &request);
+        QTRY_COMPARE(octet->text(), QStringLiteral("99"));
+    }
+
+    void anArrowKeyChoosesANotationAsAClickDoes()
+    {
+        ui().typeAddress(QStringLiteral("txtDottedQuad1"), QStringLiteral("192.168.1.1"));
+        ui().click(QStringLiteral("btnConvert"));
+        ui().control<QWidget>("optDottedQuad")->setFocus();
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Down);
+        QVERIFY(ui().control<QRadioButton>("optDecimal")->isChecked());
+        QCOMPARE(MainWindowDriver::focus(), ui().field("txtDecimal"));
+        QCOMPARE(ui().field("txtDecimal")->selectedText(), QStringLiteral("3232235777"));
+        QVERIFY(!ui().field("txtDecimal")->isReadOnly() && ui().field("txtDottedQuad1")->isReadOnly());
+        ui().control<QWidget>("optDecimal")->setFocus();
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Up);
+        QCOMPARE(MainWindowDriver::focus(), ui().field("txtDottedQuad1"));
+        QCOMPARE(ui().field("txtDottedQuad1")->selectedText(), QStringLiteral("192"));
+    }
+
+    void tabEntersTheOptionGroupOnTheChosenButton()
+    {
+        choose("optOctal");
+        ui().control<QWidget>("btnConvert")->setFocus();
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Backtab);
+        QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("optOctal"));
+        ui().field("txtOctal")->setFocus();
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);  // passing the grey Binary field
+        QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("optOctal"));
+        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
+        QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("btnConvert"));
+    }
+
+    void ctrlCCopiesTheShownTabEvenFromASelection()
+    {
+        const std::tuple<const char *, QString, int> tabs[] = {{"txtDottedQuad1", "IP Address : 1...\r\n", 5},
+                                                               {"txtIP1", "IPAddress        : 1...\r\n", 8},
+                                                               {"txtIPBlock1", "IPAddress       : 1...\r\n", 11}};
+        for (int tab = 0; tab < 3; ++tab) {
+            const auto &[field, firstLine, lines] = tabs[tab];
+            ui().showTab(tab);
+            QTest::keyClicks(ui().field(field), QStringLiteral("1"));
+            ui().field(field)->selectAll();
+            QTest::keyClick(ui().field(field), Qt::Key_C, Qt::ControlModifier);
+            QVERIFY(MainWindowDriver::clipboardText().startsWith(firstLine));
+            QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), lines);
         }
-        QCOMPARE(ui().shown({"txtDottedQuad1", "txtDottedQuad2"}), (QStringList{row.octet1, row.octet2}));
     }
-}
 
-// Ctrl+V, Shift+Insert and the context menu all paste through the field's rules.
-void tst_frmNetquill::pastingGoesThroughTheFieldsRules()
-{
-    choose("optHexadecimal");
-    QApplication::clipboard()->setText(QStringLiteral("0xc0a80101"));
-    QTest::keyClick(ui().field("txtHexadecimal"), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(ui().field("txtHexadecimal")->text(), QStringLiteral("0C0A8010"));
-    QTest::keyClick(ui().field("txtDecimal"), Qt::Key_V, Qt::ControlModifier);  // read-only
-    QVERIFY(ui().field("txtDecimal")->text().isEmpty());
+    // Every control a user can reach or read: a name from the caption beside
+    // it, unique in the window, its label its buddy; result fields read-only.
+    void everyControlHasANameForScreenReaders()
+    {
+        QStringList names;
+        QList<QWidget *> controls{ui().control<QWidget>("btnExit")};
+        for (const QGroupBox *frame : ui().control<QTabWidget>("SSTab1")->findChildren<QGroupBox *>())
+            controls += frame->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (!qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control) &&
+                !qobject_cast<QAbstractButton *>(control))
+                continue;
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
+            const QString name = reader->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
+            names << name;
+            if (auto *field = qobject_cast<QLineEdit *>(control))
+                QCOMPARE(reader->state().readOnly, field->isReadOnly());
+            for (const QLabel *label : ui().window()->findChildren<QLabel *>())
+                if (label->buddy() == control)
+                    QVERIFY2(name.startsWith(label->text().chopped(1)) || label->text() == QLatin1String("or /"),
+                             qPrintable(name));
+        }
+        QVERIFY(names.contains("Dotted-Quad IP Address, octet 2") && names.contains("CIDR Mask bits") &&
+                names.contains("Host ID"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui().control<QLabel>("lblRFC3021"))->role(), QAccessible::Link);
+    }
 
-    ui().showTab(1);
-    QApplication::clipboard()->setText(QStringLiteral(" 10.1.2.3/8\n"));
-    QTest::keyClick(ui().field("txtIP3"), Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(ui().shown({"txtIP1", "txtIP2", "txtIP3", "txtIP4"}), (QStringList{"10", "1", "2", "3"}));
+    void everyWayOutEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Esc in a field") << "escape";
+        QTest::newRow("F3") << "f3";
+        QTest::newRow("close box") << "close";
+    }
+    void everyWayOutEndsTheProgram()
+    {
+        QFETCH(QString, way);
+        QTimer::singleShot(0, this, [this, way] {
+            if (way == QLatin1String("close"))
+                ui().window()->close();
+            else
+                QTest::keyClick(ui().field("txtDottedQuad1"), way == QLatin1String("f3") ? Qt::Key_F3 : Qt::Key_Escape);
+        });
+        // The program's event loop ends at once; the watchdog's code says it did not.
+        QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
 
-    QLineEdit *octet = ui().field("txtIPBlock1");
-    QApplication::clipboard()->setText(QStringLiteral("x9y9"));
-    QTimer::singleShot(0, this, [] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        for (QAction *entry : menu ? menu->actions() : QList<QAction *>())
-            if (entry->text().startsWith(QLineEdit::tr("&Paste")))
-                entry->trigger();
-        if (menu)
-            menu->close();
-    });
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), octet->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(octet, &request);
-    QTRY_COMPARE(octet->text(), QStringLiteral("99"));
-}
+    // ---- The "Network/Node Calculator" tab ----
 
-void tst_frmNetquill::anArrowKeyChoosesANotationAsAClickDoes()
-{
-    ui().typeAddress(QStringLiteral("txtDottedQuad1"), QStringLiteral("192.168.1.1"));
-    ui().click(QStringLiteral("btnConvert"));
-    ui().control<QWidget>("optDottedQuad")->setFocus();
-    QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Down);
-    QVERIFY(ui().control<QRadioButton>("optDecimal")->isChecked());
-    QCOMPARE(MainWindowDriver::focus(), ui().field("txtDecimal"));
-    QCOMPARE(ui().field("txtDecimal")->selectedText(), QStringLiteral("3232235777"));
-    QVERIFY(!ui().field("txtDecimal")->isReadOnly() && ui().field("txtDottedQuad1")->isReadOnly());
-    ui().control<QWidget>("optDecimal")->setFocus();
-    QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Up);
-    QCOMPARE(MainWindowDriver::focus(), ui().field("txtDottedQuad1"));
-    QCOMPARE(ui().field("txtDottedQuad1")->selectedText(), QStringLiteral("192"));
-}
+    void maskAndBitsListsFollowEachOther()
+    {
+        const std::tuple<int, const char *, QString, const char *, QString> choices[] = {
+            {1, "cboNetworkBits", "24", "cboNetworkSubnetMask", "255.255.255.0"},
+            {1, "cboNetworkSubnetMask", "128.0.0.0", "cboNetworkBits", "1"},
+            {2, "cboCIDRMask", "255.255.255.255", "cboBits", "32"},
+            {2, "cboBits", "8", "cboCIDRMask", "255.0.0.0"}};
+        for (const auto &[tab, chosenList, entry, partnerList, partnerEntry] : choices) {
+            ui().showTab(tab);
+            QCOMPARE(ui().list(partnerList)->count(), 32);
+            ui().pick(chosenList, entry);
+            QCOMPARE(ui().list(partnerList)->currentText(), partnerEntry);
+        }
+    }
 
-void tst_frmNetquill::tabEntersTheOptionGroupOnTheChosenButton()
-{
-    choose("optOctal");
-    ui().control<QWidget>("btnConvert")->setFocus();
-    QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Backtab);
-    QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("optOctal"));
-    ui().field("txtOctal")->setFocus();
-    QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);  // passing the grey Binary field
-    QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("optOctal"));
-    QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
-    QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>("btnConvert"));
-}
+    // Calculate reads the address and the last mask chosen; Copy puts what
+    // the tab shows; Clear empties it and chooses the first mask.
+    void calculateCopyAndClear()
+    {
+        ui().showTab(1);
+        ui().typeAddress(QStringLiteral("txtIP1"), QStringLiteral("192.168.300.10"));
+        ui().click(QStringLiteral("btnCalculate"));  // no mask yet: every bit a host bit
+        QCOMPARE(ui().shown(kNetworkResults),
+                 (QStringList{"192.168.45.10", "0.0.0.0", "255.255.255.255", "4294967294"}));
+        QCOMPARE(ui().field("txtIP3")->text(), QStringLiteral("45"));  // folded back into its field
+        ui().pick(QStringLiteral("cboNetworkSubnetMask"), QStringLiteral("255.255.255.0"));
+        QCOMPARE(ui().field("txtNodesPerSubnet")->text(), QStringLiteral("4294967294"));  // a choice does not calculate
+        ui().click(QStringLiteral("btnCalculate"));
+        ui().click(QStringLiteral("btnCopyTab2ToClipboard"));
+        QCOMPARE(MainWindowDriver::clipboardText(),
+                 QStringLiteral("IPAddress        : 192.168.45.10\r\nSubnet Mask      : 255.255.255.0\r\n"
+                                "Subnet Mask Bits : /24\r\n\r\nHost ID          : 0.0.0.10\r\n"
+                                "Network ID       : 192.168.45.0\r\nBroadcast Address: 192.168.45.255\r\n"
+                                "Nodes in Subnet  : 254\r\n"));
+        ui().click(QStringLiteral("btnClearNetwork"));
+        QCOMPARE(ui().shown({"cboNetworkSubnetMask", "cboNetworkBits", "txtIP1", "txtHostID"}),
+                 (QStringList{"128.0.0.0", "1", "", ""}));
+        QCOMPARE(MainWindowDriver::focus(), ui().field("txtIP1"));
+    }
 
-void tst_frmNetquill::ctrlCCopiesTheShownTabEvenFromASelection()
-{
-    const std::tuple<const char *, QString, int> tabs[] = {{"txtDottedQuad1", "IP Address : 1...\r\n", 5},
-                                                           {"txtIP1", "IPAddress        : 1...\r\n", 8},
-                                                           {"txtIPBlock1", "IPAddress       : 1...\r\n", 11}};
-    for (int tab = 0; tab < 3; ++tab) {
-        const auto &[field, firstLine, lines] = tabs[tab];
+    // ---- The "Subnet Calculator" tab ----
+
+    // One choice moves every plan list once; choosing the CIDR mask again
+    // starts over at the undivided block.
+    void planChoicesMoveTheOtherListsOnce()
+    {
+        planBlock(QStringLiteral("10.1.2.3"), QStringLiteral("255.255.240.0"));
+        QList<std::shared_ptr<QSignalSpy>> moves;
+        for (const QString &name : kPlanLists + QStringList{"cboCIDRMask", "cboBits"})
+            moves << std::make_shared<QSignalSpy>(ui().list(name), &QComboBox::currentIndexChanged);
+        ui().pick(QStringLiteral("cboHostBits"), QStringLiteral("6"));
+        QList<int> counts;
+        for (const auto &spy : moves)
+            counts << spy->count();
+        QCOMPARE(counts, (QList<int>{1, 1, 1, 1, 1, 0, 0}));
+        QCOMPARE(ui().shown(kPlanLists + QStringList{"txtSubnetBitMask"}),
+                 (QStringList{"255.255.255.192", "26", "64", "6", "62", "nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh"}));
+        ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.240.0"));
+        QCOMPARE(ui().shown(kPlanLists + QStringList{"cboBits", "lblBits", "txtSubnetBitMask"}),
+                 (QStringList{"255.255.240.0", "20", "1", "12", "4094", "20", "/20",
+                              "nnnnnnnn.nnnnnnnn.nnnnhhhh.hhhhhhhh"}));
+        QCOMPARE(ui().list("cboHostsPerSubnet")->count(), 13);
+    }
+
+    void copyPutsElevenLinesWithTheSubnetAddress()
+    {
+        planBlock(QStringLiteral("10.1.2.3"), QStringLiteral("255.0.0.0"));
+        ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.0.0"));
+        ui().click(QStringLiteral("btnCopyTab3ToClipboard"));
+        QCOMPARE(MainWindowDriver::clipboardText(),
+                 QStringLiteral("IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\n"
+                                "Network Address  : 255.0.0.0\r\n\r\nSubnet Address   : 10.1.0.0\r\n"
+                                "Subnet Mask      : 255.255.0.0\r\n"
+                                "Subnet Bit Mask  : nnnnnnnn.ssssssss.hhhhhhhh.hhhhhhhh\r\n"
+                                "Subnet Bits      : 16\r\nHost Bits        : 16\r\n"
+                                "Possible Number of Subnets : 256\r\nHosts per Subnet : 65534\r\n"));
+    }
+
+    void generateFoldsTheBlockAndNeedsACidrMask()
+    {
+        ui().showTab(2);
+        ui().typeAddress(QStringLiteral("txtIPBlock1"), QStringLiteral(".256.999."));
+        QString shown;
+        DialogAnswerer answerer({[&](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            if (!box)
+                return false;
+            shown = box->windowTitle() + ": " + box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+            return true;
+        }});
+        ui().click(QStringLiteral("btnGenerate"));
+        QCOMPARE(shown, QStringLiteral("Trevantis Netquill: Please set the CIDR Mask of the Primary Address Block."));
+        QCOMPARE(ui().shown({"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"}),
+                 (QStringList{"0", "1", "234", "0"}));
+        QCOMPARE(ui().window()->focusWidget(), ui().list("cboCIDRMask"));
+    }
+
+    // ---- File > Export ----
+
+    // One row per kind: the shown tab goes into the file, which then opens; the
+    // dialog shows the kind's filter as it reads, matching every pattern behind it.
+    void eachExportWritesTheShownTabAndOpensIt_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("csv of the converter")
+            << "mnuCSV" << 0 << "CSV (Comma delimited) (*.csv)"
+            << QByteArray("#,Netquill\r\n#\r\nIP Address:,10.1.2.3\r\nDecimal:,\"167838211\xA0\"\r\n");
+        QTest::newRow("text of the network tab")
+            << "mnuTXT" << 1 << "Text (*.txt)"
+            << QByteArray("#\t\tNetwork/Node Calculator\r\n#\r\nIP Address:\t\t10.1.2.3\r\n");
+        QTest::newRow("web page of the subnet tab")
+            << "mnuHTML" << 2 << "Web Page (*.htm; *html)"
+            << QByteArray("<tr><td>10.1.2.0</td><td align=\"center\">255.255.255.0</td>");
+    }
+    void eachExportWritesTheShownTabAndOpensIt()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, tab);
+        QFETCH(QString, filter);
+        QFETCH(QByteArray, expected);
+        const QString firstOctet[] = {"txtDottedQuad1", "txtIP1", "txtIPBlock1"};
         ui().showTab(tab);
-        QTest::keyClicks(ui().field(field), QStringLiteral("1"));
-        ui().field(field)->selectAll();
-        QTest::keyClick(ui().field(field), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(MainWindowDriver::clipboardText().startsWith(firstLine));
-        QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), lines);
+        ui().typeAddress(firstOctet[tab], QStringLiteral("10.1.2.3"));
+        if (tab == 0)
+            ui().click(QStringLiteral("btnConvert"));
+        if (tab == 2)
+            ui().pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+
+        const QString path = m_folder->filePath(QStringLiteral("export"));
+        QString shownFilter;
+        QStringList patterns;
+        DialogAnswerer answerer({[&](QWidget *dialog) {
+            if (auto *saveDialog = qobject_cast<QFileDialog *>(dialog)) {
+                shownFilter = saveDialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
+                patterns = saveDialog->nameFilters();
+            }
+            return DialogAnswerer::saveAs(path)(dialog);
+        }});
+        ui().control<QAction>(entry)->trigger();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(shownFilter, filter);
+        QVERIFY(patterns.front().endsWith(tab == 2 ? "(*.htm *.html)" : filter.right(7)));
+        const QByteArray written = contentsOf(path);
+        QVERIFY2(written.contains(expected), written.constData());
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(path)});
     }
-}
 
-// Every control a user can reach or read: a name from the caption beside it,
-// unique in the window, its label its buddy; result fields read-only.
-void tst_frmNetquill::everyControlHasANameForScreenReaders()
-{
-    QStringList names;
-    QList<QWidget *> controls{ui().control<QWidget>("btnExit")};
-    for (const QGroupBox *frame : ui().control<QTabWidget>("SSTab1")->findChildren<QGroupBox *>())
-        controls += frame->findChildren<QWidget *>();
-    for (QWidget *control : controls) {
-        if (!qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control) &&
-            !qobject_cast<QAbstractButton *>(control))
-            continue;
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
-        const QString name = reader->text(QAccessible::Name);
-        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
-        names << name;
-        if (auto *field = qobject_cast<QLineEdit *>(control))
-            QCOMPARE(reader->state().readOnly, field->isReadOnly());
-        for (const QLabel *label : ui().window()->findChildren<QLabel *>())
-            if (label->buddy() == control)
-                QVERIFY2(name.startsWith(label->text().chopped(1)) || label->text() == QLatin1String("or /"),
-                         qPrintable(name));
+    // The first export opens in the working folder proposing nothing; the
+    // next proposes the last name saved, not one typed and cancelled.
+    void theSaveDialogProposesTheLastSavedName()
+    {
+        const QString workingFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+        QStringList proposed(2);
+        DialogAnswerer answerer({DialogAnswerer::saveAs(QStringLiteral("kept.htm"), &proposed[0]),
+                                 DialogAnswerer::saveAs(QStringLiteral("typed.txt"), nullptr, true),
+                                 DialogAnswerer::saveAs(m_folder->filePath(QStringLiteral("next.csv")), &proposed[1])});
+        ui().control<QAction>("mnuHTML")->trigger();
+        ui().control<QAction>("mnuTXT")->trigger();
+        ui().control<QAction>("mnuCSV")->trigger();
+        QDir::setCurrent(workingFolder);
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(proposed, (QStringList{"", "kept.htm"}));
+        QVERIFY(QFile::exists(m_folder->filePath(QStringLiteral("kept.htm"))));
+        QCOMPARE(m_opened.size(), 2);  // the cancelled export opened nothing
     }
-    QCOMPARE(QAccessible::queryAccessibleInterface(ui().field("txtDottedQuad2"))->text(QAccessible::Name),
-             QStringLiteral("Dotted-Quad IP Address, octet 2"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(ui().list("cboBits"))->text(QAccessible::Name),
-             QStringLiteral("CIDR Mask bits"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(ui().field("txtHostID"))->text(QAccessible::Name),
-             QStringLiteral("Host ID"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(ui().control<QLabel>("lblRFC3021"))->role(), QAccessible::Link);
-}
 
-void tst_frmNetquill::everyWayOutEndsTheProgram_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("Esc in a field") << "escape";
-    QTest::newRow("F3") << "f3";
-    QTest::newRow("close box") << "close";
-}
-
-void tst_frmNetquill::everyWayOutEndsTheProgram()
-{
-    QFETCH(QString, way);
-    QTimer::singleShot(0, this, [this, way] {
-        if (way == QLatin1String("close"))
-            ui().window()->close();
-        else
-            QTest::keyClick(ui().field("txtDottedQuad1"), way == QLatin1String("f3") ? Qt::Key_F3 : Qt::Key_Escape);
-    });
-    // The program's event loop ends at once; the watchdog's code says it did not.
-    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-}
+    void aFailureShowsTheErrorBoxAndOpensNothing()
+    {
+        const QString path = m_folder->filePath(QStringLiteral("missing/x.csv"));
+        QString shown;
+        DialogAnswerer answerer({DialogAnswerer::saveAs(path), [&](QWidget *dialog) {
+                                     auto *box = qobject_cast<QMessageBox *>(dialog);
+                                     if (!box || box->icon() != QMessageBox::Critical)
+                                         return false;
+                                     shown = box->windowTitle() + ": " + box->text();
+                                     QTest::keyClick(box, Qt::Key_Return);
+                                     return true;
+                                 }});
+        ui().control<QAction>("mnuCSV")->trigger();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(shown, QStringLiteral("Error: Err # 76 - The folder of \"%1\" does not exist.").arg(path));
+        QVERIFY(m_opened.isEmpty());
+    }
+};
 
 QTEST_MAIN(tst_frmNetquill)
 #include "tst_frmnetquill.moc"

@@ -13,27 +13,6 @@
 
 #include <bit>
 
-class tst_Shell : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-
-    void splashOpensTheMainWindowOnceByKeyClickOrTime();
-    void aboutBoxHoldsItsControlsAndClosesByOkEnterAndEsc();
-    void helpOpensAtTheWelcomeTopicOrTheIndex();
-    void topicsSayWhatTheProgramDoes();
-    void helpStaysUsableBesideAModalWindow_data();
-    void helpStaysUsableBesideAModalWindow();
-    void linksHandTheirAddressToTheDesktop();
-
-private:
-    QList<QUrl> m_opened;
-    UrlOpener m_desktopOpener;
-};
-
 namespace {
 
 // Where the build puts the compiled help beside this test.
@@ -52,173 +31,187 @@ HelpViewer *shownHelpViewer()
 
 }  // namespace
 
-void tst_Shell::init()
+class tst_Shell : public QObject
 {
-    m_opened.clear();
-    m_desktopOpener = replaceUrlOpener([this](const QUrl &url) { m_opened << url; });
-}
+    Q_OBJECT
 
-void tst_Shell::cleanup()
-{
-    replaceUrlOpener(m_desktopOpener);
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-}
+private:
+    QList<QUrl> m_opened;
+    UrlOpener m_desktopOpener;
 
-void tst_Shell::splashOpensTheMainWindowOnceByKeyClickOrTime()
-{
-    int opened = 0;
-    frmSplash byKey([&opened] { ++opened; });
-    byKey.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&byKey));
-    QTest::keyClick(&byKey, Qt::Key_Escape);
-    QCOMPARE(opened, 1);
-    QVERIFY(!byKey.isVisible());
-
-    frmSplash byClick([&opened] { ++opened; });
-    byClick.show();
-    auto *name = byClick.findChild<QLabel *>(QStringLiteral("lblProductName"));
-    QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());  // a label is not the frame
-    QCOMPARE(opened, 1);
-    auto *frame = byClick.findChild<QWidget *>(QStringLiteral("Frame1"));
-    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 6, 6));
-    QCOMPARE(opened, 2);
-
-    frmSplash byTime([&opened] { ++opened; });
-    byTime.show();
-    QTRY_COMPARE_WITH_TIMEOUT(opened, 3, 4000);
-    QTest::qWait(frmSplash::kSplashMilliseconds + 200);  // no splash opens a second main window
-    QCOMPARE(opened, 3);
-}
-
-void tst_Shell::aboutBoxHoldsItsControlsAndClosesByOkEnterAndEsc()
-{
-    for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
-        frmAbout about(nullptr);
-        QStringList labels;
-        for (const QLabel *label : about.findChildren<QLabel *>())
-            labels << label->objectName();
-        labels.sort();
-        QCOMPARE(labels, (QStringList{"Image1", "Label1", "lblDisclaimer", "lblTitle", "lblVersion"}));
-        QVERIFY(!about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->isVisibleTo(&about));
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        if (key == 0)
-            QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        else
-            QTest::keyClick(&about, Qt::Key(key));
-        QVERIFY(!about.isVisible());
+private slots:
+    void init()
+    {
+        m_opened.clear();
+        m_desktopOpener = replaceUrlOpener([this](const QUrl &url) { m_opened << url; });
     }
-}
-
-void tst_Shell::helpOpensAtTheWelcomeTopicOrTheIndex()
-{
-    HelpViewer index(builtHelpFile());
-    index.showIndex();  // used first, the index shows the welcome page beside it
-    QVERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
-    auto *keywords = index.findChild<QHelpIndexWidget *>();
-    QTRY_VERIFY(keywords->model()->rowCount() >= 30);
-    auto *lookFor = index.findChild<QLineEdit *>(QStringLiteral("lookFor"));
-    QTest::keyClicks(lookFor, QStringLiteral("RFC 3021"));
-    QTRY_COMPARE(keywords->model()->rowCount(), 1);
-    QTest::keyClick(lookFor, Qt::Key_Return);
-    QTRY_VERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Rfc3021.htm")));
-
-    const QString missing = QStringLiteral("/nonexistent/Help/Trevantis Netquill Help.qch");
-    HelpViewer withoutFile(missing);
-    withoutFile.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
-    QVERIFY(withoutFile.pageText().contains(missing));
-    QVERIFY(!QApplication::activeModalWidget());
-    index.close();
-    withoutFile.close();
-
-    MainWindowDriver ui;
-    QTest::keyClick(ui.field(QStringLiteral("txtDottedQuad1")), Qt::Key_F1);
-    QVERIFY(shownHelpViewer()->pageText().contains(QStringLiteral("Welcome to Trevantis Netquill")));
-}
-
-void tst_Shell::topicsSayWhatTheProgramDoes()
-{
-    // The largest plan that exports: a power of two of subnets within the export's row limit.
-    const QString largestExport = QString::number(std::bit_floor(netquill::kMostExportedSubnets));
-    const std::tuple<QString, QString, QString> claims[] = {
-        {"Exports.htm", largestExport, "up to 32767 subnets"},
-        {"Exports.htm", "adds no extension", "a .csv file"},
-        {"Keyboard.htm", "option buttons", "between the fields that take typing"}};
-    HelpViewer help(builtHelpFile());
-    for (const auto &[topic, says, neverSays] : claims) {
-        help.showContents(topic);
-        const QString text = help.pageText().simplified();
-        QVERIFY2(text.contains(says) && !text.contains(neverSays), qPrintable(text));
+    void cleanup()
+    {
+        replaceUrlOpener(m_desktopOpener);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->close();
     }
-}
 
-void tst_Shell::helpStaysUsableBesideAModalWindow_data()
-{
-    QTest::addColumn<QString>("modal");
-    QTest::newRow("subnet list") << "frmSubnets";
-    QTest::newRow("About box") << "frmAbout";
-}
+    void splashOpensTheMainWindowOnceByKeyClickOrTime()
+    {
+        int opened = 0;
+        frmSplash byKey([&opened] { ++opened; });
+        byKey.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&byKey));
+        QTest::keyClick(&byKey, Qt::Key_Escape);
+        QCOMPARE(opened, 1);
+        QVERIFY(!byKey.isVisible());
 
-// Keys and clicks travel through the window system here, where a window
-// blocked by a modal one loses them.
-void tst_Shell::helpStaysUsableBesideAModalWindow()
-{
-    QFETCH(QString, modal);
-    MainWindowDriver ui;
-    ui.showTab(2);
-    ui.pick(QStringLiteral("cboBits"), QStringLiteral("24"));
-    QString typedIntoHelp;
-    QString opened;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *window = QApplication::activeModalWidget();
-        if (!window)
-            return;
-        opened = window->objectName();
-        if (auto *index = window->findChild<QAction *>(QStringLiteral("mnuIndex")))
-            index->trigger();
-        else
-            showHelpIndex();
-        if (HelpViewer *help = shownHelpViewer()) {
-            help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->clear();
-            QTest::keyClick(help->windowHandle(), 'r');
-            QTest::keyClick(help->windowHandle(), 'f');
-            typedIntoHelp = help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->text();
+        frmSplash byClick([&opened] { ++opened; });
+        byClick.show();
+        auto *name = byClick.findChild<QLabel *>(QStringLiteral("lblProductName"));
+        QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());  // a label is not the frame
+        QCOMPARE(opened, 1);
+        auto *frame = byClick.findChild<QWidget *>(QStringLiteral("Frame1"));
+        QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 6, 6));
+        QCOMPARE(opened, 2);
+
+        frmSplash byTime([&opened] { ++opened; });
+        byTime.show();
+        QTRY_COMPARE_WITH_TIMEOUT(opened, 3, 4000);
+        QTest::qWait(frmSplash::kSplashMilliseconds + 200);  // no splash opens a second main window
+        QCOMPARE(opened, 3);
+    }
+
+    void aboutBoxHoldsItsControlsAndClosesByOkEnterAndEsc()
+    {
+        for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            frmAbout about(nullptr);
+            QStringList shown;
+            for (const QWidget *control : about.findChildren<QWidget *>())
+                if (control->isVisibleTo(&about) && !control->objectName().isEmpty())
+                    shown << control->objectName();
+            shown.sort();
+            QCOMPARE(shown,
+                     (QStringList{"Image1", "Label1", "Line1", "cmdOK", "lblDisclaimer", "lblTitle", "lblVersion"}));
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            if (key == 0)
+                QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            else
+                QTest::keyClick(&about, Qt::Key(key));
+            QVERIFY(!about.isVisible());
         }
-        // The main window stays blocked: a click on its first tab goes nowhere.
-        auto *tabs = ui.control<QTabWidget>(QStringLiteral("SSTab1"));
-        QTest::mouseClick(ui.window()->windowHandle(), Qt::LeftButton, {},
-                          tabs->tabBar()->mapTo(ui.window(), tabs->tabBar()->tabRect(0).center()));
-        window->close();
-    });
-    if (modal == QLatin1String("frmSubnets"))
-        ui.click(QStringLiteral("btnGenerate"));
-    else
-        ui.control<QAction>(QStringLiteral("mnuAbout"))->trigger();
-    QCOMPARE(opened, modal);
-    QCOMPARE(typedIntoHelp, QStringLiteral("rf"));
-    QCOMPARE(ui.control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 2);
-}
-
-// The RFC 3021 link by mouse, by Tab and Enter, by Tab and Space, and the maker's site.
-void tst_Shell::linksHandTheirAddressToTheDesktop()
-{
-    MainWindowDriver ui;
-    auto *label = ui.control<QLabel>(QStringLiteral("lblRFC3021"));
-    ui.showTab(2);
-    ui.pick(QStringLiteral("cboBits"), QStringLiteral("31"));
-    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(8, label->height() / 2));
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-        ui.control<QWidget>(QStringLiteral("btnGenerate"))->setFocus();
-        QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
-        QCOMPARE(MainWindowDriver::focus(), label);
-        QTest::keyClick(label, key);
     }
-    ui.control<QAction>(QStringLiteral("mnuTrevantis"))->trigger();
-    const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
-    QCOMPARE(m_opened,
-             (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
-}
+
+    void helpOpensAtTheWelcomeTopicOrTheIndex()
+    {
+        HelpViewer index(builtHelpFile());
+        index.showIndex();  // used first, the index shows the welcome page beside it
+        QVERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
+        auto *keywords = index.findChild<QHelpIndexWidget *>();
+        QTRY_VERIFY(keywords->model()->rowCount() >= 30);
+        auto *lookFor = index.findChild<QLineEdit *>(QStringLiteral("lookFor"));
+        QTest::keyClicks(lookFor, QStringLiteral("RFC 3021"));
+        QTRY_COMPARE(keywords->model()->rowCount(), 1);
+        QTest::keyClick(lookFor, Qt::Key_Return);
+        QTRY_VERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Rfc3021.htm")));
+
+        const QString missing = QStringLiteral("/nonexistent/Help/Trevantis Netquill Help.qch");
+        HelpViewer withoutFile(missing);
+        withoutFile.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
+        QVERIFY(withoutFile.pageText().contains(missing));
+        QVERIFY(!QApplication::activeModalWidget());
+        index.close();
+        withoutFile.close();
+
+        MainWindowDriver ui;
+        QTest::keyClick(ui.field(QStringLiteral("txtDottedQuad1")), Qt::Key_F1);
+        QVERIFY(shownHelpViewer()->pageText().contains(QStringLiteral("Welcome to Trevantis Netquill")));
+    }
+
+    void topicsSayWhatTheProgramDoes()
+    {
+        // The largest plan that exports: a power of two of subnets within the export's row limit.
+        const QString largestExport = QString::number(std::bit_floor(netquill::kMostExportedSubnets));
+        const std::tuple<QString, QString, QString> claims[] = {
+            {"Exports.htm", largestExport, "up to 32767 subnets"},
+            {"Exports.htm", "adds no extension", "a .csv file"},
+            {"Keyboard.htm", "option buttons", "between the fields that take typing"}};
+        HelpViewer help(builtHelpFile());
+        for (const auto &[topic, says, neverSays] : claims) {
+            help.showContents(topic);
+            const QString text = help.pageText().simplified();
+            QVERIFY2(text.contains(says) && !text.contains(neverSays), qPrintable(text));
+        }
+    }
+
+    void helpStaysUsableBesideAModalWindow_data()
+    {
+        QTest::addColumn<QString>("modal");
+        QTest::newRow("subnet list") << "frmSubnets";
+        QTest::newRow("About box") << "frmAbout";
+    }
+    // Keys and clicks travel through the window system here, where a window
+    // blocked by a modal one loses them.
+    void helpStaysUsableBesideAModalWindow()
+    {
+        QFETCH(QString, modal);
+        MainWindowDriver ui;
+        ui.showTab(2);
+        ui.pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+        QString typedIntoHelp;
+        QString opened;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window)
+                return;
+            opened = window->objectName();
+            if (auto *index = window->findChild<QAction *>(QStringLiteral("mnuIndex")))
+                index->trigger();
+            else
+                showHelpIndex();
+            if (HelpViewer *help = shownHelpViewer()) {
+                help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->clear();
+                QTest::keyClick(help->windowHandle(), 'r');
+                QTest::keyClick(help->windowHandle(), 'f');
+                typedIntoHelp = help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->text();
+            }
+            // The main window stays blocked: a click on its first tab goes nowhere.
+            auto *tabs = ui.control<QTabWidget>(QStringLiteral("SSTab1"));
+            QTest::mouseClick(ui.window()->windowHandle(), Qt::LeftButton, {},
+                              tabs->tabBar()->mapTo(ui.window(), tabs->tabBar()->tabRect(0).center()));
+            window->close();
+        });
+        if (modal == QLatin1String("frmSubnets"))
+            ui.click(QStringLiteral("btnGenerate"));
+        else
+            ui.control<QAction>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(opened, modal);
+        QCOMPARE(typedIntoHelp, QStringLiteral("rf"));
+        QCOMPARE(ui.control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 2);
+    }
+
+    // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by
+    // Tab and Space, and the maker's site.
+    void linksHandTheirAddressToTheDesktop()
+    {
+        MainWindowDriver ui;
+        auto *label = ui.control<QLabel>(QStringLiteral("lblRFC3021"));
+        ui.showTab(2);
+        ui.pick(QStringLiteral("cboBits"), QStringLiteral("30"));
+        QVERIFY(!label->isVisible());
+        ui.pick(QStringLiteral("cboHostsPerSubnet"), QStringLiteral("2 (RFC3021)"));
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->palette().color(QPalette::Link), QColor(0, 0, 255));
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(8, label->height() / 2));
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            ui.control<QWidget>(QStringLiteral("btnGenerate"))->setFocus();
+            QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
+            QCOMPARE(MainWindowDriver::focus(), label);
+            QTest::keyClick(label, key);
+        }
+        ui.control<QAction>(QStringLiteral("mnuTrevantis"))->trigger();
+        const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
+        QCOMPARE(m_opened,
+                 (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
+    }
+};
 
 QTEST_MAIN(tst_Shell)
 #include "tst_shell.moc"

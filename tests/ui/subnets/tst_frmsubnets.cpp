@@ -9,22 +9,9 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include <functional>
-
 class tst_frmSubnets : public QObject
 {
     Q_OBJECT
-
-private slots:
-    void init() { m_ui = std::make_unique<MainWindowDriver>(); }
-    void cleanup() { m_ui.reset(); }
-
-    void generateOpensTheTabsPlanModally();
-    void exitClosesOnlyTheList();
-    void copyPutsEveryRowSoFarOnTheClipboard();
-    void enterLoadsABatchOnlyThroughItsButton();
-    void columnsStandStillAndShowEveryTextWhole();
-    void screenReadersHearTheGridAndItsButtons();
 
 private:
     MainWindowDriver &ui() { return *m_ui; }
@@ -48,119 +35,119 @@ private:
     static QPushButton *button(QWidget *list, const char *name) { return list->findChild<QPushButton *>(name); }
 
     std::unique_ptr<MainWindowDriver> m_ui;
-};
 
-void tst_frmSubnets::generateOpensTheTabsPlanModally()
-{
-    ui().showTab(2);
-    ui().typeAddress(QStringLiteral("txtIPBlock1"), QStringLiteral("192.168.1.9"));
-    ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.255.0"));
-    ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.255.192"));
-    QStringList lastRow;
-    Qt::WindowModality modality = Qt::NonModal;
-    QTimer::singleShot(0, this, [&] {
-        auto *list = qobject_cast<frmSubnets *>(QApplication::activeModalWidget());
-        if (!list)
-            return;
-        QAbstractItemModelTester tester(grid(list)->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        for (int column = 0; column < 6; ++column)
-            lastRow << cell(list, 3, column);
-        modality = list->windowModality();
-        QVERIFY(list->parentWidget() == ui().window());
-        list->close();
-    });
-    ui().click(QStringLiteral("btnGenerate"));
-    QCOMPARE(lastRow, (QStringList{"192.168.1.192", "255.255.255.192", "0.0.0.63", "62",
-                                   "192.168.1.193 to 192.168.1.254", "192.168.1.255"}));
-    QCOMPARE(modality, Qt::WindowModal);
-}
+private slots:
+    void init() { m_ui = std::make_unique<MainWindowDriver>(); }
+    void cleanup() { m_ui.reset(); }
 
-void tst_frmSubnets::exitClosesOnlyTheList()
-{
-    for (const Qt::Key key : {Qt::Key_F3, Qt::Key_Escape, Qt::Key_Return}) {
-        auto list = showList();
-        if (key == Qt::Key_Return)
-            button(list.get(), "btnOK")->setFocus();
-        QTest::keyClick(list->focusWidget(), key);
-        QVERIFY(!list->isVisible());
-        QVERIFY(ui().window()->isVisible());
+    void generateOpensTheTabsPlanModally()
+    {
+        ui().showTab(2);
+        ui().typeAddress(QStringLiteral("txtIPBlock1"), QStringLiteral("192.168.1.9"));
+        ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.255.0"));
+        ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.255.192"));
+        QStringList lastRow;
+        Qt::WindowModality modality = Qt::NonModal;
+        QTimer::singleShot(0, this, [&] {
+            auto *list = qobject_cast<frmSubnets *>(QApplication::activeModalWidget());
+            if (!list)
+                return;
+            QAbstractItemModelTester tester(grid(list)->model(),
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+            for (int column = 0; column < 6; ++column)
+                lastRow << cell(list, 3, column);
+            modality = list->windowModality();
+            QVERIFY(list->parentWidget() == ui().window());
+            list->close();
+        });
+        ui().click(QStringLiteral("btnGenerate"));
+        QCOMPARE(lastRow, (QStringList{"192.168.1.192", "255.255.255.192", "0.0.0.63", "62",
+                                       "192.168.1.193 to 192.168.1.254", "192.168.1.255"}));
+        QCOMPARE(modality, Qt::WindowModal);
     }
-}
 
-void tst_frmSubnets::copyPutsEveryRowSoFarOnTheClipboard()
-{
-    auto list = showList();
-    QTest::mouseClick(button(list.get(), "btnGenerate"), Qt::LeftButton);
-    QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));  // row 1025
-    QTest::keyClick(grid(list.get()), Qt::Key_C, Qt::ControlModifier);
-    const QString copied = MainWindowDriver::clipboardText();
-    QCOMPARE(copied.count(QStringLiteral("\r\n")), 2049);
-    QVERIFY(copied.startsWith(
-        QStringLiteral("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
-                       "10.0.0.0\t255.255.224.0\t0.0.31.255\t8190\t10.0.0.1 to 10.0.31.254\t10.0.31.255\r\n")));
-    QVERIFY(!button(list.get(), "btnGenerate")->isEnabled());
-    QCOMPARE(list->focusWidget(), button(list.get(), "btnCopyToClipboard"));
-    QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);  // Ctrl+G does nothing once disabled
-    QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
-}
+    void exitClosesOnlyTheList()
+    {
+        for (const Qt::Key key : {Qt::Key_F3, Qt::Key_Escape, Qt::Key_Return}) {
+            auto list = showList();
+            if (key == Qt::Key_Return)
+                button(list.get(), "btnOK")->setFocus();
+            QTest::keyClick(list->focusWidget(), key);
+            QVERIFY(!list->isVisible());
+            QVERIFY(ui().window()->isVisible());
+        }
+    }
 
-void tst_frmSubnets::enterLoadsABatchOnlyThroughItsButton()
-{
-    auto list = showList();
-    QCOMPARE(list->focusWidget(), grid(list.get()));
-    QTest::keyClick(grid(list.get()), Qt::Key_Return);
-    QTest::keyClick(grid(list.get()), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.0.0.0"));
-    button(list.get(), "btnCopyToClipboard")->setFocus();
-    QTest::keyClick(list->focusWidget(), Qt::Key_Return);
-    QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 1025);
-    button(list.get(), "btnGenerate")->setFocus();
-    QTest::keyClick(list->focusWidget(), Qt::Key_Return);
-    QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
-}
+    // Enter works only on a focused button; Copy puts every row so far;
+    // the last batch disables Generate and its key.
+    void keysAndButtonsLoadAndCopyBatches()
+    {
+        auto list = showList();
+        QCOMPARE(list->focusWidget(), grid(list.get()));
+        QTest::keyClick(grid(list.get()), Qt::Key_Return);
+        QTest::keyClick(grid(list.get()), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.0.0.0"));
+        button(list.get(), "btnCopyToClipboard")->setFocus();
+        QTest::keyClick(list->focusWidget(), Qt::Key_Return);
+        QVERIFY(MainWindowDriver::clipboardText().startsWith(
+            QStringLiteral("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
+                           "10.0.0.0\t255.255.224.0\t0.0.31.255\t8190\t10.0.0.1 to 10.0.31.254\t10.0.31.255\r\n")));
+        QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 1025);
+        button(list.get(), "btnGenerate")->setFocus();
+        QTest::keyClick(list->focusWidget(), Qt::Key_Return);
+        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));  // row 1025
+        QVERIFY(!button(list.get(), "btnGenerate")->isEnabled());
+        QCOMPARE(list->focusWidget(), button(list.get(), "btnCopyToClipboard"));
+        QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);  // nothing more
+        QTest::keyClick(grid(list.get()), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 2049);
+        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
+    }
 
-// The second batch's second octets have three digits, the first batch's fewer.
-void tst_frmSubnets::columnsStandStillAndShowEveryTextWhole()
-{
-    auto list = showList();
-    QTableView *view = grid(list.get());
-    const auto widths = [view] {
-        QList<int> columns;
-        for (int column = 0; column < 6; ++column)
-            columns << view->columnWidth(column);
-        return columns;
-    };
-    const auto everyTextFits = [view] {
-        for (int column = 0; column < 6; ++column)
-            for (int row = 0; row < view->model()->rowCount(); ++row)
-                if (view->fontMetrics().horizontalAdvance(view->model()->index(row, column).data().toString()) + 6 >
-                    view->columnWidth(column))
-                    return false;
-        return true;
-    };
-    const QList<int> firstBatch = widths();
-    QVERIFY(everyTextFits());
-    QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
-    QCOMPARE(widths(), firstBatch);
-    QVERIFY(everyTextFits());
-}
+    // The second batch's second octets have three digits, the first batch's fewer.
 
-void tst_frmSubnets::screenReadersHearTheGridAndItsButtons()
-{
-    auto list = showList();
-    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(list->findChild<QTableView *>());
-    QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Subnets"));
-    QAccessibleTableInterface *table = grid->tableInterface();
-    QVERIFY(table);
-    QStringList headings;
-    for (int column = 0; column < table->columnCount(); ++column)
-        headings << table->columnDescription(column);
-    QCOMPARE(headings, (QStringList{"Subnet", "Mask", "Inverse Mask", "Subnet Size", "Host Range", "Broadcast"}));
-    QCOMPARE(table->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("10.0.0.1 to 10.0.31.254"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(button(list.get(), "btnGenerate"))->text(QAccessible::Name),
-             QStringLiteral("Generate Next 1024 Subnets"));
-}
+    void columnsStandStillAndShowEveryTextWhole()
+    {
+        auto list = showList();
+        QTableView *view = grid(list.get());
+        const auto widths = [view] {
+            QList<int> columns;
+            for (int column = 0; column < 6; ++column)
+                columns << view->columnWidth(column);
+            return columns;
+        };
+        const auto everyTextFits = [view] {
+            for (int column = 0; column < 6; ++column)
+                for (int row = 0; row < view->model()->rowCount(); ++row)
+                    if (view->fontMetrics().horizontalAdvance(view->model()->index(row, column).data().toString()) + 6 >
+                        view->columnWidth(column))
+                        return false;
+            return true;
+        };
+        const QList<int> firstBatch = widths();
+        QVERIFY(everyTextFits());
+        QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
+        QCOMPARE(widths(), firstBatch);
+        QVERIFY(everyTextFits());
+    }
+
+    void screenReadersHearTheGridAndItsButtons()
+    {
+        auto list = showList();
+        QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(list->findChild<QTableView *>());
+        QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Subnets"));
+        QAccessibleTableInterface *table = grid->tableInterface();
+        QVERIFY(table);
+        QStringList headings;
+        for (int column = 0; column < table->columnCount(); ++column)
+            headings << table->columnDescription(column);
+        QCOMPARE(headings, (QStringList{"Subnet", "Mask", "Inverse Mask", "Subnet Size", "Host Range", "Broadcast"}));
+        QCOMPARE(table->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("10.0.0.1 to 10.0.31.254"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(button(list.get(), "btnGenerate"))->text(QAccessible::Name),
+                 QStringLiteral("Generate Next 1024 Subnets"));
+    }
+};
 
 QTEST_MAIN(tst_frmSubnets)
 #include "tst_frmsubnets.moc"

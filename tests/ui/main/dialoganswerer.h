@@ -1,0 +1,60 @@
+#pragma once
+
+// Answers the modal dialogs that come up, one after the other, each with the
+// next handler; a handler that does not know the dialog leaves it.
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+
+class DialogAnswerer : public QObject
+{
+public:
+    using Handler = std::function<bool(QWidget *)>;
+
+    explicit DialogAnswerer(std::deque<Handler> handlers) : m_handlers(std::move(handlers))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogAnswerer::answer);
+        m_timer.start(10);
+    }
+    bool allAnswered() const { return m_handlers.empty(); }
+
+    // Types the name into the save dialog, or cancels it after typing, and reports what it proposed.
+    static Handler saveAs(const QString &path, QString *proposed = nullptr, bool cancel = false)
+    {
+        return [=](QWidget *dialog) {
+            auto *name = qobject_cast<QFileDialog *>(dialog) ? dialog->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+            if (!name)
+                return false;
+            if (proposed)
+                *proposed = name->text();
+            name->setText(path);  // in one go, as pasted: the completer would take a typed Enter
+            QTimer::singleShot(0, dialog, [dialog, name, cancel] {
+                QTest::keyClick(cancel ? static_cast<QWidget *>(dialog) : name,
+                                cancel ? Qt::Key_Escape : Qt::Key_Return);
+            });
+            return true;
+        };
+    }
+
+private:
+    void answer()
+    {
+        // A dialog is answered once it has settled: shown for a few ticks in a row.
+        QWidget *dialog = QApplication::activeModalWidget();
+        m_settledTicks = dialog == m_candidate ? m_settledTicks + 1 : 0;
+        m_candidate = dialog;
+        if (dialog && !m_handlers.empty() && m_settledTicks == 5 && m_handlers.front()(dialog))
+            m_handlers.pop_front();
+    }
+
+    std::deque<Handler> m_handlers;
+    QPointer<QWidget> m_candidate;
+    int m_settledTicks = 0;
+    QTimer m_timer;
+};
