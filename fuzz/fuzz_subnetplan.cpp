@@ -1,7 +1,9 @@
-// The plan of any block, prefix and subnet mask, and octet texts of any kind
-// for its block: the rows tile the block, every format writes one line per
-// row (four in a web page) of dotted addresses, and the list's clipboard text
-// and an export's table agree with the rows.
+// Octet texts of any digits for an address, any prefix and any subnet mask:
+// the network/node results agree with 32-bit arithmetic; the plan's rows tile
+// the block, every format writes one line per row (four in a web page) of
+// dotted addresses, and the list's clipboard text and an export's table agree
+// with the rows.
+#include "core/networknode.h"
 #include "core/octet.h"
 #include "core/subnetlisting.h"
 #include "core/subnetrows.h"
@@ -29,12 +31,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int cidrBits = data[0] % 32 + 1;
     const int subnetBits = cidrBits + data[1] % (33 - cidrBits);
     const auto format = static_cast<netquill::RowFormat>(data[2] % 5);
-    // The block as the fields may hold it: any texts, folded as the window reads them.
+    // The address as the fields may hold it: any digits, folded as the window reads them.
     auto octets = splitFields<4>(std::string_view(reinterpret_cast<const char *>(data + 3), size - 3));
-    for (std::string &octet : octets)
-        octet = netquill::FoldOctetText(octet.substr(0, octet.find_first_not_of("0123456789")));
-    const auto block =
-        netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), netquill::Prefix(cidrBits));
+    std::uint32_t address = 0;
+    for (std::string &octet : octets) {
+        octet = octet.substr(0, octet.find_first_not_of("0123456789"));
+        address = address << 8 | static_cast<std::uint32_t>(std::stoul(netquill::FoldOctetText(octet)));
+    }
+    // The network/node tab's results agree with AND/OR on the folded address.
+    const netquill::NetworkNodeResult node = netquill::CalculateNetworkNode({octets, netquill::Prefix(cidrBits)});
+    const std::uint32_t mask = static_cast<std::uint32_t>(0xFFFFFFFFull << (32 - cidrBits));
+    FUZZ_CHECK(node.hostID == netquill::Ipv4Address(address & ~mask).text());
+    FUZZ_CHECK(node.networkID == netquill::Ipv4Address(address & mask).text());
+    FUZZ_CHECK(node.broadcastAddress == netquill::Ipv4Address(address | ~mask).text());
+    FUZZ_CHECK(node.nodesInSubnet == std::to_string(cidrBits == 32 ? 1 : (std::uint64_t{1} << (32 - cidrBits)) - 2));
+
+    const auto block = netquill::Block::containing(netquill::Ipv4Address(address), netquill::Prefix(cidrBits));
     const netquill::SubnetPlan plan(block, netquill::Prefix(subnetBits));
 
     const std::uint64_t size64 = std::uint64_t{1} << (32 - subnetBits);

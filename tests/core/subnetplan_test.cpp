@@ -1,6 +1,6 @@
 // A block split into subnets: its rows as numbers, the one renderer of their
-// lines, the list window's batches and the exports' subnet table.
-#include "core/subnetlisting.h"
+// lines and the exports' subnet table (the list window's batches are tested
+// through the window).
 #include "core/subnetplan.h"
 #include "core/subnetrows.h"
 #include "core/subnettable.h"
@@ -105,24 +105,6 @@ TEST(SubnetRowRenderer, WritesEachFormatsLine)
     EXPECT_EQ(tsv.headerLine(), "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n");
     EXPECT_EQ(tsv.cellText(plan.row(1), netquill::SubnetColumn::HostRange), "10.0.0.2 to 10.0.0.3");
     EXPECT_TRUE(netquill::SubnetRowRenderer(plan, RowFormat::CSV).headerLine().empty());
-}
-
-// ---- The list window's batches ----
-
-TEST(SubnetListing, BatchesOf1024AndEveryRowSoFarForTheClipboard)
-{
-    netquill::SubnetListing listing(planOf(0x0A000000, 8, 19));  // 2048 subnets
-    ASSERT_EQ(listing.batch().size(), 1024u);
-    EXPECT_TRUE(listing.hasMoreRows());
-    EXPECT_EQ(listing.lastRow().subnet.text(), "10.255.224.0");
-    listing.nextBatch();
-    EXPECT_EQ(listing.batch().front().subnet.text(), "10.128.0.0");
-    EXPECT_FALSE(listing.hasMoreRows());
-    listing.nextBatch();  // nothing more
-    EXPECT_EQ(listing.batch().front().subnet.text(), "10.128.0.0");
-    const std::string &copied = listing.clipboardText();
-    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 2049);
-    EXPECT_TRUE(copied.starts_with("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n10.0.0.0\t"));
 }
 
 // ---- The exports' subnet table ----

@@ -27,25 +27,21 @@ std::string bytesOf(const fs::path &path)
     return bytes.str();
 }
 
-// A scratch folder of the test's own, removed with it.
-class ExportFileTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() / ("netquill-export-" + std::to_string(::getpid()) + "-" +
-                                                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override
-    {
-        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_folder);
-    }
+// Each test writes into a folder of its own, under one removed when the run ends.
+const fs::path kScratch = fs::path(testing::TempDir()) / ("netquill-export-" + std::to_string(::getpid()));
 
-    fs::path m_folder;
+class RemoveScratch : public testing::Environment
+{
+    void TearDown() override { fs::remove_all(kScratch); }
 };
+const testing::Environment *const kRemoveScratch = testing::AddGlobalTestEnvironment(new RemoveScratch);
+
+fs::path scratchFolder()
+{
+    const fs::path folder = kScratch / testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::create_directories(folder);
+    return folder;
+}
 
 netquill::SubnetPlan planOf(std::uint32_t block, int cidrBits, int subnetBits)
 {
@@ -80,68 +76,56 @@ ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
 
 // ---- Golden files: three formats × three tabs ----
 
-struct Golden {
-    const char *name;
-    ExportMode mode;
-    CalculatorTab tab;
-    const char *file;
-};
+using GoldenExport = testing::TestWithParam<std::tuple<ExportMode, CalculatorTab>>;
 
-void PrintTo(const Golden &golden, std::ostream *out) { *out << golden.file; }
-
-class GoldenExport : public ExportFileTest, public testing::WithParamInterface<Golden>
+std::string goldenFile(const std::tuple<ExportMode, CalculatorTab> &kind)
 {
-};
+    const char *tabs[] = {"netquill", "networknode", "subnet"};
+    const char *extensions[] = {"csv", "txt", "htm"};
+    return std::string(tabs[static_cast<int>(std::get<1>(kind))]) + "." +
+           extensions[static_cast<int>(std::get<0>(kind))];
+}
 
 TEST_P(GoldenExport, WritesTheFileByteForByte)
 {
-    const fs::path written = m_folder / GetParam().file;
+    const fs::path written = scratchFolder() / goldenFile(GetParam());
     std::ofstream(written) << std::string(100000, 'x');  // an existing file is replaced, not appended to
-    ASSERT_EQ(netquill::writeExportFile(written, goldenRequest(GetParam().mode, GetParam().tab)), std::nullopt);
-    EXPECT_EQ(bytesOf(written), bytesOf(fs::path(NETQUILL_GOLDEN_DIR) / GetParam().file));
+    ASSERT_EQ(netquill::writeExportFile(written, goldenRequest(std::get<0>(GetParam()), std::get<1>(GetParam()))),
+              std::nullopt);
+    EXPECT_EQ(bytesOf(written), bytesOf(fs::path(NETQUILL_GOLDEN_DIR) / goldenFile(GetParam())));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, GoldenExport,
-    testing::Values(Golden{"CsvNetquill", ExportMode::CSV, CalculatorTab::Netquill, "netquill.csv"},
-                    Golden{"CsvNetworkNode", ExportMode::CSV, CalculatorTab::NetworkNodeCalculator, "networknode.csv"},
-                    Golden{"CsvSubnet", ExportMode::CSV, CalculatorTab::SubnetCalculator, "subnet.csv"},
-                    Golden{"TxtNetquill", ExportMode::TXT, CalculatorTab::Netquill, "netquill.txt"},
-                    Golden{"TxtNetworkNode", ExportMode::TXT, CalculatorTab::NetworkNodeCalculator, "networknode.txt"},
-                    Golden{"TxtSubnet", ExportMode::TXT, CalculatorTab::SubnetCalculator, "subnet.txt"},
-                    Golden{"HtmlNetquill", ExportMode::HTML, CalculatorTab::Netquill, "netquill.htm"},
-                    Golden{"HtmlNetworkNode", ExportMode::HTML, CalculatorTab::NetworkNodeCalculator,
-                           "networknode.htm"},
-                    Golden{"HtmlSubnet", ExportMode::HTML, CalculatorTab::SubnetCalculator, "subnet.htm"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, GoldenExport,
+                         testing::Combine(testing::Values(ExportMode::CSV, ExportMode::TXT, ExportMode::HTML),
+                                          testing::Values(CalculatorTab::Netquill, CalculatorTab::NetworkNodeCalculator,
+                                                          CalculatorTab::SubnetCalculator)),
+                         [](const auto &info) {
+                             std::string name = goldenFile(info.param);
+                             name[name.find('.')] = '_';
+                             return name;
+                         });
 
-TEST_F(ExportFileTest, HtmlValuesAreEscapedAndTheFixedMarkupKept)
+// Field texts are escaped in a web page; a character beyond Latin-1 becomes
+// "?" in a text file and a character reference in a web page.
+TEST(ExportFile, FieldTextsAreEscapedAndKeptInLatin1)
 {
     ExportRequest request = goldenRequest(ExportMode::HTML, CalculatorTab::Netquill);
     request.fields.converter.decimal = "<b>&\"x\"</b>";
-    request.setting.programFolder = "/opt/R&D <tools>";
-    const fs::path written = m_folder / "escaped.htm";
-    ASSERT_EQ(netquill::writeExportFile(written, request), std::nullopt);
-    const std::string bytes = bytesOf(written);
-    EXPECT_NE(bytes.find("<tr><td>Decimal:</td><td>&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt;</td></tr>"),
-              std::string::npos);
-    EXPECT_NE(bytes.find("<img src=\"/opt/R&amp;D &lt;tools&gt;/TrevantisBanner.jpg\" border=0>"), std::string::npos);
-    EXPECT_EQ(bytes.find("<b>"), std::string::npos);
-}
-
-TEST_F(ExportFileTest, CharactersBeyondLatin1BecomeQuestionMarksOrReferences)
-{
-    ExportRequest request = goldenRequest(ExportMode::TXT, CalculatorTab::Netquill);
-    request.fields.converter.decimal = "12\xE2\x82\xAC"
-                                       "3";       // a euro sign
+    request.fields.converter.hexadecimal = "12\xE2\x82\xAC"
+                                           "3";   // a euro sign
     request.fields.converter.octal = "\xC3\xA9";  // é, which Latin-1 holds
-    ASSERT_EQ(netquill::writeExportFile(m_folder / "a.txt", request), std::nullopt);
-    EXPECT_NE(bytesOf(m_folder / "a.txt").find("Decimal:\t12?3\r\nHexadecimal:\t\r\nOctal:\t\t\xE9\r\n"),
-              std::string::npos);
+    request.setting.programFolder = "/opt/R&D <tools>";
+    const fs::path page = scratchFolder() / "escaped.htm";
+    ASSERT_EQ(netquill::writeExportFile(page, request), std::nullopt);
+    const std::string bytes = bytesOf(page);
+    EXPECT_NE(bytes.find("<td>&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt;</td></tr>"), std::string::npos);
+    EXPECT_NE(bytes.find("<img src=\"/opt/R&amp;D &lt;tools&gt;/TrevantisBanner.jpg\" border=0>"), std::string::npos);
+    EXPECT_NE(bytes.find("<td>12&#8364;3</td>"), std::string::npos);
+    EXPECT_EQ(bytes.find("<b>"), std::string::npos);
 
-    request.mode = ExportMode::HTML;
-    ASSERT_EQ(netquill::writeExportFile(m_folder / "a.htm", request), std::nullopt);
-    EXPECT_NE(bytesOf(m_folder / "a.htm").find("<td>12&#8364;3</td>"), std::string::npos);
+    request.mode = ExportMode::TXT;
+    ASSERT_EQ(netquill::writeExportFile(scratchFolder() / "a.txt", request), std::nullopt);
+    EXPECT_NE(bytesOf(scratchFolder() / "a.txt").find("Hexadecimal:\t12?3\r\nOctal:\t\t\xE9\r\n"), std::string::npos);
 }
 
 // ---- Failures ----
@@ -153,15 +137,13 @@ struct FailureCase {
     const char *says;
 };
 
-class ExportFailures : public ExportFileTest, public testing::WithParamInterface<FailureCase>
-{
-};
+using ExportFailures = testing::TestWithParam<FailureCase>;
 
 TEST_P(ExportFailures, NameTheFileAndWhy)
 {
     std::string path = GetParam().path;
     if (const auto at = path.find("%s"); at != std::string::npos)
-        path.replace(at, 2, m_folder.string());
+        path.replace(at, 2, scratchFolder().string());
     const auto failure =
         netquill::writeExportFile(path, goldenRequest(ExportMode::HTML, CalculatorTab::SubnetCalculator));
     ASSERT_TRUE(failure.has_value());
@@ -187,9 +169,7 @@ struct TimestampCase {
     const char *expected;
 };
 
-class ExportTimestamp : public testing::TestWithParam<TimestampCase>
-{
-};
+using ExportTimestamp = testing::TestWithParam<TimestampCase>;
 
 // 5 December 2026, 16:15:22. Latin-script locales keep their general date
 // format with a four-digit year; the others, which would come out as question

@@ -55,7 +55,7 @@ public:
 
     void showTab(int index) const
     {
-        auto *tabs = control<QTabWidget>(QStringLiteral("SSTab1"));
+        auto *tabs = control<QTabWidget>("SSTab1");
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
     }
     static void clickInto(QWidget *target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5)); }

@@ -41,8 +41,8 @@ private:
     void planBlock(const QString &address, const QString &cidrMask)
     {
         ui().showTab(2);
-        ui().typeAddress(QStringLiteral("txtIPBlock1"), address);
-        ui().pick(QStringLiteral("cboCIDRMask"), cidrMask);
+        ui().typeAddress("txtIPBlock1", address);
+        ui().pick("cboCIDRMask", cidrMask);
     }
 
     std::unique_ptr<MainWindowDriver> m_ui;
@@ -97,15 +97,15 @@ private slots:
                                                           {"optOctal", "30058920004019"},
                                                           {"optBinary", all[7] + "12"}};
         for (const auto &[option, text] : typed) {
-            ui().click(QStringLiteral("btnClearIP"));
+            ui().click("btnClearIP");
             QCOMPARE(ui().shown(kConverterFields), QStringList(8));
             choose(option);
             MainWindowDriver::typeAtFocus(text);
-            ui().click(QStringLiteral("btnConvert"));
+            ui().click("btnConvert");
             QCOMPARE(ui().shown(kConverterFields), all);
         }
         MainWindowDriver::clickInto(ui().field("txtDecimal"));  // grey: takes nothing
-        MainWindowDriver::typeAtFocus(QStringLiteral("5"));
+        MainWindowDriver::typeAtFocus("5");
         QCOMPARE(ui().field("txtDecimal")->text(), all[4]);
     }
 
@@ -118,7 +118,7 @@ private slots:
         for (const auto &[tab, from, to] : moves) {
             ui().showTab(tab);
             MainWindowDriver::clickInto(ui().field(from));
-            QTest::keyClicks(ui().field(from), QStringLiteral("1."));
+            QTest::keyClicks(ui().field(from), "1.");
             QCOMPARE(MainWindowDriver::focus(), ui().control<QWidget>(to));
         }
     }
@@ -129,7 +129,7 @@ private slots:
     {
         QLineEdit *first = ui().field("txtDottedQuad1");
         first->setFocus();
-        QTest::sendKeyEvent(QTest::Press, first, Qt::Key_unknown, QStringLiteral("1.25"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, first, Qt::Key_unknown, "1.25", Qt::NoModifier);
         QCOMPARE(ui().shown({"txtDottedQuad1", "txtDottedQuad2"}), (QStringList{"1", "25"}));
         first->clear();
         first->setFocus();
@@ -137,26 +137,26 @@ private slots:
         commit.setCommitString(QString::fromUtf8("1a\xF0\x9F\x98\x80"
                                                  "2"));
         QApplication::sendEvent(first, &commit);
-        QCOMPARE(first->text(), QStringLiteral("12"));
+        QCOMPARE(first->text(), "12");
     }
 
     // Ctrl+V, Shift+Insert and the context menu all paste through the field's rules.
     void pastingGoesThroughTheFieldsRules()
     {
         choose("optHexadecimal");
-        QApplication::clipboard()->setText(QStringLiteral("0xc0a80101"));
+        QApplication::clipboard()->setText("0xc0a80101");
         QTest::keyClick(ui().field("txtHexadecimal"), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ui().field("txtHexadecimal")->text(), QStringLiteral("0C0A8010"));
+        QCOMPARE(ui().field("txtHexadecimal")->text(), "0C0A8010");
         QTest::keyClick(ui().field("txtDecimal"), Qt::Key_V, Qt::ControlModifier);  // read-only
         QVERIFY(ui().field("txtDecimal")->text().isEmpty());
 
         ui().showTab(1);
-        QApplication::clipboard()->setText(QStringLiteral(" 10.1.2.3/8\n"));
+        QApplication::clipboard()->setText(" 10.1.2.3/8\n");
         QTest::keyClick(ui().field("txtIP3"), Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(ui().shown({"txtIP1", "txtIP2", "txtIP3", "txtIP4"}), (QStringList{"10", "1", "2", "3"}));
 
         QLineEdit *octet = ui().field("txtIPBlock1");
-        QApplication::clipboard()->setText(QStringLiteral("x9y9"));
+        QApplication::clipboard()->setText("x9y9");
         QTimer::singleShot(0, this, [] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             for (QAction *entry : menu ? menu->actions() : QList<QAction *>())
@@ -167,23 +167,23 @@ private slots:
         });
         QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), octet->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(octet, &request);
-        QTRY_COMPARE(octet->text(), QStringLiteral("99"));
+        QTRY_COMPARE(octet->text(), "99");
     }
 
     void anArrowKeyChoosesANotationAsAClickDoes()
     {
-        ui().typeAddress(QStringLiteral("txtDottedQuad1"), QStringLiteral("192.168.1.1"));
-        ui().click(QStringLiteral("btnConvert"));
+        ui().typeAddress("txtDottedQuad1", "192.168.1.1");
+        ui().click("btnConvert");
         ui().control<QWidget>("optDottedQuad")->setFocus();
         QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Down);
         QVERIFY(ui().control<QRadioButton>("optDecimal")->isChecked());
         QCOMPARE(MainWindowDriver::focus(), ui().field("txtDecimal"));
-        QCOMPARE(ui().field("txtDecimal")->selectedText(), QStringLiteral("3232235777"));
+        QCOMPARE(ui().field("txtDecimal")->selectedText(), "3232235777");
         QVERIFY(!ui().field("txtDecimal")->isReadOnly() && ui().field("txtDottedQuad1")->isReadOnly());
         ui().control<QWidget>("optDecimal")->setFocus();
         QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Up);
         QCOMPARE(MainWindowDriver::focus(), ui().field("txtDottedQuad1"));
-        QCOMPARE(ui().field("txtDottedQuad1")->selectedText(), QStringLiteral("192"));
+        QCOMPARE(ui().field("txtDottedQuad1")->selectedText(), "192");
     }
 
     void tabEntersTheOptionGroupOnTheChosenButton()
@@ -207,11 +207,11 @@ private slots:
         for (int tab = 0; tab < 3; ++tab) {
             const auto &[field, firstLine, lines] = tabs[tab];
             ui().showTab(tab);
-            QTest::keyClicks(ui().field(field), QStringLiteral("1"));
+            QTest::keyClicks(ui().field(field), "1");
             ui().field(field)->selectAll();
             QTest::keyClick(ui().field(field), Qt::Key_C, Qt::ControlModifier);
             QVERIFY(MainWindowDriver::clipboardText().startsWith(firstLine));
-            QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), lines);
+            QCOMPARE(MainWindowDriver::clipboardText().count("\r\n"), lines);
         }
     }
 
@@ -286,21 +286,21 @@ private slots:
     void calculateCopyAndClear()
     {
         ui().showTab(1);
-        ui().typeAddress(QStringLiteral("txtIP1"), QStringLiteral("192.168.300.10"));
-        ui().click(QStringLiteral("btnCalculate"));  // no mask yet: every bit a host bit
+        ui().typeAddress("txtIP1", "192.168.300.10");
+        ui().click("btnCalculate");  // no mask yet: every bit a host bit
         QCOMPARE(ui().shown(kNetworkResults),
                  (QStringList{"192.168.45.10", "0.0.0.0", "255.255.255.255", "4294967294"}));
-        QCOMPARE(ui().field("txtIP3")->text(), QStringLiteral("45"));  // folded back into its field
-        ui().pick(QStringLiteral("cboNetworkSubnetMask"), QStringLiteral("255.255.255.0"));
-        QCOMPARE(ui().field("txtNodesPerSubnet")->text(), QStringLiteral("4294967294"));  // a choice does not calculate
-        ui().click(QStringLiteral("btnCalculate"));
-        ui().click(QStringLiteral("btnCopyTab2ToClipboard"));
+        QCOMPARE(ui().field("txtIP3")->text(), "45");  // folded back into its field
+        ui().pick("cboNetworkSubnetMask", "255.255.255.0");
+        QCOMPARE(ui().field("txtNodesPerSubnet")->text(), "4294967294");  // a choice does not calculate
+        ui().click("btnCalculate");
+        ui().click("btnCopyTab2ToClipboard");
         QCOMPARE(MainWindowDriver::clipboardText(),
                  QStringLiteral("IPAddress        : 192.168.45.10\r\nSubnet Mask      : 255.255.255.0\r\n"
                                 "Subnet Mask Bits : /24\r\n\r\nHost ID          : 0.0.0.10\r\n"
                                 "Network ID       : 192.168.45.0\r\nBroadcast Address: 192.168.45.255\r\n"
                                 "Nodes in Subnet  : 254\r\n"));
-        ui().click(QStringLiteral("btnClearNetwork"));
+        ui().click("btnClearNetwork");
         QCOMPARE(ui().shown({"cboNetworkSubnetMask", "cboNetworkBits", "txtIP1", "txtHostID"}),
                  (QStringList{"128.0.0.0", "1", "", ""}));
         QCOMPARE(MainWindowDriver::focus(), ui().field("txtIP1"));
@@ -312,18 +312,18 @@ private slots:
     // starts over at the undivided block.
     void planChoicesMoveTheOtherListsOnce()
     {
-        planBlock(QStringLiteral("10.1.2.3"), QStringLiteral("255.255.240.0"));
+        planBlock("10.1.2.3", "255.255.240.0");
         QList<std::shared_ptr<QSignalSpy>> moves;
         for (const QString &name : kPlanLists + QStringList{"cboCIDRMask", "cboBits"})
             moves << std::make_shared<QSignalSpy>(ui().list(name), &QComboBox::currentIndexChanged);
-        ui().pick(QStringLiteral("cboHostBits"), QStringLiteral("6"));
+        ui().pick("cboHostBits", "6");
         QList<int> counts;
         for (const auto &spy : moves)
             counts << spy->count();
         QCOMPARE(counts, (QList<int>{1, 1, 1, 1, 1, 0, 0}));
         QCOMPARE(ui().shown(kPlanLists + QStringList{"txtSubnetBitMask"}),
                  (QStringList{"255.255.255.192", "26", "64", "6", "62", "nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh"}));
-        ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.240.0"));
+        ui().pick("cboCIDRMask", "255.255.240.0");
         QCOMPARE(ui().shown(kPlanLists + QStringList{"cboBits", "lblBits", "txtSubnetBitMask"}),
                  (QStringList{"255.255.240.0", "20", "1", "12", "4094", "20", "/20",
                               "nnnnnnnn.nnnnnnnn.nnnnhhhh.hhhhhhhh"}));
@@ -332,9 +332,9 @@ private slots:
 
     void copyPutsElevenLinesWithTheSubnetAddress()
     {
-        planBlock(QStringLiteral("10.1.2.3"), QStringLiteral("255.0.0.0"));
-        ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.0.0"));
-        ui().click(QStringLiteral("btnCopyTab3ToClipboard"));
+        planBlock("10.1.2.3", "255.0.0.0");
+        ui().pick("cboSubnetMask", "255.255.0.0");
+        ui().click("btnCopyTab3ToClipboard");
         QCOMPARE(MainWindowDriver::clipboardText(),
                  QStringLiteral("IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\n"
                                 "Network Address  : 255.0.0.0\r\n\r\nSubnet Address   : 10.1.0.0\r\n"
@@ -347,7 +347,7 @@ private slots:
     void generateFoldsTheBlockAndNeedsACidrMask()
     {
         ui().showTab(2);
-        ui().typeAddress(QStringLiteral("txtIPBlock1"), QStringLiteral(".256.999."));
+        ui().typeAddress("txtIPBlock1", ".256.999.");
         QString shown;
         DialogAnswerer answerer({[&](QWidget *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -357,8 +357,8 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             return true;
         }});
-        ui().click(QStringLiteral("btnGenerate"));
-        QCOMPARE(shown, QStringLiteral("Trevantis Netquill: Please set the CIDR Mask of the Primary Address Block."));
+        ui().click("btnGenerate");
+        QCOMPARE(shown, "Trevantis Netquill: Please set the CIDR Mask of the Primary Address Block.");
         QCOMPARE(ui().shown({"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"}),
                  (QStringList{"0", "1", "234", "0"}));
         QCOMPARE(ui().window()->focusWidget(), ui().list("cboCIDRMask"));
@@ -392,18 +392,18 @@ private slots:
         QFETCH(QByteArray, expected);
         const QString firstOctet[] = {"txtDottedQuad1", "txtIP1", "txtIPBlock1"};
         ui().showTab(tab);
-        ui().typeAddress(firstOctet[tab], QStringLiteral("10.1.2.3"));
+        ui().typeAddress(firstOctet[tab], "10.1.2.3");
         if (tab == 0)
-            ui().click(QStringLiteral("btnConvert"));
+            ui().click("btnConvert");
         if (tab == 2)
-            ui().pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+            ui().pick("cboBits", "24");
 
-        const QString path = m_folder->filePath(QStringLiteral("export"));
+        const QString path = m_folder->filePath("export");
         QString shownFilter;
         QStringList patterns;
         DialogAnswerer answerer({[&](QWidget *dialog) {
             if (auto *saveDialog = qobject_cast<QFileDialog *>(dialog)) {
-                shownFilter = saveDialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
+                shownFilter = saveDialog->findChild<QComboBox *>("fileTypeCombo")->currentText();
                 patterns = saveDialog->nameFilters();
             }
             return DialogAnswerer::saveAs(path)(dialog);
@@ -424,22 +424,22 @@ private slots:
         const QString workingFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_folder->path()));
         QStringList proposed(2);
-        DialogAnswerer answerer({DialogAnswerer::saveAs(QStringLiteral("kept.htm"), &proposed[0]),
-                                 DialogAnswerer::saveAs(QStringLiteral("typed.txt"), nullptr, true),
-                                 DialogAnswerer::saveAs(m_folder->filePath(QStringLiteral("next.csv")), &proposed[1])});
+        DialogAnswerer answerer({DialogAnswerer::saveAs("kept.htm", &proposed[0]),
+                                 DialogAnswerer::saveAs("typed.txt", nullptr, true),
+                                 DialogAnswerer::saveAs(m_folder->filePath("next.csv"), &proposed[1])});
         ui().control<QAction>("mnuHTML")->trigger();
         ui().control<QAction>("mnuTXT")->trigger();
         ui().control<QAction>("mnuCSV")->trigger();
         QDir::setCurrent(workingFolder);
         QVERIFY(answerer.allAnswered());
         QCOMPARE(proposed, (QStringList{"", "kept.htm"}));
-        QVERIFY(QFile::exists(m_folder->filePath(QStringLiteral("kept.htm"))));
+        QVERIFY(QFile::exists(m_folder->filePath("kept.htm")));
         QCOMPARE(m_opened.size(), 2);  // the cancelled export opened nothing
     }
 
     void aFailureShowsTheErrorBoxAndOpensNothing()
     {
-        const QString path = m_folder->filePath(QStringLiteral("missing/x.csv"));
+        const QString path = m_folder->filePath("missing/x.csv");
         QString shown;
         DialogAnswerer answerer({DialogAnswerer::saveAs(path), [&](QWidget *dialog) {
                                      auto *box = qobject_cast<QMessageBox *>(dialog);
@@ -451,7 +451,7 @@ private slots:
                                  }});
         ui().control<QAction>("mnuCSV")->trigger();
         QVERIFY(answerer.allAnswered());
-        QCOMPARE(shown, QStringLiteral("Error: Err # 76 - The folder of \"%1\" does not exist.").arg(path));
+        QCOMPARE(shown, QString("Error: Err # 76 - The folder of \"%1\" does not exist.").arg(path));
         QVERIFY(m_opened.isEmpty());
     }
 };

@@ -16,10 +16,7 @@
 namespace {
 
 // Where the build puts the compiled help beside this test.
-QString builtHelpFile()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Trevantis Netquill Help.qch");
-}
+QString builtHelpFile() { return QCoreApplication::applicationDirPath() + "/Help/Trevantis Netquill Help.qch"; }
 
 HelpViewer *shownHelpViewer()
 {
@@ -64,10 +61,10 @@ private slots:
 
         frmSplash byClick([&opened] { ++opened; });
         byClick.show();
-        auto *name = byClick.findChild<QLabel *>(QStringLiteral("lblProductName"));
+        auto *name = byClick.findChild<QLabel *>("lblProductName");
         QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());  // a label is not the frame
         QCOMPARE(opened, 1);
-        auto *frame = byClick.findChild<QWidget *>(QStringLiteral("Frame1"));
+        auto *frame = byClick.findChild<QWidget *>("Frame1");
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 6, 6));
         QCOMPARE(opened, 2);
 
@@ -92,7 +89,7 @@ private slots:
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             if (key == 0)
-                QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+                QTest::mouseClick(about.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
             else
                 QTest::keyClick(&about, Qt::Key(key));
             QVERIFY(!about.isVisible());
@@ -103,16 +100,16 @@ private slots:
     {
         HelpViewer index(builtHelpFile());
         index.showIndex();  // used first, the index shows the welcome page beside it
-        QVERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Welcome.htm")));
+        QVERIFY(index.currentPage().toString().endsWith("/Welcome.htm"));
         auto *keywords = index.findChild<QHelpIndexWidget *>();
         QTRY_VERIFY(keywords->model()->rowCount() >= 30);
-        auto *lookFor = index.findChild<QLineEdit *>(QStringLiteral("lookFor"));
-        QTest::keyClicks(lookFor, QStringLiteral("RFC 3021"));
+        auto *lookFor = index.findChild<QLineEdit *>("lookFor");
+        QTest::keyClicks(lookFor, "RFC 3021");
         QTRY_COMPARE(keywords->model()->rowCount(), 1);
         QTest::keyClick(lookFor, Qt::Key_Return);
-        QTRY_VERIFY(index.currentPage().toString().endsWith(QStringLiteral("/Rfc3021.htm")));
+        QTRY_VERIFY(index.currentPage().toString().endsWith("/Rfc3021.htm"));
 
-        const QString missing = QStringLiteral("/nonexistent/Help/Trevantis Netquill Help.qch");
+        const QString missing = "/nonexistent/Help/Trevantis Netquill Help.qch";
         HelpViewer withoutFile(missing);
         withoutFile.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
         QVERIFY(withoutFile.pageText().contains(missing));
@@ -121,8 +118,8 @@ private slots:
         withoutFile.close();
 
         MainWindowDriver ui;
-        QTest::keyClick(ui.field(QStringLiteral("txtDottedQuad1")), Qt::Key_F1);
-        QVERIFY(shownHelpViewer()->pageText().contains(QStringLiteral("Welcome to Trevantis Netquill")));
+        QTest::keyClick(ui.field("txtDottedQuad1"), Qt::Key_F1);
+        QVERIFY(shownHelpViewer()->pageText().contains("Welcome to Trevantis Netquill"));
     }
 
     void topicsSayWhatTheProgramDoes()
@@ -154,7 +151,7 @@ private slots:
         QFETCH(QString, modal);
         MainWindowDriver ui;
         ui.showTab(2);
-        ui.pick(QStringLiteral("cboBits"), QStringLiteral("24"));
+        ui.pick("cboBits", "24");
         QString typedIntoHelp;
         QString opened;
         QTimer::singleShot(0, this, [&] {
@@ -162,29 +159,29 @@ private slots:
             if (!window)
                 return;
             opened = window->objectName();
-            if (auto *index = window->findChild<QAction *>(QStringLiteral("mnuIndex")))
+            if (auto *index = window->findChild<QAction *>("mnuIndex"))
                 index->trigger();
             else
                 showHelpIndex();
             if (HelpViewer *help = shownHelpViewer()) {
-                help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->clear();
+                help->findChild<QLineEdit *>("lookFor")->clear();
                 QTest::keyClick(help->windowHandle(), 'r');
                 QTest::keyClick(help->windowHandle(), 'f');
-                typedIntoHelp = help->findChild<QLineEdit *>(QStringLiteral("lookFor"))->text();
+                typedIntoHelp = help->findChild<QLineEdit *>("lookFor")->text();
             }
             // The main window stays blocked: a click on its first tab goes nowhere.
-            auto *tabs = ui.control<QTabWidget>(QStringLiteral("SSTab1"));
+            auto *tabs = ui.control<QTabWidget>("SSTab1");
             QTest::mouseClick(ui.window()->windowHandle(), Qt::LeftButton, {},
                               tabs->tabBar()->mapTo(ui.window(), tabs->tabBar()->tabRect(0).center()));
             window->close();
         });
         if (modal == QLatin1String("frmSubnets"))
-            ui.click(QStringLiteral("btnGenerate"));
+            ui.click("btnGenerate");
         else
-            ui.control<QAction>(QStringLiteral("mnuAbout"))->trigger();
+            ui.control<QAction>("mnuAbout")->trigger();
         QCOMPARE(opened, modal);
-        QCOMPARE(typedIntoHelp, QStringLiteral("rf"));
-        QCOMPARE(ui.control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 2);
+        QCOMPARE(typedIntoHelp, "rf");
+        QCOMPARE(ui.control<QTabWidget>("SSTab1")->currentIndex(), 2);
     }
 
     // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by
@@ -192,24 +189,23 @@ private slots:
     void linksHandTheirAddressToTheDesktop()
     {
         MainWindowDriver ui;
-        auto *label = ui.control<QLabel>(QStringLiteral("lblRFC3021"));
+        auto *label = ui.control<QLabel>("lblRFC3021");
         ui.showTab(2);
-        ui.pick(QStringLiteral("cboBits"), QStringLiteral("30"));
+        ui.pick("cboBits", "30");
         QVERIFY(!label->isVisible());
-        ui.pick(QStringLiteral("cboHostsPerSubnet"), QStringLiteral("2 (RFC3021)"));
+        ui.pick("cboHostsPerSubnet", "2 (RFC3021)");
         QVERIFY(label->isVisible());
         QCOMPARE(label->palette().color(QPalette::Link), QColor(0, 0, 255));
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(8, label->height() / 2));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-            ui.control<QWidget>(QStringLiteral("btnGenerate"))->setFocus();
+            ui.control<QWidget>("btnGenerate")->setFocus();
             QTest::keyClick(MainWindowDriver::focus(), Qt::Key_Tab);
             QCOMPARE(MainWindowDriver::focus(), label);
             QTest::keyClick(label, key);
         }
-        ui.control<QAction>(QStringLiteral("mnuTrevantis"))->trigger();
-        const QUrl rfc3021(QStringLiteral("https://www.ietf.org/rfc/rfc3021.txt"));
-        QCOMPARE(m_opened,
-                 (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl(QStringLiteral("https://www.trevantis.example/"))}));
+        ui.control<QAction>("mnuTrevantis")->trigger();
+        const QUrl rfc3021("https://www.ietf.org/rfc/rfc3021.txt");
+        QCOMPARE(m_opened, (QList<QUrl>{rfc3021, rfc3021, rfc3021, QUrl("https://www.trevantis.example/")}));
     }
 };
 

@@ -27,7 +27,7 @@ private:
             qFatal("the subnet list never took the keyboard");
         return list;
     }
-    static QTableView *grid(QWidget *list) { return list->findChild<QTableView *>(QStringLiteral("mfgSubnets")); }
+    static QTableView *grid(QWidget *list) { return list->findChild<QTableView *>("mfgSubnets"); }
     static QString cell(QWidget *list, int row, int column)
     {
         return grid(list)->model()->index(row, column).data().toString();
@@ -43,9 +43,9 @@ private slots:
     void generateOpensTheTabsPlanModally()
     {
         ui().showTab(2);
-        ui().typeAddress(QStringLiteral("txtIPBlock1"), QStringLiteral("192.168.1.9"));
-        ui().pick(QStringLiteral("cboCIDRMask"), QStringLiteral("255.255.255.0"));
-        ui().pick(QStringLiteral("cboSubnetMask"), QStringLiteral("255.255.255.192"));
+        ui().typeAddress("txtIPBlock1", "192.168.1.9");
+        ui().pick("cboCIDRMask", "255.255.255.0");
+        ui().pick("cboSubnetMask", "255.255.255.192");
         QStringList lastRow;
         Qt::WindowModality modality = Qt::NonModal;
         QTimer::singleShot(0, this, [&] {
@@ -60,7 +60,7 @@ private slots:
             QVERIFY(list->parentWidget() == ui().window());
             list->close();
         });
-        ui().click(QStringLiteral("btnGenerate"));
+        ui().click("btnGenerate");
         QCOMPARE(lastRow, (QStringList{"192.168.1.192", "255.255.255.192", "0.0.0.63", "62",
                                        "192.168.1.193 to 192.168.1.254", "192.168.1.255"}));
         QCOMPARE(modality, Qt::WindowModal);
@@ -86,22 +86,22 @@ private slots:
         QCOMPARE(list->focusWidget(), grid(list.get()));
         QTest::keyClick(grid(list.get()), Qt::Key_Return);
         QTest::keyClick(grid(list.get()), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.0.0.0"));
+        QCOMPARE(cell(list.get(), 0, 0), "10.0.0.0");
         button(list.get(), "btnCopyToClipboard")->setFocus();
         QTest::keyClick(list->focusWidget(), Qt::Key_Return);
         QVERIFY(MainWindowDriver::clipboardText().startsWith(
             QStringLiteral("Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n"
                            "10.0.0.0\t255.255.224.0\t0.0.31.255\t8190\t10.0.0.1 to 10.0.31.254\t10.0.31.255\r\n")));
-        QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 1025);
+        QCOMPARE(MainWindowDriver::clipboardText().count("\r\n"), 1025);
         button(list.get(), "btnGenerate")->setFocus();
         QTest::keyClick(list->focusWidget(), Qt::Key_Return);
-        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));  // row 1025
+        QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");  // row 1025
         QVERIFY(!button(list.get(), "btnGenerate")->isEnabled());
         QCOMPARE(list->focusWidget(), button(list.get(), "btnCopyToClipboard"));
         QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);  // nothing more
         QTest::keyClick(grid(list.get()), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(MainWindowDriver::clipboardText().count(QStringLiteral("\r\n")), 2049);
-        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
+        QCOMPARE(MainWindowDriver::clipboardText().count("\r\n"), 2049);
+        QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");
     }
 
     // The second batch's second octets have three digits, the first batch's fewer.
@@ -127,7 +127,7 @@ private slots:
         const QList<int> firstBatch = widths();
         QVERIFY(everyTextFits());
         QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
-        QCOMPARE(cell(list.get(), 0, 0), QStringLiteral("10.128.0.0"));
+        QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");
         QCOMPARE(widths(), firstBatch);
         QVERIFY(everyTextFits());
     }
@@ -136,16 +136,16 @@ private slots:
     {
         auto list = showList();
         QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(list->findChild<QTableView *>());
-        QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Subnets"));
+        QCOMPARE(grid->text(QAccessible::Name), "Subnets");
         QAccessibleTableInterface *table = grid->tableInterface();
         QVERIFY(table);
         QStringList headings;
         for (int column = 0; column < table->columnCount(); ++column)
             headings << table->columnDescription(column);
         QCOMPARE(headings, (QStringList{"Subnet", "Mask", "Inverse Mask", "Subnet Size", "Host Range", "Broadcast"}));
-        QCOMPARE(table->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("10.0.0.1 to 10.0.31.254"));
+        QCOMPARE(table->cellAt(0, 4)->text(QAccessible::Name), "10.0.0.1 to 10.0.31.254");
         QCOMPARE(QAccessible::queryAccessibleInterface(button(list.get(), "btnGenerate"))->text(QAccessible::Name),
-                 QStringLiteral("Generate Next 1024 Subnets"));
+                 "Generate Next 1024 Subnets");
     }
 };
 
