@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 
 namespace {
@@ -59,33 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"TopOfTheSpace", planOf(0x80000000, 1, 2), 1,
                 "192.0.0.0\t192.0.0.0\t63.255.255.255\t1073741822\t192.0.0.1 to 255.255.255.254\t255.255.255.255\r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// Every row of random small plans against a walk over every address of the
-// block: a subnet starts where the address's subnet host bits are all zero.
-TEST(PlanRowProperty, MatchesAWalkOverEveryAddress)
-{
-    std::mt19937 random(3021);
-    for (int trial = 0; trial < 300; ++trial) {
-        const int cidrBits = 20 + static_cast<int>(random() % 13);
-        const int subnetBits = cidrBits + static_cast<int>(random() % (33 - cidrBits));
-        const SubnetPlan plan = planOf(static_cast<std::uint32_t>(random()), cidrBits, subnetBits);
-        const std::uint64_t size = std::uint64_t{1} << (32 - subnetBits);
-        std::uint64_t row = 0;
-        const std::uint64_t first = plan.block().network.value();
-        for (std::uint64_t address = first; address <= plan.block().broadcast().value(); ++address) {
-            if (address % size != 0)
-                continue;
-            const std::uint64_t last = address + size - 1;
-            const bool everyAddressAHost = size <= 2;  // RFC 3021 and the /32
-            const netquill::SubnetAddresses got = plan.row(row++);
-            ASSERT_EQ(got.subnet.value(), address);
-            ASSERT_EQ(got.firstHost.value(), everyAddressAHost ? address : address + 1);
-            ASSERT_EQ(got.lastHost.value(), everyAddressAHost ? last : last - 1);
-            ASSERT_EQ(got.broadcast.value(), last);
-        }
-        ASSERT_EQ(row, plan.subnetCount());
-    }
-}
 
 // ---- One renderer, every format ----
 

@@ -54,7 +54,8 @@ void frmNetquill::focusChosenNotationField() { fieldsOf(chosenNotation()).front(
 
 // An arrow key on a notation option chooses the next or previous notation as
 // a click does, so the focus goes on to its field; Qt's own arrow handling
-// would leave the focus on the option button.
+// would leave the focus on the option button. The neighbour takes the focus on
+// its way, as under a mouse click, so that Tab comes back into the group on it.
 bool frmNetquill::chooseNeighbourNotation(QAbstractButton *option, const QKeyEvent *key)
 {
     int step = 0;
@@ -64,8 +65,10 @@ bool frmNetquill::chooseNeighbourNotation(QAbstractButton *option, const QKeyEve
         step = -1;
     if (step == 0)
         return false;
-    if (QAbstractButton *neighbour = m_notationOptions->button(m_notationOptions->id(option) + step))
+    if (QAbstractButton *neighbour = m_notationOptions->button(m_notationOptions->id(option) + step)) {
+        neighbour->setFocus(Qt::OtherFocusReason);
         neighbour->click();
+    }
     return true;
 }
 

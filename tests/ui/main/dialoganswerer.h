@@ -2,12 +2,8 @@
 
 // Answers the modal dialogs that come up, one after the other, each with the
 // next handler; a handler that does not know the dialog leaves it.
-#include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <deque>
 #include <functional>
@@ -39,6 +35,19 @@ public:
                                 cancel ? Qt::Key_Escape : Qt::Key_Return);
             });
             return true;
+        };
+    }
+
+    // Takes the message box with Enter and reports its title and text.
+    static Handler acceptMessage(QString *shown)
+    {
+        return [=](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            if (box) {
+                *shown = box->windowTitle() + ": " + box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            return box != nullptr;
         };
     }
 

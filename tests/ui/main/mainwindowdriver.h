@@ -3,16 +3,8 @@
 // Drives the real main window the way a user does, finding controls by name.
 #include "ui/main/frmnetquill.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

@@ -3,12 +3,6 @@
 #include "tests/ui/main/mainwindowdriver.h"
 #include "ui/subnets/frmsubnets.h"
 
-#include <QAbstractItemModelTester>
-#include <QAccessible>
-#include <QAction>
-#include <QPushButton>
-#include <QTableView>
-
 class tst_frmSubnets : public QObject
 {
     Q_OBJECT
