@@ -3,23 +3,30 @@
 #include "core/numberbase.h"
 #include "fuzz/fuzzcheck.h"
 
-#include <bitset>
 #include <cstdint>
 #include <string>
 
 namespace {
 
-// The text holds only these digits, up to `most` of them after leading zeros.
-bool isNumber(std::string_view text, std::string_view digits, std::size_t most)
-{
-    const std::size_t first = text.find_first_not_of('0');
-    return !text.empty() && onlyCharacters(text, digits) && (first == text.npos || text.size() - first <= most);
-}
+struct Routine {
+    std::string (*convert)(std::string_view);
+    int inputBase;
+    std::string_view inputDigits;
+    std::size_t exactDigits;  // the most significant digits a double holds exactly
+    int outputBase;
+    std::string_view outputCharacters;
+    std::size_t shortest;  // of a result for digits only
+};
 
-std::string number(std::string_view text, int base)
-{
-    return std::to_string(std::stoull(std::string(text), nullptr, base));
-}
+// bin2oct reads exactly 32 positions, so only 32-digit texts are numbers to it.
+const Routine kRoutines[] = {{netquill::dec2bin, 10, "0123456789", 15, 2, "01-", 32},
+                             {netquill::bin2dec, 2, "01", 53, 10, "0123456789-", 1},
+                             {netquill::hex2bin, 16, "0123456789ABCDEF", 8, 2, "01-", 1},
+                             {netquill::bin2hex, 2, "01", 53, 16, "0123456789ABCDEF-", 1},
+                             {netquill::oct2dec, 8, "01234567", 17, 10, "0123456789", 1},
+                             {netquill::bin2oct, 2, "01", 32, 8, "01234567", 1}};
+
+std::uint64_t valueOf(std::string_view text, int base) { return std::stoull(std::string(text), nullptr, base); }
 
 }  // namespace
 
@@ -27,53 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
+    const Routine &routine = kRoutines[data[0] % std::size(kRoutines)];
     const std::string_view text(reinterpret_cast<const char *>(data + 1), size - 1);
-    const std::string_view decimalDigits = "0123456789";
-    switch (data[0] % 6) {
-    case 0: {
-        const std::string bits = netquill::dec2bin(text);
-        FUZZ_CHECK(onlyCharacters(bits, "01-") && bits.size() >= 32);
-        if (isNumber(text, decimalDigits, 15)) {  // a double holds every such number exactly
-            const std::string all = std::bitset<64>(std::stoull(std::string(text))).to_string();
-            FUZZ_CHECK(bits == all.substr(std::min(all.find('1'), std::size_t{32})));
-        }
-        break;
-    }
-    case 1: {
-        const std::string decimal = netquill::bin2dec(text);
-        FUZZ_CHECK(!decimal.empty() && onlyCharacters(decimal.substr(decimal[0] == '-' ? 1 : 0), decimalDigits));
-        if (isNumber(text, "01", 53))
-            FUZZ_CHECK(decimal == number(text, 2));
-        break;
-    }
-    case 2: {
-        const std::string bits = netquill::hex2bin(text);
-        FUZZ_CHECK(onlyCharacters(bits, "01-") && (bits == "0" || bits.size() >= 32));
-        if (isNumber(text, "0123456789ABCDEF", 8))
-            FUZZ_CHECK(netquill::bin2dec(bits) == number(text, 16));
-        break;
-    }
-    case 3: {
-        const std::string hexadecimal = netquill::bin2hex(text);
-        FUZZ_CHECK(!hexadecimal.empty() && onlyCharacters(hexadecimal, "0123456789ABCDEF-"));
-        if (isNumber(text, "01", 53))
-            FUZZ_CHECK(number(hexadecimal, 16) == number(text, 2));
-        break;
-    }
-    case 4: {
-        const std::string decimal = netquill::oct2dec(text);
-        FUZZ_CHECK(!decimal.empty() && onlyCharacters(decimal, decimalDigits));
-        if (isNumber(text, "01234567", 17))
-            FUZZ_CHECK(decimal == number(text, 8));
-        break;
-    }
-    case 5: {
-        const std::string octal = netquill::bin2oct(text);
-        FUZZ_CHECK(!octal.empty() && octal.size() <= 11 && onlyCharacters(octal, "01234567"));
-        if (isNumber(text, "01", 32) && text.size() == 32)
-            FUZZ_CHECK(number(octal, 8) == number(text, 2));
-        break;
-    }
+    const std::string result = routine.convert(text);
+    FUZZ_CHECK(!result.empty() && onlyCharacters(result, routine.outputCharacters));
+
+    const std::size_t significant = text.size() - std::min(text.find_first_not_of('0'), text.size());
+    const bool isNumber = !text.empty() && onlyCharacters(text, routine.inputDigits) &&
+                          significant <= routine.exactDigits &&
+                          (routine.convert != netquill::bin2oct || text.size() == 32);
+    if (isNumber) {
+        FUZZ_CHECK(result.size() >= routine.shortest && result.find('-') == std::string::npos);
+        FUZZ_CHECK(valueOf(result, routine.outputBase) == valueOf(text, routine.inputBase));
     }
     return 0;
 }

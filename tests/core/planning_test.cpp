@@ -63,21 +63,14 @@ std::size_t fewestBlocks(std::uint32_t first, std::uint32_t last)
     return fewest[0];
 }
 
-TEST(CoveringBlocks, CoverExactlyWithTheFewestBlocks)
+// The fuzz target checks that the blocks cover the range exactly, in order and aligned.
+TEST(CoveringBlocks, AreTheFewestPossible)
 {
     std::mt19937 random(2026);
     for (int trial = 0; trial < 2000; ++trial) {
         const std::uint32_t first = random() % 1024;
         const std::uint32_t last = first + random() % (1024 - first);
-        const auto blocks = covering(first, last);
-        std::uint64_t next = first;
-        for (const Block &block : blocks) {
-            ASSERT_EQ(block.network.value(), next);
-            ASSERT_EQ(Block::containing(block.network, block.prefix), block);
-            next = std::uint64_t{block.broadcast().value()} + 1;
-        }
-        ASSERT_EQ(next, std::uint64_t{last} + 1);
-        ASSERT_EQ(blocks.size(), fewestBlocks(first, last)) << first << "-" << last;
+        ASSERT_EQ(covering(first, last).size(), fewestBlocks(first, last)) << first << "-" << last;
     }
 }
 

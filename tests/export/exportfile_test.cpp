@@ -43,12 +43,6 @@ fs::path scratchFolder()
     return folder;
 }
 
-netquill::SubnetPlan planOf(std::uint32_t block, int cidrBits, int subnetBits)
-{
-    using namespace netquill;
-    return SubnetPlan(Block::containing(Ipv4Address(block), Prefix(cidrBits)), Prefix(subnetBits));
-}
-
 // The window as the golden files were taken: the "Netquill" tab empty, the
 // "Network/Node Calculator" tab after calculating 192.168.1.10 with /24, and the
 // "Subnet Calculator" tab planning 192.168.1.0/24 in subnets of /26.
@@ -59,17 +53,11 @@ ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
     request.tab = tab;
     request.fields.networkNode = {
         {"192", "168", "1", "10"}, "255.255.255.0", "24", "0.0.0.10", "192.168.1.0", "192.168.1.255", "254"};
-    request.fields.subnet = {{"192", "168", "1", "0"},
-                             "24",
-                             "255.255.255.0",
-                             "",
-                             "255.255.255.192",
-                             "nnnnnnnn.nnnnnnnn.nnnnnnnn.sshhhhhh",
-                             "26",
-                             "6",
-                             "4",
-                             "62"};
-    request.plan = planOf(0xC0A80100, 24, 26);
+    request.fields.subnet = {
+        {}, "24", "255.255.255.0", "", "255.255.255.192", "nnnnnnnn.nnnnnnnn.nnnnnnnn.sshhhhhh", "26", "6", "4", "62"};
+    request.fields.subnet.blockOctets = {"192", "168", "1", "0"};
+    using namespace netquill;
+    request.plan = SubnetPlan(Block::containing(Ipv4Address(0xC0A80100), Prefix(24)), Prefix(26));
     request.setting = {"12/5/2026 4:15:22 PM", "/opt/Trevantis Netquill"};
     return request;
 }
