@@ -48,10 +48,6 @@ TEST_P(PlanRow, ListsSubnetMaskInverseSizeHostRangeAndBroadcast)
 INSTANTIATE_TEST_SUITE_P(
     Plans, PlanRow,
     testing::Values(
-        RowCase{"Slash24Into26Last", planOf(0xC0A80100, 24, 26), 3,
-                "192.168.1.192\t255.255.255.192\t0.0.0.63\t62\t192.168.1.193 to 192.168.1.254\t192.168.1.255\r\n"},
-        RowCase{"Slash31BothAddressesAreHosts", planOf(0x0A000000, 30, 31), 1,
-                "10.0.0.2\t255.255.255.254\t0.0.0.1\t2\t10.0.0.2 to 10.0.0.3\t10.0.0.3\r\n"},
         RowCase{
             "Slash32IsOneAddress", planOf(0xFFFFFFFF, 32, 32), 0,
             "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n"},

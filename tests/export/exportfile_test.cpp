@@ -171,12 +171,10 @@ TEST_P(ExportTimestamp, GeneralDateFormatOrIso8601)
 INSTANTIATE_TEST_SUITE_P(
     Locales, ExportTimestamp,
     testing::Values(TimestampCase{"en_US", QLocale(QLocale::English, QLocale::UnitedStates), "12/5/2026 4:15:22 PM"},
-                    TimestampCase{"en_GB", QLocale(QLocale::English, QLocale::UnitedKingdom), "05/12/2026 16:15:22"},
                     TimestampCase{"de_DE", QLocale(QLocale::German, QLocale::Germany), "05.12.2026 16:15:22"},
                     TimestampCase{"C", QLocale::c(), "5 Dec 2026 16:15:22"},
                     TimestampCase{"ko_KR", QLocale(QLocale::Korean, QLocale::SouthKorea), "2026-12-05 16:15:22"},
-                    TimestampCase{"ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt), "2026-12-05 16:15:22"},
-                    TimestampCase{"ja_JP", QLocale(QLocale::Japanese, QLocale::Japan), "2026-12-05 16:15:22"}),
+                    TimestampCase{"ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt), "2026-12-05 16:15:22"}),
     [](const testing::TestParamInfo<TimestampCase> &info) { return std::string(info.param.name); });
 
 }  // namespace

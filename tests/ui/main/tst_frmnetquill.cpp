@@ -136,8 +136,6 @@ private slots:
         QApplication::clipboard()->setText("0xc0a80101");
         QTest::keyClick(ui().field("txtHexadecimal"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(ui().field("txtHexadecimal")->text(), "0C0A8010");
-        QTest::keyClick(ui().field("txtDecimal"), Qt::Key_V, Qt::ControlModifier);  // read-only
-        QVERIFY(ui().field("txtDecimal")->text().isEmpty());
 
         ui().showTab(1);
         QApplication::clipboard()->setText(" 10.1.2.3/8\n");
@@ -226,25 +224,23 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(ui().control<QLabel>("lblRFC3021"))->role(), QAccessible::Link);
     }
 
-    void everyWayOutEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("Esc in a field") << "escape";
-        QTest::newRow("F3") << "f3";
-        QTest::newRow("close box") << "close";
-    }
+    // Esc in a field, F3 and the close box each end the program's event loop
+    // at once; the watchdog's code says it did not.
     void everyWayOutEndsTheProgram()
     {
-        QFETCH(QString, way);
-        QTimer::singleShot(0, this, [this, way] {
-            if (way == QLatin1String("close"))
-                ui().window()->close();
-            else
-                QTest::keyClick(ui().field("txtDottedQuad1"), way == QLatin1String("f3") ? Qt::Key_F3 : Qt::Key_Escape);
-        });
-        // The program's event loop ends at once; the watchdog's code says it did not.
-        QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        for (const int key : {int(Qt::Key_Escape), int(Qt::Key_F3), 0}) {
+            m_ui = std::make_unique<MainWindowDriver>();
+            QTimer::singleShot(0, ui().window(), [this, key] {
+                if (key)
+                    QTest::keyClick(ui().field("txtDottedQuad1"), Qt::Key(key));
+                else
+                    ui().window()->close();
+            });
+            QTimer watchdog;
+            watchdog.callOnTimeout([] { QCoreApplication::exit(99); });
+            watchdog.start(5000);
+            QCOMPARE(QCoreApplication::exec(), 0);
+        }
     }
 
     // ---- The "Network/Node Calculator" tab ----
@@ -253,9 +249,7 @@ private slots:
     {
         const std::tuple<int, const char *, QString, const char *, QString> choices[] = {
             {1, "cboNetworkBits", "24", "cboNetworkSubnetMask", "255.255.255.0"},
-            {1, "cboNetworkSubnetMask", "128.0.0.0", "cboNetworkBits", "1"},
-            {2, "cboCIDRMask", "255.255.255.255", "cboBits", "32"},
-            {2, "cboBits", "8", "cboCIDRMask", "255.0.0.0"}};
+            {2, "cboCIDRMask", "255.255.255.255", "cboBits", "32"}};
         for (const auto &[tab, chosenList, entry, partnerList, partnerEntry] : choices) {
             ui().showTab(tab);
             QCOMPARE(ui().list(partnerList)->count(), 32);
