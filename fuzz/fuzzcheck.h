@@ -8,13 +8,13 @@
 #include <string_view>
 
 // A broken invariant is a finding: say which, and stop so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                                          \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, #condition);                   \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
+#define FUZZ_CHECK(condition) ((condition) ? void() : brokenInvariant(#condition, __FILE__, __LINE__))
+
+[[noreturn]] inline void brokenInvariant(const char *condition, const char *file, int line)
+{
+    std::fprintf(stderr, "invariant broken at %s:%d: %s\n", file, line, condition);
+    std::abort();
+}
 
 inline bool onlyCharacters(std::string_view text, std::string_view allowed)
 {

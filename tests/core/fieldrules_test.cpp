@@ -71,11 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
                     Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
                     Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
-                    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits,
-                          "\x01"
-                          "4\xe2\x80\x8f"
-                          "2\n",
-                          10, "42"}),
+                    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits, "\0014\u200F2\n", 10, "42"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct DottedPaste {

@@ -20,15 +20,17 @@ public:
     }
     bool allAnswered() const { return m_handlers.empty(); }
 
-    // Types the name into the save dialog, or cancels it after typing, and reports what it proposed.
-    static Handler saveAs(const QString &path, QString *proposed = nullptr, bool cancel = false)
+    // Types the name into the save dialog, or cancels it after typing; `seen`
+    // receives the name it proposed, the filter it showed and the first name filter.
+    static Handler saveAs(const QString &path, QStringList *seen = nullptr, bool cancel = false)
     {
         return [=](QWidget *dialog) {
             auto *name = qobject_cast<QFileDialog *>(dialog) ? dialog->findChild<QLineEdit *>("fileNameEdit") : nullptr;
             if (!name)
                 return false;
-            if (proposed)
-                *proposed = name->text();
+            if (seen)
+                *seen = {name->text(), dialog->findChild<QComboBox *>("fileTypeCombo")->currentText(),
+                         static_cast<QFileDialog *>(dialog)->nameFilters().front()};
             name->setText(path);  // in one go, as pasted: the completer would take a typed Enter
             QTimer::singleShot(0, dialog, [dialog, name, cancel] {
                 QTest::keyClick(cancel ? static_cast<QWidget *>(dialog) : name,

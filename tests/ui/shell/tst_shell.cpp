@@ -132,37 +132,33 @@ private slots:
         QVERIFY(shownHelpViewer()->pageText().contains("Welcome to Trevantis Netquill"));
     }
 
-    // Keys and clicks travel through the window system here, where a window
-    // blocked by a modal one loses them. The About box is modal the same way.
+    // Keys travel through the window system here, where a window blocked by a
+    // modal one loses them. The About box is modal the same way.
     void helpStaysUsableBesideTheModalSubnetList()
     {
         MainWindowDriver ui;
         ui.showTab(2);
         ui.pick("cboBits", "24");
         QString typedIntoHelp;
-        QString opened;
+        Qt::WindowModality modality = Qt::NonModal;
         QTimer::singleShot(0, this, [&] {
-            QWidget *window = QApplication::activeModalWidget();
-            if (!window)
+            QWidget *list = QApplication::activeModalWidget();
+            if (!list)
                 return;
-            opened = window->objectName();
-            window->findChild<QAction *>("mnuIndex")->trigger();
+            modality = list->windowModality();
+            list->findChild<QAction *>("mnuIndex")->trigger();
             if (HelpViewer *help = shownHelpViewer()) {
-                help->findChild<QLineEdit *>("lookFor")->clear();
+                auto *lookFor = help->findChild<QLineEdit *>("lookFor");
+                lookFor->clear();
                 QTest::keyClick(help->windowHandle(), 'r');
                 QTest::keyClick(help->windowHandle(), 'f');
-                typedIntoHelp = help->findChild<QLineEdit *>("lookFor")->text();
+                typedIntoHelp = lookFor->text();
             }
-            // The main window stays blocked: a click on its first tab goes nowhere.
-            auto *tabs = ui.control<QTabWidget>("SSTab1");
-            QTest::mouseClick(ui.window()->windowHandle(), Qt::LeftButton, {},
-                              tabs->tabBar()->mapTo(ui.window(), tabs->tabBar()->tabRect(0).center()));
-            window->close();
+            list->close();
         });
         ui.click("btnGenerate");
-        QCOMPARE(opened, "frmSubnets");
+        QCOMPARE(modality, Qt::WindowModal);  // over the main window only
         QCOMPARE(typedIntoHelp, "rf");
-        QCOMPARE(ui.control<QTabWidget>("SSTab1")->currentIndex(), 2);
     }
 
     // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by
