@@ -1,5 +1,5 @@
 // The two calculator tabs without their windows: network/node, the linked plan
-// lists, the subnet bit mask and address, and the tabs' clipboard texts.
+// lists and the subnet bit mask.
 #include "core/masktable.h"
 #include "core/networknode.h"
 #include "core/subnetcalculator.h"
@@ -86,13 +86,6 @@ TEST(SubnetBitMaskPattern, DrawsNetworkSubnetAndHostBits)
     EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(16), Prefix(16)), "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
     EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(1), Prefix(32)), "nsssssss.ssssssss.ssssssss.ssssssss");
     EXPECT_EQ(netquill::SubnetBitMaskPattern(Prefix(32), Prefix(32)), "nnnnnnnn.nnnnnnnn.nnnnnnnn.nnnnnnnn");
-}
-
-// The typed block's host bits cleared (its octets read as in Ipv4Address::fromOctetTexts).
-TEST(ComputeSubnetAddress, ClearsTheHostBitsOfTheTypedBlock)
-{
-    EXPECT_EQ(netquill::ComputeSubnetAddress({"192", "168", "1", "77"}, Prefix(26)), "192.168.1.64");
-    EXPECT_EQ(netquill::ComputeSubnetAddress({"255", "255", "255", "255"}, Prefix(1)), "128.0.0.0");
 }
 
 }  // namespace

@@ -97,26 +97,23 @@ private slots:
     {
         auto list = showList();
         QTableView *view = grid(list.get());
+        // Each column's width, or 0 where a text of the batch shown would be cut.
         const auto widths = [view] {
             QList<int> columns;
-            for (int column = 0; column < 6; ++column)
-                columns << view->columnWidth(column);
+            for (int column = 0; column < 6; ++column) {
+                int widest = 0;
+                for (int row = 0; row < view->model()->rowCount(); ++row)
+                    widest = std::max(widest, view->fontMetrics().horizontalAdvance(
+                                                  view->model()->index(row, column).data().toString()));
+                columns << (widest + 6 <= view->columnWidth(column) ? view->columnWidth(column) : 0);
+            }
             return columns;
         };
-        const auto everyTextFits = [view] {
-            for (int column = 0; column < 6; ++column)
-                for (int row = 0; row < view->model()->rowCount(); ++row)
-                    if (view->fontMetrics().horizontalAdvance(view->model()->index(row, column).data().toString()) + 6 >
-                        view->columnWidth(column))
-                        return false;
-            return true;
-        };
         const QList<int> firstBatch = widths();
-        QVERIFY(everyTextFits());
+        QVERIFY(!firstBatch.contains(0));
         QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");
         QCOMPARE(widths(), firstBatch);
-        QVERIFY(everyTextFits());
     }
 
     void screenReadersHearTheGridAndItsButtons()
