@@ -13,12 +13,6 @@ const QStringList kConverterFields{"txtDottedQuad1", "txtDottedQuad2", "txtDotte
 const QStringList kNetworkResults{"txtHostID", "txtNetworkID", "txtBroadcastAddress", "txtNodesPerSubnet"};
 const QStringList kPlanLists{"cboSubnetMask", "cboMaskBits", "cboNumberOfSubnets", "cboHostBits", "cboHostsPerSubnet"};
 
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class tst_frmNetquill : public QObject
@@ -364,7 +358,8 @@ private slots:
             QVERIFY(answerer.allAnswered());
             QCOMPARE(seen.at(1), filter);
             QVERIFY(seen.at(2).endsWith(tab == 2 ? "(*.htm *.html)" : filter.right(7)));
-            const QByteArray written = contentsOf(path);
+            QFile file(path);
+            const QByteArray written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             QVERIFY2(written.contains(expected), written.constData());
             QCOMPARE(m_opened.takeFirst(), QUrl::fromLocalFile(path));
         }

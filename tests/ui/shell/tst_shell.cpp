@@ -132,35 +132,6 @@ private slots:
         QVERIFY(shownHelpViewer()->pageText().contains("Welcome to Trevantis Netquill"));
     }
 
-    // Keys travel through the window system here, where a window blocked by a
-    // modal one loses them. The About box is modal the same way.
-    void helpStaysUsableBesideTheModalSubnetList()
-    {
-        MainWindowDriver ui;
-        ui.showTab(2);
-        ui.pick("cboBits", "24");
-        QString typedIntoHelp;
-        Qt::WindowModality modality = Qt::NonModal;
-        QTimer::singleShot(0, this, [&] {
-            QWidget *list = QApplication::activeModalWidget();
-            if (!list)
-                return;
-            modality = list->windowModality();
-            list->findChild<QAction *>("mnuIndex")->trigger();
-            if (HelpViewer *help = shownHelpViewer()) {
-                auto *lookFor = help->findChild<QLineEdit *>("lookFor");
-                lookFor->clear();
-                QTest::keyClick(help->windowHandle(), 'r');
-                QTest::keyClick(help->windowHandle(), 'f');
-                typedIntoHelp = lookFor->text();
-            }
-            list->close();
-        });
-        ui.click("btnGenerate");
-        QCOMPARE(modality, Qt::WindowModal);  // over the main window only
-        QCOMPARE(typedIntoHelp, "rf");
-    }
-
     // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by
     // Tab and Space, and the maker's site.
     void linksHandTheirAddressToTheDesktop()
