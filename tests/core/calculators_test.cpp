@@ -13,32 +13,18 @@ using netquill::Prefix;
 
 // ---- Network/Node ----
 
-struct Calculation {
-    const char *name;
-    netquill::NetworkNodeInput input;
-    netquill::NetworkNodeResult expected;
-};
-
-using CalculateNetworkNode = testing::TestWithParam<Calculation>;
-
-TEST_P(CalculateNetworkNode, SplitsTheAddressByTheMask)
-{
-    EXPECT_EQ(netquill::CalculateNetworkNode(GetParam().input), GetParam().expected);
-}
-
 // The fuzz target checks every prefix from /1 to /32 against AND/OR arithmetic.
-INSTANTIATE_TEST_SUITE_P(
-    Masks, CalculateNetworkNode,
-    testing::Values(Calculation{"Slash24",
-                                {{"192", "168", "1", "10"}, Prefix(24)},
-                                {{"192", "168", "1", "10"}, "0.0.0.10", "192.168.1.0", "192.168.1.255", "254"}},
-                    Calculation{"NoMaskMakesEveryBitAHostBit",
-                                {{"10", "1", "2", "3"}, Prefix(0)},
-                                {{"10", "1", "2", "3"}, "10.1.2.3", "0.0.0.0", "255.255.255.255", "4294967294"}},
-                    Calculation{"EmptyOctetsBecomeZero",
-                                {{"", "", "", ""}, Prefix(24)},
-                                {{"0", "0", "0", "0"}, "0.0.0.0", "0.0.0.0", "0.0.0.255", "254"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+TEST(CalculateNetworkNode, SplitsTheAddressByTheMask)
+{
+    using netquill::CalculateNetworkNode;
+    using Result = netquill::NetworkNodeResult;
+    EXPECT_EQ(CalculateNetworkNode({{"192", "168", "1", "10"}, Prefix(24)}),
+              (Result{{"192", "168", "1", "10"}, "0.0.0.10", "192.168.1.0", "192.168.1.255", "254"}));
+    EXPECT_EQ(CalculateNetworkNode({{"10", "1", "2", "3"}, Prefix(0)}),  // no mask: every bit a host bit
+              (Result{{"10", "1", "2", "3"}, "10.1.2.3", "0.0.0.0", "255.255.255.255", "4294967294"}));
+    EXPECT_EQ(CalculateNetworkNode({{"", "", "", ""}, Prefix(24)}),
+              (Result{{"0", "0", "0", "0"}, "0.0.0.0", "0.0.0.0", "0.0.0.255", "254"}));
+}
 
 // ---- The plan lists ----
 
@@ -56,29 +42,15 @@ TEST(PlanLists, Slash24HasNinePlansFromTheUndividedBlock)
     EXPECT_TRUE(netquill::planListsFor(Prefix(0)).maskBits.empty());
 }
 
-struct Link {
-    const char *name;
-    PlanList chosenList;
-    int chosen;
-    int entryCount;
-    netquill::PlanEntries expected;
-};
-
-using LinkedPlanEntries = testing::TestWithParam<Link>;
-
-TEST_P(LinkedPlanEntries, MovesEveryListToTheSamePlan)
+// The host lists run the other way from the mask, bits and subnet count lists.
+TEST(LinkedPlanEntries, MoveEveryListToTheSamePlan)
 {
-    const Link &link = GetParam();
-    EXPECT_EQ(netquill::linkedPlanEntries(link.chosenList, link.chosen, link.entryCount), link.expected);
+    using Entries = netquill::PlanEntries;
+    EXPECT_EQ(netquill::linkedPlanEntries(PlanList::SubnetMask, 8, 17), (Entries{8, 8, 8, 8, 8}));     // /16
+    EXPECT_EQ(netquill::linkedPlanEntries(PlanList::HostsPerSubnet, 1, 9), (Entries{7, 7, 7, 1, 1}));  // /24, RFC 3021
+    EXPECT_EQ(netquill::linkedPlanEntries(PlanList::NumberOfSubnets, 8, 9), (Entries{8, 8, 8, 0, 0}));
+    EXPECT_EQ(netquill::linkedPlanEntries(PlanList::SubnetMask, 0, 1), (Entries{0, 0, 0, 0, 0}));  // /32
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, LinkedPlanEntries,
-    testing::Values(Link{"Slash16SubnetMask255_255_255_0", PlanList::SubnetMask, 8, 17, {8, 8, 8, 8, 8}},
-                    Link{"Slash24HostsTwoRfc3021", PlanList::HostsPerSubnet, 1, 9, {7, 7, 7, 1, 1}},
-                    Link{"Slash24NumberOfSubnetsLast", PlanList::NumberOfSubnets, 8, 9, {8, 8, 8, 0, 0}},
-                    Link{"Slash32OnlyEntry", PlanList::SubnetMask, 0, 1, {0, 0, 0, 0, 0}}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SubnetBitMaskPattern, DrawsNetworkSubnetAndHostBits)
 {

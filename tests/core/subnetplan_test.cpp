@@ -29,31 +29,15 @@ std::string rowText(const SubnetPlan &plan, std::uint64_t k, RowFormat format = 
     return line;
 }
 
-// ---- Rows ----
+// ---- Rows at the edges of the address space (the fuzz target checks every other) ----
 
-struct RowCase {
-    const char *name;
-    SubnetPlan plan;
-    std::uint64_t row;
-    const char *line;
-};
-
-using PlanRow = testing::TestWithParam<RowCase>;
-
-TEST_P(PlanRow, ListsSubnetMaskInverseSizeHostRangeAndBroadcast)
+TEST(PlanRow, ListsSubnetMaskInverseSizeHostRangeAndBroadcast)
 {
-    EXPECT_EQ(rowText(GetParam().plan, GetParam().row), GetParam().line);
+    EXPECT_EQ(rowText(planOf(0xFFFFFFFF, 32, 32), 0),
+              "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n");
+    EXPECT_EQ(rowText(planOf(0x80000000, 1, 2), 1),
+              "192.0.0.0\t192.0.0.0\t63.255.255.255\t1073741822\t192.0.0.1 to 255.255.255.254\t255.255.255.255\r\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Plans, PlanRow,
-    testing::Values(
-        RowCase{
-            "Slash32IsOneAddress", planOf(0xFFFFFFFF, 32, 32), 0,
-            "255.255.255.255\t255.255.255.255\t0.0.0.0\t1\t255.255.255.255 to 255.255.255.255\t255.255.255.255\r\n"},
-        RowCase{"TopOfTheSpace", planOf(0x80000000, 1, 2), 1,
-                "192.0.0.0\t192.0.0.0\t63.255.255.255\t1073741822\t192.0.0.1 to 255.255.255.254\t255.255.255.255\r\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // ---- One renderer, every format ----
 
