@@ -2,6 +2,7 @@
 
 // Drives the real main window the way a user does, finding controls by name.
 #include "ui/main/frmnetquill.h"
+#include "ui/shell/helpviewer.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,6 +45,14 @@ public:
 
     static QWidget *focus() { return QApplication::focusWidget(); }
     static QString clipboardText() { return QApplication::clipboard()->text(); }
+    // The help window, from wherever it was opened.
+    static HelpViewer *shownHelp()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *viewer = qobject_cast<HelpViewer *>(window); viewer && viewer->isVisible())
+                return viewer;
+        return nullptr;
+    }
 
     void showTab(int index) const
     {

@@ -16,14 +16,6 @@ namespace {
 // Where the build puts the compiled help beside this test.
 QString builtHelpFile() { return QCoreApplication::applicationDirPath() + "/Help/Trevantis Netquill Help.qch"; }
 
-HelpViewer *shownHelpViewer()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *viewer = qobject_cast<HelpViewer *>(window); viewer && viewer->isVisible())
-            return viewer;
-    return nullptr;
-}
-
 }  // namespace
 
 class tst_Shell : public QObject
@@ -129,7 +121,7 @@ private slots:
 
         MainWindowDriver ui;
         QTest::keyClick(ui.field("txtDottedQuad1"), Qt::Key_F1);
-        QVERIFY(shownHelpViewer()->pageText().contains("Welcome to Trevantis Netquill"));
+        QVERIFY(MainWindowDriver::shownHelp()->pageText().contains("Welcome to Trevantis Netquill"));
     }
 
     // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by

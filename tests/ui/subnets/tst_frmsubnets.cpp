@@ -1,7 +1,6 @@
 // The subnet list window: opened from the "Subnet Calculator" tab as a user
 // opens it, and driven through its buttons, menus and keys.
 #include "tests/ui/main/mainwindowdriver.h"
-#include "ui/shell/helpviewer.h"
 #include "ui/subnets/frmsubnets.h"
 
 class tst_frmSubnets : public QObject
@@ -52,10 +51,7 @@ private slots:
                 seen << cell(list, 3, 0) << cell(list, 3, 4) << list->parentWidget()->objectName();
                 seen << (list->windowModality() == Qt::WindowModal ? "window modal" : "other modality");
                 list->findChild<QAction *>("mnuIndex")->trigger();
-                for (QWidget *window : QApplication::topLevelWidgets()) {
-                    auto *help = qobject_cast<HelpViewer *>(window);
-                    if (!help || !help->isVisible())
-                        continue;
+                if (HelpViewer *help = MainWindowDriver::shownHelp()) {
                     auto *lookFor = help->findChild<QLineEdit *>("lookFor");
                     lookFor->clear();
                     QTest::keyClick(help->windowHandle(), 'r');
