@@ -27,6 +27,7 @@ public:
     // The plan's last row: every octet shows its largest value there, so its
     // texts are the widest the listing will ever show.
     SubnetAddresses lastRow() const { return m_plan.row(m_plan.subnetCount() - 1); }
+    const SubnetPlan &plan() const { return m_plan; }
     const SubnetRowRenderer &renderer() const { return m_renderer; }
 
     // The header line and one line per row produced since the listing started,

@@ -37,6 +37,9 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
 {
     QFileDialog cdbExport(this);
     cdbExport.setObjectName(QStringLiteral("cdbExport"));
+    // The dialog and the error box are modal over this window only: the help
+    // window beside them keeps its keys and clicks.
+    cdbExport.setWindowModality(Qt::WindowModal);
     cdbExport.setAcceptMode(QFileDialog::AcceptSave);
     cdbExport.setFileMode(QFileDialog::AnyFile);
     cdbExport.setOption(QFileDialog::HideNameFilterDetails);
@@ -65,6 +68,7 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
             QMessageBox::Critical, QStringLiteral("Error"),
             QStringLiteral("Err # %1 - %2").arg(failure->code).arg(QString::fromStdString(failure->description)),
             QMessageBox::Ok, this);
+        error.setWindowModality(Qt::WindowModal);
         error.exec();
         return;
     }

@@ -149,6 +149,8 @@ void frmNetquill::btnGenerate_Click()
         QMessageBox missingMask(QMessageBox::NoIcon, QString::fromLatin1(netquill::kProductName),
                                 QStringLiteral("Please set the CIDR Mask of the Primary Address Block."),
                                 QMessageBox::Ok, this);
+        // Modal over this window only: the help window keeps its keys beside it.
+        missingMask.setWindowModality(Qt::WindowModal);
         missingMask.exec();
         cboCIDRMask->setFocus(Qt::OtherFocusReason);
         return;

@@ -5,6 +5,9 @@
 #include "ui/widgets/netquillfont.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpContentItem>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -43,11 +47,12 @@ HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(paren
     setFont(netquillFont());
     resize(820, 560);
 
-    m_engine = new QHelpEngine(m_collectionFolder.filePath(QStringLiteral("netquill.qhc")), this);
+    const QString cacheFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cacheFolder);
+    m_engine = new QHelpEngine(cacheFolder + QStringLiteral("/netquill.qhc"), this);
     m_engine->setReadOnly(false);
     m_engine->setupData();
-    if (m_engine->registerDocumentation(helpFile))
-        m_namespace = QHelpEngineCore::namespaceName(helpFile);
+    registerHelpFile();
 
     m_panes = new QTabWidget;
     m_panes->setObjectName(QStringLiteral("helpPanes"));
@@ -80,6 +85,12 @@ HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(paren
             &QTreeView::expandAll);
     connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &page) { m_browser->setSource(page); });
+    // One click opens a topic, as in every help viewer, and the entry shown as
+    // current is the page's, however the page was reached.
+    connect(m_engine->contentWidget(), &QTreeView::clicked, this, &HelpViewer::openClickedEntry);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::markShownPage);
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { markShownPage(m_browser->source()); });
     connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &document) { m_browser->setSource(document.url); });
     connect(m_engine->indexWidget(), &QHelpIndexWidget::documentsActivated, this,
@@ -93,6 +104,38 @@ HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(paren
 
     if (!hasHelp())
         showMissingFile();
+}
+
+// The collection outlives the program, so it may still name this help file,
+// or one elsewhere from another copy of the program: it is made to name this one.
+void HelpViewer::registerHelpFile()
+{
+    const QString helpNamespace = QHelpEngineCore::namespaceName(m_helpFile);
+    if (helpNamespace.isEmpty())
+        return;
+    if (m_engine->registeredDocumentations().contains(helpNamespace)) {
+        if (QFileInfo(m_engine->documentationFileName(helpNamespace)) == QFileInfo(m_helpFile)) {
+            m_namespace = helpNamespace;
+            return;
+        }
+        m_engine->unregisterDocumentation(helpNamespace);
+    }
+    if (m_engine->registerDocumentation(m_helpFile))
+        m_namespace = helpNamespace;
+}
+
+void HelpViewer::openClickedEntry(const QModelIndex &entry)
+{
+    if (const QHelpContentItem *item = m_engine->contentModel()->contentItemAt(entry))
+        m_browser->setSource(item->url());
+}
+
+void HelpViewer::markShownPage(const QUrl &page)
+{
+    QHelpContentWidget *contents = m_engine->contentWidget();
+    const QModelIndex entry = contents->indexOf(page);
+    if (entry.isValid())
+        contents->setCurrentIndex(entry);
 }
 
 void HelpViewer::showMissingFile()

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 
 class HelpBrowser;
 class QHelpEngine;
 class QLineEdit;
+class QModelIndex;
 class QTabWidget;
 
 // The program's own help window: contents and keyword index beside the page.
-// It reads the compiled help file and keeps nothing between runs: its
-// collection lives in a temporary folder that goes with it.
+// It reads the compiled help file; the collection the help engine needs
+// beside it is kept in the user's cache folder, so that however the program
+// ends, nothing is left in the temporary folder.
 class HelpViewer : public QWidget
 {
     Q_OBJECT
@@ -30,11 +31,13 @@ public:
 
 private:
     void showMissingFile();
+    void registerHelpFile();
+    void openClickedEntry(const QModelIndex &entry);
+    void markShownPage(const QUrl &page);
     void present();
     QUrl topicUrl(const QString &topic) const;
 
     QString m_helpFile;
-    QTemporaryDir m_collectionFolder;
     QHelpEngine *m_engine = nullptr;
     QString m_namespace;
     QTabWidget *m_panes = nullptr;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -77,6 +78,9 @@ void frmSubnets::buildLayout()
     mfgSubnets->verticalHeader()->hide();
     mfgSubnets->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mfgSubnets->setWordWrap(false);
+    // Tab and Shift+Tab go from control to control; the arrow keys, Home/End
+    // and Page Up/Down move inside the grid.
+    mfgSubnets->setTabKeyNavigation(false);
     mfgSubnets->verticalHeader()->setDefaultSectionSize(mfgSubnets->fontMetrics().height() + 4);
 
     mfgSubnets->setAccessibleName(QStringLiteral("Subnets"));
@@ -86,36 +90,71 @@ void frmSubnets::buildLayout()
     btnCopyToClipboard = controls.get<QPushButton>("btnCopyToClipboard");
     btnOK = controls.get<QPushButton>("btnOK");
     setTabOrder(mfgSubnets, btnGenerate);
+    // No button is the list's default: Enter in the grid cannot replace the
+    // rows shown, and no button is drawn as if it would.
+    for (QPushButton *button : {btnGenerate, btnCopyToClipboard, btnOK})
+        button->setAutoDefault(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(client);
 }
 
+namespace {
+
+// The width a cell of the grid needs to show `text` whole: the text as the
+// style lays it out, with the style's text margins and the grid line.
+int cellWidthFor(const QTableView *grid, const QString &text, Qt::Alignment alignment)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(grid);
+    option.font = grid->font();
+    option.fontMetrics = QFontMetrics(option.font);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    option.displayAlignment = alignment;
+    option.textElideMode = grid->textElideMode();
+    const int width = grid->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), grid).width();
+    return width + (grid->showGrid() ? 1 : 0);
+}
+
+// The text with every digit that can change from row to row written as the
+// font's widest digit, so that no row of the plan needs more room than it.
+// The octets inside the block's prefix are the same on every row.
+QString atWidestDigits(const QString &text, int fixedOctets, const QFontMetrics &metrics)
+{
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    QString widened = text;
+    int octet = 0;
+    for (QChar &character : widened) {
+        if (character == QLatin1Char('.'))
+            ++octet;
+        else if (!character.isDigit())
+            octet = 0;  // between the two addresses of a host range
+        else if (octet >= fixedOctets)
+            character = widest;
+    }
+    return widened;
+}
+
+}  // namespace
+
 // The widths are decided once, for the whole plan, so that the columns stand
 // still from batch to batch. Each column starts from its share of the grid in
 // the classic proportions and is widened only where the widest text the plan
-// can show would be cut: a column that changes from row to row is measured on
-// the last row, where every octet is largest, with every digit counted at the
-// widest digit's width. What the widening takes is given back by the columns
-// with room to spare; only when none is left does the grid scroll sideways.
-// No text is ever cut.
+// can show, or its heading, would be cut: a column that changes from row to
+// row is measured on the last row, where every octet is largest, with every
+// digit that changes at the widest digit's width. What the widening takes is given back by
+// the columns with room to spare; only when none is left does the grid scroll
+// sideways. No text is ever cut.
 void frmSubnets::decideColumnWidths()
 {
-    const QFontMetrics metrics = mfgSubnets->fontMetrics();
-    int widestDigit = 0;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        widestDigit = std::max(widestDigit, metrics.horizontalAdvance(QLatin1Char(digit)));
-    const auto widthAtWidestDigits = [&](const QString &text) {
-        int width = 0;
-        for (const QChar character : text)
-            width += character.isDigit() ? widestDigit : metrics.horizontalAdvance(character);
-        return width;
-    };
-
-    const int cellMargin = 2 * (mfgSubnets->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    const QHeaderView *header = mfgSubnets->horizontalHeader();
     const int room = mfgSubnets->width() - 2 * mfgSubnets->frameWidth() -
-                     mfgSubnets->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+                     mfgSubnets->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mfgSubnets);
     int allTwips = 0;
     for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
         allTwips += SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
@@ -128,12 +167,14 @@ void frmSubnets::decideColumnWidths()
     for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
         const auto which = static_cast<netquill::SubnetColumn>(column);
         const std::string lastText = renderer.cellText(lastRow, which);
-        const QString widestText = QString::fromStdString(lastText);
         const bool changes = renderer.cellText(firstRow, which) != lastText;
-        needed[column] =
-            cellMargin +
-            std::max(metrics.horizontalAdvance(m_batchModel->headerData(column, Qt::Horizontal).toString()),
-                     changes ? widthAtWidestDigits(widestText) : metrics.horizontalAdvance(widestText));
+        QString widestText = QString::fromStdString(lastText);
+        if (changes)
+            widestText =
+                atWidestDigits(widestText, m_listing.plan().block().prefix.bits() / 8, mfgSubnets->fontMetrics());
+        const auto alignment =
+            m_batchModel->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+        needed[column] = std::max(header->sectionSizeHint(column), cellWidthFor(mfgSubnets, widestText, alignment));
         const int share = room * SubnetBatchModel::columnWidthTwips(which) / allTwips;
         m_columnWidths[column] = std::max(share, needed[column]);
         total += m_columnWidths[column];
@@ -196,12 +237,13 @@ void frmSubnets::btnGenerate_Click()
 
 void frmSubnets::btnCopyToClipboard_Click() { replaceClipboardText(m_listing.clipboardText()); }
 
-// Enter loads a batch only through a focused "Generate Next 1024 Subnets":
-// the list has no default button, so that Enter in the grid cannot replace
-// the rows shown. A focused button takes Enter itself before this runs.
+// Enter clicks the focused button, as Space does, and nothing else: the
+// list has no default button.
 void frmSubnets::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
         event->accept();
         return;
     }

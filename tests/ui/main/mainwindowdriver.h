@@ -54,6 +54,19 @@ public:
         return nullptr;
     }
 
+    // Opens the help's index and types the keys into its "Look for:" field
+    // through the window system, as a user would; returns what the field holds.
+    static QString typeIntoHelpIndex(const QString &keys)
+    {
+        showHelpIndex();
+        HelpViewer *help = shownHelp();
+        auto *lookFor = help->findChild<QLineEdit *>("lookFor");
+        lookFor->clear();
+        for (const QChar key : keys)
+            QTest::keyClick(help->windowHandle(), key.toLatin1());
+        return lookFor->text();
+    }
+
     void showTab(int index) const
     {
         auto *tabs = control<QTabWidget>("SSTab1");

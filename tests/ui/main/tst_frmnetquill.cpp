@@ -21,6 +21,16 @@ class tst_frmNetquill : public QObject
 
 private:
     MainWindowDriver &ui() { return *m_ui; }
+    // Types Space and x into the help window while the dialog waits, hears
+    // what the help took and whether the dialog is still open, then answers it.
+    static DialogAnswerer::Handler besideHelp(const DialogAnswerer::Handler &answer, QStringList *heard)
+    {
+        return [=](QWidget *dialog) {
+            const QString typed = MainWindowDriver::typeIntoHelpIndex(" x");
+            *heard << typed + (QApplication::activeModalWidget() == dialog ? "" : " and the dialog closed");
+            return answer(dialog);
+        };
+    }
     void choose(const char *option) { QTest::mouseClick(ui().control<QRadioButton>(option), Qt::LeftButton); }
     void planBlock(const QString &address, const QString &cidrMask)
     {
@@ -314,13 +324,16 @@ private slots:
                                 "Possible Number of Subnets : 256\r\nHosts per Subnet : 65534\r\n"));
     }
 
+    // The box waits beside a working help window, whose keys stay its own.
     void generateFoldsTheBlockAndNeedsACidrMask()
     {
         ui().showTab(2);
         ui().typeAddress("txtIPBlock1", ".256.999.");
         QString shown;
-        DialogAnswerer answerer({DialogAnswerer::acceptMessage(&shown)});
+        QStringList heard;
+        DialogAnswerer answerer({besideHelp(DialogAnswerer::acceptMessage(&shown), &heard)});
         ui().click("btnGenerate");
+        QCOMPARE(heard, QStringList{" x"});
         QCOMPARE(shown, "Trevantis Netquill: Please set the CIDR Mask of the Primary Address Block.");
         QCOMPARE(ui().shown({"txtIPBlock1", "txtIPBlock2", "txtIPBlock3", "txtIPBlock4"}),
                  (QStringList{"0", "1", "234", "0"}));
@@ -367,7 +380,8 @@ private slots:
 
     // The first export opens in the working folder proposing nothing; the
     // next proposes the last name saved, not one typed and cancelled. A
-    // failure shows the error box, and neither opens anything.
+    // failure shows the error box, and neither opens anything. The dialog and
+    // the box wait beside a working help window, whose keys stay its own.
     void theSaveDialogProposesTheLastSavedNameAndFailuresAreShown()
     {
         const QString workingFolder = QDir::currentPath();
@@ -376,14 +390,17 @@ private slots:
         QStringList first;
         QStringList third;
         QString error;
-        DialogAnswerer answerer({DialogAnswerer::saveAs("kept.htm", &first),
+        QStringList heard;
+        DialogAnswerer answerer({besideHelp(DialogAnswerer::saveAs("kept.htm", &first), &heard),
                                  DialogAnswerer::saveAs("typed.txt", nullptr, true),
-                                 DialogAnswerer::saveAs(missing, &third), DialogAnswerer::acceptMessage(&error)});
+                                 DialogAnswerer::saveAs(missing, &third),
+                                 besideHelp(DialogAnswerer::acceptMessage(&error), &heard)});
         ui().control<QAction>("mnuHTML")->trigger();
         ui().control<QAction>("mnuTXT")->trigger();
         ui().control<QAction>("mnuCSV")->trigger();
         QDir::setCurrent(workingFolder);
         QVERIFY(answerer.allAnswered());
+        QCOMPARE(heard, (QStringList{" x", " x"}));
         QCOMPARE(first.at(0), "");
         QCOMPARE(third.at(0), "kept.htm");
         QCOMPARE(error, QString("Error: Err # 76 - The folder of \"%1\" does not exist.").arg(missing));

@@ -7,6 +7,7 @@
 #include "ui/shell/helpviewer.h"
 #include "ui/shell/hyperjump.h"
 
+#include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 
 #include <bit>
@@ -111,6 +112,21 @@ private slots:
             QVERIFY2(text.contains(says) && !text.contains(neverSays), qPrintable(text));
         }
 
+        // One click on a contents entry opens its topic; the entry shown as
+        // current follows the page, however it was reached.
+        auto *contents = index.findChild<QHelpContentWidget *>();
+        QTRY_VERIFY(contents->model()->rowCount() > 0);
+        const auto entry = [contents](const QString &title) {
+            return contents->model()
+                ->match(contents->model()->index(0, 0), Qt::DisplayRole, title, 1,
+                        Qt::MatchExactly | Qt::MatchRecursive)
+                .value(0);
+        };
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(entry("RFC 3021")).center());
+        QVERIFY(index.currentPage().toString().endsWith("/Rfc3021.htm"));
+        index.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
+        QCOMPARE(contents->currentIndex(), entry("Trevantis Netquill"));
+
         const QString missing = "/nonexistent/Help/Trevantis Netquill Help.qch";
         HelpViewer withoutFile(missing);
         withoutFile.showContents(QString::fromLatin1(HelpViewer::kWelcomeTopic));
@@ -122,6 +138,25 @@ private slots:
         MainWindowDriver ui;
         QTest::keyClick(ui.field("txtDottedQuad1"), Qt::Key_F1);
         QVERIFY(MainWindowDriver::shownHelp()->pageText().contains("Welcome to Trevantis Netquill"));
+    }
+
+    // The help's collection lives in the user's cache, never in the temporary
+    // folder, and serves the next run, or a copy of the help elsewhere.
+    void helpLeavesNothingInTheTemporaryFolder()
+    {
+        QTemporaryDir elsewhere;
+        const QString copied = elsewhere.filePath("Trevantis Netquill Help.qch");
+        QVERIFY(QFile::copy(builtHelpFile(), copied));
+        QTemporaryDir temporary;
+        qputenv("TMPDIR", temporary.path().toLocal8Bit());
+        for (const QString &helpFile : {builtHelpFile(), builtHelpFile(), copied}) {
+            HelpViewer help(helpFile);
+            help.showContents("Keyboard.htm");
+            QVERIFY2(help.pageText().contains("Tab"), qPrintable(helpFile));
+            QCOMPARE(QDir(temporary.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        }
+        qunsetenv("TMPDIR");
+        QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/netquill.qhc"));
     }
 
     // The RFC 3021 link, shown for a /31 plan, by mouse, by Tab and Enter, by

@@ -9,12 +9,12 @@ class tst_frmSubnets : public QObject
 
 private:
     MainWindowDriver &ui() { return *m_ui; }
-    // A list of 2048 rows, 10.0.0.0/8 in subnets of /19, shown in front.
-    std::unique_ptr<frmSubnets> showList()
+    // A list shown in front; by default of 2048 rows, 10.0.0.0/8 in subnets of /19.
+    std::unique_ptr<frmSubnets> showList(std::uint32_t block = 0x0A000000, int cidrBits = 8, int subnetBits = 19)
     {
         using namespace netquill;
         auto list = std::make_unique<frmSubnets>(
-            SubnetPlan(Block::containing(Ipv4Address(0x0A000000), Prefix(8)), Prefix(19)), ui().window());
+            SubnetPlan(Block::containing(Ipv4Address(block), Prefix(cidrBits)), Prefix(subnetBits)), ui().window());
         list->show();
         list->activateWindow();
         if (!QTest::qWaitFor([&list] { return QGuiApplication::focusWindow() == list->windowHandle(); }))
@@ -50,20 +50,36 @@ private slots:
                                                 QAbstractItemModelTester::FailureReportingMode::QtTest);
                 seen << cell(list, 3, 0) << cell(list, 3, 4) << list->parentWidget()->objectName();
                 seen << (list->windowModality() == Qt::WindowModal ? "window modal" : "other modality");
-                list->findChild<QAction *>("mnuIndex")->trigger();
-                if (HelpViewer *help = MainWindowDriver::shownHelp()) {
-                    auto *lookFor = help->findChild<QLineEdit *>("lookFor");
-                    lookFor->clear();
-                    QTest::keyClick(help->windowHandle(), 'r');
-                    QTest::keyClick(help->windowHandle(), 'f');
-                    seen << lookFor->text();
-                }
+                seen << MainWindowDriver::typeIntoHelpIndex("rf");
                 list->close();
             }
         });
         ui().click("btnGenerate");
         QCOMPARE(seen,
                  (QStringList{"192.168.1.192", "192.168.1.193 to 192.168.1.254", "frmNetquill", "window modal", "rf"}));
+    }
+
+    // Tab and Shift+Tab go from control to control, past a disabled button;
+    // the arrow keys move inside the grid.
+    void tabLeavesTheGridArrowsMoveInIt()
+    {
+        auto list = showList();
+        QTableView *view = grid(list.get());
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QStringList visited;
+        for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier,
+                                                    Qt::ShiftModifier, Qt::ShiftModifier}) {
+            QTest::keyClick(list->focusWidget(), Qt::Key_Tab, modifier);
+            visited << list->focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"btnGenerate", "btnCopyToClipboard", "btnOK", "btnCopyToClipboard",
+                                       "btnGenerate", "mfgSubnets"}));
+        QCOMPARE(view->currentIndex().row(), 1);
+        QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(list->focusWidget(), button(list.get(), "btnCopyToClipboard"));
     }
 
     void exitClosesOnlyTheList()
@@ -78,12 +94,14 @@ private slots:
         }
     }
 
-    // Enter works only on a focused button; Copy puts every row so far;
+    // No button is the default: Enter works only on a focused button; Copy puts every row so far;
     // the last batch disables Generate and its key.
     void keysAndButtonsLoadAndCopyBatches()
     {
         auto list = showList();
         QCOMPARE(list->focusWidget(), grid(list.get()));
+        for (const char *name : {"btnGenerate", "btnCopyToClipboard", "btnOK"})
+            QVERIFY2(!button(list.get(), name)->isDefault(), name);  // drawn as no default
         QTest::keyClick(grid(list.get()), Qt::Key_Return);
         QTest::keyClick(grid(list.get()), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(cell(list.get(), 0, 0), "10.0.0.0");
@@ -104,28 +122,34 @@ private slots:
         QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");
     }
 
-    // The second batch's second octets have three digits, the first batch's fewer.
+    // Each column is at least as wide as Qt's own measure of its heading and
+    // of the rows shown. The second batch's second octets have three digits,
+    // the first batch's fewer; the widest plans have three digits everywhere.
     void columnsStandStillAndShowEveryTextWhole()
     {
-        auto list = showList();
-        QTableView *view = grid(list.get());
-        // Each column's width, or 0 where a text of the batch shown would be cut.
-        const auto widths = [view] {
+        const auto widths = [](QTableView *view) {
             QList<int> columns;
             for (int column = 0; column < 6; ++column) {
-                int widest = 0;
-                for (int row = 0; row < view->model()->rowCount(); ++row)
-                    widest = std::max(widest, view->fontMetrics().horizontalAdvance(
-                                                  view->model()->index(row, column).data().toString()));
-                columns << (widest + 6 <= view->columnWidth(column) ? view->columnWidth(column) : 0);
+                const int needed = std::max(static_cast<QAbstractItemView *>(view)->sizeHintForColumn(column),
+                                            view->horizontalHeader()->sectionSizeHint(column));
+                columns << (needed <= view->columnWidth(column) ? view->columnWidth(column) : -needed);
             }
             return columns;
         };
-        const QList<int> firstBatch = widths();
-        QVERIFY(!firstBatch.contains(0));
+        auto list = showList();
+        const QList<int> firstBatch = widths(grid(list.get()));
+        QVERIFY(std::all_of(firstBatch.begin(), firstBatch.end(), [](int width) { return width > 0; }));
         QTest::keyClick(list.get(), Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(cell(list.get(), 0, 0), "10.128.0.0");
-        QCOMPARE(widths(), firstBatch);
+        QCOMPARE(widths(grid(list.get())), firstBatch);
+
+        for (const std::uint32_t block : {0xC0A86400u, 0xFFFFFF00u}) {
+            auto widest = showList(block, 24, 30);
+            const QList<int> shown = widths(grid(widest.get()));
+            QVERIFY2(std::all_of(shown.begin(), shown.end(), [](int width) { return width > 0; }),
+                     qPrintable(cell(widest.get(), 63, 0)));
+            QCOMPARE(grid(widest.get())->horizontalScrollBar()->maximum(), 0);
+        }
     }
 
     void screenReadersHearTheGridAndItsButtons()
