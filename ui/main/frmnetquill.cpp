@@ -6,6 +6,7 @@
 #include "ui/shell/hyperjump.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
+#include "ui/widgets/eventhook.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/widgets/menuentry.h"
 #include "ui/widgets/netquillfont.h"
@@ -156,28 +157,18 @@ void frmNetquill::FillMaskLists()
 // edit would otherwise take it to copy its selected text.
 void frmNetquill::keepCopyShortcutFromLineEdits()
 {
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        field->installEventFilter(this);
-}
-
-bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_tabPages) {
-        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
-            placeTabFrames();
-        return false;
+    for (QLineEdit *field : findChildren<QLineEdit *>()) {
+        new EventHook(field, [this](QEvent *event) {
+            const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+            if (!isKey || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+                return false;
+            if (event->type() == QEvent::ShortcutOverride)
+                event->ignore();  // leaves the key to the menu shortcut
+            else
+                mnuCopyToClipboard->trigger();  // reached only if the shortcut did not fire
+            return true;
+        });
     }
-    if (auto *option = qobject_cast<QAbstractButton *>(watched); option && option->group() == m_notationOptions)
-        return event->type() == QEvent::KeyPress && chooseNeighbourNotation(option, static_cast<QKeyEvent *>(event));
-    const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (!isKey || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->ignore();  // leaves the key to the menu shortcut
-    } else {
-        mnuCopyToClipboard->trigger();  // reached only if the shortcut did not fire
-    }
-    return true;
 }
 
 netquill::CalculatorTab frmNetquill::shownTab() const

@@ -58,7 +58,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     // Window and menus
@@ -117,6 +116,7 @@ private:
     QList<AddressField *> fieldsOf(netquill::AddressNotation notation) const;
     std::array<AddressField *, 8> converterFields() const;
     void chooseNotation(netquill::AddressNotation notation);
+    void letArrowKeysChooseNotations();
     bool chooseNeighbourNotation(QAbstractButton *option, const QKeyEvent *key);
     void focusChosenNotationField();
     netquill::AddressFields readAddressFields() const;

@@ -3,6 +3,7 @@
 
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/clipboard.h"
+#include "ui/widgets/eventhook.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -56,6 +57,16 @@ void frmNetquill::focusChosenNotationField() { fieldsOf(chosenNotation()).front(
 // a click does, so the focus goes on to its field; Qt's own arrow handling
 // would leave the focus on the option button. The neighbour takes the focus on
 // its way, as under a mouse click, so that Tab comes back into the group on it.
+void frmNetquill::letArrowKeysChooseNotations()
+{
+    for (QAbstractButton *option : m_notationOptions->buttons()) {
+        new EventHook(option, [this, option](QEvent *event) {
+            return event->type() == QEvent::KeyPress &&
+                   chooseNeighbourNotation(option, static_cast<QKeyEvent *>(event));
+        });
+    }
+}
+
 bool frmNetquill::chooseNeighbourNotation(QAbstractButton *option, const QKeyEvent *key)
 {
     int step = 0;

@@ -6,11 +6,13 @@
 #include "ui/widgets/accessiblenames.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/controltable.h"
+#include "ui/widgets/eventhook.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/widgets/netquillfont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,18 +28,18 @@ using K = ControlKind;
 const QRect kFrameInTabControl = fromTwips(240, 480, 7575, 3375);
 
 constexpr ControlRow kConverterTab[] = {
-    {"Label1", K::Label, "Dotted-Quad IP Address:", 240, 480, 2055, 255},
+    {"Label1", K::Label, "Dotted-Quad IP Address:", 240, 480, 2055, 255, "txtDottedQuad1"},
     {"txtDottedQuad1", K::OctetField, "", 2280, 480, 495, 285},
     {"txtDottedQuad2", K::OctetField, "", 3000, 480, 495, 285},
     {"txtDottedQuad3", K::OctetField, "", 3720, 480, 495, 285},
     {"txtDottedQuad4", K::OctetField, "", 4440, 480, 495, 285},
-    {"Label7", K::Label, "Decimal/Number:", 240, 840, 1575, 255},
+    {"Label7", K::Label, "Decimal/Number:", 240, 840, 1575, 255, "txtDecimal"},
     {"txtDecimal", K::DecimalField, "", 2280, 840, 1935, 285},
-    {"Label8", K::Label, "Hexadecimal:", 240, 1200, 1215, 255},
+    {"Label8", K::Label, "Hexadecimal:", 240, 1200, 1215, 255, "txtHexadecimal"},
     {"txtHexadecimal", K::HexadecimalField, "", 2280, 1200, 1935, 285},
-    {"Label9", K::Label, "Octal:", 240, 1560, 2055, 255},
+    {"Label9", K::Label, "Octal:", 240, 1560, 2055, 255, "txtOctal"},
     {"txtOctal", K::OctalField, "", 2280, 1560, 1935, 285},
-    {"Label2", K::Label, "Binary:", 240, 1920, 1575, 255},
+    {"Label2", K::Label, "Binary:", 240, 1920, 1575, 255, "txtBinary"},
     {"txtBinary", K::BinaryField, "", 2280, 1920, 3495, 285},
     {"optDottedQuad", K::Option, "Dotted-Quad", 6000, 480, 1335, 255},
     {"optDecimal", K::Option, "Decimal", 6000, 840, 1335, 255},
@@ -53,33 +55,33 @@ constexpr ControlRow kConverterTab[] = {
 };
 
 constexpr ControlRow kNetworkTab[] = {
-    {"Label3", K::Label, "IP Address:", 240, 480, 1335, 255},
+    {"Label3", K::Label, "IP Address:", 240, 480, 1335, 255, "txtIP1"},
     {"txtIP1", K::OctetField, "", 1800, 480, 495, 285},
     {"txtIP2", K::OctetField, "", 2520, 480, 495, 285},
     {"txtIP3", K::OctetField, "", 3240, 480, 495, 285},
     {"txtIP4", K::OctetField, "", 3960, 480, 495, 285},
-    {"Label4", K::Label, "Subnet Mask:", 240, 960, 1215, 255},
+    {"Label4", K::Label, "Subnet Mask:", 240, 960, 1215, 255, "cboNetworkSubnetMask"},
     {"cboNetworkSubnetMask", K::DropDown, "", 1800, 840, 1815, 345},
-    {"Label11", K::Label, "or /", 3960, 960, 375, 255},
+    {"Label11", K::Label, "or /", 3960, 960, 375, 255, "cboNetworkBits"},
     {"cboNetworkBits", K::DropDown, "", 4440, 840, 735, 345},
     {"btnCalculate", K::Button, "Calculate", 4440, 1680, 1335, 615},
     {"btnClearNetwork", K::Button, "Clear", 6000, 1680, 1335, 615},
     {"btnCopyTab2ToClipboard", K::Button, "Copy to Clipboard", 4440, 2520, 2895, 615},
-    {"lblBroadcastAddress", K::Label, "Broadcast Address:", 240, 2400, 1575, 255},
+    {"lblBroadcastAddress", K::Label, "Broadcast Address:", 240, 2400, 1575, 255, "txtBroadcastAddress"},
     {"txtBroadcastAddress", K::ResultField, "", 1800, 2400, 1575, 285},
-    {"Label12", K::Label, "Network ID:", 240, 2040, 1335, 255},
-    {"Label13", K::Label, "Host ID:", 240, 1680, 975, 255},
+    {"Label12", K::Label, "Network ID:", 240, 2040, 1335, 255, "txtNetworkID"},
+    {"Label13", K::Label, "Host ID:", 240, 1680, 975, 255, "txtHostID"},
     {"txtHostID", K::ResultField, "", 1800, 1680, 1575, 285},
     {"txtNetworkID", K::ResultField, "", 1800, 2040, 1575, 285},
     {"Label14", K::Dot, ".", 2280, 480, 255, 255},
     {"Label17", K::Dot, ".", 3000, 480, 255, 255},
     {"Label15", K::Dot, ".", 3720, 480, 255, 255},
     {"txtNodesPerSubnet", K::ResultField, "", 1800, 2760, 1575, 330},
-    {"Label16", K::Label, "Nodes in Subnet:", 240, 2760, 1455, 255},
+    {"Label16", K::Label, "Nodes in Subnet:", 240, 2760, 1455, 255, "txtNodesPerSubnet"},
 };
 
 constexpr ControlRow kSubnetTab[] = {
-    {"Label27", K::Label, "Address Block:", 240, 480, 1215, 255},
+    {"Label27", K::Label, "Address Block:", 240, 480, 1215, 255, "txtIPBlock1"},
     {"txtIPBlock1", K::OctetField, "", 1680, 480, 495, 285},
     {"txtIPBlock2", K::OctetField, "", 2400, 480, 495, 285},
     {"txtIPBlock3", K::OctetField, "", 3120, 480, 495, 285},
@@ -87,26 +89,26 @@ constexpr ControlRow kSubnetTab[] = {
     {"Label29", K::Dot, ".", 2160, 480, 255, 255},
     {"Label28", K::Dot, ".", 2880, 480, 255, 255},
     {"Label30", K::Dot, ".", 3600, 480, 255, 255},
-    {"Label22", K::Label, "CIDR Mask:", 240, 960, 1095, 255},
+    {"Label22", K::Label, "CIDR Mask:", 240, 960, 1095, 255, "cboCIDRMask"},
     {"cboCIDRMask", K::DropDown, "", 1680, 840, 1815, 345},
-    {"Label26", K::Label, "or /", 3720, 960, 375, 255},
+    {"Label26", K::Label, "or /", 3720, 960, 375, 255, "cboBits"},
     {"cboBits", K::DropDown, "", 4200, 840, 735, 345},
-    {"Label25", K::Label, "Subnet Mask:", 240, 1560, 1095, 255},
+    {"Label25", K::Label, "Subnet Mask:", 240, 1560, 1095, 255, "cboSubnetMask"},
     {"cboSubnetMask", K::DropDown, "", 1680, 1440, 1815, 345},
-    {"Label23", K::Label, "Mask Bits:", 240, 2040, 855, 255},
+    {"Label23", K::Label, "Mask Bits:", 240, 2040, 855, 255, "cboMaskBits"},
     {"cboMaskBits", K::DropDown, "", 1680, 1920, 615, 345},
-    {"Label20", K::Label, "Number of Subnets:", 2640, 2040, 1575, 255},
+    {"Label20", K::Label, "Number of Subnets:", 2640, 2040, 1575, 255, "cboNumberOfSubnets"},
     {"cboNumberOfSubnets", K::DropDown, "", 4200, 1920, 1455, 345},
-    {"Label24", K::Label, "Host Bits:", 240, 2520, 735, 255},
+    {"Label24", K::Label, "Host Bits:", 240, 2520, 735, 255, "cboHostBits"},
     {"cboHostBits", K::DropDown, "", 1680, 2400, 615, 345},
-    {"Label21", K::Label, "Hosts per Subnet:", 2640, 2520, 1455, 255},
+    {"Label21", K::Label, "Hosts per Subnet:", 2640, 2520, 1455, 255, "cboHostsPerSubnet"},
     {"cboHostsPerSubnet", K::DropDown, "", 4200, 2400, 1455, 345},
     {"btnCopyTab3ToClipboard", K::Button, "Copy to Clipboard", 5880, 480, 1455, 615},
     {"btnGenerate", K::Button, "Generate Subnets", 5880, 1560, 1455, 615},
     {"lblRFC3021", K::Link, "RFC 3021 Compliant", 5880, 2520, 1575, 255},
     {"lblBits", K::Label, "", 4440, 480, 495, 255},
     {"txtSubnetBitMask", K::ResultField, "", 1680, 2880, 3975, 330},
-    {"Label31", K::Label, "Subnet Bit Mask:", 240, 2880, 1575, 255},
+    {"Label31", K::Label, "Subnet Bit Mask:", 240, 2880, 1575, 255, "txtSubnetBitMask"},
     {"Line1", K::Line, "", 120, 1305, 7320, 30},
 };
 
@@ -159,7 +161,11 @@ void frmNetquill::buildLayout()
     SSTab1->widget(0)->findChild<QGroupBox *>(QStringLiteral("Frame1"))->setFont(netquillFont(8.25, QFont::Bold));
     // The pages move into place when the tab control first lays itself out.
     m_tabPages = SSTab1->findChild<QStackedWidget *>();
-    m_tabPages->installEventFilter(this);
+    new EventHook(m_tabPages, [this](QEvent *event) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            placeTabFrames();
+        return false;
+    });
 
     btnExit = new QPushButton(QStringLiteral("E&xit"), client);
     btnExit->setObjectName(QStringLiteral("btnExit"));
@@ -202,8 +208,8 @@ void frmNetquill::bindConverterTab(const ControlSet &controls)
     for (const auto &[name, notation] : options) {
         auto *option = controls.get<QRadioButton>(name);
         m_notationOptions->addButton(option, static_cast<int>(notation));
-        option->installEventFilter(this);
     }
+    letArrowKeysChooseNotations();
 
     for (std::size_t k = 0; k + 1 < txtDottedQuad.size(); ++k)
         txtDottedQuad[k]->setDotTarget(txtDottedQuad[k + 1]);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 QString captionOf(const ControlRow &row)
@@ -13,62 +15,38 @@ QString captionOf(const ControlRow &row)
     return caption;
 }
 
-// The label on the control's line nearest to its left, if any.
-const ControlRow *labelBeside(const ControlRow &control, std::span<const ControlRow> table)
-{
-    const ControlRow *nearest = nullptr;
-    for (const ControlRow &row : table) {
-        const int middle = row.top + row.height / 2;
-        const bool onTheLine = middle >= control.top && middle <= control.top + control.height;
-        if (row.kind != ControlKind::Label || !onTheLine || row.left + row.width > control.left + 200 ||
-            row.left >= control.left)
-            continue;
-        if (!nearest || row.left > nearest->left)
-            nearest = &row;
-    }
-    return nearest;
-}
-
-bool namedByLabel(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::OctetField:
-    case ControlKind::DecimalField:
-    case ControlKind::HexadecimalField:
-    case ControlKind::OctalField:
-    case ControlKind::BinaryField:
-    case ControlKind::ResultField:
-    case ControlKind::DropDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 void nameControlsFromTheirLabels(const ControlSet &controls, std::span<const ControlRow> table)
 {
-    QHash<const ControlRow *, int> octetsSoFar;
+    const ControlRow *previousLabel = nullptr;
     for (const ControlRow &row : table) {
-        QWidget *control = controls.get<QWidget>(row.name);
-        if (!namedByLabel(row.kind)) {
+        if (row.kind == ControlKind::Button || row.kind == ControlKind::Option) {
             // An option chooses the notation whose field bears the same caption.
-            if (qobject_cast<QAbstractButton *>(control))
-                control->setAccessibleName(captionOf(row) +
-                                           (row.kind == ControlKind::Option ? QStringLiteral(" notation") : QString()));
+            controls.get<QAbstractButton>(row.name)->setAccessibleName(
+                captionOf(row) + (row.kind == ControlKind::Option ? QStringLiteral(" notation") : QString()));
             continue;
         }
-        const ControlRow *label = labelBeside(row, table);
-        if (!label)
+        if (!row.buddy)
             continue;
-        controls.get<QLabel>(label->name)->setBuddy(control);
-        QString name = captionOf(*label);
-        if (name == QLatin1String("or /"))
-            name = captionOf(*labelBeside(*label, table)) + QStringLiteral(" bits");
-        if (row.kind == ControlKind::OctetField)
-            name += QStringLiteral(", octet %1").arg(++octetsSoFar[label]);
-        control->setAccessibleName(name);
+        QWidget *buddy = controls.get<QWidget>(row.buddy);
+        controls.get<QLabel>(row.name)->setBuddy(buddy);
+        QString name = captionOf(row);
+        if (name == QLatin1String("or /") && previousLabel)
+            name = captionOf(*previousLabel) + QStringLiteral(" bits");
+        previousLabel = &row;
+        const auto buddyRow = std::find_if(
+            table.begin(), table.end(), [&row](const ControlRow &each) { return qstrcmp(each.name, row.buddy) == 0; });
+        if (buddyRow->kind != ControlKind::OctetField) {
+            buddy->setAccessibleName(name);
+            continue;
+        }
+        for (int octet = 0; octet < 4; ++octet) {
+            const ControlRow &field = buddyRow[octet];
+            if (field.kind != ControlKind::OctetField)
+                qFatal("accessible names: %s is not the octet field %d after %s", field.name, octet + 1, row.buddy);
+            controls.get<QWidget>(field.name)->setAccessibleName(name + QStringLiteral(", octet %1").arg(octet + 1));
+        }
     }
 }
 

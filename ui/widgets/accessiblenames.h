@@ -5,11 +5,12 @@
 #include <functional>
 #include <span>
 
-// Names for assistive technology, taken from the layout table: every control
-// that a label stands beside (left of it, on its line) is named after that
-// label's caption and becomes the label's buddy; the four octet fields of an
-// address as "<caption>, octet 1" … "octet 4". Buttons and options keep their
-// captions (options add "notation"). The list after "or /" is the bits of the mask on its left.
+// Names for assistive technology, taken from the layout table: the control a
+// label's row names as its buddy becomes the label's buddy and is named after
+// the label's caption; the four octet fields of an address, from the buddy on
+// in the table, as "<caption>, octet 1" … "octet 4". Buttons and options keep
+// their captions (options add "notation"). The list after "or /" is the bits
+// of the mask named by the label before it.
 void nameControlsFromTheirLabels(const ControlSet &controls, std::span<const ControlRow> table);
 
 // Names alike in one window (two "Clear" buttons, two "Subnet Mask" lists)

@@ -4,7 +4,6 @@
 #include "ui/widgets/linklabel.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,24 +11,6 @@
 namespace {
 
 using netquill::FieldCharset;
-
-QWidget *createAddressField(ControlKind kind, QWidget *parent)
-{
-    switch (kind) {
-    case ControlKind::OctetField:
-        return new AddressField({FieldCharset::DecimalDigits, true}, netquill::kOctetFieldLength, parent);
-    case ControlKind::DecimalField:
-        return new AddressField({FieldCharset::DecimalDigits, false}, netquill::kDecimalFieldLength, parent);
-    case ControlKind::HexadecimalField:
-        return new AddressField({FieldCharset::HexadecimalDigits, false}, netquill::kHexadecimalFieldLength, parent);
-    case ControlKind::OctalField:
-        return new AddressField({FieldCharset::OctalDigits, false}, netquill::kOctalFieldLength, parent);
-    case ControlKind::BinaryField:
-        return new AddressField({FieldCharset::BinaryDigits, false}, netquill::kBinaryFieldLength, parent);
-    default:
-        return nullptr;
-    }
-}
 
 QWidget *createControl(const ControlRow &row, QWidget *parent)
 {
@@ -44,6 +25,16 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
         dot->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return dot;
     }
+    case ControlKind::OctetField:
+        return new AddressField({FieldCharset::DecimalDigits, true}, netquill::kOctetFieldLength, parent);
+    case ControlKind::DecimalField:
+        return new AddressField({FieldCharset::DecimalDigits, false}, netquill::kDecimalFieldLength, parent);
+    case ControlKind::HexadecimalField:
+        return new AddressField({FieldCharset::HexadecimalDigits, false}, netquill::kHexadecimalFieldLength, parent);
+    case ControlKind::OctalField:
+        return new AddressField({FieldCharset::OctalDigits, false}, netquill::kOctalFieldLength, parent);
+    case ControlKind::BinaryField:
+        return new AddressField({FieldCharset::BinaryDigits, false}, netquill::kBinaryFieldLength, parent);
     case ControlKind::ResultField: {
         auto *field = new QLineEdit(parent);
         field->setReadOnly(true);
@@ -69,11 +60,8 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
         line->setFrameShadow(QFrame::Sunken);
         return line;
     }
-    case ControlKind::Frame:
-        return new QGroupBox(parent);
-    default:
-        return createAddressField(row.kind, parent);
     }
+    qFatal("ControlSet: control %s of an unknown kind", row.name);
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ enum class ControlKind {
     Button,
     Option,
     DropDown,
-    Line,   // a horizontal separator
-    Frame,  // the captionless frame that holds a tab's controls
+    Line,  // a horizontal separator
 };
 
 struct ControlRow {
@@ -30,6 +29,7 @@ struct ControlRow {
     ControlKind kind;
     const char *caption;
     int left, top, width, height;  // twips
+    const char *buddy = nullptr;   // a label's: the control it names (the first of an address's four octets)
 };
 
 // Screen layouts are kept in twips: 15 make one pixel at 96 dpi.
@@ -44,7 +44,8 @@ public:
     Widget *get(const char *name) const
     {
         auto *widget = qobject_cast<Widget *>(m_byName.value(QString::fromLatin1(name)));
-        Q_ASSERT_X(widget, "ControlSet::get", name);
+        if (!widget)
+            qFatal("ControlSet: no control %s of the kind asked for", name);
         return widget;
     }
     void add(QWidget *widget) { m_byName.insert(widget->objectName(), widget); }
