@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(netquill::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(netquill::kVersion));
+    // Task bars and docks group the window under its menu entry.
+    QApplication::setDesktopFileName(QString::fromLatin1(netquill::kApplicationId));
     QApplication::setWindowIcon(productIcon());
 
     std::unique_ptr<frmNetquill> mainWindow;

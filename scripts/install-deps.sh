@@ -10,8 +10,8 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue
-  xvfb xauth
-  desktop-file-utils appstream dpkg-dev file
+  xvfb xauth x11-utils
+  desktop-file-utils appstream dpkg-dev file scdoc lintian devscripts
   clang libclang-rt-14-dev
 )
 

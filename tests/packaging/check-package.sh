@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Unpacks the Debian package into a scratch root and checks what a user gets:
 # the program folder, the command on the PATH, the menu entry, the icons, the
-# metadata, the dependencies, and that the unpacked program starts.
+# metadata, the manual pages, the dependencies, hardened binaries, and that
+# the unpacked program starts.
 #   check-package.sh <build folder>
 set -euo pipefail
 build=$1
@@ -24,6 +25,9 @@ expect "netquill command links to the program" test "$(readlink "$root/usr/bin/n
 expect "netquill-cli on the PATH" test -x "$root/usr/bin/netquill-cli"
 expect "menu entry" test -s "$root/usr/share/applications/com.trevantis.netquill.desktop"
 expect "metadata" test -s "$root/usr/share/metainfo/com.trevantis.netquill.metainfo.xml"
+for page in netquill netquill-cli; do
+  expect "manual page of $page" bash -c "zcat '$root/usr/share/man/man1/$page.1.gz' | grep -q '^.SH EXIT STATUS\\|^.SH WINDOWS'"
+done
 expect "scalable icon" test -s "$root/usr/share/icons/hicolor/scalable/apps/com.trevantis.netquill.svg"
 for side in 16 22 24 32 48 64 128 256; do
   expect "${side}px icon" test -s "$root/usr/share/icons/hicolor/${side}x${side}/apps/com.trevantis.netquill.png"
@@ -33,6 +37,14 @@ for package in libqt6widgets6 libqt6help6 libqt6sql6-sqlite fonts-comic-neue; do
   expect "depends on $package" grep -q "$package" <<<"$depends"
 done
 expect "program is stripped" bash -c "! file '$program/netquill' | grep -q 'with debug_info'"
+# Built with Debian's hardening flags: stack protector, fortified functions,
+# full RELRO (read-only relocations and immediate binding), PIE. Control-flow
+# marking is not asked: Debian 12's C start files carry none, so no program
+# linked on it can.
+for binary in "$program/netquill" "$root/usr/bin/netquill-cli"; do
+  expect "$(basename "$binary") is hardened" hardening-check --nocfprotection "$binary"
+done
+expect "netquill-cli links the C++ library as Debian does" bash -c "ldd '$root/usr/bin/netquill-cli' | grep -q libstdc++"
 
 expect "netquill-cli runs" bash -c "'$root/usr/bin/netquill-cli' calc 10.1.2.3/8 | grep -q 'Network ID       : 10.0.0.0'"
 
