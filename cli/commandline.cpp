@@ -1,8 +1,49 @@
 #include "cli/commandline.h"
 
+#include "cli/messages.h"
+
 #include <algorithm>
+#include <charconv>
 
 namespace netquill::cli {
+
+namespace {
+
+// Edits between two names, for "did you mean".
+std::size_t distance(std::string_view a, std::string_view b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The real option closest to a mistyped one: a few edits away, or "-f" for "--format".
+std::string nearestOf(std::string_view typed, const std::vector<std::string_view> &names)
+{
+    std::string_view nearest;
+    std::size_t fewest = 3;
+    for (const std::string_view name : names) {
+        const bool sameInitial = typed.size() == 2 && name.size() > 2 && typed[1] == name[2];
+        const std::size_t edits = sameInitial ? 0 : distance(typed, name);
+        if (edits < fewest) {
+            fewest = edits;
+            nearest = name;
+        }
+    }
+    return nearest.empty() ? std::string() : " (did you mean " + std::string(nearest) + "?)";
+}
+
+}  // namespace
 
 bool CommandLine::has(std::string_view flag) const
 {
@@ -16,49 +57,67 @@ const std::string *CommandLine::option(std::string_view name) const
 }
 
 CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
-                            std::initializer_list<std::string_view> options,
-                            std::initializer_list<std::string_view> flags)
+                            const std::vector<std::string_view> &options, const std::vector<std::string_view> &flags)
 {
-    const auto known = [](std::initializer_list<std::string_view> names, std::string_view name) {
+    std::vector<std::string_view> allFlags(flags);
+    allFlags.insert(allFlags.end(), {"--crlf", "--help", "--version"});
+    const auto known = [](const auto &names, std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
     };
+    const std::string command(arguments[0]);
     CommandLine line;
+    bool optionsEnded = false;
     for (std::size_t k = 1; k < arguments.size(); ++k) {
         const std::string_view argument = arguments[k];
-        if (argument == "--help" || argument == "-h") {
-            line.help = true;
+        if (optionsEnded || argument == "-" || !argument.starts_with("-")) {
+            line.positionals.push_back(argument);
             continue;
         }
-        if (!argument.starts_with("--")) {
-            line.positionals.push_back(argument);
+        if (argument == "--") {
+            optionsEnded = true;
             continue;
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        if (known(flags, name) && equals == std::string_view::npos) {
-            line.flags.push_back(name);
+        if (name == "-h" || name == "--help" || name == "--version") {
+            (name == "--version" ? line.version : line.help) = true;
             continue;
         }
-        if (!known(options, name))
-            refuse("option", argument, "is not an option of " + std::string(arguments[0]));
-        if (line.option(name))
-            refuse(name, argument, "is given twice");
+        if (known(allFlags, name)) {
+            if (equals != std::string_view::npos)
+                refuse(name, argument.substr(equals + 1), "is a flag and takes no value");
+            if (!line.has(name))
+                line.flags.push_back(name);
+            continue;
+        }
+        if (!known(options, name)) {
+            std::vector<std::string_view> every(options);
+            every.insert(every.end(), allFlags.begin(), allFlags.end());
+            throw UsageError("unknown option '" + shown(name) + "' for " + command + nearestOf(name, every));
+        }
+        std::string value;
         if (equals != std::string_view::npos)
-            line.options[std::string(name)] = std::string(argument.substr(equals + 1));
+            value = std::string(argument.substr(equals + 1));
         else if (k + 1 < arguments.size())
-            line.options[std::string(name)] = std::string(arguments[++k]);
+            value = std::string(arguments[++k]);
         else
-            refuse(name, "", "needs a value");
+            throw UsageError(std::string(name) + " needs a value");
+        if (const std::string *earlier = line.option(name))
+            throw UsageError(std::string(name) + " is given twice: '" + shown(*earlier) + "', then '" + shown(value) +
+                             "'");
+        line.options[std::string(name)] = std::move(value);
     }
     return line;
 }
 
-std::string_view onlyPositional(const CommandLine &line, std::string_view what)
+std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest, std::uint64_t highest)
 {
-    if (line.positionals.size() != 1)
-        refuse(what, line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
-    return line.positionals.front();
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+        refuse(argument, text,
+               "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+    return value;
 }
 
 }  // namespace netquill::cli

@@ -1,21 +1,32 @@
 #pragma once
 
 #include "cli/output.h"
+#include "core/subnetrows.h"
 
-#include <istream>
 #include <ostream>
 #include <string_view>
 #include <vector>
 
 namespace netquill::cli {
 
-// Exit statuses: 0 done (also when the reader went away), 1 the output could not
-// be written (or vlsm's requests do not fit), 2 the command line or its input was refused.
-constexpr int kDone = 0;
-constexpr int kWriteFailed = 1;
-constexpr int kRefused = 2;
+// Exit statuses, the same for every command.
+constexpr int kDone = 0;        // done, also when the reader went away (`| head`)
+constexpr int kNoAnswer = 1;    // a request that has no answer: vlsm's that do not fit
+constexpr int kRefused = 2;     // a bad command line or bad input, unreadable files included
+constexpr int kNotWritten = 3;  // the output could not be written
 
-// Runs one command line (without the program's name); `in` is standard input.
-int runCli(const std::vector<std::string_view> &arguments, Output &out, std::istream &in, std::ostream &errors);
+// Runs one command line (without the program's name); standard input is the
+// descriptor `standardInput`.
+int runCli(const std::vector<std::string_view> &arguments, Output &out, int standardInput, std::ostream &errors);
+
+// What a command reads and writes.
+struct Streams {
+    Output &out;
+    int standardInput;
+    std::ostream &errors;
+    LineEnd lineEnd;  // LF, or CR LF with --crlf
+
+    std::string_view eol() const { return lineEnd == LineEnd::CRLF ? "\r\n" : "\n"; }
+};
 
 }  // namespace netquill::cli

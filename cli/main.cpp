@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
     // A reader that goes away (`| head`) ends the output quietly, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    std::ios::sync_with_stdio(false);
     netquill::cli::FileOutput out(STDOUT_FILENO);
-    return netquill::cli::runCli(arguments, out, std::cin, std::cerr);
+    return netquill::cli::runCli(arguments, out, STDIN_FILENO, std::cerr);
 }

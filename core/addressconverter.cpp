@@ -11,7 +11,6 @@ namespace netquill {
 
 namespace {
 
-constexpr std::uint64_t kLargestAddress = 4294967295;
 // The largest address in octal, compared as if it were a decimal number.
 constexpr std::uint64_t kLargestOctalAsDecimal = 37777777777;
 

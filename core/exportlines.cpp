@@ -137,8 +137,9 @@ void writeDelimited(Lines &lines, ExportMode mode, CalculatorTab tab, const Expo
     }
     if (subnetSection) {
         lines.asBuilt("#");
+        // The comma-delimited heading has kept its blanks since the first version.
         lines.asBuilt(csv ? "Subnet,Mask,Inverse Mask, Subnet Size, Host Range, Broadcast"
-                          : "Subnet\t\tMask\t\t\tInverse Mask\tSubnet Size\tHost Range\t\t\tBroadcast");
+                          : subnetHeadingLine(RowFormat::TXT));
     }
 }
 

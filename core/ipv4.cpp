@@ -1,7 +1,6 @@
 #include "core/ipv4.h"
 
-#include "core/octet.h"
-
+#include <array>
 #include <cstring>
 
 namespace netquill {
@@ -26,14 +25,6 @@ struct OctetTexts {
 const OctetTexts kOctetTexts;
 
 }  // namespace
-
-Ipv4Address Ipv4Address::fromOctetTexts(const std::array<std::string, 4> &octets)
-{
-    std::uint32_t value = 0;
-    for (const char bit : binaryAddressOf(octets))
-        value = value * 2 + (bit == '1' ? 1 : 0);
-    return Ipv4Address(value);
-}
 
 std::string Ipv4Address::text() const
 {

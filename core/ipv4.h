@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,10 +15,6 @@ class Ipv4Address
 public:
     constexpr Ipv4Address() = default;
     constexpr explicit Ipv4Address(std::uint32_t value) : m_value(value) {}
-
-    // Four octet texts as the fields hold them. Each gives its byte; an octet
-    // above 255 that was not folded first gives its low eight bits.
-    static Ipv4Address fromOctetTexts(const std::array<std::string, 4> &octets);
 
     constexpr std::uint32_t value() const { return m_value; }
 

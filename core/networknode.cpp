@@ -17,7 +17,7 @@ NetworkNodeResult CalculateNetworkNode(const NetworkNodeInput &input)
     NetworkNodeResult result;
     for (std::size_t k = 0; k < result.octets.size(); ++k)
         result.octets[k] = FoldOctetText(input.octets[k]);
-    const NetworkNode node = networkNodeOf(Ipv4Address::fromOctetTexts(result.octets), input.prefix);
+    const NetworkNode node = networkNodeOf(addressOfOctetTexts(result.octets), input.prefix);
     result.hostID = node.hostId.text();
     result.networkID = node.networkId.text();
     result.broadcastAddress = node.broadcast.text();

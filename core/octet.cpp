@@ -1,6 +1,5 @@
 #include "core/octet.h"
 
-#include "core/clipboardtext.h"
 #include "core/decimaltext.h"
 #include "core/numberbase.h"
 
@@ -44,6 +43,12 @@ std::array<std::string, 4> octetsOfBinary(std::string_view binary)
     return octets;
 }
 
-std::string dottedFromBinary(std::string_view binary) { return joinDotted(octetsOfBinary(binary)); }
+Ipv4Address addressOfOctetTexts(const std::array<std::string, 4> &octets)
+{
+    std::uint32_t value = 0;
+    for (const char bit : binaryAddressOf(octets))
+        value = value * 2 + (bit == '1' ? 1 : 0);
+    return Ipv4Address(value);
+}
 
 }  // namespace netquill

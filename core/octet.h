@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ipv4.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -24,7 +26,8 @@ std::string binaryAddressOf(const std::array<std::string, 4> &octets);
 // group beyond the end of a shorter text reads as 0.
 std::array<std::string, 4> octetsOfBinary(std::string_view binary);
 
-// A binary address as dotted text: "192.168.1.0".
-std::string dottedFromBinary(std::string_view binary);
+// The address of four octet texts as the fields hold them. Each gives its
+// byte; an octet above 255 that was not folded first gives its low eight bits.
+Ipv4Address addressOfOctetTexts(const std::array<std::string, 4> &octets);
 
 }  // namespace netquill

@@ -5,54 +5,6 @@
 
 namespace netquill {
 
-std::optional<Ipv4Address> parseDottedAddress(std::string_view text)
-{
-    std::uint32_t value = 0;
-    for (int octet = 0; octet < 4; ++octet) {
-        if (octet > 0) {
-            if (text.empty() || text.front() != '.')
-                return std::nullopt;
-            text.remove_prefix(1);
-        }
-        unsigned number = 0;
-        std::size_t digits = 0;
-        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9' && digits < 3)
-            number = number * 10 + static_cast<unsigned>(text[digits++] - '0');
-        if (digits == 0 || number > 255 || (digits < text.size() && text[digits] >= '0' && text[digits] <= '9'))
-            return std::nullopt;
-        value = value << 8 | number;
-        text.remove_prefix(digits);
-    }
-    if (!text.empty())
-        return std::nullopt;
-    return Ipv4Address(value);
-}
-
-std::optional<AddressRange> parseAddressEntry(std::string_view text)
-{
-    if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
-        const auto first = parseDottedAddress(text.substr(0, dash));
-        const auto last = parseDottedAddress(text.substr(dash + 1));
-        if (!first || !last || *last < *first)
-            return std::nullopt;
-        return AddressRange{*first, *last};
-    }
-    const std::size_t slash = text.find('/');
-    const auto address = parseDottedAddress(text.substr(0, slash));
-    if (!address)
-        return std::nullopt;
-    if (slash == std::string_view::npos)
-        return AddressRange{*address, *address};
-    const std::string_view bits = text.substr(slash + 1);
-    if (bits.empty() || bits.size() > 2 || bits.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    const int prefixBits = bits.size() == 1 ? bits[0] - '0' : (bits[0] - '0') * 10 + (bits[1] - '0');
-    if (prefixBits > kLongestMask)
-        return std::nullopt;
-    const Block block = Block::containing(*address, Prefix(prefixBits));
-    return AddressRange{block.network, block.broadcast()};
-}
-
 void mergeRanges(std::vector<AddressRange> &ranges)
 {
     std::sort(ranges.begin(), ranges.end(),

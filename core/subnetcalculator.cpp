@@ -1,7 +1,7 @@
 #include "core/subnetcalculator.h"
 
 #include "core/clipboardtext.h"
-#include "core/ipv4.h"
+#include "core/octet.h"
 
 namespace netquill {
 
@@ -27,7 +27,7 @@ std::string SubnetBitMaskPattern(Prefix cidr, Prefix subnet)
 
 std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, Prefix subnet)
 {
-    return Block::containing(Ipv4Address::fromOctetTexts(blockOctets), subnet).network.text();
+    return Block::containing(addressOfOctetTexts(blockOctets), subnet).network.text();
 }
 
 std::string BuildSubnetClipboardText(const SubnetTexts &texts)

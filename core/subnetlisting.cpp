@@ -5,7 +5,7 @@
 namespace netquill {
 
 SubnetListing::SubnetListing(const SubnetPlan &plan)
-    : m_plan(plan), m_renderer(plan, RowFormat::TSV), m_clipboardText(m_renderer.headerLine())
+    : m_plan(plan), m_renderer(plan, RowFormat::TSV), m_clipboardText(m_renderer.tableStart())
 {
     nextBatch();
 }

@@ -1,5 +1,7 @@
 #include "core/subnetrows.h"
 
+#include "core/jsontext.h"
+
 #include <algorithm>
 
 namespace netquill {
@@ -8,23 +10,55 @@ namespace {
 
 constexpr const char *kHeadings[kSubnetColumnCount] = {"Subnet",      "Mask",       "Inverse Mask",
                                                        "Subnet Size", "Host Range", "Broadcast"};
+// What follows each heading of the text format, to line up with its rows.
+constexpr const char *kTextHeadingGaps[kSubnetColumnCount] = {"\t\t", "\t\t\t", "\t", "\t", "\t\t\t", ""};
 
-std::string tsvHeaderLine()
+std::string htmlEscaped(std::string_view text)
 {
-    std::string line;
-    for (const char *heading : kHeadings)
-        line.append(line.empty() ? "" : "\t").append(heading);
-    return line + "\r\n";
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
 }
 
 }  // namespace
 
 const char *subnetColumnHeading(SubnetColumn column) { return kHeadings[static_cast<int>(column)]; }
 
-SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format)
-    : m_format(format), m_mask(plan.subnetPrefix().maskAddress().text()),
-      m_inverseMask(plan.subnetPrefix().inverseAddress().text()), m_size(plan.subnetSizeText())
+std::string subnetHeadingLine(RowFormat format, bool named)
 {
+    std::string line = named ? "Name" : "";
+    for (int column = 0; column < kSubnetColumnCount; ++column) {
+        if (format == RowFormat::TXT)
+            line.append(column == 0 && named ? "\t" : "").append(kHeadings[column]).append(kTextHeadingGaps[column]);
+        else
+            line.append(column == 0 && !named ? "" : format == RowFormat::CSV ? "," : "\t").append(kHeadings[column]);
+    }
+    return line;
+}
+
+SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
+    : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n"),
+      m_mask(plan.subnetPrefix().maskAddress().text()), m_inverseMask(plan.subnetPrefix().inverseAddress().text()),
+      m_size(plan.subnetSizeText())
+{
+    const std::string eol(m_lineEnd);
     switch (format) {
     case RowFormat::TSV:
         m_middle = "\t" + m_mask + "\t" + m_inverseMask + "\t" + m_size + "\t";
@@ -37,19 +71,42 @@ SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format)
         break;
     case RowFormat::HTML:
         m_middle = "</td><td align=\"center\">" + m_mask + "</td><td align=\"center\">" + m_inverseMask +
-                   "</td><td align=\"center\">" + m_size + "</td>\r\n<td>";
+                   "</td><td align=\"center\">" + m_size + "</td>" + eol + "<td>";
         break;
     case RowFormat::JSONL:
-        m_middle = "\",\"mask\":\"" + m_mask + "\",\"inverse_mask\":\"" + m_inverseMask + "\",\"size\":" + m_size +
-                   ",\"first_host\":\"";
+        m_middle = "\",\"prefix_length\":" + std::to_string(plan.subnetPrefix().bits()) + ",\"mask\":\"" + m_mask +
+                   "\",\"wildcard_mask\":\"" + m_inverseMask + "\",\"usable_hosts\":" + m_size + ",\"first_host\":\"";
         break;
     }
 }
 
-std::string_view SubnetRowRenderer::headerLine() const
+std::string SubnetRowRenderer::tableStart(bool named) const
 {
-    static const std::string tsv = tsvHeaderLine();
-    return m_format == RowFormat::TSV ? std::string_view(tsv) : std::string_view();
+    std::string start;
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::CSV:
+    case RowFormat::TXT:
+        return subnetHeadingLine(m_format, named) + std::string(m_lineEnd);
+    case RowFormat::HTML:
+        start = "<!DOCTYPE html>" + std::string(m_lineEnd) +
+                "<html><head><meta charset=\"utf-8\"><title>Subnets</title>" + "</head><body>" +
+                std::string(m_lineEnd) + "<table border=\"1\">" + std::string(m_lineEnd) + "<tr>";
+        if (named)
+            start += "<th>Name</th>";
+        for (const char *heading : kHeadings)
+            start.append("<th>").append(heading).append("</th>");
+        return start + "</tr>" + std::string(m_lineEnd);
+    case RowFormat::JSONL:
+        return {};
+    }
+    return {};
+}
+
+std::string SubnetRowRenderer::tableEnd() const
+{
+    return m_format == RowFormat::HTML ? "</table>" + std::string(m_lineEnd) + "</body></html>" + std::string(m_lineEnd)
+                                       : std::string();
 }
 
 void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) const
@@ -67,7 +124,7 @@ void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) con
         end = row.lastHost.writeText(end);
         *end++ = m_format == RowFormat::CSV ? ',' : '\t';
         end = row.broadcast.writeText(end);
-        end = std::copy_n("\r\n", 2, end);
+        end = std::copy(m_lineEnd.begin(), m_lineEnd.end(), end);
         out.append(line, end);
         break;
     }
@@ -76,14 +133,14 @@ void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) con
         row.subnet.appendText(out);
         out += m_middle;
         row.firstHost.appendText(out);
-        out += "\r\n to ";
+        out.append(m_lineEnd).append(" to ");
         row.lastHost.appendText(out);
-        out += "</td>\r\n<td>";
+        out.append("</td>").append(m_lineEnd).append("<td>");
         row.broadcast.appendText(out);
-        out += "</td>\r\n";
+        out.append("</td>").append(m_lineEnd);
         break;
     case RowFormat::JSONL:
-        out += "{\"subnet\":\"";
+        out += "{\"network\":\"";
         row.subnet.appendText(out);
         out += m_middle;
         row.firstHost.appendText(out);
@@ -91,9 +148,57 @@ void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) con
         row.lastHost.appendText(out);
         out += "\",\"broadcast\":\"";
         row.broadcast.appendText(out);
-        out += "\"}\n";
+        out.append("\"}").append(m_lineEnd);
         break;
     }
+}
+
+void SubnetRowRenderer::appendNamed(std::string &out, std::string_view name, const SubnetAddresses &row) const
+{
+    std::string unnamed;
+    append(unnamed, row);
+    const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
+    out.append(unnamed, 0, opening);
+    appendName(out, name);
+    out.append(unnamed, opening);
+}
+
+void SubnetRowRenderer::appendName(std::string &out, std::string_view name) const
+{
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::TXT:
+        out.append(name).append("\t");
+        break;
+    case RowFormat::CSV:
+        // RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled.
+        if (name.find_first_of(",\"\r\n") == std::string_view::npos) {
+            out.append(name);
+        } else {
+            out += '"';
+            for (const char c : name)
+                out.append(c == '"' ? 2 : 1, c);
+            out += '"';
+        }
+        out += ',';
+        break;
+    case RowFormat::HTML:
+        out.append("<td>").append(htmlEscaped(name)).append("</td>");
+        break;
+    case RowFormat::JSONL:
+        out += "\"name\":";
+        appendJsonString(out, name);
+        out += ',';
+        break;
+    }
+}
+
+std::string SubnetRowRenderer::nameProblem(std::string_view name, RowFormat format)
+{
+    const bool breaksColumns = format == RowFormat::TSV || format == RowFormat::TXT;
+    if (breaksColumns && name.find_first_of("\t\r\n") != std::string_view::npos)
+        return "a name in tsv or txt output cannot hold a TAB or a line break (csv, html and jsonl can)";
+    return {};
 }
 
 std::string SubnetRowRenderer::cellText(const SubnetAddresses &row, SubnetColumn column) const

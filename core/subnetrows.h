@@ -6,9 +6,9 @@
 #include <string_view>
 
 // The one renderer of subnet rows: the subnet list's grid and clipboard text,
-// the three export files and netquill-cli's list all write them through it.
-// Each row is appended to the caller's buffer, so millions of rows cost no
-// string per field.
+// the three export files and netquill-cli's list and vlsm tables all write
+// them through it. Each row is appended to the caller's buffer, so millions
+// of rows cost no string per field.
 namespace netquill {
 
 enum class SubnetColumn { Subnet = 0, Mask, InverseMask, SubnetSize, HostRange, Broadcast };
@@ -17,28 +17,52 @@ constexpr int kSubnetColumnCount = 6;
 // "Subnet", "Mask", … as the grid and the copied list head their columns.
 const char *subnetColumnHeading(SubnetColumn column);
 
+// The formats rows are written in; the window's exports are three of them.
 enum class RowFormat {
-    TSV,    // the subnet list's clipboard text: TAB between the columns
-    CSV,    // the comma-delimited export
+    CSV,    // the comma-delimited export; RFC 4180 quoting for a name
     TXT,    // the text export, tabs doubled to line up under its headings
     HTML,   // the web page export, one table row over four lines
+    TSV,    // the subnet list's clipboard text: TAB between the columns
     JSONL,  // one JSON object per line (netquill-cli)
 };
+using ExportMode = RowFormat;
+
+// The heading line of TSV, CSV or TXT rows, unended; the text export heads its
+// table with it. A named table has a "Name" column first.
+std::string subnetHeadingLine(RowFormat format, bool named = false);
+
+// Windows' CR LF, as the clipboard and the export files end their lines, or
+// LF, as the command line does unless asked.
+enum class LineEnd { CRLF, LF };
 
 class SubnetRowRenderer
 {
 public:
-    SubnetRowRenderer(const SubnetPlan &plan, RowFormat format);
+    SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd = LineEnd::CRLF);
 
-    // The line that heads the rows in formats that carry one (TSV), else empty.
-    std::string_view headerLine() const;
+    // What stands before the rows: the heading line of TSV, CSV and TXT; for
+    // HTML a page with a table and its heading row; nothing for JSONL. A
+    // named table has a "Name" column first.
+    std::string tableStart(bool named = false) const;
+    // What closes the table: the end of an HTML page, else nothing.
+    std::string tableEnd() const;
+
     // One row's line or lines, each ended as the format ends them.
     void append(std::string &out, const SubnetAddresses &row) const;
+    // The same row of a named table; the name must suit the format (nameProblem).
+    void appendNamed(std::string &out, std::string_view name, const SubnetAddresses &row) const;
     // One cell as the grid shows it; "Host Range" is "first to last".
     std::string cellText(const SubnetAddresses &row, SubnetColumn column) const;
 
+    // Why a name cannot stand in a row of the format (a TAB or a line break in
+    // TSV and TXT, whose columns they would break), or nothing.
+    static std::string nameProblem(std::string_view name, RowFormat format);
+
 private:
+    void appendName(std::string &out, std::string_view name) const;
+
     RowFormat m_format;
+    std::string_view m_lineEnd;
     std::string m_mask;
     std::string m_inverseMask;
     std::string m_size;

@@ -1,25 +1,6 @@
 #include "core/subnettable.h"
 
-#include "core/subnetrows.h"
-
 namespace netquill {
-
-namespace {
-
-RowFormat rowFormatOf(ExportMode mode)
-{
-    switch (mode) {
-    case ExportMode::CSV:
-        return RowFormat::CSV;
-    case ExportMode::TXT:
-        return RowFormat::TXT;
-    case ExportMode::HTML:
-        return RowFormat::HTML;
-    }
-    return RowFormat::CSV;
-}
-
-}  // namespace
 
 std::optional<std::string> WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, std::ostream &out)
 {
@@ -28,7 +9,7 @@ std::optional<std::string> WriteSubnetTable(const SubnetPlan &plan, ExportMode m
         return "The plan has " + std::to_string(total) + " subnets; an export holds at most " +
                std::to_string(kMostExportedSubnets) + ". Choose a subnet mask with fewer subnets.";
     }
-    const SubnetRowRenderer renderer(plan, rowFormatOf(mode));
+    const SubnetRowRenderer renderer(plan, mode);
     constexpr std::size_t kChunk = 1 << 16;
     std::string chunk;
     std::uint64_t written = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/subnetplan.h"
+#include "core/subnetrows.h"
 
 #include <optional>
 #include <ostream>
@@ -8,8 +8,6 @@
 
 // The subnet table of an export file.
 namespace netquill {
-
-enum class ExportMode { CSV, TXT, HTML };
 
 // The largest number of rows an export writes: a 16-bit signed count.
 constexpr std::uint64_t kMostExportedSubnets = 32767;

@@ -31,6 +31,8 @@ struct SubnetRequest {
 struct Allocation {
     std::string name;
     Block subnet;
+
+    bool operator==(const Allocation &) const = default;
 };
 
 struct VlsmPlan {

@@ -1,6 +1,8 @@
-// Address-list entries of any text, merged and covered by CIDR blocks: an
-// entry is read or refused, never half-read, and the blocks cover exactly the
+// The one strict parser over any text, and address-list entries merged and
+// covered by CIDR blocks: a text is read whole or refused with a reason, an
+// address read prints back as the very text, and the blocks cover exactly the
 // merged ranges, in order, each aligned.
+#include "core/addresstext.h"
 #include "core/ranges.h"
 #include "fuzz/fuzzcheck.h"
 
@@ -11,9 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto lines = splitFields<8>(std::string_view(reinterpret_cast<const char *>(data), size));
     std::vector<netquill::AddressRange> ranges;
     for (const std::string &line : lines) {
-        const auto entry = netquill::parseAddressEntry(line);
-        FUZZ_CHECK(!entry || !(entry->last < entry->first));
-        FUZZ_CHECK(!entry || onlyCharacters(line, "0123456789./-"));
+        const auto address = netquill::parseAddress(line);
+        FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
+        const auto prefix = netquill::parsePrefix(line);
+        FUZZ_CHECK(!prefix || prefix->bits() <= 32);
+        const auto entry = netquill::parseRange(line);
+        FUZZ_CHECK(entry ? !(entry->last < entry->first) : !entry.reason().empty());
+        FUZZ_CHECK(!entry || onlyCharacters(line, "0123456789./- \t"));
         if (entry)
             ranges.push_back(*entry);
     }

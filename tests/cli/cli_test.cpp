@@ -1,14 +1,19 @@
-// netquill-cli's commands in-process: each reads its arguments into the same
-// core calls the windows make (their texts are tested in the core and the
-// windows), and refuses bad input with one line and status 2. The listing is
-// tested in a pipe.
+// netquill-cli's commands in-process: each reads its arguments through the
+// core's one parser into the same core calls the windows make (their texts
+// are tested in the core and the windows), reads its files with every error
+// checked and in bounded memory, and refuses bad input with the reason and
+// status 2. The program itself is tested in a pipe.
 #include "cli/commands.h"
+#include "cli/input.h"
 
 #include "core/productinfo.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fcntl.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -20,44 +25,75 @@ struct CliRun {
     std::string errors;
 };
 
-CliRun run(Arguments arguments, const std::string &input = {})
+constexpr std::string_view kClosed = "(closed)";
+
+// Runs the command with `input` on standard input, or a closed descriptor for kClosed.
+CliRun run(Arguments arguments, std::string_view input = {})
 {
+    int standardInput = -1;
+    if (input != kClosed) {
+        std::FILE *file = std::tmpfile();
+        std::fwrite(input.data(), 1, input.size(), file);
+        std::fflush(file);
+        standardInput = ::dup(::fileno(file));
+        ::lseek(standardInput, 0, SEEK_SET);
+        std::fclose(file);
+    }
     netquill::cli::TextOutput out;
-    std::istringstream in(input);
     std::ostringstream errors;
-    const int status = netquill::cli::runCli(arguments, out, in, errors);
+    const int status = netquill::cli::runCli(arguments, out, standardInput, errors);
+    if (standardInput >= 0)
+        ::close(standardInput);
     return {status, out.text(), errors.str()};
 }
 
-// ---- The windows' texts, printed ----
+// ---- The windows' texts and the same values as JSON ----
 
 TEST(CliCopies, EveryWayOfWritingTheInputGivesTheSameText)
 {
     const std::string converted = run({"convert", "192.168.1.1"}).out;
-    EXPECT_TRUE(converted.starts_with("IP Address : 192.168.1.1\r\nDecimal    : 3232235777\r\n")) << converted;
+    EXPECT_TRUE(converted.starts_with("IP Address : 192.168.1.1\nDecimal    : 3232235777\n")) << converted;
     for (const Arguments &arguments : {Arguments{"convert", "3232235777"},
                                        {"convert", "0xc0a80101"},
                                        {"convert", "0o30052000401"},
                                        {"convert", "0b11000000101010000000000100000001"},
                                        {"convert", "C0A80101", "--from", "hex"},
-                                       {"convert", "--from=octal", "30052000401"}})
+                                       {"convert", "--from=octal", "--", "30052000401"}})
         EXPECT_EQ(run(arguments).out, converted) << arguments[1];
 
-    const std::string calculated = run({"calc", "192.168.1.10/24"}).out;
+    const std::string calculated = run({"calc", "192.168.1.10/24", "--crlf"}).out;
     EXPECT_NE(calculated.find("Subnet Mask Bits : /24\r\n\r\nHost ID          : 0.0.0.10\r\n"), std::string::npos);
-    EXPECT_EQ(run({"calc", "192.168.1.10/255.255.255.0"}).out, calculated);
+    EXPECT_EQ(run({"calc", "192.168.1.10", "255.255.255.0", "--crlf"}).out, calculated);
 
     const std::string planned = run({"plan", "10.0.0.0/20", "--subnet-mask", "255.255.255.192"}).out;
-    EXPECT_NE(planned.find("Subnet Bit Mask  : nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh\r\n"), std::string::npos);
+    EXPECT_NE(planned.find("Subnet Bit Mask  : nnnnnnnn.nnnnnnnn.nnnnssss.sshhhhhh\n"), std::string::npos);
     for (const Arguments &arguments : {Arguments{"plan", "10.0.0.0/20", "--mask-bits", "26"},
-                                       {"plan", "10.0.0.0/20", "--subnets", "64"},
+                                       {"plan", "10.0.0.0/20", "--subnets", "33"},
                                        {"plan", "10.0.0.0/20", "--host-bits", "6"},
                                        {"plan", "10.0.0.0/255.255.240.0", "--hosts", "62"},
                                        {"plan", "10.0.0.0/20", "--min-hosts", "33"}})
         EXPECT_EQ(run(arguments).out, planned) << arguments[2];
     EXPECT_EQ(run({"plan", "10.0.0.0/24", "--min-hosts", "2", "--rfc3021"}).out,
               run({"plan", "10.0.0.0/24", "--hosts", "2 (RFC3021)"}).out);
-    EXPECT_NE(run({"plan", "10.0.0.0/24"}).out.find("Hosts per Subnet : 254\r\n"), std::string::npos);
+}
+
+TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
+{
+    EXPECT_EQ(run({"convert", "10.0.0.1", "--format", "json"}).out,
+              "{\"dotted_quad\":\"10.0.0.1\",\"decimal\":167772161,\"hexadecimal\":\"A000001\",\"octal\":"
+              "\"1200000001\",\"binary\":\"00001010000000000000000000000001\"}\n");
+    EXPECT_EQ(
+        run({"calc", "10.0.0.1/31", "--format=json"}).out,
+        "{\"address\":\"10.0.0.1\",\"network\":\"10.0.0.0\",\"broadcast\":\"10.0.0.1\",\"prefix_length\":31,"
+        "\"mask\":\"255.255.255.254\",\"wildcard_mask\":\"0.0.0.1\",\"host_id\":\"0.0.0.1\",\"nodes_in_subnet\":0,"
+        "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2}\n");
+    EXPECT_TRUE(run({"calc", "0.0.0.0/0", "--format", "json"})
+                    .out.ends_with("\"address_count\":4294967296,"
+                                   "\"usable_hosts\":4294967294}\n"));
+    EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
+              "{\"address\":\"10.1.2.3\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
+              "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
+              "\"subnet_prefix_length\":19,\"host_bits\":13,\"subnet_count\":8,\"usable_hosts\":8190}\n");
 }
 
 // ---- range, aggregate and vlsm ----
@@ -65,75 +101,119 @@ TEST(CliCopies, EveryWayOfWritingTheInputGivesTheSameText)
 TEST(CliPlanning, RangeAggregateAndVlsm)
 {
     EXPECT_EQ(run({"range", "0.0.0.0", "255.255.255.255"}).out, "0.0.0.0/0\n");
-    const std::string list = " 10.0.0.1 \n\n# servers\n10.1.2.3/8\r\n192.168.1.5-192.168.1.7\n192.168.1.8\n";
+    EXPECT_EQ(run({"range", "10.0.0.5-10.0.0.17", "--crlf"}).out,
+              "10.0.0.5/32\r\n10.0.0.6/31\r\n10.0.0.8/29\r\n10.0.0.16/31\r\n");
+    const char *list = "\xEF\xBB\xBF 10.0.0.1 \n\n# servers\n10.1.2.3/255.0.0.0\r\n192.168.1.5 - 192.168.1.7\n"
+                       "192.168.1.8";
     EXPECT_EQ(run({"aggregate"}, list).out, "10.0.0.0/8\n192.168.1.5/32\n192.168.1.6/31\n192.168.1.8/32\n");
     EXPECT_EQ(run({"aggregate", "--ranges", "-"}, list).out, "10.0.0.0-10.255.255.255\n192.168.1.5-192.168.1.8\n");
-    EXPECT_EQ(run({"vlsm", "10.0.0.0/28", "web=2", "3", "--format", "csv"}).out,
-              "Name,Subnet,Mask,Usable Hosts,Host Range,Broadcast\n"
-              "2,10.0.0.0/29,255.255.255.248,6,10.0.0.1 to 10.0.0.6,10.0.0.7\n"
-              "web,10.0.0.8/30,255.255.255.252,2,10.0.0.9 to 10.0.0.10,10.0.0.11\n"
-              "(free),10.0.0.12/30,255.255.255.252,2,10.0.0.13 to 10.0.0.14,10.0.0.15\n");
+    EXPECT_EQ(run({"vlsm", "10.0.0.0/28", "web, east=2", "3", "--format", "csv"}).out,
+              "Name,Subnet,Mask,Inverse Mask,Subnet Size,Host Range,Broadcast\n"
+              "2,10.0.0.0,255.255.255.248,0.0.0.7,6,10.0.0.1 to 10.0.0.6,10.0.0.7\n"
+              "\"web, east\",10.0.0.8,255.255.255.252,0.0.0.3,2,10.0.0.9 to 10.0.0.10,10.0.0.11\n"
+              "(free),10.0.0.12,255.255.255.252,0.0.0.3,2,10.0.0.13 to 10.0.0.14,10.0.0.15\n");
     const CliRun tooMany = run({"vlsm", "10.0.0.0/24", "a=100", "b=200"});
     EXPECT_EQ(tooMany.status, 1);
     EXPECT_EQ(tooMany.errors,
               "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
 }
 
-// ---- Refused input: one line naming the argument and its range, status 2 ----
+// ---- Refused: one line with the reason, status 2, nothing on stdout ----
 
 struct Refusal {
     const char *name;
     Arguments arguments;
     const char *message;
-    std::string input = {};
+    std::string_view input = {};
 };
 
 void PrintTo(const Refusal &refusal, std::ostream *out) { *out << refusal.name; }
 
 using CliRefuses = testing::TestWithParam<Refusal>;
 
-TEST_P(CliRefuses, WithOneLineAndStatusTwo)
+TEST_P(CliRefuses, WithTheReasonAndStatusTwo)
 {
     const CliRun result = run(GetParam().arguments, GetParam().input);
     EXPECT_EQ(result.status, 2);
     EXPECT_TRUE(result.out.empty());
-    EXPECT_EQ(result.errors, std::string("netquill-cli: ") + GetParam().message + "\n");
+    EXPECT_EQ(result.errors, GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Inputs, CliRefuses,
+    Arguments, CliRefuses,
     testing::Values(
-        Refusal{"OctetAbove255", {"calc", "10.1.2.256/8"}, "ADDRESS '10.1.2.256': octet 4 must be 0 to 255"},
-        Refusal{"SubnetsNotAPowerOfTwo",
-                {"plan", "10.0.0.0/24", "--subnets", "6"},
-                "--subnets '6': must be a power of two from 1 to 256 (a /24 block)"},
-        Refusal{"TwoPlanOptions",
-                {"plan", "10.0.0.0/24", "--host-bits", "2", "--mask-bits", "30"},
-                "--host-bits '2': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and "
-                "--min-hosts may be given"},
-        Refusal{"MoreHostsThanTheBlock",
-                {"plan", "10.0.0.0/24", "--min-hosts", "255"},
-                "--min-hosts '255': must be a whole number from 1 to 254"},
-        Refusal{"UnknownFormat",
-                {"list", "10.0.0.0/24", "--format", "xml"},
-                "--format 'xml': must be csv, txt, html, tsv or jsonl"},
+        Refusal{"ReasonOfTheCoresParser",
+                {"plan", "10.0.0.256/24"},
+                "netquill-cli: BLOCK/PREFIX '10.0.0.256/24': octet 4 is above 255\n"},
+        Refusal{"BackwardsRange",
+                {"range", "10.0.0.2", "10.0.0.1"},
+                "netquill-cli: LAST '10.0.0.1': comes before FIRST 10.0.0.2: the range runs backwards\n"},
+        Refusal{
+            "HostBitsWhereABlockIsMeant",
+            {"vlsm", "10.0.0.5/24", "3"},
+            "netquill-cli: BLOCK/PREFIX '10.0.0.5/24': has host bits set: the block that holds it is 10.0.0.0/24\n"},
+        Refusal{"Rfc3021ThatChangesNothing",
+                {"vlsm", "10.0.0.0/24", "30", "--rfc3021"},
+                "netquill-cli: --rfc3021 changes nothing here: it matters only for requests of 1 or 2 hosts\n"},
+        Refusal{"TabInATsvName",
+                {"vlsm", "10.0.0.0/24", "a\tb=3"},
+                "netquill-cli: REQUEST 'a\\tb=3': a name in tsv or txt output cannot hold a TAB or a line break "
+                "(csv, html and jsonl can)\n"},
+        Refusal{"UnknownOptionAndTheNearest",
+                {"list", "10.0.0.0/8", "--fromat", "csv"},
+                "netquill-cli: unknown option '--fromat' for list (did you mean --format?)\n"},
+        Refusal{"OptionGivenTwice",
+                {"list", "10.0.0.0/8", "--format", "csv", "--format=tsv"},
+                "netquill-cli: --format is given twice: 'csv', then 'tsv'\n"},
+        Refusal{"FlagGivenAValue",
+                {"aggregate", "--ranges=yes"},
+                "netquill-cli: --ranges 'yes': is a flag and takes no value\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
-                "COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate or vlsm"},
-        Refusal{"RangeBackwards",
-                {"range", "10.0.0.2", "10.0.0.1"},
-                "LAST '10.0.0.1': must not come before FIRST 10.0.0.2"},
-        Refusal{"ListLineNotAnAddress",
-                {"aggregate"},
-                "-:2 '10.0.0.300': is not an address, a CIDR block or a range (first-last)",
-                "10.0.0.0/8\n10.0.0.300\n"}),
+                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, vlsm or help\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(CliHelp, UsageAndTheProjectsVersion)
+INSTANTIATE_TEST_SUITE_P(
+    Files, CliRefuses,
+    testing::Values(
+        Refusal{"Folder", {"aggregate", "/"}, "netquill-cli: FILE '/': Is a directory\n"},
+        Refusal{"Missing",
+                {"aggregate", "-", "/nonexistent"},
+                "netquill-cli: FILE '/nonexistent': No such file or directory\n"},
+        Refusal{"ClosedStandardInput", {"aggregate"}, "netquill-cli: FILE '-': Bad file descriptor\n", kClosed},
+        Refusal{"EveryBadLineEscaped",
+                {"aggregate"},
+                "netquill-cli: -:2: '010.0.0.1': octet 1 has a leading zero, which other tools read as octal\n"
+                "netquill-cli: -:3: '\\x1b[2J\\r10.0.0.1': is not an address: four numbers of 0 to 255 joined by dots, "
+                "such as 192.168.1.1\n",
+                "10.0.0.0/8\n010.0.0.1\n\x1b[2J\r10.0.0.1\n"},
+        Refusal{"NotText",
+                {"aggregate"},
+                "netquill-cli: -:1: not text (a NUL byte): a UTF-16 or compressed file?\n",
+                std::string_view("1\0", 2)}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CliReading, LongLinesAndManyBadOnesInBoundedWords)
 {
-    EXPECT_TRUE(run({"vlsm", "--help"}).out.starts_with("usage: netquill-cli vlsm BLOCK/PREFIX REQUEST..."));
-    EXPECT_EQ(run({"--version"}).out, std::string("netquill-cli ") + netquill::kVersion + "\n");
-    EXPECT_EQ(run({}).status, 2);
+    const std::string longLine = "10.0.0.1\n" + std::string(netquill::cli::kLongestLine + 1, '1') + "\n10.0.0.2\n";
+    EXPECT_EQ(run({"aggregate"}, longLine).errors, "netquill-cli: -:2: line longer than 4096 bytes\n");
+    std::string bad;
+    for (int line = 0; line < 25; ++line)
+        bad += std::string(70, 'x') + "\n";
+    const CliRun many = run({"aggregate"}, bad);
+    EXPECT_EQ(std::count(many.errors.begin(), many.errors.end(), '\n'), 21);
+    EXPECT_TRUE(many.errors.starts_with("netquill-cli: -:1: '" + std::string(60, 'x') + "\u2026': is not"));
+    EXPECT_TRUE(many.errors.ends_with("netquill-cli: and 5 more\n"));
+}
+
+TEST(CliHelp, UsageHelpAndTheProjectsVersion)
+{
+    const CliRun bare = run({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_TRUE(bare.out.empty() && bare.errors.starts_with("usage: netquill-cli COMMAND"));
+    EXPECT_EQ(run({"help", "vlsm"}).out, run({"vlsm", "--help"}).out);
+    EXPECT_NE(run({"calc", "-h"}).out.find("0 for a /31"), std::string::npos);
+    EXPECT_EQ(run({"list", "--version"}).out, std::string("netquill-cli ") + netquill::kVersion + "\n");
 }
 
 }  // namespace

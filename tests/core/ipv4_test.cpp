@@ -38,14 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, PrefixForms,
                                          PrefixCase{"Slash32", 32, "255.255.255.255", "0.0.0.0", "1"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Ipv4Address, OctetTextsGiveTheirByte)
-{
-    EXPECT_EQ(Ipv4Address::fromOctetTexts({"192", "168", "001", "10"}), Ipv4Address(0xC0A8010A));
-    EXPECT_EQ(Ipv4Address::fromOctetTexts({"", "", "", ""}), Ipv4Address(0));
-    // Not folded: 256 keeps its low eight bits (0), 300 gives 44.
-    EXPECT_EQ(Ipv4Address::fromOctetTexts({"256", "300", "0", "1"}), Ipv4Address(0x002C0001));
-}
-
 TEST(Block, ContainingClearsAndBroadcastSetsTheHostBits)
 {
     const Block block = Block::containing(Ipv4Address(0xC0A8014D), Prefix(26));  // 192.168.1.77/26

@@ -39,4 +39,12 @@ TEST(FoldOctetTextAgainstSubtraction, EveryValueUpTo9999)
     }
 }
 
+TEST(OctetTexts, GiveTheirByteOfTheAddress)
+{
+    EXPECT_EQ(netquill::addressOfOctetTexts({"192", "168", "001", "10"}), netquill::Ipv4Address(0xC0A8010A));
+    EXPECT_EQ(netquill::addressOfOctetTexts({"", "", "", ""}), netquill::Ipv4Address(0));
+    // Not folded: 256 keeps its low eight bits (0), 300 gives 44.
+    EXPECT_EQ(netquill::addressOfOctetTexts({"256", "300", "0", "1"}), netquill::Ipv4Address(0x002C0001));
+}
+
 }  // namespace

@@ -168,6 +168,6 @@ std::optional<netquill::SubnetPlan> frmNetquill::readSubnetPlan() const
     std::array<std::string, 4> octets = octetTexts(txtIPBlock);
     for (std::string &octet : octets)
         octet = netquill::FoldOctetText(octet);
-    const auto block = netquill::Block::containing(netquill::Ipv4Address::fromOctetTexts(octets), cidrPrefix());
+    const auto block = netquill::Block::containing(netquill::addressOfOctetTexts(octets), cidrPrefix());
     return netquill::SubnetPlan(block, subnetPrefix());
 }

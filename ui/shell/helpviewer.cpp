@@ -176,14 +176,10 @@ void HelpViewer::present()
     activateWindow();
 }
 
-QUrl HelpViewer::currentPage() const { return m_browser->source(); }
-
-QString HelpViewer::pageText() const { return m_browser->toPlainText(); }
-
 QString helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/Help/%1 Help.qch").arg(QString::fromLatin1(netquill::kProductName));
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/") +
+           QString::fromLatin1(netquill::kHelpFileName);
 }
 
 namespace {

@@ -24,8 +24,6 @@ public:
     void showIndex();
 
     bool hasHelp() const { return !m_namespace.isEmpty(); }
-    QUrl currentPage() const;
-    QString pageText() const;
 
     static constexpr const char *kWelcomeTopic = "Welcome.htm";
 
@@ -45,7 +43,7 @@ private:
     HelpBrowser *m_browser = nullptr;
 };
 
-// The help file beside the program: "Help/Trevantis Netquill Help.qch".
+// The help file in the folder "Help" beside the program.
 QString helpFilePath();
 
 // Help > Contents and Help > Index of every window: one help window, reused.

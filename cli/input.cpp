@@ -1,0 +1,100 @@
+#include "cli/input.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace netquill::cli {
+
+namespace {
+
+constexpr std::size_t kReadBlock = 1 << 16;
+
+[[noreturn]] void refuseFile(std::string_view name, int error)
+{
+    throw UsageError("FILE '" + shown(name) + "': " + std::strerror(error));
+}
+
+}  // namespace
+
+LineReader::LineReader(std::string_view name, int standardInput)
+    : m_name(name), m_descriptor(standardInput), m_owned(name != "-"), m_buffer(kReadBlock + kLongestLine + 1)
+{
+    if (m_owned) {
+        m_descriptor = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_descriptor < 0)
+            refuseFile(name, errno);
+    }
+}
+
+LineReader::~LineReader()
+{
+    if (m_owned)
+        ::close(m_descriptor);
+}
+
+std::string LineReader::placeOf(std::size_t lineNumber) const
+{
+    return shown(m_name) + ":" + std::to_string(lineNumber);
+}
+
+bool LineReader::readMore()
+{
+    if (m_start > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_start, m_end - m_start);
+        m_end -= m_start;
+        m_start = 0;
+    }
+    for (;;) {
+        const ssize_t got = ::read(m_descriptor, m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            refuseFile(m_name, errno);
+        if (got == 0)
+            m_atEnd = true;
+        m_end += static_cast<std::size_t>(got);
+        return got > 0;
+    }
+}
+
+bool LineReader::next(std::string_view &line, Complaints &complaints)
+{
+    for (;;) {
+        const char *begin = m_buffer.data() + m_start;
+        const auto *newline = static_cast<const char *>(std::memchr(begin, '\n', m_end - m_start));
+        if (!newline && !m_atEnd) {
+            if (m_end - m_start > kLongestLine) {
+                // Too long to keep, and the rest of the file is not read: /dev/zero ends here.
+                complaints.add(placeOf(m_lineNumber + 1) + ": line longer than " + std::to_string(kLongestLine) +
+                               " bytes");
+                return false;
+            }
+            readMore();
+            continue;
+        }
+        if (!newline && m_start == m_end)
+            return false;
+        const std::size_t length = newline ? static_cast<std::size_t>(newline - begin) : m_end - m_start;
+        m_start += length + (newline ? 1 : 0);
+        ++m_lineNumber;
+        line = std::string_view(begin, length);
+        if (length > kLongestLine) {
+            complaints.add(placeOf(m_lineNumber) + ": line longer than " + std::to_string(kLongestLine) + " bytes");
+            return false;
+        }
+        if (line.find('\0') != std::string_view::npos) {
+            complaints.add(placeOf(m_lineNumber) + ": not text (a NUL byte): a UTF-16 or compressed file?");
+            return false;
+        }
+        if (m_lineNumber == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.remove_prefix(3);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        return true;
+    }
+}
+
+}  // namespace netquill::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cli/messages.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The lines of one FILE operand, "-" for standard input, read with every
+// error checked and in bounded memory: a line longer than kLongestLine bytes
+// is refused, and the rest of its file is left unread, whatever it holds.
+namespace netquill::cli {
+
+constexpr std::size_t kLongestLine = 4096;
+
+class LineReader
+{
+public:
+    // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
+    LineReader(std::string_view name, int standardInput);
+    ~LineReader();
+    LineReader(const LineReader &) = delete;
+    LineReader &operator=(const LineReader &) = delete;
+
+    // The next line, without its line end (LF or CR LF) and, on the first
+    // line, without a UTF-8 byte-order mark. False at the end of the file, or
+    // at a line too long or not text, which is added to the complaints as
+    // "name:LINE: reason"; an error while reading is refused at once.
+    bool next(std::string_view &line, Complaints &complaints);
+    std::size_t lineNumber() const { return m_lineNumber; }
+
+private:
+    bool readMore();
+    // "name:LINE", where a complaint points.
+    std::string placeOf(std::size_t lineNumber) const;
+
+    std::string_view m_name;
+    int m_descriptor;
+    bool m_owned;
+    std::vector<char> m_buffer;
+    std::size_t m_start = 0;
+    std::size_t m_end = 0;
+    std::size_t m_lineNumber = 0;
+    bool m_atEnd = false;
+};
+
+}  // namespace netquill::cli

@@ -1,0 +1,62 @@
+#include "cli/messages.h"
+
+namespace netquill::cli {
+
+std::string shown(std::string_view text)
+{
+    constexpr std::size_t kMostShown = 60;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    std::size_t characters = 0;
+    for (const char c : text) {
+        if (characters == kMostShown) {
+            out += "\u2026";
+            break;
+        }
+        ++characters;
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (byte >= 0x20 && byte < 0x7F) {
+                out += c;
+            } else {
+                out += "\\x";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 0xF];
+            }
+        }
+    }
+    return out;
+}
+
+void refuse(std::string_view argument, std::string_view text, std::string_view reason)
+{
+    throw UsageError(std::string(argument) + " '" + shown(text) + "': " + std::string(reason));
+}
+
+void Complaints::add(std::string message)
+{
+    if (++m_count <= kMostReported)
+        m_lines += "netquill-cli: " + message + "\n";
+}
+
+std::string Complaints::report() const
+{
+    if (m_count <= kMostReported)
+        return m_lines;
+    return m_lines + "netquill-cli: and " + std::to_string(m_count - kMostReported) + " more\n";
+}
+
+}  // namespace netquill::cli

@@ -1,0 +1,60 @@
+#include "cli/values.h"
+
+#include "cli/messages.h"
+
+#include <map>
+
+namespace netquill::cli {
+
+Ipv4Address addressArgument(std::string_view argument, std::string_view text)
+{
+    const auto address = parseAddress(text);
+    if (!address)
+        refuse(argument, text, address.reason());
+    return *address;
+}
+
+AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::string_view text)
+{
+    const auto given = parseAddressWithPrefix(text);
+    if (!given)
+        refuse(argument, text, given.reason());
+    return *given;
+}
+
+RowFormat rowFormatOption(const CommandLine &line)
+{
+    static const std::map<std::string, RowFormat, std::less<>> formats{{"tsv", RowFormat::TSV},
+                                                                       {"csv", RowFormat::CSV},
+                                                                       {"txt", RowFormat::TXT},
+                                                                       {"html", RowFormat::HTML},
+                                                                       {"jsonl", RowFormat::JSONL}};
+    const std::string *name = line.option("--format");
+    if (!name)
+        return RowFormat::TSV;
+    const auto found = formats.find(*name);
+    if (found == formats.end())
+        refuse("--format", *name, "must be tsv, csv, txt, html or jsonl");
+    return found->second;
+}
+
+bool jsonFormatOption(const CommandLine &line)
+{
+    const std::string *name = line.option("--format");
+    if (name && *name != "text" && *name != "json")
+        refuse("--format", *name, "must be text or json");
+    return name && *name == "json";
+}
+
+std::string withLineEnd(std::string text, LineEnd lineEnd)
+{
+    if (lineEnd == LineEnd::CRLF)
+        return text;
+    std::string lines;
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (!(text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n'))
+            lines += text[k];
+    return lines;
+}
+
+}  // namespace netquill::cli

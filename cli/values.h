@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/commandline.h"
+#include "core/addresstext.h"
+#include "core/subnetrows.h"
+
+#include <string>
+#include <string_view>
+
+// The values a command line names, read by the core's one parser and refused
+// with the argument's name and the parser's reason.
+namespace netquill::cli {
+
+Ipv4Address addressArgument(std::string_view argument, std::string_view text);
+AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::string_view text);
+
+// --format of list and vlsm: tsv (the default), csv, txt, html or jsonl.
+RowFormat rowFormatOption(const CommandLine &line);
+// --format of convert, calc and plan: text (the default) or json.
+bool jsonFormatOption(const CommandLine &line);
+
+// A text whose lines end in CR LF, as the window copies it, with the line ends asked for.
+std::string withLineEnd(std::string text, LineEnd lineEnd);
+
+}  // namespace netquill::cli

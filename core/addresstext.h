@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/ipv4.h"
+#include "core/ranges.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one strict reading of address texts, for every command of netquill-cli
+// and every line of its address lists: an address, a prefix (a length or a
+// contiguous dotted mask), an address with its prefix, and a range. A text is
+// taken whole or refused with the reason, one reason for one mistake. (The
+// window's fields are forgiving instead: they fold and correct as users of
+// the old tool expect, in core/octet.h.)
+namespace netquill {
+
+// A value read from a text, or the reason the text was refused.
+template <typename Value>
+class Parsed
+{
+public:
+    Parsed(Value value) : m_value(value) {}
+    static Parsed refused(std::string reason) { return Parsed(std::move(reason)); }
+
+    explicit operator bool() const { return m_value.has_value(); }
+    const Value &operator*() const { return *m_value; }
+    const Value *operator->() const { return &*m_value; }
+    // Why the text was refused: "octet 4 is above 255".
+    const std::string &reason() const { return m_reason; }
+
+private:
+    explicit Parsed(std::string reason) : m_reason(std::move(reason)) {}
+
+    std::optional<Value> m_value;
+    std::string m_reason;
+};
+
+// Four decimal octets of 0 to 255 joined by dots, without leading zeros
+// ("010" is octal 8 to some tools and ten to others, so it is refused).
+Parsed<Ipv4Address> parseAddress(std::string_view text);
+
+// A prefix length of 0 to 32, or a contiguous dotted mask ("255.255.255.0").
+Parsed<Prefix> parsePrefix(std::string_view text);
+
+// "ADDRESS/PREFIX", the address as written.
+struct AddressWithPrefix {
+    Ipv4Address address;
+    Prefix prefix;
+
+    Block block() const { return Block::containing(address, prefix); }
+    bool hasHostBits() const { return block().network != address; }
+};
+Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text);
+
+// A block given by its network address: host bits set are refused, naming
+// the block that holds the address.
+Parsed<Block> parseBlock(std::string_view text);
+
+// "FIRST-LAST" (blanks allowed around the dash), "ADDRESS/PREFIX" (the block
+// that holds the address) or one address.
+Parsed<AddressRange> parseRange(std::string_view text);
+
+}  // namespace netquill

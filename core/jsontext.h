@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// JSON objects as netquill-cli writes them: one object, keys in the order
+// given, texts escaped as RFC 8259 says, counts as JSON numbers.
+namespace netquill {
+
+// The text as a JSON string, quotes included.
+void appendJsonString(std::string &out, std::string_view text);
+
+class JsonObject
+{
+public:
+    JsonObject &text(std::string_view key, std::string_view value);
+    JsonObject &number(std::string_view key, std::uint64_t value);
+    JsonObject &flag(std::string_view key, bool value);
+    // A member whose value is already JSON: an array or an object.
+    JsonObject &raw(std::string_view key, std::string_view json);
+
+    // The object, closed.
+    std::string json() const { return m_text + "}"; }
+
+private:
+    void startMember(std::string_view key);
+
+    std::string m_text = "{";
+};
+
+}  // namespace netquill
