@@ -10,8 +10,6 @@ namespace netquill::cli {
 
 namespace {
 
-constexpr std::size_t kReadBlock = 1 << 16;
-
 [[noreturn]] void refuseFile(std::string_view name, int error)
 {
     throw UsageError("FILE '" + shown(name) + "': " + std::strerror(error));
@@ -20,7 +18,7 @@ constexpr std::size_t kReadBlock = 1 << 16;
 }  // namespace
 
 LineReader::LineReader(std::string_view name, int standardInput)
-    : m_name(name), m_descriptor(standardInput), m_owned(name != "-"), m_buffer(kReadBlock + kLongestLine + 1)
+    : m_name(name), m_descriptor(standardInput), m_owned(name != "-")
 {
     if (m_owned) {
         m_descriptor = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
@@ -55,6 +53,9 @@ bool LineReader::readMore()
             refuseFile(m_name, errno);
         if (got == 0)
             m_atEnd = true;
+        // Lines are searched for a NUL byte only once one has been read.
+        if (std::memchr(m_buffer.data() + m_end, '\0', static_cast<std::size_t>(got > 0 ? got : 0)))
+            m_holdsNul = true;
         m_end += static_cast<std::size_t>(got);
         return got > 0;
     }
@@ -85,7 +86,7 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
             complaints.add(placeOf(m_lineNumber) + ": line longer than " + std::to_string(kLongestLine) + " bytes");
             return false;
         }
-        if (line.find('\0') != std::string_view::npos) {
+        if (m_holdsNul && line.find('\0') != std::string_view::npos) {
             complaints.add(placeOf(m_lineNumber) + ": not text (a NUL byte): a UTF-16 or compressed file?");
             return false;
         }

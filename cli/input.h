@@ -2,10 +2,10 @@
 
 #include "cli/messages.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The lines of one FILE operand, "-" for standard input, read with every
 // error checked and in bounded memory: a line longer than kLongestLine bytes
@@ -38,11 +38,12 @@ private:
     std::string_view m_name;
     int m_descriptor;
     bool m_owned;
-    std::vector<char> m_buffer;
+    std::array<char, (std::size_t{1} << 16) + kLongestLine + 1> m_buffer;
     std::size_t m_start = 0;
     std::size_t m_end = 0;
     std::size_t m_lineNumber = 0;
     bool m_atEnd = false;
+    bool m_holdsNul = false;
 };
 
 }  // namespace netquill::cli

@@ -101,7 +101,7 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
             }
             ranges.push_back(*range);
             // Memory follows what the answer keeps, not how long the lists are.
-            if (ranges.size() >= 2 * mergedSize + (1 << 20)) {
+            if (ranges.size() >= 2 * mergedSize + (1 << 24)) {
                 mergeRanges(ranges);
                 mergedSize = ranges.size();
             }

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace netquill::cli {
 
@@ -322,11 +323,19 @@ int listCommand(const CommandLine &line, Streams &streams)
     const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
+    // Rows are written into a block of their own and handed on a block at a time.
+    std::vector<char> block(std::size_t{1} << 16);
+    char *const full = block.data() + block.size() - SubnetRowRenderer::kLongestRow;
+    char *at = block.data();
     const std::uint64_t end = first - 1 + count;
     for (std::uint64_t row = first - 1; row < end && streams.out.open(); ++row) {
-        renderer.append(streams.out.buffer(), plan.row(row));
-        streams.out.flushWhenFull();
+        at = renderer.writeRow(at, plan.row(row));
+        if (at >= full) {
+            streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
+            at = block.data();
+        }
     }
+    streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
     streams.out.append(renderer.tableEnd());
     return kDone;
 }

@@ -40,12 +40,16 @@ expect "program is stripped" bash -c "! file '$program/netquill' | grep -q 'with
 # Built with Debian's hardening flags: stack protector, fortified functions,
 # full RELRO (read-only relocations and immediate binding), PIE. Control-flow
 # marking is not asked: Debian 12's C start files carry none, so no program
-# linked on it can.
-for binary in "$program/netquill" "$root/usr/bin/netquill-cli"; do
-  expect "$(basename "$binary") is hardened" hardening-check --nocfprotection "$binary"
-done
+# linked on it can. netquill-cli is built fortified too, but every copy it
+# makes has a size the compiler proves in bounds or cannot know, so none is
+# left to check at run time and hardening-check finds no checked call to show.
+expect "netquill is hardened" hardening-check --nocfprotection "$program/netquill"
+expect "netquill-cli is hardened" hardening-check --nocfprotection --nofortify "$root/usr/bin/netquill-cli"
 expect "netquill-cli links the C++ library as Debian does" bash -c "ldd '$root/usr/bin/netquill-cli' | grep -q libstdc++"
 
+completion=$root/usr/share/bash-completion/completions/netquill-cli
+expect "bash completes netquill-cli's commands" test "$(bash -c "source '$completion'; COMP_WORDS=(netquill-cli li); COMP_CWORD=1; _netquill_cli; echo \${COMPREPLY[*]}")" = list
+expect "and a command's options" test "$(bash -c "source '$completion'; COMP_WORDS=(netquill-cli list 10.0.0.0/8 --no-h); COMP_CWORD=3; _netquill_cli; echo \${COMPREPLY[*]}")" = --no-header
 expect "netquill-cli runs" bash -c "'$root/usr/bin/netquill-cli' calc 10.1.2.3/8 | grep -q 'Network ID       : 10.0.0.0'"
 
 # Started through its command, the program runs until it is stopped.

@@ -1,0 +1,46 @@
+# bash completion for netquill-cli: its commands, each command's options, the
+# names of formats and notations, and files where files are read.
+_netquill_cli()
+{
+    local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
+    local commands="convert calc plan list range aggregate vlsm help"
+    local plan="--subnet-mask --mask-bits --subnets --host-bits --hosts --min-hosts --rfc3021"
+    local common="--crlf --help --version"
+
+    if [ "$COMP_CWORD" -eq 1 ]; then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$current"))
+        return
+    fi
+    case $previous in
+        --format)
+            case ${COMP_WORDS[1]} in
+                list|vlsm) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
+                *) COMPREPLY=($(compgen -W "text json" -- "$current")) ;;
+            esac
+            return ;;
+        --from)
+            if [ "${COMP_WORDS[1]}" = convert ]; then
+                COMPREPLY=($(compgen -W "dotted decimal hex octal binary" -- "$current"))
+            fi
+            return ;;
+        --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--count)
+            return ;;
+    esac
+    local options
+    case ${COMP_WORDS[1]} in
+        help) COMPREPLY=($(compgen -W "$commands" -- "$current")); return ;;
+        convert) options="--from --format" ;;
+        calc) options="--format" ;;
+        plan) options="$plan --format" ;;
+        list) options="$plan --format --no-header --from --count" ;;
+        range) options="" ;;
+        aggregate) options="--ranges" ;;
+        vlsm) options="--rfc3021 --format --no-header" ;;
+    esac
+    if [[ $current == -* ]]; then
+        COMPREPLY=($(compgen -W "$options $common" -- "$current"))
+    elif [ "${COMP_WORDS[1]}" = aggregate ]; then
+        COMPREPLY=($(compgen -f -- "$current"))
+    fi
+}
+complete -F _netquill_cli netquill-cli
