@@ -63,7 +63,7 @@ const std::vector<Command> &commands()
          std::string(kListHelp) + kPlanOptions,
          listCommand},
         {"range", {}, {}, kRangeHelp, rangeCommand},
-        {"aggregate", {}, {"--ranges"}, kAggregateHelp, aggregateCommand},
+        {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},
         {"vlsm", {"--format"}, {"--rfc3021", "--no-header"}, kVlsmHelp, vlsmCommand},
     };
     return all;

@@ -7,6 +7,8 @@
 #include "core/subnetplan.h"
 #include "core/vlsm.h"
 
+#include <algorithm>
+
 namespace netquill::cli {
 
 const char *const kRangeHelp =
@@ -35,14 +37,6 @@ const char *const kVlsmHelp =
 
 namespace {
 
-void appendBlocks(std::string &out, const std::vector<Block> &blocks, std::string_view eol)
-{
-    for (const Block &block : blocks) {
-        block.appendText(out);
-        out += eol;
-    }
-}
-
 // The entry of a list line: without a # comment and the blanks around it.
 std::string_view entryOf(std::string_view line)
 {
@@ -55,32 +49,93 @@ std::string_view entryOf(std::string_view line)
 
 }  // namespace
 
-int rangeCommand(const CommandLine &line, Streams &streams)
+namespace {
+
+template <typename BlockType>
+void appendBlocks(std::string &out, const std::vector<BlockType> &blocks, std::string_view eol)
 {
-    AddressRange range{};
-    if (line.positionals.size() == 1) {
-        const auto read = parseRange(line.positionals[0]);
-        if (!read || line.positionals[0].find('-') == std::string_view::npos)
-            refuse("FIRST-LAST", line.positionals[0], read ? "needs a dash between the two addresses" : read.reason());
-        range = *read;
-    } else if (line.positionals.size() == 2) {
-        range = {addressArgument("FIRST", line.positionals[0]), addressArgument("LAST", line.positionals[1])};
-        if (range.last < range.first)
-            refuse("LAST", line.positionals[1],
-                   "comes before FIRST " + range.first.text() + ": the range runs backwards");
-    } else {
-        refuse("FIRST LAST", line.positionals.empty() ? "" : line.positionals.back(),
-               "must be two addresses, or one range FIRST-LAST");
+    for (const BlockType &block : blocks) {
+        block.appendText(out);
+        out += eol;
     }
-    std::vector<Block> blocks;
+}
+
+// A range of one family, covered by the fewest blocks.
+template <typename Address, typename BlockType>
+void writeRange(Streams &streams, const Range<Address> &range)
+{
+    std::vector<BlockType> blocks;
     appendCoveringBlocks(range, blocks);
     appendBlocks(streams.out.buffer(), blocks, streams.eol());
+}
+
+// FIRST LAST or FIRST-LAST, of one family.
+template <typename Address, typename ParseAddress, typename ParseRange>
+Range<Address> readRange(const CommandLine &line, ParseAddress parseAddressOf, ParseRange parseRangeOf)
+{
+    if (line.positionals.size() == 1) {
+        const auto read = parseRangeOf(line.positionals[0]);
+        if (!read || line.positionals[0].find('-') == std::string_view::npos)
+            refuse("FIRST-LAST", line.positionals[0], read ? "needs a dash between the two addresses" : read.reason());
+        return *read;
+    }
+    if (line.positionals.size() != 2)
+        refuse("FIRST LAST", line.positionals.empty() ? "" : line.positionals.back(),
+               "must be two addresses, or one range FIRST-LAST");
+    const auto first = parseAddressOf(line.positionals[0]);
+    if (!first)
+        refuse("FIRST", line.positionals[0], first.reason());
+    const auto last = parseAddressOf(line.positionals[1]);
+    if (!last)
+        refuse("LAST", line.positionals[1], last.reason());
+    if (*last < *first)
+        refuse("LAST", line.positionals[1], "comes before FIRST " + first->text() + ": the range runs backwards");
+    return {*first, *last};
+}
+
+// The merged runs of one family, as blocks or as first-last.
+template <typename Address, typename BlockType>
+void writeMerged(std::vector<Range<Address>> &ranges, bool asRanges, Streams &streams)
+{
+    mergeRanges(ranges);
+    std::vector<BlockType> blocks;
+    for (const Range<Address> &range : ranges) {
+        std::string &out = streams.out.buffer();
+        if (asRanges) {
+            range.first.appendText(out);
+            out += '-';
+            range.last.appendText(out);
+            out += streams.eol();
+        } else {
+            blocks.clear();
+            appendCoveringBlocks(range, blocks);
+            appendBlocks(out, blocks, streams.eol());
+        }
+        streams.out.flushWhenFull();
+        if (!streams.out.open())
+            return;
+    }
+}
+
+}  // namespace
+
+int rangeCommand(const CommandLine &line, Streams &streams)
+{
+    const bool ipv6 = std::any_of(line.positionals.begin(), line.positionals.end(), looksLikeIpv6);
+    if (ipv6)
+        writeRange<Ipv6Address, Ipv6Block>(streams, readRange<Ipv6Address>(line, parseIpv6Address, parseIpv6Range));
+    else
+        writeRange<Ipv4Address, Block>(streams, readRange<Ipv4Address>(line, parseAddress, parseRange));
     return kDone;
 }
 
 int aggregateCommand(const CommandLine &line, Streams &streams)
 {
-    std::vector<AddressRange> ranges;
+    const std::string *family = line.option("--family");
+    if (family && *family != "4" && *family != "6")
+        refuse("--family", *family, "must be 4 or 6");
+    std::vector<AddressRange> ipv4;
+    std::vector<Ipv6Range> ipv6;
     std::size_t mergedSize = 0;
     Complaints complaints;
     std::vector<std::string_view> sources = line.positionals;
@@ -93,17 +148,25 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
             const std::string_view entry = entryOf(text);
             if (entry.empty())
                 continue;
-            const auto range = parseRange(entry);
-            if (!range) {
+            const auto complain = [&](const std::string &reason) {
                 complaints.add(shown(source) + ":" + std::to_string(reader.lineNumber()) + ": '" + shown(entry) +
-                               "': " + range.reason());
-                continue;
+                               "': " + reason);
+            };
+            if (looksLikeIpv6(entry)) {
+                if (const auto range = parseIpv6Range(entry))
+                    ipv6.push_back(*range);
+                else
+                    complain(range.reason());
+            } else if (const auto range = parseRange(entry)) {
+                ipv4.push_back(*range);
+            } else {
+                complain(range.reason());
             }
-            ranges.push_back(*range);
             // Memory follows what the answer keeps, not how long the lists are.
-            if (ranges.size() >= 2 * mergedSize + (1 << 24)) {
-                mergeRanges(ranges);
-                mergedSize = ranges.size();
+            if (ipv4.size() + ipv6.size() >= 2 * mergedSize + (1 << 22)) {
+                mergeRanges(ipv4);
+                mergeRanges(ipv6);
+                mergedSize = ipv4.size() + ipv6.size();
             }
         }
     }
@@ -111,24 +174,11 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
         streams.errors << complaints.report();
         return kRefused;
     }
-    mergeRanges(ranges);
-    std::vector<Block> blocks;
-    for (const AddressRange &range : ranges) {
-        std::string &out = streams.out.buffer();
-        if (line.has("--ranges")) {
-            range.first.appendText(out);
-            out += '-';
-            range.last.appendText(out);
-            out += streams.eol();
-        } else {
-            blocks.clear();
-            appendCoveringBlocks(range, blocks);
-            appendBlocks(out, blocks, streams.eol());
-        }
-        streams.out.flushWhenFull();
-        if (!streams.out.open())
-            break;
-    }
+    // IPv4 first, then IPv6, each ascending; an IPv4-mapped address stays IPv6.
+    if (!family || *family == "4")
+        writeMerged<Ipv4Address, Block>(ipv4, line.has("--ranges"), streams);
+    if (!family || *family == "6")
+        writeMerged<Ipv6Address, Ipv6Block>(ipv6, line.has("--ranges"), streams);
     return kDone;
 }
 

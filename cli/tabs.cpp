@@ -1,5 +1,6 @@
 #include "cli/tabs.h"
 
+#include "cli/ipv6.h"
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/addressconverter.h"
@@ -191,6 +192,8 @@ int convertCommand(const CommandLine &line, Streams &streams)
                line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
     const std::string_view address = line.positionals[0];
     const bool json = jsonFormatOption(line);
+    if (looksLikeIpv6(address) && !line.option("--from"))
+        return convertIpv6(address, json, streams);
     AddressNotation notation = AddressNotation::Decimal;
     std::string_view digits = address;
     if (const std::string *from = line.option("--from")) {
@@ -235,6 +238,8 @@ int calcCommand(const CommandLine &line, Streams &streams)
         refuse("ADDRESS/MASK", line.positionals.empty() ? "" : line.positionals.back(),
                line.positionals.empty() ? "is missing" : "must be ADDRESS/MASK or ADDRESS MASK");
     const bool json = jsonFormatOption(line);
+    if (looksLikeIpv6(line.positionals[0]))
+        return calcIpv6(line, json, streams);
     AddressWithPrefix given{Ipv4Address(), Prefix()};
     if (line.positionals.size() == 2) {
         given.address = addressArgument("ADDRESS", line.positionals[0]);
@@ -268,7 +273,8 @@ int calcCommand(const CommandLine &line, Streams &streams)
                            .text("first_host", hosts.firstHost.text())
                            .text("last_host", hosts.lastHost.text())
                            .number("address_count", prefix.addressCount())
-                           .number("usable_hosts", std::stoull(alone.subnetSizeText())));
+                           .number("usable_hosts", std::stoull(alone.subnetSizeText()))
+                           .texts("reverse_zones", reverseZonesOf(given.block())));
     return kDone;
 }
 

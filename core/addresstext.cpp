@@ -7,6 +7,8 @@ namespace netquill {
 
 namespace {
 
+constexpr const char kHexDigitsBothCases[] = "0123456789abcdefABCDEF";
+
 constexpr const char *kAddressForm = "is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1";
 
 std::string_view trimmed(std::string_view text)
@@ -141,6 +143,143 @@ Parsed<AddressRange> parseRange(std::string_view text)
     if (!address)
         return Parsed<AddressRange>::refused(address.reason());
     return AddressRange{*address, *address};
+}
+
+Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
+{
+    using Refused = Parsed<Ipv6Address>;
+    if (text.empty())
+        return Refused::refused("is empty: an address such as 2001:db8::1 is needed");
+    if (text.find('%') != std::string_view::npos)
+        return Refused::refused("has a zone: a zone names a link, not an address or a block");
+    if (text.find(":::") != std::string_view::npos)
+        return Refused::refused("has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one");
+    const std::size_t doubleColon = text.find("::");
+    if (doubleColon != std::string_view::npos && text.find("::", doubleColon + 1) != std::string_view::npos)
+        return Refused::refused("has '::' more than once: it may stand once, for one zero group or more");
+    if (text.front() == ':' && doubleColon != 0)
+        return Refused::refused("begins with a single ':'");
+    if (text.back() == ':' && doubleColon != text.size() - 2)
+        return Refused::refused("ends with a single ':'");
+
+    // The groups before and after the "::", each as a 16-bit value.
+    std::array<std::uint16_t, 8> head{};
+    std::array<std::uint16_t, 8> tail{};
+    int heads = 0;
+    int tails = 0;
+    const auto readGroups = [&](std::string_view part, std::array<std::uint16_t, 8> &groups, int &count,
+                                bool mayEndInIpv4) -> std::string {
+        if (part.empty())
+            return {};
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t colon = part.find(':', start);
+            const std::string_view group = part.substr(start, colon - start);
+            if (colon == std::string_view::npos && mayEndInIpv4 && group.find('.') != std::string_view::npos) {
+                const auto ipv4 = parseAddress(group);
+                if (!ipv4)
+                    return "the IPv4 part: " + ipv4.reason();
+                if (count > 6)
+                    return "has more than eight groups";
+                groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value() >> 16);
+                groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value());
+                return {};
+            }
+            if (group.empty())
+                return "has an empty group: only '::' may stand for zero groups";
+            if (group.size() > 4)
+                return "has a group of more than four hex digits: '" + std::string(group) + "'";
+            unsigned value = 0;
+            for (const char c : group) {
+                const auto digit = std::string_view(kHexDigitsBothCases).find(c);
+                if (digit == std::string_view::npos)
+                    return "holds '" + std::string(1, c) + "', which is not a hex digit, a ':' or a '.'";
+                value = value * 16 + static_cast<unsigned>(digit < 16 ? digit : digit - 6);
+            }
+            if (count == 8)
+                return "has more than eight groups";
+            groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
+            if (colon == std::string_view::npos)
+                return {};
+            start = colon + 1;
+        }
+    };
+    const bool compressed = doubleColon != std::string_view::npos;
+    const std::string_view before = compressed ? text.substr(0, doubleColon) : text;
+    const std::string_view after = compressed ? text.substr(doubleColon + 2) : std::string_view();
+    if (std::string problem = readGroups(before, head, heads, !compressed); !problem.empty())
+        return Refused::refused(problem);
+    if (std::string problem = readGroups(after, tail, tails, true); !problem.empty())
+        return Refused::refused(problem);
+    if (!compressed && heads != 8)
+        return Refused::refused("has " + std::to_string(heads) + " groups, not eight, and no '::'");
+    if (compressed && heads + tails > 7)
+        return Refused::refused("has '::' with eight groups beside it: '::' stands for one zero group or more");
+    Uint128 value = 0;
+    for (int k = 0; k < heads; ++k)
+        value |= Uint128{head[static_cast<std::size_t>(k)]} << (112 - 16 * k);
+    for (int k = 0; k < tails; ++k)
+        value |= Uint128{tail[static_cast<std::size_t>(k)]} << (16 * (tails - 1 - k));
+    return Ipv6Address(value);
+}
+
+Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
+{
+    const std::size_t percent = text.find('%');
+    const auto address = parseIpv6Address(text.substr(0, percent));
+    if (!address)
+        return Parsed<ZonedIpv6Address>::refused(address.reason());
+    if (percent == std::string_view::npos)
+        return ZonedIpv6Address{*address, {}};
+    if (percent + 1 == text.size())
+        return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
+    return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
+}
+
+Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
+    const auto address = parseIpv6Address(text.substr(0, slash));
+    if (!address)
+        return Parsed<Ipv6WithPrefix>::refused(address.reason());
+    const std::string_view length = text.substr(slash + 1);
+    if (length.empty() || length.size() > 3 || !allDigits(length))
+        return Parsed<Ipv6WithPrefix>::refused("the prefix must be a length of 0 to 128");
+    if (length.size() > 1 && length.front() == '0')
+        return Parsed<Ipv6WithPrefix>::refused("the prefix length has a leading zero");
+    const int bits = std::stoi(std::string(length));
+    if (bits > 128)
+        return Parsed<Ipv6WithPrefix>::refused("the prefix length is over 128");
+    return Ipv6WithPrefix{*address, bits};
+}
+
+Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text)
+{
+    using Refused = Parsed<Range<Ipv6Address>>;
+    if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
+        const auto first = parseIpv6Address(trimmed(text.substr(0, dash)));
+        if (!first)
+            return Refused::refused("the first address " + first.reason());
+        const auto last = parseIpv6Address(trimmed(text.substr(dash + 1)));
+        if (!last)
+            return Refused::refused("the last address " + last.reason());
+        if (*last < *first)
+            return Refused::refused("the range runs backwards: its last address comes before its first");
+        return Range<Ipv6Address>{*first, *last};
+    }
+    if (text.find('/') != std::string_view::npos) {
+        const auto given = parseIpv6WithPrefix(text);
+        if (!given)
+            return Refused::refused(given.reason());
+        const Ipv6Block block = given->block();
+        return Range<Ipv6Address>{block.network, block.last()};
+    }
+    const auto address = parseIpv6Address(text);
+    if (!address)
+        return Refused::refused(address.reason());
+    return Range<Ipv6Address>{*address, *address};
 }
 
 }  // namespace netquill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ipv4.h"
+#include "core/ipv6.h"
 #include "core/ranges.h"
 
 #include <optional>
@@ -60,5 +61,32 @@ Parsed<Block> parseBlock(std::string_view text);
 // "FIRST-LAST" (blanks allowed around the dash), "ADDRESS/PREFIX" (the block
 // that holds the address) or one address.
 Parsed<AddressRange> parseRange(std::string_view text);
+
+// RFC 4291 text: eight groups of one to four hex digits, at most one "::"
+// standing for one zero group or more, a dotted IPv4 tail only in the last
+// 32 bits. A zone ("%eth0") is refused: it names a link, not an address.
+Parsed<Ipv6Address> parseIpv6Address(std::string_view text);
+
+// The same with its zone, kept verbatim, for where an address is only shown.
+struct ZonedIpv6Address {
+    Ipv6Address address;
+    std::string zone;  // without the "%"; empty when none
+};
+Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text);
+
+// "ADDRESS/LENGTH", a length of 0 to 128; the block that holds the address.
+struct Ipv6WithPrefix {
+    Ipv6Address address;
+    int length;
+
+    Ipv6Block block() const { return Ipv6Block::containing(address, length); }
+};
+Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text);
+
+// A range of IPv6 addresses as parseRange reads IPv4 ones.
+Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
+
+// Whether a text is meant as IPv6: it holds a colon.
+inline bool looksLikeIpv6(std::string_view text) { return text.find(':') != std::string_view::npos; }
 
 }  // namespace netquill

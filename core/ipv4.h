@@ -14,6 +14,9 @@ constexpr std::uint32_t kLargestAddress = 0xFFFFFFFF;
 class Ipv4Address
 {
 public:
+    using Value = std::uint32_t;
+    static constexpr int kBits = 32;
+
     constexpr Ipv4Address() = default;
     constexpr explicit Ipv4Address(std::uint32_t value) : m_value(value) {}
 

@@ -51,10 +51,29 @@ JsonObject &JsonObject::flag(std::string_view key, bool value)
     return *this;
 }
 
-JsonObject &JsonObject::raw(std::string_view key, std::string_view json)
+JsonObject &JsonObject::count(std::string_view key, std::string_view digits)
+{
+    // 2^53, the largest count every JSON reader holds exactly.
+    constexpr std::string_view kLargestExact = "9007199254740992";
+    const bool exact =
+        digits.size() < kLargestExact.size() || (digits.size() == kLargestExact.size() && digits <= kLargestExact);
+    if (!exact)
+        return text(key, digits);
+    startMember(key);
+    m_text += digits;
+    return *this;
+}
+
+JsonObject &JsonObject::texts(std::string_view key, const std::vector<std::string> &values)
 {
     startMember(key);
-    m_text += json;
+    m_text += '[';
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0)
+            m_text += ',';
+        appendJsonString(m_text, values[k]);
+    }
+    m_text += ']';
     return *this;
 }
 

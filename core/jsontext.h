@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // JSON objects as netquill-cli writes them: one object, keys in the order
 // given, texts escaped as RFC 8259 says, counts as JSON numbers.
@@ -17,8 +18,9 @@ public:
     JsonObject &text(std::string_view key, std::string_view value);
     JsonObject &number(std::string_view key, std::uint64_t value);
     JsonObject &flag(std::string_view key, bool value);
-    // A member whose value is already JSON: an array or an object.
-    JsonObject &raw(std::string_view key, std::string_view json);
+    // A count that may pass 2^53: a JSON number up to it, a string of its digits beyond.
+    JsonObject &count(std::string_view key, std::string_view digits);
+    JsonObject &texts(std::string_view key, const std::vector<std::string> &values);
 
     // The object, closed.
     std::string json() const { return m_text + "}"; }

@@ -1,7 +1,6 @@
 #include "core/ranges.h"
 
 #include <algorithm>
-#include <bit>
 #include <utility>
 
 namespace netquill {
@@ -9,61 +8,98 @@ namespace netquill {
 namespace {
 
 // Orders the ranges by their first address. Long lists go through a radix
-// sort, two stable passes of 16 bits, linear in their length: comparison
-// sorting was most of the time an address list of millions took.
-void sortByFirst(std::vector<AddressRange> &ranges)
+// sort, stable passes of 16 bits, linear in their length (comparison sorting
+// was most of the time a list of millions took); a pass whose digit is the
+// same in every range is skipped, as the low bits of IPv6 prefixes mostly are.
+template <typename Address>
+void sortByFirst(std::vector<Range<Address>> &ranges)
 {
     if (ranges.size() < 4096) {
         std::sort(ranges.begin(), ranges.end(),
-                  [](const AddressRange &a, const AddressRange &b) { return a.first < b.first; });
+                  [](const Range<Address> &a, const Range<Address> &b) { return a.first < b.first; });
         return;
     }
-    std::vector<AddressRange> sorted(ranges.size());
+    std::vector<Range<Address>> sorted(ranges.size());
     std::vector<std::size_t> next(std::size_t{1} << 16);
-    for (const int shift : {0, 16}) {
+    for (int shift = 0; shift < Address::kBits; shift += 16) {
+        const auto digit = [shift](const Range<Address> &range) {
+            return static_cast<std::size_t>(range.first.value() >> shift) & 0xFFFF;
+        };
         std::fill(next.begin(), next.end(), 0);
-        for (const AddressRange &range : ranges)
-            ++next[(range.first.value() >> shift) & 0xFFFF];
+        for (const Range<Address> &range : ranges)
+            ++next[digit(range)];
+        if (next[digit(ranges.front())] == ranges.size())
+            continue;
         std::size_t start = 0;
         for (std::size_t &slot : next)
             start += std::exchange(slot, start);
-        for (const AddressRange &range : ranges)
-            sorted[next[(range.first.value() >> shift) & 0xFFFF]++] = range;
+        for (const Range<Address> &range : ranges)
+            sorted[next[digit(range)]++] = range;
         ranges.swap(sorted);
+    }
+}
+
+// Calls take(network, prefix length) for each of the fewest blocks that cover
+// the range, ascending. The largest block that starts at an address is as
+// aligned as the address and no longer than what is left; "what is left" is
+// counted less one, so that the whole space fits the address width.
+template <typename Address, typename Take>
+void forEachCoveringBlock(Range<Address> range, Take take)
+{
+    using Value = typename Address::Value;
+    Value first = range.first.value();
+    const Value last = range.last.value();
+    for (;;) {
+        const Value leftLessOne = last - first;
+        const int alignedBits = first == 0 ? Address::kBits : trailingZeros(first);
+        const int fittingBits = leftLessOne == static_cast<Value>(~Value{0})
+                                    ? Address::kBits
+                                    : bitWidth(static_cast<Value>(leftLessOne + 1)) - 1;
+        const int hostBits = std::min(alignedBits, fittingBits);
+        take(Address(first), Address::kBits - hostBits);
+        if (hostBits == Address::kBits)
+            return;
+        const Value size = Value{1} << hostBits;
+        if (leftLessOne < size)
+            return;
+        first += size;
     }
 }
 
 }  // namespace
 
-void mergeRanges(std::vector<AddressRange> &ranges)
+template <typename Address>
+void mergeRanges(std::vector<Range<Address>> &ranges)
 {
+    if (ranges.empty())
+        return;
     sortByFirst(ranges);
-    std::size_t merged = 0;
-    for (std::size_t k = 0; k < ranges.size(); ++k) {
-        // Touching counts: 10.0.0.0-10.0.0.9 and 10.0.0.10-… are one run.
-        if (merged > 0 &&
-            std::uint64_t{ranges[k].first.value()} <= std::uint64_t{ranges[merged - 1].last.value()} + 1) {
-            ranges[merged - 1].last =
-                std::max(ranges[merged - 1].last, ranges[k].last, [](Ipv4Address a, Ipv4Address b) { return a < b; });
-            continue;
-        }
-        ranges[merged++] = ranges[k];
+    std::size_t merged = 1;
+    for (std::size_t k = 1; k < ranges.size(); ++k) {
+        // Touching counts: …-10.0.0.9 and 10.0.0.10-… are one run. (At the
+        // last address the sum wraps, but nothing starts after it.)
+        Range<Address> &run = ranges[merged - 1];
+        if (!(run.last < ranges[k].first) || Address(run.last.value() + 1) == ranges[k].first)
+            run.last = std::max(run.last, ranges[k].last);
+        else
+            ranges[merged++] = ranges[k];
     }
     ranges.resize(merged);
 }
 
+template void mergeRanges(std::vector<AddressRange> &ranges);
+template void mergeRanges(std::vector<Ipv6Range> &ranges);
+
 void appendCoveringBlocks(AddressRange range, std::vector<Block> &blocks)
 {
-    std::uint64_t first = range.first.value();
-    const std::uint64_t end = std::uint64_t{range.last.value()} + 1;
-    while (first < end) {
-        // The largest block that starts here: as aligned as the address, and no longer than what is left.
-        const int alignedBits = first == 0 ? kLongestMask : std::countr_zero(first);
-        const int fittingBits = std::bit_width(end - first) - 1;
-        const int hostBits = std::min(alignedBits, fittingBits);
-        blocks.push_back({Ipv4Address(static_cast<std::uint32_t>(first)), Prefix(kLongestMask - hostBits)});
-        first += std::uint64_t{1} << hostBits;
-    }
+    forEachCoveringBlock(range, [&blocks](Ipv4Address network, int length) {
+        blocks.push_back({network, Prefix(length)});
+    });
+}
+
+void appendCoveringBlocks(Ipv6Range range, std::vector<Ipv6Block> &blocks)
+{
+    forEachCoveringBlock(range, [&blocks](Ipv6Address network, int length) { blocks.push_back({network, length}); });
 }
 
 }  // namespace netquill

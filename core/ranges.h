@@ -1,26 +1,32 @@
 #pragma once
 
 #include "core/ipv4.h"
+#include "core/ipv6.h"
 
 #include <vector>
 
-// Runs of addresses: merging them, and the fewest CIDR blocks that cover
-// them exactly.
+// Runs of addresses of either family: merging them, and the fewest CIDR
+// blocks that cover them exactly. Each algorithm is written once, for both.
 namespace netquill {
 
 // An inclusive run of addresses.
-struct AddressRange {
-    Ipv4Address first;
-    Ipv4Address last;
+template <typename Address>
+struct Range {
+    Address first;
+    Address last;
 
-    bool operator==(const AddressRange &) const = default;
+    bool operator==(const Range &) const = default;
 };
+using AddressRange = Range<Ipv4Address>;
+using Ipv6Range = Range<Ipv6Address>;
 
 // Sorts the ranges and merges those that overlap or touch, leaving the
 // fewest ranges that hold exactly the same addresses, ascending.
-void mergeRanges(std::vector<AddressRange> &ranges);
+template <typename Address>
+void mergeRanges(std::vector<Range<Address>> &ranges);
 
 // The fewest CIDR blocks that cover exactly the range, ascending, appended.
 void appendCoveringBlocks(AddressRange range, std::vector<Block> &blocks);
+void appendCoveringBlocks(Ipv6Range range, std::vector<Ipv6Block> &blocks);
 
 }  // namespace netquill

@@ -6,6 +6,7 @@
 #include "core/ranges.h"
 #include "fuzz/fuzzcheck.h"
 
+#include <algorithm>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -23,7 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (entry)
             ranges.push_back(*entry);
     }
+    const std::vector<netquill::AddressRange> entries = ranges;
     netquill::mergeRanges(ranges);
+    // Every entry lies within one merged range.
+    for (const netquill::AddressRange &entry : entries) {
+        const auto holder =
+            std::upper_bound(ranges.begin(), ranges.end(), entry.first,
+                             [](netquill::Ipv4Address a, const netquill::AddressRange &r) { return a < r.first; });
+        FUZZ_CHECK(holder != ranges.begin() && !(std::prev(holder)->last < entry.last));
+    }
     std::vector<netquill::Block> blocks;
     for (std::size_t k = 0; k < ranges.size(); ++k) {
         FUZZ_CHECK(k == 0 || std::uint64_t{ranges[k - 1].last.value()} + 1 < ranges[k].first.value());

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     FUZZ_CHECK(plan.row(total - 1).broadcast == block.broadcast());
     FUZZ_CHECK(linesIn(lines) == rows * (format == netquill::RowFormat::HTML ? 4 : 1));
-    FUZZ_CHECK(onlyCharacters(lines, "0123456789.,\t\r\n to<>/=\"adlignhtrcesubkmkvzf_:{}ip"));
+    FUZZ_CHECK(onlyCharacters(lines, "0123456789.,\t\r\n to<>/=\"adlignhtrcesubkmkvzf_:{}ipwx"));
 
     return 0;
 }

@@ -33,7 +33,8 @@ CliRun run(Arguments arguments, std::string_view input = {})
     int standardInput = -1;
     if (input != kClosed) {
         std::FILE *file = std::tmpfile();
-        std::fwrite(input.data(), 1, input.size(), file);
+        if (!input.empty())
+            std::fwrite(input.data(), 1, input.size(), file);
         std::fflush(file);
         standardInput = ::dup(::fileno(file));
         ::lseek(standardInput, 0, SEEK_SET);
@@ -86,7 +87,8 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
         run({"calc", "10.0.0.1/31", "--format=json"}).out,
         "{\"address\":\"10.0.0.1\",\"network\":\"10.0.0.0\",\"broadcast\":\"10.0.0.1\",\"prefix_length\":31,"
         "\"mask\":\"255.255.255.254\",\"wildcard_mask\":\"0.0.0.1\",\"host_id\":\"0.0.0.1\",\"nodes_in_subnet\":0,"
-        "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2}\n");
+        "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2,"
+        "\"reverse_zones\":[\"0.0.0.10.in-addr.arpa.\",\"1.0.0.10.in-addr.arpa.\"]}\n");
     EXPECT_TRUE(run({"calc", "0.0.0.0/0", "--format", "json"})
                     .out.ends_with("\"address_count\":4294967296,"
                                    "\"usable_hosts\":4294967294}\n"));

@@ -58,34 +58,16 @@ TEST(CoveringBlocks, AreTheFewestPossible)
     }
 }
 
-// Merged ranges hold every address listed and no other, in order and apart.
-TEST(MergeRanges, GivesTheRunsOfEveryAddressListed)
+// The fuzz target checks that merged ranges hold every entry, in order and apart.
+TEST(MergeRanges, TheEndsOfTheAddressSpace)
 {
-    std::mt19937 random(3021);
-    for (int trial = 0; trial < 500; ++trial) {
-        std::bitset<1024> listed;
-        std::vector<AddressRange> ranges;
-        for (int entry = static_cast<int>(random() % 12); entry > 0; --entry) {
-            const std::uint32_t first = random() % 1024;
-            const std::uint32_t last = std::min<std::uint32_t>(1023, first + random() % 40);
-            ranges.push_back({Ipv4Address(first), Ipv4Address(last)});
-            for (std::uint32_t address = first; address <= last; ++address)
-                listed.set(address);
-        }
-        mergeRanges(ranges);
-        std::bitset<1024> merged;
-        for (std::size_t k = 0; k < ranges.size(); ++k) {
-            ASSERT_TRUE(k == 0 || ranges[k - 1].last.value() + 1 < ranges[k].first.value());  // in order, apart
-            for (std::uint32_t address = ranges[k].first.value(); address <= ranges[k].last.value(); ++address)
-                merged.set(address);
-        }
-        ASSERT_EQ(merged, listed);
-    }
     std::vector<AddressRange> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
                                   {Ipv4Address(0), Ipv4Address(5)},
-                                  {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)}};
+                                  {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)},
+                                  {Ipv4Address(6), Ipv4Address(9)}};
     mergeRanges(top);
-    EXPECT_EQ(top.size(), 2u);
+    EXPECT_EQ(top, (std::vector<AddressRange>{{Ipv4Address(0), Ipv4Address(9)},
+                                              {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
 }
 
 TEST(Vlsm, SmallestSubnetForAHostCount)
