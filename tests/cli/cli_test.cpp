@@ -90,8 +90,8 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
         "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2,"
         "\"reverse_zones\":[\"0.0.0.10.in-addr.arpa.\",\"1.0.0.10.in-addr.arpa.\"]}\n");
     EXPECT_TRUE(run({"calc", "0.0.0.0/0", "--format", "json"})
-                    .out.ends_with("\"address_count\":4294967296,"
-                                   "\"usable_hosts\":4294967294}\n"));
+                    .out.ends_with("\"address_count\":4294967296,\"usable_hosts\":4294967294,"
+                                   "\"reverse_zones\":[\"in-addr.arpa.\"]}\n"));
     EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
               "{\"address\":\"10.1.2.3\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
               "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
