@@ -36,7 +36,11 @@ constexpr const char *kPlanOptions =
     "PLAN is at most one of --subnet-mask M, --mask-bits N, --subnets N (the smallest split\n"
     "into at least N subnets), --host-bits N, --hosts N (such as 62, 2 or \"2 (RFC3021)\") or\n"
     "--min-hosts N (the smallest subnets with at least N usable hosts, 2^h - 2; with --rfc3021\n"
-    "a /31 for 1 or 2); without one the block stays undivided.\n";
+    "a /31 for 1 or 2); without one the block stays undivided. An IPv6 BLOCK/PREFIX (0 to 128)\n"
+    "takes --mask-bits N, --subnets N or --min-addresses N (the smallest subnets of at least N\n"
+    "addresses); its rows are the subnet, prefix length, first and last address and address\n"
+    "count (jsonl: network, prefix_length, first_address, last_address, address_count), any\n"
+    "row below 2^128 at once.\n";
 
 struct Command {
     std::string_view name;
@@ -52,13 +56,14 @@ const std::vector<Command> &commands()
         {"convert", {"--from", "--format"}, {}, kConvertHelp, convertCommand},
         {"calc", {"--format"}, {}, kCalcHelp, calcCommand},
         {"plan",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--format"},
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
+          "--format"},
          {"--rfc3021"},
          std::string(kPlanHelp) + kPlanOptions,
          planCommand},
         {"list",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--format", "--from",
-          "--count"},
+         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
+          "--format", "--from", "--count"},
          {"--rfc3021", "--no-header"},
          std::string(kListHelp) + kPlanOptions,
          listCommand},

@@ -2,6 +2,7 @@
 
 #include "cli/messages.h"
 #include "core/addresstext.h"
+#include "core/ipv6plan.h"
 #include "core/jsontext.h"
 
 namespace netquill::cli {
@@ -44,7 +45,134 @@ private:
     std::string m_text;
 };
 
+// A whole number of up to 128 bits, from `lowest` to `highest`.
+Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
+                       std::string_view highestText)
+{
+    Uint128 value = 0;
+    bool overflow = text.empty() || text.size() > 39;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || value > (~Uint128{0} - 9) / 10) {
+            overflow = true;
+            break;
+        }
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (overflow || value < lowest || value > highest)
+        refuse(argument, text,
+               "must be a whole number from " + decimalText(lowest) + " to " + std::string(highestText));
+    return value;
+}
+
+// The block and the subnets' length from at most one of --mask-bits,
+// --subnets (the smallest split into at least N) and --min-addresses (the
+// smallest subnets of at least N addresses).
+Ipv6Plan readIpv6Plan(const CommandLine &line)
+{
+    if (line.positionals.size() != 1)
+        refuse("BLOCK/PREFIX", line.positionals.empty() ? "" : line.positionals.back(),
+               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
+    for (const char *ipv4Only : {"--subnet-mask", "--host-bits", "--hosts", "--min-hosts"})
+        if (const std::string *value = line.option(ipv4Only))
+            refuse(ipv4Only, *value, "is for IPv4; an IPv6 block takes --mask-bits, --subnets or --min-addresses");
+    if (line.has("--rfc3021"))
+        throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
+    const auto given = parseIpv6WithPrefix(line.positionals[0]);
+    if (!given)
+        refuse("BLOCK/PREFIX", line.positionals[0], given.reason());
+    const Ipv6Block block = given->block();
+    int length = block.length;
+    int chosen = 0;
+    const int freeBits = 128 - block.length;
+    if (const std::string *bits = line.option("--mask-bits")) {
+        length = static_cast<int>(parseNumber("--mask-bits", *bits, static_cast<std::uint64_t>(block.length), 128));
+        ++chosen;
+    }
+    if (const std::string *subnets = line.option("--subnets")) {
+        const Uint128 most = freeBits == 128 ? ~Uint128{0} : Uint128{1} << freeBits;
+        const Uint128 count = parseNumber128("--subnets", *subnets, 1, most, decimalCount(most, freeBits == 128));
+        length = block.length + bitWidth(static_cast<Uint128>(count - 1));
+        ++chosen;
+    }
+    if (const std::string *addresses = line.option("--min-addresses")) {
+        const Uint128 most = freeBits == 128 ? ~Uint128{0} : Uint128{1} << freeBits;
+        const Uint128 count =
+            parseNumber128("--min-addresses", *addresses, 1, most, decimalCount(most, freeBits == 128));
+        length = 128 - bitWidth(static_cast<Uint128>(count - 1));
+        ++chosen;
+    }
+    if (chosen > 1)
+        throw UsageError("only one of --mask-bits, --subnets and --min-addresses may be given");
+    return Ipv6Plan(block, length);
+}
+
 }  // namespace
+
+int planIpv6(const CommandLine &line, bool json, Streams &streams)
+{
+    const Ipv6Plan plan = readIpv6Plan(line);
+    const Ipv6Block first = plan.row(0);
+    const Ipv6Block last = plan.row(plan.lastRow());
+    if (json) {
+        streams.out.append(JsonObject()
+                               .text("network", plan.block().text())
+                               .number("prefix_length", static_cast<std::uint64_t>(plan.block().length))
+                               .number("subnet_prefix_length", static_cast<std::uint64_t>(plan.subnetLength()))
+                               .count("subnet_count", plan.subnetCountText())
+                               .count("address_count", plan.addressCountText())
+                               .text("first_subnet", first.text())
+                               .text("last_subnet", last.text())
+                               .json());
+        streams.out.append(streams.eol());
+        return kDone;
+    }
+    Lines lines(streams.eol());
+    lines.add("IPv6 Block", plan.block().text())
+        .add("Subnet Length", std::to_string(plan.subnetLength()))
+        .add("Subnets", plan.subnetCountText())
+        .add("Subnet Size", plan.addressCountText())
+        .add("First Subnet", first.text())
+        .add("Last Subnet", last.text());
+    streams.out.append(lines.text());
+    return kDone;
+}
+
+int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
+{
+    const Ipv6Plan plan = readIpv6Plan(line);
+    const Uint128 lastRow = plan.lastRow();
+    const std::string rows = plan.subnetCountText();
+    // Rows are counted from 1, so the last of ::/0 split into /128s is 2^128.
+    Uint128 first = 0;
+    if (const std::string *from = line.option("--from")) {
+        const std::string_view text = *from;
+        if (text == "340282366920938463463374607431768211456" && lastRow == ~Uint128{0})
+            first = lastRow;
+        else
+            first = parseNumber128("--from", text, 1, lastRow == ~Uint128{0} ? lastRow : lastRow + 1, rows) - 1;
+    }
+    Uint128 remaining = lastRow - first;  // rows after the first
+    bool unlimited = true;
+    if (const std::string *most = line.option("--count")) {
+        const Uint128 count = parseNumber128("--count", *most, 0, ~Uint128{0}, decimalText(~Uint128{0}));
+        if (count == 0)
+            remaining = 0;
+        if (count == 0 || count - 1 < remaining)
+            remaining = count == 0 ? 0 : count - 1;
+        unlimited = count != 0;
+    }
+    const Ipv6RowRenderer renderer(format, streams.lineEnd);
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        streams.out.append(renderer.tableStart());
+    for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
+        renderer.append(streams.out.buffer(), plan.row(k));
+        streams.out.flushWhenFull();
+        if (k - first == remaining)
+            break;
+    }
+    streams.out.append(renderer.tableEnd());
+    return kDone;
+}
 
 int convertIpv6(std::string_view text, bool json, Streams &streams)
 {

@@ -8,5 +8,8 @@ namespace netquill::cli {
 
 int convertIpv6(std::string_view address, bool json, Streams &streams);
 int calcIpv6(const CommandLine &line, bool json, Streams &streams);
+// plan and list of an IPv6 block, split by --mask-bits, --subnets or --min-addresses.
+int planIpv6(const CommandLine &line, bool json, Streams &streams);
+int listIpv6(const CommandLine &line, RowFormat format, Streams &streams);
 
 }  // namespace netquill::cli

@@ -3,6 +3,7 @@
 #include "cli/input.h"
 #include "cli/messages.h"
 #include "cli/values.h"
+#include "core/ipv6plan.h"
 #include "core/ranges.h"
 #include "core/subnetplan.h"
 #include "core/vlsm.h"
@@ -182,25 +183,104 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
     return kDone;
 }
 
-int vlsmCommand(const CommandLine &line, Streams &streams)
+namespace {
+
+struct Request {
+    std::string name;
+    std::string_view amount;  // HOSTS, an address COUNT (IPv6) or /LENGTH
+};
+
+// NAME=AMOUNT or AMOUNT; unnamed requests are named by their place.
+std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
 {
-    if (line.positionals.size() < 2)
-        refuse("REQUEST", "", "at least one is needed after BLOCK/PREFIX");
-    const auto block = parseBlock(line.positionals[0]);
-    if (!block)
-        refuse("BLOCK/PREFIX", line.positionals[0], block.reason());
-    const RowFormat format = rowFormatOption(line);
-    std::vector<SubnetRequest> requests;
+    std::vector<Request> requests;
     for (std::size_t k = 1; k < line.positionals.size(); ++k) {
         const std::string_view text = line.positionals[k];
         const std::size_t equals = text.rfind('=');
         const std::string_view name = equals == std::string_view::npos ? std::string_view() : text.substr(0, equals);
         if (equals != std::string_view::npos && name.empty())
-            refuse("REQUEST", text, "must be HOSTS or NAME=HOSTS with a name before the =");
+            refuse("REQUEST", text, "must be AMOUNT or NAME=AMOUNT with a name before the =");
         if (const std::string problem = SubnetRowRenderer::nameProblem(name, format); !problem.empty())
             refuse("REQUEST", text, problem);
-        const std::uint64_t hosts = parseNumber("REQUEST", text.substr(equals + 1), 1, kMostUsableHosts);
-        requests.push_back({name.empty() ? std::to_string(k) : std::string(name), hosts});
+        requests.push_back({name.empty() ? std::to_string(k) : std::string(name), text.substr(equals + 1)});
+    }
+    return requests;
+}
+
+// "/LENGTH" of 0 to `longest`, or nothing for a count.
+std::optional<int> lengthOf(std::string_view amount, int longest)
+{
+    if (!amount.starts_with("/"))
+        return std::nullopt;
+    return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, static_cast<std::uint64_t>(longest)));
+}
+
+int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
+{
+    const auto given = parseIpv6WithPrefix(line.positionals[0]);
+    if (!given)
+        refuse("BLOCK/PREFIX", line.positionals[0], given.reason());
+    if (given->block().network != given->address)
+        refuse("BLOCK/PREFIX", line.positionals[0],
+               "has host bits set: the block that holds it is " + given->block().text());
+    if (line.has("--rfc3021"))
+        throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
+    std::vector<Ipv6Request> requests;
+    for (const Request &request : readRequests(line, format)) {
+        std::optional<int> length = lengthOf(request.amount, 128);
+        if (!length) {
+            // The smallest subnet of at least COUNT addresses.
+            Uint128 count = 0;
+            const bool number = !request.amount.empty() && request.amount.size() <= 39 &&
+                                std::all_of(request.amount.begin(), request.amount.end(), [&count](char c) {
+                                    const bool digit = c >= '0' && c <= '9' && count <= (~Uint128{0} - 9) / 10;
+                                    count = count * 10 + static_cast<unsigned>(c - '0');
+                                    return digit;
+                                });
+            if (!number || count == 0)
+                refuse("REQUEST", request.amount, "must be an address count of 1 or more, or /LENGTH of 0 to 128");
+            length = 128 - bitWidth(static_cast<Uint128>(count - 1));
+        }
+        requests.push_back({request.name, *length});
+    }
+    const auto allocated = allocateSubnets(given->block(), requests);
+    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
+        streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
+                       << "' does not fit: the block " << given->block().text() << " lacks " << shortfall->lacking
+                       << " addresses\n";
+        return kNoAnswer;
+    }
+    const Ipv6VlsmPlan &plan = std::get<Ipv6VlsmPlan>(allocated);
+    const Ipv6RowRenderer renderer(format, streams.lineEnd);
+    std::string &out = streams.out.buffer();
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        out += renderer.tableStart(true);
+    for (const Ipv6Allocation &allocation : plan.allocations)
+        renderer.appendNamed(out, allocation.name, allocation.subnet);
+    for (const Ipv6Block &free : plan.free)
+        renderer.appendNamed(out, "(free)", free);
+    out += renderer.tableEnd();
+    return kDone;
+}
+
+}  // namespace
+
+int vlsmCommand(const CommandLine &line, Streams &streams)
+{
+    if (line.positionals.size() < 2)
+        refuse("REQUEST", "", "at least one is needed after BLOCK/PREFIX");
+    const RowFormat format = rowFormatOption(line);
+    if (looksLikeIpv6(line.positionals[0]))
+        return vlsmIpv6(line, format, streams);
+    const auto block = parseBlock(line.positionals[0]);
+    if (!block)
+        refuse("BLOCK/PREFIX", line.positionals[0], block.reason());
+    std::vector<SubnetRequest> requests;
+    for (const Request &request : readRequests(line, format)) {
+        if (const auto length = lengthOf(request.amount, kLongestMask))
+            requests.push_back({request.name, 0, *length});
+        else
+            requests.push_back({request.name, parseNumber("REQUEST", request.amount, 1, kMostUsableHosts)});
     }
     const bool rfc3021 = line.has("--rfc3021");
     const auto allocated = allocateSubnets(*block, requests, rfc3021);

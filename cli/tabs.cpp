@@ -281,6 +281,10 @@ int calcCommand(const CommandLine &line, Streams &streams)
 int planCommand(const CommandLine &line, Streams &streams)
 {
     const bool json = jsonFormatOption(line);
+    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
+        return planIpv6(line, json, streams);
+    if (const std::string *value = line.option("--min-addresses"))
+        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const auto [given, plan] = readPlan(line);
     const Prefix cidr = plan.block().prefix;
     const Prefix subnet = plan.subnetPrefix();
@@ -317,6 +321,10 @@ int planCommand(const CommandLine &line, Streams &streams)
 int listCommand(const CommandLine &line, Streams &streams)
 {
     const RowFormat format = rowFormatOption(line);
+    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
+        return listIpv6(line, format, streams);
+    if (const std::string *value = line.option("--min-addresses"))
+        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const SubnetPlan plan = readPlan(line).plan;
     const std::uint64_t total = plan.subnetCount();
     std::uint64_t first = 1;

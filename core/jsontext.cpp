@@ -51,16 +51,21 @@ JsonObject &JsonObject::flag(std::string_view key, bool value)
     return *this;
 }
 
-JsonObject &JsonObject::count(std::string_view key, std::string_view digits)
+void appendJsonCount(std::string &out, std::string_view digits)
 {
-    // 2^53, the largest count every JSON reader holds exactly.
     constexpr std::string_view kLargestExact = "9007199254740992";
     const bool exact =
         digits.size() < kLargestExact.size() || (digits.size() == kLargestExact.size() && digits <= kLargestExact);
-    if (!exact)
-        return text(key, digits);
+    if (exact)
+        out += digits;
+    else
+        appendJsonString(out, digits);
+}
+
+JsonObject &JsonObject::count(std::string_view key, std::string_view digits)
+{
     startMember(key);
-    m_text += digits;
+    appendJsonCount(m_text, digits);
     return *this;
 }
 

@@ -11,6 +11,9 @@ namespace netquill {
 
 // The text as a JSON string, quotes included.
 void appendJsonString(std::string &out, std::string_view text);
+// A count given by its digits: a JSON number up to 2^53, the largest every
+// JSON reader holds exactly, and a string of its digits beyond.
+void appendJsonCount(std::string &out, std::string_view digits);
 
 class JsonObject
 {

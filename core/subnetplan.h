@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ipv4.h"
+#include "core/ipv6plan.h"
 
 #include <cstdint>
 #include <string>
@@ -35,7 +36,7 @@ public:
     SubnetAddresses row(std::uint64_t k) const
     {
         const std::uint32_t subnet =
-            m_block.network.value() + static_cast<std::uint32_t>(k << m_subnetPrefix.hostBits());
+            nthSubnet(m_block.network, m_subnetPrefix.bits(), static_cast<std::uint32_t>(k)).value();
         const std::uint32_t broadcast = subnet + static_cast<std::uint32_t>(m_subnetPrefix.addressCount() - 1);
         const std::uint32_t hostMargin = m_subnetPrefix.hostBits() >= 2 ? 1 : 0;
         return {Ipv4Address(subnet), Ipv4Address(subnet + hostMargin), Ipv4Address(broadcast - hostMargin),

@@ -117,8 +117,23 @@ std::string SubnetRowRenderer::tableStart(bool named) const
 
 std::string SubnetRowRenderer::tableEnd() const
 {
-    return m_format == RowFormat::HTML ? "</table>" + std::string(m_lineEnd) + "</body></html>" + std::string(m_lineEnd)
-                                       : std::string();
+    return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string();
+}
+
+std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    std::string start = "<!DOCTYPE html>" + eol + "<html><head><meta charset=\"utf-8\"><title>Subnets</title>" +
+                        "</head><body>" + eol + "<table border=\"1\">" + eol + "<tr>";
+    for (const std::string_view heading : headings)
+        start.append("<th>").append(heading).append("</th>");
+    return start + "</tr>" + eol;
+}
+
+std::string htmlTableEnd(std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    return "</table>" + eol + "</body></html>" + eol;
 }
 
 void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) const
@@ -182,13 +197,13 @@ void SubnetRowRenderer::appendNamed(std::string &out, std::string_view name, con
     append(unnamed, row);
     const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
     out.append(unnamed, 0, opening);
-    appendName(out, name);
+    appendNameCell(out, name, m_format);
     out.append(unnamed, opening);
 }
 
-void SubnetRowRenderer::appendName(std::string &out, std::string_view name) const
+void appendNameCell(std::string &out, std::string_view name, RowFormat format)
 {
-    switch (m_format) {
+    switch (format) {
     case RowFormat::TSV:
     case RowFormat::TXT:
         out.append(name).append("\t");

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The one renderer of subnet rows: the subnet list's grid and clipboard text,
 // the three export files and netquill-cli's list and vlsm tables all write
@@ -31,6 +32,13 @@ using ExportMode = RowFormat;
 // The heading line of TSV, CSV or TXT rows, unended; the text export heads its
 // table with it. A named table has a "Name" column first.
 std::string subnetHeadingLine(RowFormat format, bool named = false);
+
+// The pieces every table of rows shares: a page around an HTML table with its
+// heading row, and the name that starts a row of a named table, written as
+// the format must hold it.
+std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd);
+std::string htmlTableEnd(std::string_view lineEnd);
+void appendNameCell(std::string &out, std::string_view name, RowFormat format);
 
 // Windows' CR LF, as the clipboard and the export files end their lines, or
 // LF, as the command line does unless asked.
@@ -64,8 +72,6 @@ public:
     static std::string nameProblem(std::string_view name, RowFormat format);
 
 private:
-    void appendName(std::string &out, std::string_view name) const;
-
     RowFormat m_format;
     std::string_view m_lineEnd;
     std::string m_mask;

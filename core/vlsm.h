@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ipv4.h"
+#include "core/ipv6.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,7 +9,8 @@
 #include <variant>
 #include <vector>
 
-// Subnets of different sizes carved from one block for given host counts.
+// Subnets of different sizes carved from one block, for host counts, address
+// counts or prefix lengths, in either family; one algorithm for both.
 namespace netquill {
 
 // The most usable hosts any subnet holds: a /0's.
@@ -23,9 +25,11 @@ std::optional<Prefix> smallestPrefixHolding(std::uint64_t hosts, bool rfc3021);
 // rule; 0 where it holds none (a /32, or a /31 without RFC 3021).
 std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021);
 
+// An IPv4 request: a subnet of at least `hosts` usable hosts, or of the prefix length given.
 struct SubnetRequest {
     std::string name;
-    std::uint64_t hosts;
+    std::uint64_t hosts = 0;
+    std::optional<int> length = {};
 };
 
 struct Allocation {
@@ -40,16 +44,32 @@ struct VlsmPlan {
     std::vector<Block> free;              // the fewest blocks that cover what is left, ascending
 };
 
-// Why the requests do not fit: the first request (by its position in the
-// list given) that found no room, and how many addresses the block lacks for all.
+// Why the requests do not fit: the first request (by its position in the list
+// given) that found no room, and how many addresses the block lacks for all,
+// in decimal ("more than 2^128" past what 128 bits count).
 struct VlsmShortfall {
     std::size_t request;
-    std::uint64_t lacking;
+    std::string lacking;
 };
 
 // Places the largest request first, each at the lowest free address aligned to
 // its size: the block fills from its start without gaps.
 std::variant<VlsmPlan, VlsmShortfall> allocateSubnets(Block block, const std::vector<SubnetRequest> &requests,
                                                       bool rfc3021);
+
+// The same for IPv6, each request a prefix length.
+struct Ipv6Request {
+    std::string name;
+    int length;
+};
+struct Ipv6Allocation {
+    std::string name;
+    Ipv6Block subnet;
+};
+struct Ipv6VlsmPlan {
+    std::vector<Ipv6Allocation> allocations;
+    std::vector<Ipv6Block> free;
+};
+std::variant<Ipv6VlsmPlan, VlsmShortfall> allocateSubnets(Ipv6Block block, const std::vector<Ipv6Request> &requests);
 
 }  // namespace netquill
