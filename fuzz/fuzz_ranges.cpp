@@ -1,7 +1,8 @@
-// The one strict parser over any text, and address-list entries merged and
-// covered by CIDR blocks: a text is read whole or refused with a reason, an
-// address read prints back as the very text, and the blocks cover exactly the
-// merged ranges, in order, each aligned.
+// The one strict parser over any text, for both families, and address lists
+// merged and covered by CIDR blocks: a text is read whole or refused with a
+// reason; an address read prints as a text that reads back as the same
+// address (the very text for IPv4); the merged ranges hold every entry, in
+// order and apart; the blocks cover them exactly, in order, each aligned.
 #include "core/addresstext.h"
 #include "core/ranges.h"
 #include "fuzz/fuzzcheck.h"
@@ -9,10 +10,53 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace {
+
+using netquill::Range;
+
+std::pair<netquill::Ipv4Address, netquill::Ipv4Address> endsOf(const netquill::Block &block)
+{
+    return {block.network, block.broadcast()};
+}
+std::pair<netquill::Ipv6Address, netquill::Ipv6Address> endsOf(const netquill::Ipv6Block &block)
+{
+    return {block.network, block.last()};
+}
+
+template <typename Address, typename BlockType>
+void checkMergedAndCovered(std::vector<Range<Address>> ranges)
+{
+    const std::vector<Range<Address>> entries = ranges;
+    netquill::mergeRanges(ranges);
+    for (const Range<Address> &entry : entries) {
+        const auto holder = std::upper_bound(ranges.begin(), ranges.end(), entry.first,
+                                             [](Address a, const Range<Address> &r) { return a < r.first; });
+        FUZZ_CHECK(holder != ranges.begin() && !(std::prev(holder)->last < entry.last));
+    }
+    std::vector<BlockType> blocks;
+    for (std::size_t k = 0; k < ranges.size(); ++k) {
+        // Apart: something lies between two merged ranges.
+        FUZZ_CHECK(k == 0 || ranges[k - 1].last.value() + 1 < ranges[k].first.value());
+        blocks.clear();
+        netquill::appendCoveringBlocks(ranges[k], blocks);
+        auto next = ranges[k].first;
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            const auto [first, last] = endsOf(blocks[b]);
+            const auto hostMask = first.value() ^ last.value();  // aligned: the host bits all clear, then all set
+            FUZZ_CHECK(first == next && (first.value() & hostMask) == 0 && ((hostMask + 1) & hostMask) == 0);
+            FUZZ_CHECK(b + 1 < blocks.size() || last == ranges[k].last);
+            next = Address(last.value() + 1);
+        }
+    }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const auto lines = splitFields<8>(std::string_view(reinterpret_cast<const char *>(data), size));
-    std::vector<netquill::AddressRange> ranges;
+    std::vector<netquill::AddressRange> ipv4;
+    std::vector<netquill::Ipv6Range> ipv6;
     for (const std::string &line : lines) {
         const auto address = netquill::parseAddress(line);
         FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
@@ -22,29 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(entry ? !(entry->last < entry->first) : !entry.reason().empty());
         FUZZ_CHECK(!entry || onlyCharacters(line, "0123456789./- \t"));
         if (entry)
-            ranges.push_back(*entry);
+            ipv4.push_back(*entry);
+
+        const auto address6 = netquill::parseIpv6Address(line);
+        FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
+        const auto entry6 = netquill::parseIpv6Range(line);
+        FUZZ_CHECK(entry6 ? !(entry6->last < entry6->first) : !entry6.reason().empty());
+        if (entry6)
+            ipv6.push_back(*entry6);
     }
-    const std::vector<netquill::AddressRange> entries = ranges;
-    netquill::mergeRanges(ranges);
-    // Every entry lies within one merged range.
-    for (const netquill::AddressRange &entry : entries) {
-        const auto holder =
-            std::upper_bound(ranges.begin(), ranges.end(), entry.first,
-                             [](netquill::Ipv4Address a, const netquill::AddressRange &r) { return a < r.first; });
-        FUZZ_CHECK(holder != ranges.begin() && !(std::prev(holder)->last < entry.last));
-    }
-    std::vector<netquill::Block> blocks;
-    for (std::size_t k = 0; k < ranges.size(); ++k) {
-        FUZZ_CHECK(k == 0 || std::uint64_t{ranges[k - 1].last.value()} + 1 < ranges[k].first.value());
-        blocks.clear();
-        netquill::appendCoveringBlocks(ranges[k], blocks);
-        std::uint64_t next = ranges[k].first.value();
-        for (const netquill::Block &block : blocks) {
-            FUZZ_CHECK(block.network.value() == next &&
-                       netquill::Block::containing(block.network, block.prefix) == block);
-            next = std::uint64_t{block.broadcast().value()} + 1;
-        }
-        FUZZ_CHECK(next == std::uint64_t{ranges[k].last.value()} + 1);
-    }
+    checkMergedAndCovered<netquill::Ipv4Address, netquill::Block>(ipv4);
+    checkMergedAndCovered<netquill::Ipv6Address, netquill::Ipv6Block>(ipv6);
     return 0;
 }

@@ -120,6 +120,30 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
               "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
 }
 
+// ---- IPv6, decided by the text, and lists of both families ----
+
+TEST(CliIpv6, EveryCommandTakesIt)
+{
+    EXPECT_TRUE(
+        run({"convert", "::ffff:192.0.2.1", "--format", "json"}).out.ends_with(",\"embedded_ipv4\":\"192.0.2.1\"}\n"));
+    EXPECT_NE(run({"calc", "::", "0"}).out.find("Addresses     : 340282366920938463463374607431768211456\n"),
+              std::string::npos);
+    EXPECT_EQ(run({"list", "2001:db8::/32", "--mask-bits", "64", "--from", "4294967296", "--count", "1", "--format",
+                   "csv", "--no-header"})
+                  .out,
+              "2001:db8:ffff:ffff::/64,64,2001:db8:ffff:ffff::,2001:db8:ffff:ffff:ffff:ffff:ffff:ffff,"
+              "18446744073709551616\n");
+    EXPECT_EQ(run({"range", "::-::3"}).out, "::/126\n");
+    const char *mixed = "2001:db8:8000::/33\n10.0.0.1\n::ffff:10.0.0.0/127\n2001:db8::/33\n10.0.0.0\n";
+    EXPECT_EQ(run({"aggregate"}, mixed).out, "10.0.0.0/31\n::ffff:10.0.0.0/127\n2001:db8::/32\n");
+    EXPECT_EQ(run({"aggregate", "--family", "6", "--ranges"}, mixed).out,
+              "::ffff:10.0.0.0-::ffff:10.0.0.1\n2001:db8::-2001:db8:ffff:ffff:ffff:ffff:ffff:ffff\n");
+    EXPECT_TRUE(run({"vlsm", "2001:db8::/48", "lan=/56", "dmz=300", "--format", "jsonl"})
+                    .out.starts_with("{\"name\":\"lan\",\"network\":\"2001:db8::/56\",\"prefix_length\":56,"));
+    EXPECT_EQ(run({"calc", "2001:db8::/129"}).errors,
+              "netquill-cli: ADDRESS/PREFIX '2001:db8::/129': the prefix length is over 128\n");
+}
+
 // ---- Refused: one line with the reason, status 2, nothing on stdout ----
 
 struct Refusal {
