@@ -26,6 +26,8 @@ constexpr const char *kUsage =
     "  vlsm BLOCK/PREFIX REQUEST... subnets of different sizes for host counts\n"
     "  help [COMMAND]               this text, or a command's\n"
     "The first four print what the matching tab of Trevantis Netquill copies to the clipboard.\n"
+    "Every command takes IPv6 too, by the text (an address with a colon), exact to 2^128;\n"
+    "aggregate reads lists of both families.\n"
     "Every command ends its lines with LF; --crlf ends them with CR LF, as the window copies\n"
     "them. -- ends the options; - is standard input wherever a FILE is read.\n"
     "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit); 2 a bad\n"

@@ -18,21 +18,23 @@ const char *const kRangeHelp =
     "Prints the fewest CIDR blocks that cover exactly FIRST to LAST, ascending, one per line.\n";
 
 const char *const kAggregateHelp =
-    "usage: netquill-cli aggregate [--ranges] [FILE...]\n"
+    "usage: netquill-cli aggregate [--ranges] [--family 4|6] [FILE...]\n"
     "Reads FILEs, or standard input when none or - is given: one entry per line, an address\n"
     "(10.0.0.1), a CIDR block (10.0.0.0/8 or 10.0.0.0/255.0.0.0; host bits set mean the block\n"
     "that holds them) or a range (10.0.0.5-10.0.0.17, blanks allowed around the dash); blanks\n"
     "around an entry, empty lines and # comments are skipped. Prints the fewest CIDR blocks\n"
     "that cover exactly the same addresses, ascending, or with --ranges the merged ranges as\n"
-    "first-last. Lines of at most 4096 bytes; every bad line is reported (up to 20), and then\n"
-    "nothing is printed.\n";
+    "first-last. Lines may be of either family, in any order: the IPv4 blocks come first, then\n"
+    "the IPv6 ones; --family keeps one. Lines of at most 4096 bytes; every bad line is reported\n"
+    "(up to 20), and then nothing is printed.\n";
 
 const char *const kVlsmHelp =
     "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021] [--format tsv|csv|txt|html|jsonl]\n"
     "                         [--no-header]\n"
-    "Allocates one subnet per REQUEST, HOSTS or NAME=HOSTS (unnamed requests are named 1, 2, ...):\n"
-    "the smallest subnet with at least HOSTS usable hosts (2^h - 2; with --rfc3021 a /31 for 1 or\n"
-    "2 hosts), largest first, each at the lowest free address aligned to its size. Then one (free)\n"
+    "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...):\n"
+    "the smallest subnet with at least AMOUNT usable hosts (2^h - 2; with --rfc3021 a /31 for 1 or\n"
+    "2 hosts), for an IPv6 block at least AMOUNT addresses, or of the prefix length /LENGTH;\n"
+    "largest first, each at the lowest free address aligned to its size. Then one (free)\n"
     "row for each of the fewest blocks that cover what is left. The rows are list's, with a Name\n"
     "column first (jsonl: name). Status 1 when the requests do not fit.\n";
 

@@ -24,7 +24,10 @@ const char *const kConvertHelp =
     "ADDRESS is a dotted quad (192.168.1.1), a decimal number (3232235777), or\n"
     "0x hexadecimal, 0o octal or 0b binary digits; --from reads bare digits in that notation.\n"
     "Prints the five lines of the \"Netquill\" tab, or with --format json one object:\n"
-    "dotted_quad, decimal, hexadecimal, octal, binary.\n";
+    "dotted_quad, decimal, hexadecimal, octal, binary. An IPv6 ADDRESS (2001:db8::1, a zone\n"
+    "shown as given) gives its compressed and expanded forms, decimal, hexadecimal, binary,\n"
+    "reverse-DNS name and any IPv4 address inside (mapped, NAT64, 6to4); JSON: address,\n"
+    "expanded, decimal, hexadecimal, binary, reverse_dns, embedded_ipv4.\n";
 
 const char *const kCalcHelp =
     "usage: netquill-cli calc ADDRESS/MASK [--format text|json]\n"
@@ -34,7 +37,10 @@ const char *const kCalcHelp =
     "window's count, 2^h - 2 (0 for a /31, 1 for a /32); --format json adds the usable hosts\n"
     "as RFC 3021 counts them (2 for a /31) in one object: address, network, broadcast,\n"
     "prefix_length, mask, wildcard_mask, host_id, nodes_in_subnet, first_host, last_host,\n"
-    "address_count, usable_hosts.\n";
+    "address_count, usable_hosts, reverse_zones. For IPv6 (ADDRESS/LENGTH, 0 to 128): network,\n"
+    "prefix length, first and last address, address count and the reverse zones that cover\n"
+    "exactly the block (JSON: address, network, prefix_length, first_address, last_address,\n"
+    "address_count, reverse_zones).\n";
 
 const char *const kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
                               "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"

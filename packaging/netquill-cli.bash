@@ -4,7 +4,7 @@ _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
     local commands="convert calc plan list range aggregate vlsm help"
-    local plan="--subnet-mask --mask-bits --subnets --host-bits --hosts --min-hosts --rfc3021"
+    local plan="--subnet-mask --mask-bits --subnets --host-bits --hosts --min-hosts --min-addresses --rfc3021"
     local common="--crlf --help --version"
 
     if [ "$COMP_CWORD" -eq 1 ]; then
@@ -23,7 +23,10 @@ _netquill_cli()
                 COMPREPLY=($(compgen -W "dotted decimal hex octal binary" -- "$current"))
             fi
             return ;;
-        --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--count)
+        --family)
+            COMPREPLY=($(compgen -W "4 6" -- "$current"))
+            return ;;
+        --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
             return ;;
     esac
     local options
@@ -34,7 +37,7 @@ _netquill_cli()
         plan) options="$plan --format" ;;
         list) options="$plan --format --no-header --from --count" ;;
         range) options="" ;;
-        aggregate) options="--ranges" ;;
+        aggregate) options="--ranges --family" ;;
         vlsm) options="--rfc3021 --format --no-header" ;;
     esac
     if [[ $current == -* ]]; then
