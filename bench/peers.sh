@@ -60,3 +60,68 @@ times = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"
 ours, peer = times["netquill-cli aggregate"], times["iprange"]
 print(f"netquill-cli aggregate is {peer / ours:.1f}x as fast as iprange ({ours:.3f} s against {peer:.3f} s, 2,000,000 prefixes)")
 PY
+
+# Both families in one list: two million lines (fixed seed), 1.5 million IPv4
+# prefixes /16-/32 and 0.5 million IPv6 prefixes /24-/128 under a few thousand
+# /32 sites, against iprange on the IPv4 part and Python's
+# ipaddress.collapse_addresses on the IPv6 part; then two million IPv6
+# prefixes alone (the IPv6 part four times over).
+python3 - "$work" <<'PY'
+import ipaddress, random, sys
+r = random.Random(2026)
+sites = [r.getrandbits(32) for _ in range(3000)]
+with open(sys.argv[1] + "/mixed.txt", "w") as both, open(sys.argv[1] + "/mixed4.txt", "w") as v4, \
+     open(sys.argv[1] + "/mixed6.txt", "w") as v6:
+    for k in range(2_000_000):
+        if k % 4 != 3:
+            bits = r.randint(16, 32)
+            a = r.getrandbits(32) & (0xFFFFFFFF << (32 - bits)) & 0xFFFFFFFF
+            line = f"{a >> 24}.{(a >> 16) & 255}.{(a >> 8) & 255}.{a & 255}/{bits}\n"
+            v4.write(line)
+        else:
+            bits = r.randint(24, 128)
+            a = (0x2001 << 112) | (r.choice(sites) << 80) | r.getrandbits(80)
+            a &= ((1 << 128) - 1) ^ ((1 << (128 - bits)) - 1)
+            line = f"{ipaddress.IPv6Address(a)}/{bits}\n"
+            v6.write(line)
+        both.write(line)
+PY
+cat "$work/mixed6.txt" "$work/mixed6.txt" "$work/mixed6.txt" "$work/mixed6.txt" >"$work/ipv6.txt"
+cat >"$work/collapse.py" <<'PY'
+import ipaddress, sys
+for network in ipaddress.collapse_addresses(ipaddress.IPv6Network(line.strip()) for line in open(sys.argv[1])):
+    print(network)
+PY
+"$cli" aggregate "$work/mixed.txt" >"$work/ours-mixed.txt"
+iprange "$work/mixed4.txt" | sed '/\//!s/$/\/32/' | cmp -s - <("$cli" aggregate --family 4 "$work/mixed.txt") &&
+  echo "iprange: the same IPv4 blocks"
+python3 "$work/collapse.py" "$work/mixed6.txt" | cmp -s - <("$cli" aggregate --family 6 "$work/mixed.txt") &&
+  echo "Python ipaddress: the same IPv6 blocks"
+hyperfine --warmup 1 --runs 3 --export-json "$results" \
+  -n "netquill-cli aggregate (both families)" "$cli aggregate $work/mixed.txt > /dev/null" \
+  -n "iprange (IPv4 part)" "iprange $work/mixed4.txt > /dev/null" \
+  -n "netquill-cli aggregate (IPv6 part)" "$cli aggregate $work/mixed6.txt > /dev/null" \
+  -n "Python collapse_addresses (IPv6 part)" "python3 $work/collapse.py $work/mixed6.txt > /dev/null" \
+  -n "netquill-cli aggregate (2,000,000 IPv6)" "$cli aggregate $work/ipv6.txt > /dev/null"
+rss=$(/usr/bin/time -f %M "$cli" aggregate "$work/ipv6.txt" 2>&1 >/dev/null)
+echo "largest memory for aggregate of 2,000,000 IPv6 prefixes: ${rss} KB"
+
+# An IPv6 split streamed: ten million /64s of 2001:db8::/32 against the first
+# million that sipcalc and ipcalc-ng enumerate, compared per row.
+hyperfine --warmup 1 --runs 3 --export-json "$results.list" \
+  -n "netquill-cli list (10,000,000 /64)" "$cli list 2001:db8::/32 --mask-bits 64 --count 10000000 --format csv > /dev/null" \
+  -n "sipcalc (1,000,000 /64)" "sipcalc 2001:db8::/32 -S 64 | head -n 2000004 > /dev/null" \
+  -n "ipcalc-ng (1,000,000 /64)" "ipcalc-ng -S 64 2001:db8::/32 | head -n 1000001 > /dev/null"
+python3 - "$results" "$results.list" <<'PY'
+import json, sys
+times = {r["command"]: r["mean"] for f in sys.argv[1:] for r in json.load(open(f))["results"]}
+both, v4 = times["netquill-cli aggregate (both families)"], times["iprange (IPv4 part)"]
+print(f"aggregate of both families in {both:.3f} s, iprange on the IPv4 part alone {v4:.3f} s ({v4 / both:.2f}x)")
+ours6, python6 = times["netquill-cli aggregate (IPv6 part)"], times["Python collapse_addresses (IPv6 part)"]
+print(f"IPv6 part: {python6 / ours6:.0f}x as fast as Python ({ours6:.3f} s against {python6:.3f} s)")
+print(f"2,000,000 IPv6 prefixes aggregated in {times['netquill-cli aggregate (2,000,000 IPv6)']:.3f} s")
+ours = times["netquill-cli list (10,000,000 /64)"] / 10_000_000
+for peer in ("sipcalc", "ipcalc-ng"):
+    theirs = times[f"{peer} (1,000,000 /64)"] / 1_000_000
+    print(f"IPv6 list: {theirs / ours:.1f}x as fast per row as {peer} ({ours * 1e9:.0f} ns against {theirs * 1e9:.0f} ns)")
+PY

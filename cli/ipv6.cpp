@@ -5,6 +5,8 @@
 #include "core/ipv6plan.h"
 #include "core/jsontext.h"
 
+#include <vector>
+
 namespace netquill::cli {
 
 namespace {
@@ -164,12 +166,20 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
+    // Rows are written into a block of their own and handed on a block at a time.
+    std::vector<char> block(std::size_t{1} << 16);
+    char *const full = block.data() + block.size() - Ipv6RowRenderer::kLongestRow;
+    char *at = block.data();
     for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
-        renderer.append(streams.out.buffer(), plan.row(k));
-        streams.out.flushWhenFull();
+        at = renderer.writeRow(at, plan.row(k));
+        if (at >= full) {
+            streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
+            at = block.data();
+        }
         if (k - first == remaining)
             break;
     }
+    streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
     streams.out.append(renderer.tableEnd());
     return kDone;
 }

@@ -1,6 +1,8 @@
 #include "core/ipv6.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 namespace netquill {
 
@@ -8,34 +10,49 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// The first longest run of two or more zero groups: its start and length.
-std::pair<int, int> longestZeroRun(const Ipv6Address &address)
+// For each set of zero groups (bit k for group k), the first longest run of
+// two or more: its start (8 for none) and length.
+struct ZeroRun {
+    std::uint8_t start;
+    std::uint8_t length;
+};
+
+constexpr std::array<ZeroRun, 256> zeroRuns()
 {
-    int bestStart = -1;
-    int bestLength = 1;
-    for (int start = 0; start < 8;) {
-        int end = start;
-        while (end < 8 && address.group(end) == 0)
-            ++end;
-        if (end - start > bestLength) {
-            bestStart = start;
-            bestLength = end - start;
+    std::array<ZeroRun, 256> runs{};
+    for (int zeros = 0; zeros < 256; ++zeros) {
+        ZeroRun best{8, 0};
+        for (int start = 0; start < 8; ++start) {
+            int length = 0;
+            while (start + length < 8 && (zeros >> (start + length) & 1) != 0)
+                ++length;
+            if (length >= 2 && length > best.length)
+                best = {static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(length)};
         }
-        start = end == start ? start + 1 : end;
+        runs[static_cast<std::size_t>(zeros)] = best;
     }
-    return {bestStart, bestStart < 0 ? 0 : bestLength};
+    return runs;
 }
 
-void appendGroup(std::string &out, std::uint16_t group)
+constexpr std::array<ZeroRun, 256> kZeroRuns = zeroRuns();
+
+// A group's hex digits without leading zeros.
+char *writeGroup(char *to, unsigned group)
 {
-    bool started = false;
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        const int nibble = (group >> shift) & 0xF;
-        if (nibble != 0 || started || shift == 0) {
-            out += kHexDigits[nibble];
-            started = true;
-        }
+    switch ((std::bit_width(group) + 3) / 4) {
+    case 4:
+        *to++ = kHexDigits[group >> 12];
+        [[fallthrough]];
+    case 3:
+        *to++ = kHexDigits[(group >> 8) & 0xF];
+        [[fallthrough]];
+    case 2:
+        *to++ = kHexDigits[(group >> 4) & 0xF];
+        [[fallthrough]];
+    default:
+        *to++ = kHexDigits[group & 0xF];
     }
+    return to;
 }
 
 }  // namespace
@@ -56,25 +73,45 @@ std::string decimalCount(Uint128 value, bool whole)
     return whole ? "340282366920938463463374607431768211456" : decimalText(value);
 }
 
-void Ipv6Address::appendText(std::string &out) const
+char *Ipv6Address::writeText(char *to) const
 {
     // IPv4-mapped: ::ffff:a.b.c.d.
     if ((m_value >> 32) == 0xFFFF) {
-        out += "::ffff:";
-        Ipv4Address(static_cast<std::uint32_t>(m_value)).appendText(out);
-        return;
+        to = std::copy_n("::ffff:", 7, to);
+        char dotted[16];
+        const char *end = Ipv4Address(static_cast<std::uint32_t>(m_value)).writeText(dotted);
+        return std::copy(static_cast<const char *>(dotted), end, to);
     }
-    const auto [zerosStart, zerosLength] = longestZeroRun(*this);
+    // The groups from the two 64-bit halves, a constant shift each.
+    const auto high = static_cast<std::uint64_t>(m_value >> 64);
+    const auto low = static_cast<std::uint64_t>(m_value);
+    const std::array<unsigned, 8> groups{
+        static_cast<unsigned>(high >> 48),          static_cast<unsigned>(high >> 32 & 0xFFFF),
+        static_cast<unsigned>(high >> 16 & 0xFFFF), static_cast<unsigned>(high & 0xFFFF),
+        static_cast<unsigned>(low >> 48),           static_cast<unsigned>(low >> 32 & 0xFFFF),
+        static_cast<unsigned>(low >> 16 & 0xFFFF),  static_cast<unsigned>(low & 0xFFFF)};
+    unsigned zeros = 0;
+    for (int k = 0; k < 8; ++k)
+        zeros |= (groups[static_cast<std::size_t>(k)] == 0 ? 1u : 0u) << k;
+    const ZeroRun run = kZeroRuns[zeros];
     for (int k = 0; k < 8; ++k) {
-        if (k == zerosStart) {
-            out += "::";
-            k += zerosLength - 1;
+        if (k == run.start) {
+            *to++ = ':';
+            *to++ = ':';
+            k += run.length - 1;
             continue;
         }
-        if (k > 0 && k != zerosStart + zerosLength)
-            out += ':';
-        appendGroup(out, group(k));
+        if (k > 0 && k != run.start + run.length)
+            *to++ = ':';
+        to = writeGroup(to, groups[static_cast<std::size_t>(k)]);
     }
+    return to;
+}
+
+void Ipv6Address::appendText(std::string &out) const
+{
+    char text[40];
+    out.append(text, writeText(text));
 }
 
 std::string Ipv6Address::text() const

@@ -35,6 +35,8 @@ public:
     // an IPv4-mapped address ("::ffff:192.0.2.1").
     std::string text() const;
     void appendText(std::string &out) const;
+    // Writes the text (at most 39 characters) and returns its end.
+    char *writeText(char *to) const;
     // Eight groups of four digits: "2001:0db8:0000:…".
     std::string expandedText() const;
     // "1.0.0.0.….8.b.d.0.1.0.0.2.ip6.arpa.", a nibble a label.

@@ -7,14 +7,15 @@ namespace netquill {
 
 namespace {
 
-// Orders the ranges by their first address. Long lists go through a radix
-// sort, stable passes of 16 bits, linear in their length (comparison sorting
-// was most of the time a list of millions took); a pass whose digit is the
-// same in every range is skipped, as the low bits of IPv6 prefixes mostly are.
+// Orders the ranges by their first address. Long IPv4 lists go through a
+// radix sort, two stable passes of 16 bits, linear in their length
+// (comparison sorting was most of the time a list of millions took). IPv6
+// ranges are four times the size and would need eight passes and a second
+// copy of the list: they are sorted in place.
 template <typename Address>
 void sortByFirst(std::vector<Range<Address>> &ranges)
 {
-    if (ranges.size() < 4096) {
+    if (ranges.size() < 4096 || Address::kBits > 32) {
         std::sort(ranges.begin(), ranges.end(),
                   [](const Range<Address> &a, const Range<Address> &b) { return a.first < b.first; });
         return;
@@ -28,8 +29,6 @@ void sortByFirst(std::vector<Range<Address>> &ranges)
         std::fill(next.begin(), next.end(), 0);
         for (const Range<Address> &range : ranges)
             ++next[digit(range)];
-        if (next[digit(ranges.front())] == ranges.size())
-            continue;
         std::size_t start = 0;
         for (std::size_t &slot : next)
             start += std::exchange(slot, start);
