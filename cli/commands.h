@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/output.h"
-#include "core/subnetrows.h"
+#include "core/lines/subnetrows.h"
 
 #include <ostream>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "cli/ipv6.h"
 
 #include "cli/messages.h"
-#include "core/addresstext.h"
-#include "core/ipv6plan.h"
-#include "core/jsontext.h"
+#include "core/address/addresstext.h"
+#include "core/lines/ipv6rows.h"
+#include "core/lines/jsontext.h"
 
 #include <vector>
 

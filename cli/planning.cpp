@@ -3,10 +3,10 @@
 #include "cli/input.h"
 #include "cli/messages.h"
 #include "cli/values.h"
-#include "core/ipv6plan.h"
-#include "core/ranges.h"
-#include "core/subnetplan.h"
-#include "core/vlsm.h"
+#include "core/lines/ipv6rows.h"
+#include "core/planning/ranges.h"
+#include "core/planning/subnetplan.h"
+#include "core/planning/vlsm.h"
 
 #include <algorithm>
 

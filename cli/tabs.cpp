@@ -3,12 +3,13 @@
 #include "cli/ipv6.h"
 #include "cli/messages.h"
 #include "cli/values.h"
-#include "core/addressconverter.h"
-#include "core/fieldrules.h"
-#include "core/jsontext.h"
-#include "core/networknode.h"
-#include "core/subnetcalculator.h"
-#include "core/vlsm.h"
+#include "core/calculators/networknode.h"
+#include "core/calculators/subnetcalculator.h"
+#include "core/fields/addressconverter.h"
+#include "core/fields/fieldrules.h"
+#include "core/lines/clipboardtext.h"
+#include "core/lines/jsontext.h"
+#include "core/planning/vlsm.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/commandline.h"
-#include "core/addresstext.h"
-#include "core/subnetrows.h"
+#include "core/address/addresstext.h"
+#include "core/lines/subnetrows.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/exportlines.h"
-#include "core/subnetplan.h"
+#include "core/lines/exportlines.h"
+#include "core/planning/subnetplan.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 // The six number-base routines on any text: they return, in their own digits,
 // and agree with plain integer arithmetic wherever a double is exact.
-#include "core/numberbase.h"
+#include "core/fields/numberbase.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 // reason; an address read prints as a text that reads back as the same
 // address (the very text for IPv4); the merged ranges hold every entry, in
 // order and apart; the blocks cover them exactly, in order, each aligned.
-#include "core/addresstext.h"
-#include "core/ranges.h"
+#include "core/address/addresstext.h"
+#include "core/planning/ranges.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <algorithm>

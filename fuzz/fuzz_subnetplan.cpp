@@ -2,9 +2,9 @@
 // the network/node results agree with 32-bit arithmetic; the plan's rows tile
 // the block with their hosts where RFC 3021 puts them, and every format writes
 // one line per row (four in a web page) of dotted addresses.
-#include "core/networknode.h"
-#include "core/octet.h"
-#include "core/subnetrows.h"
+#include "core/calculators/networknode.h"
+#include "core/fields/octet.h"
+#include "core/lines/subnetrows.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "ui/main/frmnetquill.h"
 
-#include "core/ipv4.h"
+#include "core/address/ipv4.h"
 #include "core/productinfo.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/shell/hyperjump.h"

@@ -18,12 +18,12 @@
 // handler at once, as a user's would. ListSyncGuard silences those handlers
 // while one handler moves linked lists.
 
-#include "core/addressconverter.h"
-#include "core/exportlines.h"
-#include "core/networknode.h"
-#include "core/subnetcalculator.h"
-#include "core/subnetplan.h"
-#include "core/subnettable.h"
+#include "core/fields/addressconverter.h"
+#include "core/lines/exportlines.h"
+#include "core/calculators/networknode.h"
+#include "core/calculators/subnetcalculator.h"
+#include "core/planning/subnetplan.h"
+#include "core/lines/subnettable.h"
 
 #include <QColor>
 #include <QHash>

@@ -1,6 +1,7 @@
 // The "Netquill" tab: one address in five notations.
 #include "ui/main/frmnetquill.h"
 
+#include "core/lines/clipboardtext.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/clipboard.h"
 #include "ui/widgets/eventhook.h"

@@ -2,7 +2,8 @@
 // of an address under a mask.
 #include "ui/main/frmnetquill.h"
 
-#include "core/networknode.h"
+#include "core/calculators/networknode.h"
+#include "core/lines/clipboardtext.h"
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/clipboard.h"
 

@@ -2,8 +2,9 @@
 // subnet bit mask and the RFC 3021 label.
 #include "ui/main/frmnetquill.h"
 
-#include "core/masktable.h"
-#include "core/octet.h"
+#include "core/calculators/masktable.h"
+#include "core/fields/octet.h"
+#include "core/lines/clipboardtext.h"
 #include "core/productinfo.h"
 #include "ui/subnets/frmsubnets.h"
 #include "ui/widgets/addressfield.h"

@@ -4,7 +4,7 @@
 // produced so far on the clipboard. Modal over the main window, which reads
 // the plan from its "Subnet Calculator" tab and hands it over.
 
-#include "core/subnetlisting.h"
+#include "core/lines/subnetlisting.h"
 
 #include <QDialog>
 

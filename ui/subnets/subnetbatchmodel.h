@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/subnetrows.h"
+#include "core/lines/subnetrows.h"
 
 #include <QAbstractTableModel>
 

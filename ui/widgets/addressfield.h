@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/fieldrules.h"
+#include "core/fields/fieldrules.h"
 
 #include <QLineEdit>
 

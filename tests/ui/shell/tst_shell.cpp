@@ -1,7 +1,7 @@
 // The splash, the About box, the help window and the web links, driven as a
 // user drives them; the desktop's opener is replaced so nothing real opens.
 #include "core/productinfo.h"
-#include "core/subnettable.h"
+#include "core/lines/subnettable.h"
 #include "tests/ui/main/mainwindowdriver.h"
 #include "ui/shell/frmabout.h"
 #include "ui/shell/frmsplash.h"

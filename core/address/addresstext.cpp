@@ -1,0 +1,353 @@
+#include "core/address/addresstext.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace netquill {
+
+namespace {
+
+constexpr const char kHexDigitsBothCases[] = "0123456789abcdefABCDEF";
+
+constexpr const char *kAddressForm = "is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1";
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool allDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// ADDRESS/PREFIX split at its slash; a plain loop, as lists of millions of lines pass here.
+Parsed<AddressWithPrefix> parseAroundSlash(std::string_view text, std::size_t slash)
+{
+    const auto address = parseAddress(text.substr(0, slash));
+    if (!address)
+        return Parsed<AddressWithPrefix>::refused(address.reason());
+    const auto prefix = parsePrefix(text.substr(slash + 1));
+    if (!prefix)
+        return Parsed<AddressWithPrefix>::refused(prefix.reason());
+    return AddressWithPrefix{*address, *prefix};
+}
+
+}  // namespace
+
+Parsed<Ipv4Address> parseAddress(std::string_view text)
+{
+    if (text.empty())
+        return Parsed<Ipv4Address>::refused("is empty: an address such as 192.168.1.1 is needed");
+    std::uint32_t value = 0;
+    std::size_t at = 0;
+    for (int octet = 1; octet <= 4; ++octet) {
+        if (octet > 1) {
+            if (at == text.size() || text[at] != '.')
+                return Parsed<Ipv4Address>::refused(kAddressForm);
+            ++at;
+        }
+        // One to three digits, unrolled: lists of millions of lines pass here.
+        const auto digitAt = [&text](std::size_t k) {
+            return k < text.size() ? static_cast<unsigned>(static_cast<unsigned char>(text[k]) - '0') : 10u;
+        };
+        unsigned number = digitAt(at);
+        if (number > 9)
+            return Parsed<Ipv4Address>::refused(kAddressForm);
+        ++at;
+        for (int more = 0; more < 3 && digitAt(at) <= 9; ++more) {
+            if (more == 0 && number == 0)
+                return Parsed<Ipv4Address>::refused("octet " + std::to_string(octet) +
+                                                    " has a leading zero, which other tools read as octal");
+            number = number * 10 + digitAt(at++);
+        }
+        if (number > 255)
+            return Parsed<Ipv4Address>::refused("octet " + std::to_string(octet) + " is above 255");
+        value = value << 8 | number;
+    }
+    if (at != text.size())
+        return Parsed<Ipv4Address>::refused(kAddressForm);
+    return Ipv4Address(value);
+}
+
+Parsed<Prefix> parsePrefix(std::string_view text)
+{
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '.'; })) {
+        const auto mask = parseAddress(text);
+        if (!mask)
+            return Parsed<Prefix>::refused("the mask " + mask.reason());
+        const std::uint32_t inverse = ~mask->value();
+        // Contiguous: the ones all lead, so the inverse is one less than a power of two.
+        if ((inverse & (inverse + 1)) != 0)
+            return Parsed<Prefix>::refused("the mask is not contiguous: its one bits must all come first");
+        return Prefix(std::countl_one(mask->value()));
+    }
+    if (text.empty() || !allDigits(text))
+        return Parsed<Prefix>::refused("the prefix must be a length of 0 to 32 or a dotted mask such as 255.255.255.0");
+    if (text.size() > 1 && text.front() == '0')
+        return Parsed<Prefix>::refused("the prefix length has a leading zero");
+    const int bits = text.size() == 1 ? text[0] - '0' : text.size() == 2 ? (text[0] - '0') * 10 + (text[1] - '0') : 99;
+    if (bits > kLongestMask)
+        return Parsed<Prefix>::refused("the prefix length is over 32");
+    return Prefix(bits);
+}
+
+Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return Parsed<AddressWithPrefix>::refused("needs a prefix after a slash, such as 192.168.1.0/24");
+    return parseAroundSlash(text, slash);
+}
+
+Parsed<Block> parseBlock(std::string_view text)
+{
+    const auto given = parseAddressWithPrefix(text);
+    if (!given)
+        return Parsed<Block>::refused(given.reason());
+    if (given->hasHostBits())
+        return Parsed<Block>::refused("has host bits set: the block that holds it is " + given->block().text());
+    return given->block();
+}
+
+Parsed<AddressRange> parseRange(std::string_view text)
+{
+    std::size_t mark = 0;
+    while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
+        ++mark;
+    if (mark == text.size())
+        mark = std::string_view::npos;
+    if (mark != std::string_view::npos && text[mark] == '-') {
+        const std::size_t dash = mark;
+        const auto first = parseAddress(trimmed(text.substr(0, dash)));
+        if (!first)
+            return Parsed<AddressRange>::refused("the first address " + first.reason());
+        const auto last = parseAddress(trimmed(text.substr(dash + 1)));
+        if (!last)
+            return Parsed<AddressRange>::refused("the last address " + last.reason());
+        if (*last < *first)
+            return Parsed<AddressRange>::refused("the range runs backwards: its last address comes before its first");
+        return AddressRange{*first, *last};
+    }
+    if (mark != std::string_view::npos) {
+        const auto given = parseAroundSlash(text, mark);
+        if (!given)
+            return Parsed<AddressRange>::refused(given.reason());
+        const Block block = given->block();
+        return AddressRange{block.network, block.broadcast()};
+    }
+    const auto address = parseAddress(text);
+    if (!address)
+        return Parsed<AddressRange>::refused(address.reason());
+    return AddressRange{*address, *address};
+}
+
+namespace {
+
+// One pass over a well-formed IPv6 text, as lists of millions of lines hold;
+// nothing for any text it does not take whole, which the careful reading
+// below then refuses with its reason.
+std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
+{
+    std::array<std::uint16_t, 8> groups{};
+    int count = 0;
+    int gap = -1;  // the group index where "::" stands
+    std::size_t at = 0;
+    if (text.starts_with("::")) {
+        gap = 0;
+        at = 2;
+    }
+    while (at < text.size()) {
+        const std::size_t start = at;
+        unsigned value = 0;
+        while (at < text.size() && at - start < 5) {
+            const char c = text[at];
+            const unsigned digit = c >= '0' && c <= '9'   ? static_cast<unsigned>(c - '0')
+                                   : c >= 'a' && c <= 'f' ? static_cast<unsigned>(c - 'a' + 10)
+                                   : c >= 'A' && c <= 'F' ? static_cast<unsigned>(c - 'A' + 10)
+                                                          : 16u;
+            if (digit == 16)
+                break;
+            value = value * 16 + digit;
+            ++at;
+        }
+        if (at < text.size() && text[at] == '.') {
+            const auto ipv4 = parseAddress(text.substr(start));
+            if (!ipv4 || count > 6)
+                return std::nullopt;
+            groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value() >> 16);
+            groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value());
+            at = text.size();
+            break;
+        }
+        if (at == start || at - start > 4 || count == 8)
+            return std::nullopt;
+        groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
+        if (at == text.size())
+            break;
+        if (text[at] != ':' || at + 1 == text.size())
+            return std::nullopt;
+        ++at;
+        if (text[at] == ':') {
+            if (gap >= 0)
+                return std::nullopt;
+            gap = count;
+            ++at;
+        }
+    }
+    if (gap < 0 ? count != 8 : count > 7)
+        return std::nullopt;
+    Uint128 value = 0;
+    const int shift = gap < 0 ? 0 : 8 - count;  // the zero groups "::" stands for
+    for (int k = 0; k < count; ++k) {
+        const int place = k < gap || gap < 0 ? k : k + shift;
+        value |= Uint128{groups[static_cast<std::size_t>(k)]} << (112 - 16 * place);
+    }
+    return Ipv6Address(value);
+}
+
+}  // namespace
+
+Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
+{
+    using Refused = Parsed<Ipv6Address>;
+    if (const auto wellFormed = readWellFormedIpv6(text))
+        return *wellFormed;
+    if (text.empty())
+        return Refused::refused("is empty: an address such as 2001:db8::1 is needed");
+    if (text.find('%') != std::string_view::npos)
+        return Refused::refused("has a zone: a zone names a link, not an address or a block");
+    if (text.find(":::") != std::string_view::npos)
+        return Refused::refused("has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one");
+    const std::size_t doubleColon = text.find("::");
+    if (doubleColon != std::string_view::npos && text.find("::", doubleColon + 1) != std::string_view::npos)
+        return Refused::refused("has '::' more than once: it may stand once, for one zero group or more");
+    if (text.front() == ':' && doubleColon != 0)
+        return Refused::refused("begins with a single ':'");
+    if (text.back() == ':' && doubleColon != text.size() - 2)
+        return Refused::refused("ends with a single ':'");
+
+    // The groups before and after the "::", each as a 16-bit value.
+    std::array<std::uint16_t, 8> head{};
+    std::array<std::uint16_t, 8> tail{};
+    int heads = 0;
+    int tails = 0;
+    const auto readGroups = [&](std::string_view part, std::array<std::uint16_t, 8> &groups, int &count,
+                                bool mayEndInIpv4) -> std::string {
+        if (part.empty())
+            return {};
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t colon = part.find(':', start);
+            const std::string_view group = part.substr(start, colon - start);
+            if (colon == std::string_view::npos && mayEndInIpv4 && group.find('.') != std::string_view::npos) {
+                const auto ipv4 = parseAddress(group);
+                if (!ipv4)
+                    return "the IPv4 part: " + ipv4.reason();
+                if (count > 6)
+                    return "has more than eight groups";
+                groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value() >> 16);
+                groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(ipv4->value());
+                return {};
+            }
+            if (group.empty())
+                return "has an empty group: only '::' may stand for zero groups";
+            if (group.size() > 4)
+                return "has a group of more than four hex digits: '" + std::string(group) + "'";
+            unsigned value = 0;
+            for (const char c : group) {
+                const auto digit = std::string_view(kHexDigitsBothCases).find(c);
+                if (digit == std::string_view::npos)
+                    return "holds '" + std::string(1, c) + "', which is not a hex digit, a ':' or a '.'";
+                value = value * 16 + static_cast<unsigned>(digit < 16 ? digit : digit - 6);
+            }
+            if (count == 8)
+                return "has more than eight groups";
+            groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
+            if (colon == std::string_view::npos)
+                return {};
+            start = colon + 1;
+        }
+    };
+    const bool compressed = doubleColon != std::string_view::npos;
+    const std::string_view before = compressed ? text.substr(0, doubleColon) : text;
+    const std::string_view after = compressed ? text.substr(doubleColon + 2) : std::string_view();
+    if (std::string problem = readGroups(before, head, heads, !compressed); !problem.empty())
+        return Refused::refused(problem);
+    if (std::string problem = readGroups(after, tail, tails, true); !problem.empty())
+        return Refused::refused(problem);
+    if (!compressed && heads != 8)
+        return Refused::refused("has " + std::to_string(heads) + " groups, not eight, and no '::'");
+    if (compressed && heads + tails > 7)
+        return Refused::refused("has '::' with eight groups beside it: '::' stands for one zero group or more");
+    Uint128 value = 0;
+    for (int k = 0; k < heads; ++k)
+        value |= Uint128{head[static_cast<std::size_t>(k)]} << (112 - 16 * k);
+    for (int k = 0; k < tails; ++k)
+        value |= Uint128{tail[static_cast<std::size_t>(k)]} << (16 * (tails - 1 - k));
+    return Ipv6Address(value);
+}
+
+Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
+{
+    const std::size_t percent = text.find('%');
+    const auto address = parseIpv6Address(text.substr(0, percent));
+    if (!address)
+        return Parsed<ZonedIpv6Address>::refused(address.reason());
+    if (percent == std::string_view::npos)
+        return ZonedIpv6Address{*address, {}};
+    if (percent + 1 == text.size())
+        return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
+    return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
+}
+
+Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
+    const auto address = parseIpv6Address(text.substr(0, slash));
+    if (!address)
+        return Parsed<Ipv6WithPrefix>::refused(address.reason());
+    const std::string_view length = text.substr(slash + 1);
+    if (length.empty() || length.size() > 3 || !allDigits(length))
+        return Parsed<Ipv6WithPrefix>::refused("the prefix must be a length of 0 to 128");
+    if (length.size() > 1 && length.front() == '0')
+        return Parsed<Ipv6WithPrefix>::refused("the prefix length has a leading zero");
+    const int bits = std::stoi(std::string(length));
+    if (bits > 128)
+        return Parsed<Ipv6WithPrefix>::refused("the prefix length is over 128");
+    return Ipv6WithPrefix{*address, bits};
+}
+
+Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text)
+{
+    using Refused = Parsed<Range<Ipv6Address>>;
+    if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
+        const auto first = parseIpv6Address(trimmed(text.substr(0, dash)));
+        if (!first)
+            return Refused::refused("the first address " + first.reason());
+        const auto last = parseIpv6Address(trimmed(text.substr(dash + 1)));
+        if (!last)
+            return Refused::refused("the last address " + last.reason());
+        if (*last < *first)
+            return Refused::refused("the range runs backwards: its last address comes before its first");
+        return Range<Ipv6Address>{*first, *last};
+    }
+    if (text.find('/') != std::string_view::npos) {
+        const auto given = parseIpv6WithPrefix(text);
+        if (!given)
+            return Refused::refused(given.reason());
+        const Ipv6Block block = given->block();
+        return Range<Ipv6Address>{block.network, block.last()};
+    }
+    const auto address = parseIpv6Address(text);
+    if (!address)
+        return Refused::refused(address.reason());
+    return Range<Ipv6Address>{*address, *address};
+}
+
+}  // namespace netquill

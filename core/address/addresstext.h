@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/address/range.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one strict reading of address texts, for every command of netquill-cli
+// and every line of its address lists: an address, a prefix (a length or a
+// contiguous dotted mask), an address with its prefix, and a range. A text is
+// taken whole or refused with the reason, one reason for one mistake. (The
+// window's fields are forgiving instead: they fold and correct as users of
+// the old tool expect, in core/octet.h.)
+namespace netquill {
+
+// A value read from a text, or the reason the text was refused.
+template <typename Value>
+class Parsed
+{
+public:
+    Parsed(Value value) : m_value(value) {}
+    static Parsed refused(std::string reason) { return Parsed(std::move(reason)); }
+
+    explicit operator bool() const { return m_value.has_value(); }
+    const Value &operator*() const { return *m_value; }
+    const Value *operator->() const { return &*m_value; }
+    // Why the text was refused: "octet 4 is above 255".
+    const std::string &reason() const { return m_reason; }
+
+private:
+    explicit Parsed(std::string reason) : m_reason(std::move(reason)) {}
+
+    std::optional<Value> m_value;
+    std::string m_reason;
+};
+
+// Four decimal octets of 0 to 255 joined by dots, without leading zeros
+// ("010" is octal 8 to some tools and ten to others, so it is refused).
+Parsed<Ipv4Address> parseAddress(std::string_view text);
+
+// A prefix length of 0 to 32, or a contiguous dotted mask ("255.255.255.0").
+Parsed<Prefix> parsePrefix(std::string_view text);
+
+// "ADDRESS/PREFIX", the address as written.
+struct AddressWithPrefix {
+    Ipv4Address address;
+    Prefix prefix;
+
+    Block block() const { return Block::containing(address, prefix); }
+    bool hasHostBits() const { return block().network != address; }
+};
+Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text);
+
+// A block given by its network address: host bits set are refused, naming
+// the block that holds the address.
+Parsed<Block> parseBlock(std::string_view text);
+
+// "FIRST-LAST" (blanks allowed around the dash), "ADDRESS/PREFIX" (the block
+// that holds the address) or one address.
+Parsed<AddressRange> parseRange(std::string_view text);
+
+// RFC 4291 text: eight groups of one to four hex digits, at most one "::"
+// standing for one zero group or more, a dotted IPv4 tail only in the last
+// 32 bits. A zone ("%eth0") is refused: it names a link, not an address.
+Parsed<Ipv6Address> parseIpv6Address(std::string_view text);
+
+// The same with its zone, kept verbatim, for where an address is only shown.
+struct ZonedIpv6Address {
+    Ipv6Address address;
+    std::string zone;  // without the "%"; empty when none
+};
+Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text);
+
+// "ADDRESS/LENGTH", a length of 0 to 128; the block that holds the address.
+struct Ipv6WithPrefix {
+    Ipv6Address address;
+    int length;
+
+    Ipv6Block block() const { return Ipv6Block::containing(address, length); }
+};
+Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text);
+
+// A range of IPv6 addresses as parseRange reads IPv4 ones.
+Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
+
+// Whether a text is meant as IPv6: it holds a colon.
+inline bool looksLikeIpv6(std::string_view text) { return text.find(':') != std::string_view::npos; }
+
+}  // namespace netquill

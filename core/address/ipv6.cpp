@@ -1,0 +1,217 @@
+#include "core/address/ipv6.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace netquill {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// For each set of zero groups (bit k for group k), the first longest run of
+// two or more: its start (8 for none) and length.
+struct ZeroRun {
+    std::uint8_t start;
+    std::uint8_t length;
+};
+
+constexpr std::array<ZeroRun, 256> zeroRuns()
+{
+    std::array<ZeroRun, 256> runs{};
+    for (int zeros = 0; zeros < 256; ++zeros) {
+        ZeroRun best{8, 0};
+        for (int start = 0; start < 8; ++start) {
+            int length = 0;
+            while (start + length < 8 && (zeros >> (start + length) & 1) != 0)
+                ++length;
+            if (length >= 2 && length > best.length)
+                best = {static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(length)};
+        }
+        runs[static_cast<std::size_t>(zeros)] = best;
+    }
+    return runs;
+}
+
+constexpr std::array<ZeroRun, 256> kZeroRuns = zeroRuns();
+
+// A group's hex digits without leading zeros.
+char *writeGroup(char *to, unsigned group)
+{
+    switch ((std::bit_width(group) + 3) / 4) {
+    case 4:
+        *to++ = kHexDigits[group >> 12];
+        [[fallthrough]];
+    case 3:
+        *to++ = kHexDigits[(group >> 8) & 0xF];
+        [[fallthrough]];
+    case 2:
+        *to++ = kHexDigits[(group >> 4) & 0xF];
+        [[fallthrough]];
+    default:
+        *to++ = kHexDigits[group & 0xF];
+    }
+    return to;
+}
+
+}  // namespace
+
+std::string decimalText(Uint128 value)
+{
+    std::string digits;
+    do {
+        digits += static_cast<char>('0' + static_cast<int>(value % 10));
+        value /= 10;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+std::string decimalCount(Uint128 value, bool whole)
+{
+    return whole ? "340282366920938463463374607431768211456" : decimalText(value);
+}
+
+char *Ipv6Address::writeText(char *to) const
+{
+    // IPv4-mapped: ::ffff:a.b.c.d.
+    if ((m_value >> 32) == 0xFFFF) {
+        to = std::copy_n("::ffff:", 7, to);
+        char dotted[16];
+        const char *end = Ipv4Address(static_cast<std::uint32_t>(m_value)).writeText(dotted);
+        return std::copy(static_cast<const char *>(dotted), end, to);
+    }
+    // The groups from the two 64-bit halves, a constant shift each.
+    const auto high = static_cast<std::uint64_t>(m_value >> 64);
+    const auto low = static_cast<std::uint64_t>(m_value);
+    const std::array<unsigned, 8> groups{
+        static_cast<unsigned>(high >> 48),          static_cast<unsigned>(high >> 32 & 0xFFFF),
+        static_cast<unsigned>(high >> 16 & 0xFFFF), static_cast<unsigned>(high & 0xFFFF),
+        static_cast<unsigned>(low >> 48),           static_cast<unsigned>(low >> 32 & 0xFFFF),
+        static_cast<unsigned>(low >> 16 & 0xFFFF),  static_cast<unsigned>(low & 0xFFFF)};
+    unsigned zeros = 0;
+    for (int k = 0; k < 8; ++k)
+        zeros |= (groups[static_cast<std::size_t>(k)] == 0 ? 1u : 0u) << k;
+    const ZeroRun run = kZeroRuns[zeros];
+    for (int k = 0; k < 8; ++k) {
+        if (k == run.start) {
+            *to++ = ':';
+            *to++ = ':';
+            k += run.length - 1;
+            continue;
+        }
+        if (k > 0 && k != run.start + run.length)
+            *to++ = ':';
+        to = writeGroup(to, groups[static_cast<std::size_t>(k)]);
+    }
+    return to;
+}
+
+void Ipv6Address::appendText(std::string &out) const
+{
+    char text[40];
+    out.append(text, writeText(text));
+}
+
+std::string Ipv6Address::text() const
+{
+    std::string out;
+    appendText(out);
+    return out;
+}
+
+std::string Ipv6Address::expandedText() const
+{
+    std::string out;
+    for (int k = 0; k < 8; ++k) {
+        if (k > 0)
+            out += ':';
+        for (int shift = 12; shift >= 0; shift -= 4)
+            out += kHexDigits[(group(k) >> shift) & 0xF];
+    }
+    return out;
+}
+
+std::string Ipv6Address::reverseName() const
+{
+    std::string out;
+    for (int nibble = 0; nibble < 32; ++nibble)
+        out.append(1, kHexDigits[static_cast<int>(m_value >> (4 * nibble)) & 0xF]).append(".");
+    return out + "ip6.arpa.";
+}
+
+std::optional<Ipv4Address> Ipv6Address::embeddedIpv4() const
+{
+    const auto low32 = Ipv4Address(static_cast<std::uint32_t>(m_value));
+    if ((m_value >> 32) == 0xFFFF || (m_value >> 32) == (Uint128{0x0064FF9B} << 64))
+        return low32;
+    if ((m_value >> 112) == 0x2002)
+        return Ipv4Address(static_cast<std::uint32_t>(m_value >> 80));
+    return std::nullopt;
+}
+
+void Ipv6Block::appendText(std::string &out) const
+{
+    network.appendText(out);
+    out += '/';
+    out += std::to_string(length);
+}
+
+std::string Ipv6Block::text() const
+{
+    std::string out;
+    appendText(out);
+    return out;
+}
+
+namespace {
+
+// The zones of a block in labels of `labelBits` bits: the block's own where
+// its prefix ends on a label, else each value of the label it ends in.
+template <typename Name>
+std::vector<std::string> zonesOf(int length, int labelBits, Name nameOfLabels)
+{
+    const int whole = length / labelBits;
+    const int partBits = length % labelBits;
+    if (partBits == 0)
+        return {nameOfLabels(whole, -1)};
+    std::vector<std::string> zones;
+    for (int value = 0; value < (1 << (labelBits - partBits)); ++value)
+        zones.push_back(nameOfLabels(whole + 1, value));
+    return zones;
+}
+
+}  // namespace
+
+std::vector<std::string> Ipv6Block::reverseZones() const
+{
+    const Uint128 first = network.value();
+    return zonesOf(length, 4, [first](int nibbles, int extra) {
+        std::string name;
+        for (int k = nibbles - 1; k >= 0; --k) {
+            int nibble = static_cast<int>(first >> (124 - 4 * k)) & 0xF;
+            if (extra >= 0 && k == nibbles - 1)
+                nibble += extra;
+            name.append(1, kHexDigits[nibble]).append(".");
+        }
+        return name + "ip6.arpa.";
+    });
+}
+
+std::vector<std::string> reverseZonesOf(const Block &block)
+{
+    const std::uint32_t first = block.network.value();
+    return zonesOf(block.prefix.bits(), 8, [first](int octets, int extra) {
+        std::string name;
+        for (int k = octets - 1; k >= 0; --k) {
+            int octet = static_cast<int>(first >> (24 - 8 * k)) & 0xFF;
+            if (extra >= 0 && k == octets - 1)
+                octet += extra;
+            name += std::to_string(octet) + ".";
+        }
+        return name + "in-addr.arpa.";
+    });
+}
+
+}  // namespace netquill

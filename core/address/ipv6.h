@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/address/bits.h"
+#include "core/address/ipv4.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// IPv6 values: a 128-bit address and a block, computed on numbers as the
+// IPv4 ones are; texts as RFC 5952 prints them.
+namespace netquill {
+
+// A 128-bit number in decimal: "340282366920938463463374607431768211456" needs
+// more than 128 bits, so counts of whole spaces are written with decimalCount.
+std::string decimalText(Uint128 value);
+// A count of addresses, up to 2^128 inclusive: `value`, or 2^128 where `whole`.
+std::string decimalCount(Uint128 value, bool whole);
+
+class Ipv6Address
+{
+public:
+    using Value = Uint128;
+    static constexpr int kBits = 128;
+
+    constexpr Ipv6Address() = default;
+    constexpr explicit Ipv6Address(Uint128 value) : m_value(value) {}
+
+    constexpr Uint128 value() const { return m_value; }
+    constexpr std::uint16_t group(int k) const { return static_cast<std::uint16_t>(m_value >> (112 - 16 * k)); }
+
+    // RFC 5952: lower case, no leading zeros, "::" for the longest run of two
+    // or more zero groups (the first of equal runs), and the dotted form for
+    // an IPv4-mapped address ("::ffff:192.0.2.1").
+    std::string text() const;
+    void appendText(std::string &out) const;
+    // Writes the text (at most 39 characters) and returns its end.
+    char *writeText(char *to) const;
+    // Eight groups of four digits: "2001:0db8:0000:…".
+    std::string expandedText() const;
+    // "1.0.0.0.….8.b.d.0.1.0.0.2.ip6.arpa.", a nibble a label.
+    std::string reverseName() const;
+    // The IPv4 address an IPv4-mapped (::ffff:0:0/96), NAT64 (64:ff9b::/96)
+    // or 6to4 (2002::/16) address carries, if it is one of these.
+    std::optional<Ipv4Address> embeddedIpv4() const;
+
+    constexpr bool operator==(const Ipv6Address &) const = default;
+    constexpr bool operator<(const Ipv6Address &other) const { return m_value < other.m_value; }
+
+private:
+    Uint128 m_value = 0;
+};
+
+// A network address and its prefix length, 0 to 128.
+struct Ipv6Block {
+    Ipv6Address network;
+    int length = 0;
+
+    static constexpr Uint128 maskOf(int length) { return length == 0 ? 0 : ~Uint128{0} << (128 - length); }
+    static constexpr Ipv6Block containing(Ipv6Address address, int length)
+    {
+        return {Ipv6Address(address.value() & maskOf(length)), length};
+    }
+    constexpr Ipv6Address last() const { return Ipv6Address(network.value() | ~maskOf(length)); }
+
+    // "2001:db8::/32".
+    std::string text() const;
+    void appendText(std::string &out) const;
+    // The reverse zones that cover exactly the block: one on a nibble
+    // boundary, else the 2 to 8 zones of the next nibble below.
+    std::vector<std::string> reverseZones() const;
+
+    constexpr bool operator==(const Ipv6Block &) const = default;
+};
+
+// The IPv4 reverse zones that cover exactly a block: one on an octet boundary,
+// else one for each value of the octet the prefix ends in.
+std::vector<std::string> reverseZonesOf(const Block &block);
+
+}  // namespace netquill

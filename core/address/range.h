@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/address/ipv4.h"
+#include "core/address/ipv6.h"
+
+namespace netquill {
+
+// An inclusive run of addresses.
+template <typename Address>
+struct Range {
+    Address first;
+    Address last;
+
+    bool operator==(const Range &) const = default;
+};
+using AddressRange = Range<Ipv4Address>;
+using Ipv6Range = Range<Ipv6Address>;
+
+}  // namespace netquill

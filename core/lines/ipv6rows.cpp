@@ -1,0 +1,149 @@
+#include "core/lines/ipv6rows.h"
+
+#include "core/lines/jsontext.h"
+#include "core/lines/subnetrows.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace netquill {
+
+namespace {
+
+constexpr std::string_view kHeadings[] = {"Subnet", "Prefix Length", "First Address", "Last Address", "Address Count"};
+
+}  // namespace
+
+Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
+    : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
+{}
+
+std::string_view Ipv6RowRenderer::countOf(int length) const
+{
+    if (length != m_countLength) {
+        m_countLength = length;
+        const std::string count = decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
+        std::copy(count.begin(), count.end(), m_count.begin());
+        m_countSize = count.size();
+    }
+    return {m_count.data(), m_countSize};
+}
+
+std::string Ipv6RowRenderer::tableStart(bool named) const
+{
+    std::vector<std::string_view> headings(std::begin(kHeadings), std::end(kHeadings));
+    if (named)
+        headings.insert(headings.begin(), "Name");
+    std::string start;
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::CSV:
+    case RowFormat::TXT:
+        for (const std::string_view heading : headings)
+            start.append(start.empty() ? "" : m_format == RowFormat::CSV ? "," : "\t").append(heading);
+        return start.append(m_lineEnd);
+    case RowFormat::HTML:
+        return htmlTableStart(headings, m_lineEnd);
+    case RowFormat::JSONL:
+        return {};
+    }
+    return {};
+}
+
+std::string Ipv6RowRenderer::tableEnd() const
+{
+    return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string();
+}
+
+void Ipv6RowRenderer::append(std::string &out, const Ipv6Block &row) const
+{
+    char line[kLongestRow];
+    out.append(line, writeRow(line, row));
+}
+
+char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
+{
+    const auto put = [&to](std::string_view text) { to = std::copy(text.begin(), text.end(), to); };
+    // Texts of at most 40 bytes, copied whole as one fixed-size copy; the row's room takes the overrun.
+    const auto put40 = [&to](const char *text, std::size_t size) {
+        __builtin_memcpy(to, text, 40);
+        to += size;
+    };
+    char length[4];
+    const std::string_view lengthText(
+        length, static_cast<std::size_t>(std::to_chars(length, length + sizeof length, row.length).ptr - length));
+    // The subnet's network is its first address too: written once, copied.
+    char network[48];
+    const std::string_view networkText(network, static_cast<std::size_t>(row.network.writeText(network) - network));
+    const std::string_view count = countOf(row.length);
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::CSV:
+    case RowFormat::TXT: {
+        const char separator = m_format == RowFormat::CSV ? ',' : '\t';
+        put40(network, networkText.size());
+        *to++ = '/';
+        put(lengthText);
+        *to++ = separator;
+        put(lengthText);
+        *to++ = separator;
+        put40(network, networkText.size());
+        *to++ = separator;
+        to = row.last().writeText(to);
+        *to++ = separator;
+        put40(count.data(), count.size());
+        if (m_lineEnd.size() == 2)
+            *to++ = '\r';
+        *to++ = '\n';
+        break;
+    }
+    case RowFormat::HTML:
+        put("<tr><td>");
+        put(networkText);
+        *to++ = '/';
+        put(lengthText);
+        put("</td><td align=\"center\">");
+        put(lengthText);
+        put("</td><td>");
+        put(networkText);
+        put("</td><td>");
+        to = row.last().writeText(to);
+        put("</td><td align=\"center\">");
+        put(count);
+        put("</td></tr>");
+        put(m_lineEnd);
+        break;
+    case RowFormat::JSONL: {
+        put("{\"network\":\"");
+        put(networkText);
+        *to++ = '/';
+        put(lengthText);
+        put("\",\"prefix_length\":");
+        put(lengthText);
+        put(",\"first_address\":\"");
+        put(networkText);
+        put("\",\"last_address\":\"");
+        to = row.last().writeText(to);
+        put("\",\"address_count\":");
+        std::string json;
+        appendJsonCount(json, count);
+        put(json);
+        put("}");
+        put(m_lineEnd);
+        break;
+    }
+    }
+    return to;
+}
+
+void Ipv6RowRenderer::appendNamed(std::string &out, std::string_view name, const Ipv6Block &row) const
+{
+    std::string unnamed;
+    append(unnamed, row);
+    const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
+    out.append(unnamed, 0, opening);
+    appendNameCell(out, name, m_format);
+    out.append(unnamed, opening);
+}
+
+}  // namespace netquill

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/lines/subnetrows.h"
+#include "core/planning/ipv6plan.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace netquill {
+
+// Rows of IPv6 subnets: subnet, prefix length, first and last address and the
+// address count, in the formats of the IPv4 rows; a named table (vlsm) has a
+// "Name" column first.
+class Ipv6RowRenderer
+{
+public:
+    Ipv6RowRenderer(RowFormat format, LineEnd lineEnd);
+
+    std::string tableStart(bool named = false) const;
+    std::string tableEnd() const;
+    void append(std::string &out, const Ipv6Block &row) const;
+    // The same row written at `to`, which has room for kLongestRow bytes; returns its end.
+    char *writeRow(char *to, const Ipv6Block &row) const;
+    static constexpr std::size_t kLongestRow = 512;
+    void appendNamed(std::string &out, std::string_view name, const Ipv6Block &row) const;
+
+private:
+    std::string_view countOf(int length) const;
+
+    RowFormat m_format;
+    std::string_view m_lineEnd;
+    // The count of the last prefix length written: a 128-bit decimal costs
+    // divisions. At most 39 digits, in a block that whole 40-byte copies read.
+    mutable int m_countLength = -1;
+    mutable std::array<char, 40> m_count{};
+    mutable std::size_t m_countSize = 0;
+};
+
+}  // namespace netquill

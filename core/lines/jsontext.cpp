@@ -1,0 +1,85 @@
+#include "core/lines/jsontext.h"
+
+namespace netquill {
+
+void appendJsonString(std::string &out, std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void JsonObject::startMember(std::string_view key)
+{
+    if (m_text.size() > 1)
+        m_text += ',';
+    appendJsonString(m_text, key);
+    m_text += ':';
+}
+
+JsonObject &JsonObject::text(std::string_view key, std::string_view value)
+{
+    startMember(key);
+    appendJsonString(m_text, value);
+    return *this;
+}
+
+JsonObject &JsonObject::number(std::string_view key, std::uint64_t value)
+{
+    startMember(key);
+    m_text += std::to_string(value);
+    return *this;
+}
+
+JsonObject &JsonObject::flag(std::string_view key, bool value)
+{
+    startMember(key);
+    m_text += value ? "true" : "false";
+    return *this;
+}
+
+void appendJsonCount(std::string &out, std::string_view digits)
+{
+    constexpr std::string_view kLargestExact = "9007199254740992";
+    const bool exact =
+        digits.size() < kLargestExact.size() || (digits.size() == kLargestExact.size() && digits <= kLargestExact);
+    if (exact)
+        out += digits;
+    else
+        appendJsonString(out, digits);
+}
+
+JsonObject &JsonObject::count(std::string_view key, std::string_view digits)
+{
+    startMember(key);
+    appendJsonCount(m_text, digits);
+    return *this;
+}
+
+JsonObject &JsonObject::texts(std::string_view key, const std::vector<std::string> &values)
+{
+    startMember(key);
+    m_text += '[';
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0)
+            m_text += ',';
+        appendJsonString(m_text, values[k]);
+    }
+    m_text += ']';
+    return *this;
+}
+
+}  // namespace netquill

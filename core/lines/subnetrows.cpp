@@ -1,0 +1,261 @@
+#include "core/lines/subnetrows.h"
+
+#include "core/lines/jsontext.h"
+
+#include <algorithm>
+
+namespace netquill {
+
+namespace {
+
+// A text of a row, copied in 16-byte pieces of fixed size that the compiler
+// writes as single stores: the row's room takes the overrun, which the next
+// write covers. (The fortified memcpy checks each call's size at run time,
+// and a row calls it a dozen times; these sizes are bounded by construction.)
+char *putPieces(char *to, const char *from, std::size_t length)
+{
+    for (std::size_t k = 0; k < length; k += 16)
+        __builtin_memcpy(to + k, from + k, 16);
+    return to + length;
+}
+
+constexpr const char *kHeadings[kSubnetColumnCount] = {"Subnet",      "Mask",       "Inverse Mask",
+                                                       "Subnet Size", "Host Range", "Broadcast"};
+// What follows each heading of the text format, to line up with its rows.
+constexpr const char *kTextHeadingGaps[kSubnetColumnCount] = {"\t\t", "\t\t\t", "\t", "\t", "\t\t\t", ""};
+
+std::string htmlEscaped(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+const char *subnetColumnHeading(SubnetColumn column) { return kHeadings[static_cast<int>(column)]; }
+
+std::string subnetHeadingLine(RowFormat format, bool named)
+{
+    std::string line = named ? "Name" : "";
+    for (int column = 0; column < kSubnetColumnCount; ++column) {
+        if (format == RowFormat::TXT)
+            line.append(column == 0 && named ? "\t" : "").append(kHeadings[column]).append(kTextHeadingGaps[column]);
+        else
+            line.append(column == 0 && !named ? "" : format == RowFormat::CSV ? "," : "\t").append(kHeadings[column]);
+    }
+    return line;
+}
+
+SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
+    : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n"),
+      m_mask(plan.subnetPrefix().maskAddress().text()), m_inverseMask(plan.subnetPrefix().inverseAddress().text()),
+      m_size(plan.subnetSizeText())
+{
+    const std::string eol(m_lineEnd);
+    switch (format) {
+    case RowFormat::TSV:
+        m_middle = "\t" + m_mask + "\t" + m_inverseMask + "\t" + m_size + "\t";
+        break;
+    case RowFormat::CSV:
+        m_middle = "," + m_mask + "," + m_inverseMask + "," + m_size + ",";
+        break;
+    case RowFormat::TXT:
+        m_middle = "\t" + m_mask + "\t\t" + m_inverseMask + "\t" + m_size + "\t\t";
+        break;
+    case RowFormat::HTML:
+        m_middle = "</td><td align=\"center\">" + m_mask + "</td><td align=\"center\">" + m_inverseMask +
+                   "</td><td align=\"center\">" + m_size + "</td>" + eol + "<td>";
+        break;
+    case RowFormat::JSONL:
+        m_middle = "\",\"prefix_length\":" + std::to_string(plan.subnetPrefix().bits()) + ",\"mask\":\"" + m_mask +
+                   "\",\"wildcard_mask\":\"" + m_inverseMask + "\",\"usable_hosts\":" + m_size + ",\"first_host\":\"";
+        break;
+    }
+    std::copy(m_middle.begin(), m_middle.end(), m_middlePieces.begin());
+}
+
+std::string SubnetRowRenderer::tableStart(bool named) const
+{
+    std::string start;
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::CSV:
+    case RowFormat::TXT:
+        return subnetHeadingLine(m_format, named) + std::string(m_lineEnd);
+    case RowFormat::HTML:
+        start = "<!DOCTYPE html>" + std::string(m_lineEnd) +
+                "<html><head><meta charset=\"utf-8\"><title>Subnets</title>" + "</head><body>" +
+                std::string(m_lineEnd) + "<table border=\"1\">" + std::string(m_lineEnd) + "<tr>";
+        if (named)
+            start += "<th>Name</th>";
+        for (const char *heading : kHeadings)
+            start.append("<th>").append(heading).append("</th>");
+        return start + "</tr>" + std::string(m_lineEnd);
+    case RowFormat::JSONL:
+        return {};
+    }
+    return {};
+}
+
+std::string SubnetRowRenderer::tableEnd() const
+{
+    return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string();
+}
+
+std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    std::string start = "<!DOCTYPE html>" + eol + "<html><head><meta charset=\"utf-8\"><title>Subnets</title>" +
+                        "</head><body>" + eol + "<table border=\"1\">" + eol + "<tr>";
+    for (const std::string_view heading : headings)
+        start.append("<th>").append(heading).append("</th>");
+    return start + "</tr>" + eol;
+}
+
+std::string htmlTableEnd(std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    return "</table>" + eol + "</body></html>" + eol;
+}
+
+void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) const
+{
+    char line[kLongestRow];
+    out.append(line, writeRow(line, row));
+}
+
+char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
+{
+    const auto put = [&to](std::string_view text) { to = std::copy(text.begin(), text.end(), to); };
+    switch (m_format) {
+    case RowFormat::TSV:
+    case RowFormat::CSV:
+    case RowFormat::TXT:
+        to = row.subnet.writeText(to);
+        to = putPieces(to, m_middlePieces.data(), m_middle.size());
+        to = row.firstHost.writeText(to);
+        __builtin_memcpy(to, " to ", 4);
+        to = row.lastHost.writeText(to + 4);
+        *to++ = m_format == RowFormat::CSV ? ',' : '\t';
+        to = row.broadcast.writeText(to);
+        if (m_lineEnd.size() == 2)
+            *to++ = '\r';
+        *to++ = '\n';
+        break;
+    case RowFormat::HTML:
+        put("<tr><td>");
+        to = row.subnet.writeText(to);
+        put(m_middle);
+        to = row.firstHost.writeText(to);
+        put(m_lineEnd);
+        put(" to ");
+        to = row.lastHost.writeText(to);
+        put("</td>");
+        put(m_lineEnd);
+        put("<td>");
+        to = row.broadcast.writeText(to);
+        put("</td>");
+        put(m_lineEnd);
+        break;
+    case RowFormat::JSONL:
+        put("{\"network\":\"");
+        to = row.subnet.writeText(to);
+        put(m_middle);
+        to = row.firstHost.writeText(to);
+        put("\",\"last_host\":\"");
+        to = row.lastHost.writeText(to);
+        put("\",\"broadcast\":\"");
+        to = row.broadcast.writeText(to);
+        put("\"}");
+        put(m_lineEnd);
+        break;
+    }
+    return to;
+}
+
+void SubnetRowRenderer::appendNamed(std::string &out, std::string_view name, const SubnetAddresses &row) const
+{
+    std::string unnamed;
+    append(unnamed, row);
+    const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
+    out.append(unnamed, 0, opening);
+    appendNameCell(out, name, m_format);
+    out.append(unnamed, opening);
+}
+
+void appendNameCell(std::string &out, std::string_view name, RowFormat format)
+{
+    switch (format) {
+    case RowFormat::TSV:
+    case RowFormat::TXT:
+        out.append(name).append("\t");
+        break;
+    case RowFormat::CSV:
+        // RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled.
+        if (name.find_first_of(",\"\r\n") == std::string_view::npos) {
+            out.append(name);
+        } else {
+            out += '"';
+            for (const char c : name)
+                out.append(c == '"' ? 2 : 1, c);
+            out += '"';
+        }
+        out += ',';
+        break;
+    case RowFormat::HTML:
+        out.append("<td>").append(htmlEscaped(name)).append("</td>");
+        break;
+    case RowFormat::JSONL:
+        out += "\"name\":";
+        appendJsonString(out, name);
+        out += ',';
+        break;
+    }
+}
+
+std::string SubnetRowRenderer::nameProblem(std::string_view name, RowFormat format)
+{
+    const bool breaksColumns = format == RowFormat::TSV || format == RowFormat::TXT;
+    if (breaksColumns && name.find_first_of("\t\r\n") != std::string_view::npos)
+        return "a name in tsv or txt output cannot hold a TAB or a line break (csv, html and jsonl can)";
+    return {};
+}
+
+std::string SubnetRowRenderer::cellText(const SubnetAddresses &row, SubnetColumn column) const
+{
+    switch (column) {
+    case SubnetColumn::Subnet:
+        return row.subnet.text();
+    case SubnetColumn::Mask:
+        return m_mask;
+    case SubnetColumn::InverseMask:
+        return m_inverseMask;
+    case SubnetColumn::SubnetSize:
+        return m_size;
+    case SubnetColumn::HostRange:
+        return row.firstHost.text() + " to " + row.lastHost.text();
+    case SubnetColumn::Broadcast:
+        return row.broadcast.text();
+    }
+    return {};
+}
+
+}  // namespace netquill

@@ -1,0 +1,138 @@
+// IPv6 values: RFC 5952 printing, RFC 4291 reading with the reason for every
+// refusal, reverse names and zones checked against a nibble computation of
+// the test's own, and the edges of the 128-bit space in ranges and splits.
+#include "core/address/addresstext.h"
+#include "core/planning/ipv6plan.h"
+#include "core/planning/ranges.h"
+#include "core/planning/vlsm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace netquill;
+
+struct Text {
+    const char *name;
+    const char *text;
+    const char *read;  // as printed, or "refused: <reason>"
+};
+
+void PrintTo(const Text &row, std::ostream *out) { *out << row.name; }
+
+using Ipv6Reading = testing::TestWithParam<Text>;
+
+TEST_P(Ipv6Reading, PrintsAsRfc5952OrRefusesWithTheReason)
+{
+    const auto address = parseIpv6Address(GetParam().text);
+    EXPECT_EQ(address ? address->text() : "refused: " + address.reason(), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rfc4291And5952, Ipv6Reading,
+    testing::Values(
+        Text{"Unspecified", "::", "::"}, Text{"Loopback", "0:0:0:0:0:0:0:1", "::1"},
+        Text{"Highest", "FFFF:ffff:ffff:ffff:ffff:ffff:ffff:ffff", "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"},
+        Text{"LeadingZerosDropped", "2001:0db8:0000:0000:0000:0000:0000:0001", "2001:db8::1"},
+        Text{"FirstOfEqualRuns", "2001:db8:0:0:1:0:0:1", "2001:db8::1:0:0:1"},
+        Text{"LongestRun", "2001:0:0:1:0:0:0:1", "2001:0:0:1::1"},
+        Text{"SingleZeroGroupKept", "2001:db8:0:1:1:1:1:1", "2001:db8:0:1:1:1:1:1"},
+        Text{"DoubleColonForOneGroup", "2001:db8::1:1:1:1:1", "2001:db8:0:1:1:1:1:1"},
+        Text{"TrailingRun", "1::", "1::"}, Text{"MappedIpv4Dotted", "::ffff:c000:0201", "::ffff:192.0.2.1"},
+        Text{"Ipv4Tail", "64:ff9b::192.0.2.33", "64:ff9b::c000:221"},
+        Text{"TripleColon", "2001:db8:::1",
+             "refused: has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one"},
+        Text{"NineGroups", "1:2:3:4:5:6:7:8:9", "refused: has more than eight groups"},
+        Text{"FiveDigitGroup", "02001:db8::1", "refused: has a group of more than four hex digits: '02001'"},
+        Text{"Ipv4TailWithLeadingZero", "::ffff:1.2.3.04",
+             "refused: the IPv4 part: octet 4 has a leading zero, which other tools read as octal"},
+        Text{"TrailingColon", "2001:db8::1:", "refused: ends with a single ':'"},
+        Text{"LeadingColon", ":2001:db8::1", "refused: begins with a single ':'"},
+        Text{"EmptyGroup", "1:2::3:4:5:6:7:8",
+             "refused: has '::' with eight groups beside it: '::' stands for one zero "
+             "group or more"},
+        Text{"EmptyGroupWithoutDoubleColon", "1:2:3::4:5:6:7::",
+             "refused: has '::' more than once: it may stand "
+             "once, for one zero group or more"},
+        Text{"SevenGroups", "1:2:3:4:5:6:7", "refused: has 7 groups, not eight, and no '::'"},
+        Text{"Zone", "fe80::1%eth0", "refused: has a zone: a zone names a link, not an address or a block"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Ipv6Address, ExpandedEmbeddedAndZoned)
+{
+    const Ipv6Address mapped = *parseIpv6Address("::ffff:10.1.2.3");
+    EXPECT_EQ(mapped.expandedText(), "0000:0000:0000:0000:0000:ffff:0a01:0203");
+    EXPECT_EQ(mapped.embeddedIpv4()->text(), "10.1.2.3");
+    EXPECT_EQ(parseIpv6Address("64:ff9b::a01:203")->embeddedIpv4()->text(), "10.1.2.3");
+    EXPECT_EQ(parseIpv6Address("2002:a01:203::1")->embeddedIpv4()->text(), "10.1.2.3");
+    EXPECT_FALSE(parseIpv6Address("2001:db8::1")->embeddedIpv4());
+    EXPECT_EQ(parseZonedIpv6Address("fe80::1%eth0")->zone, "eth0");
+    EXPECT_EQ(parseIpv6WithPrefix("2001:db8::/129").reason(), "the prefix length is over 128");
+    EXPECT_EQ(decimalText(~Uint128{0}), "340282366920938463463374607431768211455");
+}
+
+// The zones of every prefix length of one address, against the test's own
+// nibbles: the address's first length/4 nibbles, reversed, then each value
+// of the next nibble that the prefix leaves free.
+TEST(Ipv6Block, ReverseZonesForEveryPrefixLength)
+{
+    const std::string nibbles = "20010db8abcd12340000000000000000";
+    const Ipv6Address address = *parseIpv6Address("2001:db8:abcd:1234::");
+    for (int length = 0; length <= 128; ++length) {
+        std::vector<std::string> expected;
+        const int whole = length / 4;
+        const int freeBits = (4 - length % 4) % 4;
+        const int first =
+            whole < 32 && freeBits > 0
+                ? std::stoi(nibbles.substr(static_cast<std::size_t>(whole), 1), nullptr, 16) & ~((1 << freeBits) - 1)
+                : 0;
+        for (int value = 0; value < (freeBits > 0 ? 1 << freeBits : 1); ++value) {
+            std::string name = freeBits > 0 ? std::string(1, "0123456789abcdef"[first + value]) + "." : "";
+            for (int k = whole - 1; k >= 0; --k)
+                name += std::string(1, nibbles[static_cast<std::size_t>(k)]) + ".";
+            expected.push_back(name + "ip6.arpa.");
+        }
+        EXPECT_EQ(Ipv6Block::containing(address, length).reverseZones(), expected) << "/" << length;
+    }
+    EXPECT_EQ(address.reverseName(), "0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.4.3.2.1.d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa.");
+    EXPECT_EQ(reverseZonesOf(Block::containing(Ipv4Address(0x0A010000), Prefix(20))).back(), "15.1.10.in-addr.arpa.");
+}
+
+// ---- The edges of the 128-bit space ----
+
+TEST(Ipv6Planning, EdgesOfTheSpace)
+{
+    const Ipv6Address last(~Uint128{0});
+    std::vector<Ipv6Block> blocks;
+    appendCoveringBlocks(Ipv6Range{Ipv6Address(), last}, blocks);
+    EXPECT_EQ(blocks, (std::vector<Ipv6Block>{{Ipv6Address(), 0}}));
+    blocks.clear();
+    appendCoveringBlocks(Ipv6Range{Ipv6Address(1), Ipv6Address(~Uint128{0} - 1)}, blocks);
+    EXPECT_EQ(blocks.size(), 254u);  // 127 on each side of the middle
+    std::vector<Ipv6Range> ranges{{last, last}, {Ipv6Address(), Ipv6Address(5)}, {Ipv6Address(6), last}};
+    mergeRanges(ranges);
+    EXPECT_EQ(ranges, (std::vector<Ipv6Range>{{Ipv6Address(), last}}));
+
+    const Ipv6Plan everything(Ipv6Block{}, 128);
+    EXPECT_EQ(everything.subnetCountText(), "340282366920938463463374607431768211456");
+    EXPECT_EQ(everything.row(everything.lastRow()).text(), "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128");
+    const Ipv6Plan sixtyFours(parseIpv6WithPrefix("2001:db8::/32")->block(), 64);
+    EXPECT_EQ(sixtyFours.addressCountText(), "18446744073709551616");  // 2^64, every address counts
+    EXPECT_EQ(sixtyFours.row(Uint128{0xFFFFFFFF}).text(), "2001:db8:ffff:ffff::/64");
+    EXPECT_EQ(Ipv6Plan(Ipv6Block{}, 0).addressCountText(), "340282366920938463463374607431768211456");
+}
+
+TEST(Ipv6Vlsm, LargestFirstThenTheFreeBlocks)
+{
+    const Ipv6Block block = parseIpv6WithPrefix("2001:db8::/62")->block();
+    const auto plan = std::get<Ipv6VlsmPlan>(allocateSubnets(block, {{"a", 64}, {"b", 63}, {"c", 64}}));
+    std::vector<std::string> placed;
+    for (const Ipv6Allocation &allocation : plan.allocations)
+        placed.push_back(allocation.name + " " + allocation.subnet.text());
+    EXPECT_EQ(placed, (std::vector<std::string>{"b 2001:db8::/63", "a 2001:db8:0:2::/64", "c 2001:db8:0:3::/64"}));
+    EXPECT_TRUE(plan.free.empty());
+    EXPECT_EQ(std::get<VlsmShortfall>(allocateSubnets(block, {{"a", 61}})).lacking,
+              "73786976294838206464");  // 2^67 - 2^66
+}
+
+}  // namespace

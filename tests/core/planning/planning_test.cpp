@@ -1,0 +1,126 @@
+// Ranges as CIDR blocks, merged lists and subnets for host counts, checked
+// against brute force over small windows of the address space.
+#include "core/planning/ranges.h"
+#include "core/planning/vlsm.h"
+
+#include <gtest/gtest.h>
+
+#include <bitset>
+#include <random>
+
+namespace {
+
+using namespace netquill;
+
+std::string texts(const std::vector<Block> &blocks)
+{
+    std::string all;
+    for (const Block &block : blocks)
+        all += block.text() + " ";
+    return all;
+}
+
+std::vector<Block> covering(std::uint32_t first, std::uint32_t last)
+{
+    std::vector<Block> blocks;
+    appendCoveringBlocks({Ipv4Address(first), Ipv4Address(last)}, blocks);
+    return blocks;
+}
+
+TEST(CoveringBlocks, EdgesOfTheAddressSpace)
+{
+    EXPECT_EQ(texts(covering(0, 0xFFFFFFFF)), "0.0.0.0/0 ");
+    EXPECT_EQ(texts(covering(0xFFFFFFFF, 0xFFFFFFFF)), "255.255.255.255/32 ");
+    EXPECT_EQ(texts(covering(0x0A000005, 0x0A000011)), "10.0.0.5/32 10.0.0.6/31 10.0.0.8/29 10.0.0.16/31 ");
+    EXPECT_EQ(covering(1, 0xFFFFFFFE).size(), 62u);
+}
+
+// The fewest aligned blocks for [first, last] inside a window, by dynamic programming.
+std::size_t fewestBlocks(std::uint32_t first, std::uint32_t last)
+{
+    std::vector<std::size_t> fewest(last - first + 2, 0);
+    for (std::uint32_t start = last + 1; start-- > first;) {
+        fewest[start - first] = SIZE_MAX;
+        for (std::uint32_t size = 1; start % size == 0 && start + size - 1 <= last; size *= 2)
+            fewest[start - first] = std::min(fewest[start - first], 1 + fewest[start + size - first]);
+    }
+    return fewest[0];
+}
+
+// The fuzz target checks that the blocks cover the range exactly, in order and aligned.
+TEST(CoveringBlocks, AreTheFewestPossible)
+{
+    std::mt19937 random(2026);
+    for (int trial = 0; trial < 2000; ++trial) {
+        const std::uint32_t first = random() % 1024;
+        const std::uint32_t last = first + random() % (1024 - first);
+        ASSERT_EQ(covering(first, last).size(), fewestBlocks(first, last)) << first << "-" << last;
+    }
+}
+
+// The fuzz target checks that merged ranges hold every entry, in order and apart.
+TEST(MergeRanges, TheEndsOfTheAddressSpace)
+{
+    std::vector<AddressRange> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
+                                  {Ipv4Address(0), Ipv4Address(5)},
+                                  {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)},
+                                  {Ipv4Address(6), Ipv4Address(9)}};
+    mergeRanges(top);
+    EXPECT_EQ(top, (std::vector<AddressRange>{{Ipv4Address(0), Ipv4Address(9)},
+                                              {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
+}
+
+TEST(Vlsm, SmallestSubnetForAHostCount)
+{
+    const std::tuple<std::uint64_t, bool, int> cases[] = {{1, false, 30},  {2, false, 30},  {3, false, 29},
+                                                          {1, true, 31},   {2, true, 31},   {3, true, 29},
+                                                          {62, false, 26}, {63, false, 25}, {4294967294, false, 0}};
+    for (const auto &[hosts, rfc3021, bits] : cases)
+        EXPECT_EQ(smallestPrefixHolding(hosts, rfc3021), Prefix(bits)) << hosts;
+    EXPECT_FALSE(smallestPrefixHolding(4294967295, false));
+}
+
+TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
+{
+    const Block block = Block::containing(Ipv4Address(0x0A000000), Prefix(24));
+    const auto plan =
+        std::get<VlsmPlan>(allocateSubnets(block, {{"web", 100}, {"db", 50}, {"3", 20}, {"4", 2}}, false));
+    std::vector<Block> allocated;
+    for (const Allocation &allocation : plan.allocations)
+        allocated.push_back(allocation.subnet);
+    EXPECT_EQ(texts(allocated), "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/30 ");
+    EXPECT_EQ(plan.allocations[1].name, "db");
+    EXPECT_EQ(texts(plan.free), "10.0.0.228/30 10.0.0.232/29 10.0.0.240/28 ");
+
+    const auto full = std::get<VlsmPlan>(allocateSubnets(block, {{"a", 126}, {"b", 126}}, false));
+    EXPECT_TRUE(full.free.empty());
+}
+
+TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlock)
+{
+    std::mt19937 random(1918);
+    const Block block = Block::containing(Ipv4Address(0xC0A80000), Prefix(22));
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<SubnetRequest> requests;
+        for (int k = static_cast<int>(random() % 6) + 1; k > 0; --k)
+            requests.push_back({std::to_string(k), random() % 200 + 1});
+        const auto result = allocateSubnets(block, requests, trial % 2 == 0);
+        const auto *plan = std::get_if<VlsmPlan>(&result);
+        if (!plan)
+            continue;
+        std::bitset<1024> taken;
+        std::vector<Block> all = plan->free;
+        for (std::size_t k = 0; k < plan->allocations.size(); ++k)
+            all.push_back(plan->allocations[k].subnet);
+        for (const Block &subnet : all) {
+            ASSERT_EQ(Block::containing(subnet.network, subnet.prefix), subnet);
+            for (std::uint32_t a = subnet.network.value(); a <= subnet.broadcast().value(); ++a) {
+                ASSERT_FALSE(taken[a - block.network.value()]);
+                taken.set(a - block.network.value());
+            }
+        }
+        ASSERT_TRUE(taken.all());
+    }
+}
+
+}  // namespace
