@@ -167,7 +167,7 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
     // Rows are written into a block of their own and handed on a block at a time.
-    std::vector<char> block(std::size_t{1} << 16);
+    std::vector<char> block(Output::kDirect + 2 * Ipv6RowRenderer::kLongestRow);
     char *const full = block.data() + block.size() - Ipv6RowRenderer::kLongestRow;
     char *at = block.data();
     for (Uint128 k = first; unlimited && streams.out.open(); ++k) {

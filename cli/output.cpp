@@ -7,18 +7,21 @@ namespace netquill::cli {
 
 void Output::flush()
 {
-    if (m_buffer.empty() || !open()) {
-        m_buffer.clear();
+    send(m_buffer);
+    m_buffer.clear();
+}
+
+void Output::send(std::string_view block)
+{
+    if (block.empty() || !open())
         return;
-    }
     errno = 0;
-    if (!writeBlock(m_buffer)) {
+    if (!writeBlock(block)) {
         if (errno == EPIPE)
             m_readerGone = true;
         else
             m_error = errno != 0 ? errno : EIO;
     }
-    m_buffer.clear();
 }
 
 bool FileOutput::writeBlock(std::string_view block)

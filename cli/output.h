@@ -15,6 +15,12 @@ public:
 
     void append(std::string_view text)
     {
+        // A whole block of rows goes out as it is, not copied into the buffer first.
+        if (text.size() >= kDirect) {
+            flush();
+            send(text);
+            return;
+        }
         m_buffer += text;
         flushWhenFull();
     }
@@ -31,6 +37,9 @@ public:
     bool open() const { return !m_readerGone && m_error == 0; }
     int error() const { return m_error; }
 
+    // Writers that build rows in blocks of their own hand on blocks at least this large.
+    static constexpr std::size_t kDirect = 1 << 16;
+
 protected:
     static constexpr std::size_t kBlock = 1 << 20;
 
@@ -38,6 +47,8 @@ protected:
     virtual bool writeBlock(std::string_view block) = 0;
 
 private:
+    void send(std::string_view block);
+
     std::string m_buffer;
     bool m_readerGone = false;
     int m_error = 0;

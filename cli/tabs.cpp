@@ -345,7 +345,7 @@ int listCommand(const CommandLine &line, Streams &streams)
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
     // Rows are written into a block of their own and handed on a block at a time.
-    std::vector<char> block(std::size_t{1} << 16);
+    std::vector<char> block(Output::kDirect + 2 * SubnetRowRenderer::kLongestRow);
     char *const full = block.data() + block.size() - SubnetRowRenderer::kLongestRow;
     char *at = block.data();
     const std::uint64_t end = first - 1 + count;

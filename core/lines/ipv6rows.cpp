@@ -16,17 +16,20 @@ constexpr std::string_view kHeadings[] = {"Subnet", "Prefix Length", "First Addr
 
 Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
     : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
-{}
+{
+    for (int length = 0; length <= 128; ++length) {
+        const std::string count = decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
+        Count &slot = m_counts[static_cast<std::size_t>(length)];
+        slot.digits.fill('\0');
+        std::copy(count.begin(), count.end(), slot.digits.begin());
+        slot.size = count.size();
+    }
+}
 
 std::string_view Ipv6RowRenderer::countOf(int length) const
 {
-    if (length != m_countLength) {
-        m_countLength = length;
-        const std::string count = decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
-        std::copy(count.begin(), count.end(), m_count.begin());
-        m_countSize = count.size();
-    }
-    return {m_count.data(), m_countSize};
+    const Count &count = m_counts[static_cast<std::size_t>(length)];
+    return {count.digits.data(), count.size};
 }
 
 std::string Ipv6RowRenderer::tableStart(bool named) const

@@ -30,11 +30,14 @@ private:
 
     RowFormat m_format;
     std::string_view m_lineEnd;
-    // The count of the last prefix length written: a 128-bit decimal costs
-    // divisions. At most 39 digits, in a block that whole 40-byte copies read.
-    mutable int m_countLength = -1;
-    mutable std::array<char, 40> m_count{};
-    mutable std::size_t m_countSize = 0;
+    // The address count of every prefix length, made once (a 128-bit decimal
+    // costs divisions), so that rows can be written on several threads. At
+    // most 39 digits each, in blocks that whole 40-byte copies read.
+    struct Count {
+        std::array<char, 40> digits;
+        std::size_t size;
+    };
+    std::array<Count, 129> m_counts;
 };
 
 }  // namespace netquill
