@@ -2,8 +2,10 @@
 // merged and covered by CIDR blocks: a text is read whole or refused with a
 // reason; an address read prints as a text that reads back as the same
 // address (the very text for IPv4); the merged ranges hold every entry, in
-// order and apart; the blocks cover them exactly, in order, each aligned.
+// order and apart; the blocks cover them exactly, in order, each aligned; an
+// IPv6 block split into equal subnets tiles it, its last row at once.
 #include "core/address/addresstext.h"
+#include "core/planning/ipv6plan.h"
 #include "core/planning/ranges.h"
 #include "fuzz/fuzzcheck.h"
 
@@ -70,6 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
         const auto address6 = netquill::parseIpv6Address(line);
         FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
+        if (const auto given = netquill::parseIpv6WithPrefix(line)) {
+            const netquill::Ipv6Block block = given->block();
+            const int subnetLength =
+                block.length + static_cast<int>(line.size() % static_cast<std::size_t>(129 - block.length));
+            const netquill::Ipv6Plan plan(block, subnetLength);
+            const netquill::Ipv6Block last = plan.row(plan.lastRow());
+            FUZZ_CHECK(plan.row(0).network == block.network && last.last() == block.last());
+            FUZZ_CHECK(plan.lastRow() == 0 || plan.row(1).network.value() == plan.row(0).last().value() + 1);
+        }
         const auto entry6 = netquill::parseIpv6Range(line);
         FUZZ_CHECK(entry6 ? !(entry6->last < entry6->first) : !entry6.reason().empty());
         if (entry6)

@@ -143,10 +143,7 @@ void Ipv6RowRenderer::appendNamed(std::string &out, std::string_view name, const
 {
     std::string unnamed;
     append(unnamed, row);
-    const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
-    out.append(unnamed, 0, opening);
-    appendNameCell(out, name, m_format);
-    out.append(unnamed, opening);
+    appendNamedRow(out, name, unnamed, m_format);
 }
 
 }  // namespace netquill

@@ -1,5 +1,6 @@
 #include "core/lines/subnetrows.h"
 
+#include "core/lines/htmltext.h"
 #include "core/lines/jsontext.h"
 
 #include <algorithm>
@@ -23,30 +24,6 @@ constexpr const char *kHeadings[kSubnetColumnCount] = {"Subnet",      "Mask",   
                                                        "Subnet Size", "Host Range", "Broadcast"};
 // What follows each heading of the text format, to line up with its rows.
 constexpr const char *kTextHeadingGaps[kSubnetColumnCount] = {"\t\t", "\t\t\t", "\t", "\t", "\t\t\t", ""};
-
-std::string htmlEscaped(std::string_view text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 }  // namespace
 
@@ -195,14 +172,14 @@ void SubnetRowRenderer::appendNamed(std::string &out, std::string_view name, con
 {
     std::string unnamed;
     append(unnamed, row);
-    const std::size_t opening = m_format == RowFormat::HTML ? 4 : m_format == RowFormat::JSONL ? 1 : 0;
-    out.append(unnamed, 0, opening);
-    appendNameCell(out, name, m_format);
-    out.append(unnamed, opening);
+    appendNamedRow(out, name, unnamed, m_format);
 }
 
-void appendNameCell(std::string &out, std::string_view name, RowFormat format)
+void appendNamedRow(std::string &out, std::string_view name, std::string_view unnamedRow, RowFormat format)
 {
+    // The name goes in after what opens a row: "<tr>" or "{".
+    const std::size_t opening = format == RowFormat::HTML ? 4 : format == RowFormat::JSONL ? 1 : 0;
+    out.append(unnamedRow.substr(0, opening));
     switch (format) {
     case RowFormat::TSV:
     case RowFormat::TXT:
@@ -221,7 +198,7 @@ void appendNameCell(std::string &out, std::string_view name, RowFormat format)
         out += ',';
         break;
     case RowFormat::HTML:
-        out.append("<td>").append(htmlEscaped(name)).append("</td>");
+        out.append("<td>").append(escapeHtml(name)).append("</td>");
         break;
     case RowFormat::JSONL:
         out += "\"name\":";
@@ -229,6 +206,7 @@ void appendNameCell(std::string &out, std::string_view name, RowFormat format)
         out += ',';
         break;
     }
+    out.append(unnamedRow.substr(opening));
 }
 
 std::string SubnetRowRenderer::nameProblem(std::string_view name, RowFormat format)

@@ -38,7 +38,8 @@ std::string subnetHeadingLine(RowFormat format, bool named = false);
 // the format must hold it.
 std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd);
 std::string htmlTableEnd(std::string_view lineEnd);
-void appendNameCell(std::string &out, std::string_view name, RowFormat format);
+// A row of a named table: the name put in as the row's first cell.
+void appendNamedRow(std::string &out, std::string_view name, std::string_view unnamedRow, RowFormat format);
 
 // Windows' CR LF, as the clipboard and the export files end their lines, or
 // LF, as the command line does unless asked.
