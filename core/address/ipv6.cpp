@@ -36,23 +36,45 @@ constexpr std::array<ZeroRun, 256> zeroRuns()
 
 constexpr std::array<ZeroRun, 256> kZeroRuns = zeroRuns();
 
-// A group's hex digits without leading zeros.
+// The two hex digits of every byte, for writing a group two digits at a time.
+constexpr std::array<std::uint16_t, 256> hexPairs()
+{
+    std::array<std::uint16_t, 256> pairs{};
+    for (unsigned byte = 0; byte < 256; ++byte)  // the first digit in the lower byte, as it is stored
+        pairs[byte] = static_cast<std::uint16_t>(kHexDigits[byte >> 4] | kHexDigits[byte & 0xF] << 8);
+    return pairs;
+}
+
+constexpr std::array<std::uint16_t, 256> kHexPairs = hexPairs();
+
+// A group's hex digits without leading zeros: all four made in one word, the
+// leading zeros shifted out, one store; the next write covers what is left.
 char *writeGroup(char *to, unsigned group)
 {
-    switch ((std::bit_width(group) + 3) / 4) {
-    case 4:
-        *to++ = kHexDigits[group >> 12];
-        [[fallthrough]];
-    case 3:
-        *to++ = kHexDigits[(group >> 8) & 0xF];
-        [[fallthrough]];
-    case 2:
-        *to++ = kHexDigits[(group >> 4) & 0xF];
-        [[fallthrough]];
-    default:
-        *to++ = kHexDigits[group & 0xF];
+    const int digits = group >= 0x1000 ? 4 : group >= 0x100 ? 3 : group >= 0x10 ? 2 : 1;
+    std::uint32_t word = kHexPairs[group >> 8] | std::uint32_t{kHexPairs[group & 0xFF]} << 16;
+    word >>= 8 * (4 - digits);
+    __builtin_memcpy(to, &word, 4);
+    return to + digits;
+}
+
+// The groups from..to-1, joined by ':'.
+char *writeGroups(char *to, const std::array<unsigned, 8> &groups, int from, int end)
+{
+    for (int k = from; k < end; ++k) {
+        if (k > from)
+            *to++ = ':';
+        to = writeGroup(to, groups[static_cast<std::size_t>(k)]);
     }
     return to;
+}
+
+// For four groups in a 64-bit word (the first in the high bits), bit k set where group k is zero.
+unsigned zeroGroupsOf(std::uint64_t word)
+{
+    constexpr std::uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFull;
+    const std::uint64_t zero = ~(((word & kLow15) + kLow15) | word) & 0x8000800080008000ull;
+    return static_cast<unsigned>((zero >> 63 & 1) | (zero >> 46 & 2) | (zero >> 29 & 4) | (zero >> 12 & 8));
 }
 
 }  // namespace
@@ -90,27 +112,18 @@ char *Ipv6Address::writeText(char *to) const
         static_cast<unsigned>(high >> 16 & 0xFFFF), static_cast<unsigned>(high & 0xFFFF),
         static_cast<unsigned>(low >> 48),           static_cast<unsigned>(low >> 32 & 0xFFFF),
         static_cast<unsigned>(low >> 16 & 0xFFFF),  static_cast<unsigned>(low & 0xFFFF)};
-    unsigned zeros = 0;
-    for (int k = 0; k < 8; ++k)
-        zeros |= (groups[static_cast<std::size_t>(k)] == 0 ? 1u : 0u) << k;
-    const ZeroRun run = kZeroRuns[zeros];
-    for (int k = 0; k < 8; ++k) {
-        if (k == run.start) {
-            *to++ = ':';
-            *to++ = ':';
-            k += run.length - 1;
-            continue;
-        }
-        if (k > 0 && k != run.start + run.length)
-            *to++ = ':';
-        to = writeGroup(to, groups[static_cast<std::size_t>(k)]);
-    }
-    return to;
+    const ZeroRun run = kZeroRuns[zeroGroupsOf(high) | zeroGroupsOf(low) << 4];
+    if (run.length == 0)
+        return writeGroups(to, groups, 0, 8);
+    to = writeGroups(to, groups, 0, run.start);
+    *to++ = ':';
+    *to++ = ':';
+    return writeGroups(to, groups, run.start + run.length, 8);
 }
 
 void Ipv6Address::appendText(std::string &out) const
 {
-    char text[40];
+    char text[42];
     out.append(text, writeText(text));
 }
 

@@ -35,7 +35,7 @@ public:
     // an IPv4-mapped address ("::ffff:192.0.2.1").
     std::string text() const;
     void appendText(std::string &out) const;
-    // Writes the text (at most 39 characters) and returns its end.
+    // Writes the text (at most 39 characters) into room for 42 and returns its end.
     char *writeText(char *to) const;
     // Eight groups of four digits: "2001:0db8:0000:…".
     std::string expandedText() const;
