@@ -170,8 +170,12 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     std::vector<char> block(Output::kDirect + 2 * Ipv6RowRenderer::kLongestRow);
     char *const full = block.data() + block.size() - Ipv6RowRenderer::kLongestRow;
     char *at = block.data();
+    // Each row's network is the one before moved on by a subnet's size.
+    Ipv6Block row = plan.row(first);
+    const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
     for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
-        at = renderer.writeRow(at, plan.row(k));
+        at = renderer.writeRow(at, row);
+        row.network = Ipv6Address(row.network.value() + size);
         if (at >= full) {
             streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
             at = block.data();

@@ -121,6 +121,54 @@ char *Ipv6Address::writeText(char *to) const
     return writeGroups(to, groups, run.start + run.length, 8);
 }
 
+char *Ipv6TextWriter::write(char *to, Ipv6Address address)
+{
+    const std::string_view text = view(address);
+    __builtin_memcpy(to, text.data(), 40);
+    return to + text.size();
+}
+
+std::string_view Ipv6TextWriter::view(Ipv6Address address)
+{
+    const Uint128 value = address.value();
+    if ((value >> 32) == 0xFFFF) {
+        m_zeros = ~0u;
+        m_length = static_cast<std::size_t>(address.writeText(m_text.data()) - m_text.data());
+        return {m_text.data(), m_length};
+    }
+    const auto high = static_cast<std::uint64_t>(value >> 64);
+    const auto low = static_cast<std::uint64_t>(value);
+    const unsigned zeros = zeroGroupsOf(high) | zeroGroupsOf(low) << 4;
+    int from = 0;
+    if (zeros == m_zeros) {
+        const Uint128 changed = value ^ m_value;
+        from = changed == 0 ? 8 : (128 - bitWidth(changed)) / 16;
+    }
+    // Group k from its half, a shift each (no array: none to guard on the stack).
+    const auto groupAt = [high, low](int k) {
+        return static_cast<unsigned>((k < 4 ? high : low) >> (48 - 16 * (k & 3)) & 0xFFFF);
+    };
+    const ZeroRun run = kZeroRuns[zeros];
+    char *at = m_text.data() + (from == 8 ? m_length : from > 0 ? m_groupStart[static_cast<std::size_t>(from)] : 0);
+    // From the first changed group on, as Ipv6Address::writeText writes them.
+    for (int k = from; k < 8; ++k) {
+        m_groupStart[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(at - m_text.data());
+        if (k == run.start) {
+            *at++ = ':';
+            *at++ = ':';
+            k += run.length - 1;
+            continue;
+        }
+        if (k > 0 && k != run.start + run.length)
+            *at++ = ':';
+        at = writeGroup(at, groupAt(k));
+    }
+    m_length = static_cast<std::size_t>(at - m_text.data());
+    m_value = value;
+    m_zeros = zeros;
+    return {m_text.data(), m_length};
+}
+
 void Ipv6Address::appendText(std::string &out) const
 {
     char text[42];

@@ -3,9 +3,11 @@
 #include "core/address/bits.h"
 #include "core/address/ipv4.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // IPv6 values: a 128-bit address and a block, computed on numbers as the
@@ -50,6 +52,26 @@ public:
 
 private:
     Uint128 m_value = 0;
+};
+
+// Writes the texts of addresses that follow one another, as the rows of a
+// split do: where the zero groups stand where they stood in the address
+// before, the text up to the first group that changed is kept, and only the
+// groups from there on are written. The same texts as Ipv6Address::text.
+class Ipv6TextWriter
+{
+public:
+    // Writes the text (at most 39 characters) into room for 40 and returns its end.
+    char *write(char *to, Ipv6Address address);
+    // The text, valid until the next address; 40 bytes may be read from its start.
+    std::string_view view(Ipv6Address address);
+
+private:
+    Uint128 m_value = 0;
+    unsigned m_zeros = ~0u;                      // which groups were zero; none written yet
+    std::array<char, 48> m_text{};               // the text, and room for a whole 40-byte copy of it
+    std::array<std::uint8_t, 8> m_groupStart{};  // where each group's part of the text begins
+    std::size_t m_length = 0;
 };
 
 // A network address and its prefix length, 0 to 128.

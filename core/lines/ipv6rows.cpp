@@ -18,6 +18,7 @@ Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
     : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
 {
     for (int length = 0; length <= 128; ++length) {
+        m_lengths[static_cast<std::size_t>(length)] = std::to_string(length);
         const std::string count = decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
         Count &slot = m_counts[static_cast<std::size_t>(length)];
         slot.digits.fill('\0');
@@ -72,12 +73,10 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
         __builtin_memcpy(to, text, 40);
         to += size;
     };
-    char length[4];
-    const std::string_view lengthText(
-        length, static_cast<std::size_t>(std::to_chars(length, length + sizeof length, row.length).ptr - length));
+    const std::string_view lengthText = m_lengths[static_cast<std::size_t>(row.length)];
     // The subnet's network is its first address too: written once, copied.
-    char network[48];
-    const std::string_view networkText(network, static_cast<std::size_t>(row.network.writeText(network) - network));
+    const std::string_view networkText = m_networkText.view(row.network);
+    const char *network = networkText.data();
     const std::string_view count = countOf(row.length);
     switch (m_format) {
     case RowFormat::TSV:
@@ -92,7 +91,7 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
         *to++ = separator;
         put40(network, networkText.size());
         *to++ = separator;
-        to = row.last().writeText(to);
+        to = m_lastText.write(to, row.last());
         *to++ = separator;
         put40(count.data(), count.size());
         if (m_lineEnd.size() == 2)

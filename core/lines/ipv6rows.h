@@ -38,6 +38,10 @@ private:
         std::size_t size;
     };
     std::array<Count, 129> m_counts;
+    std::array<std::string, 129> m_lengths;  // "0" to "128"
+    // The rows of a split follow one another: their texts are written on from the row before.
+    mutable Ipv6TextWriter m_networkText;
+    mutable Ipv6TextWriter m_lastText;
 };
 
 }  // namespace netquill
