@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/messages.h"
+#include "core/address/ipv6.h"
 
 #include <algorithm>
 #include <charconv>
@@ -118,6 +119,32 @@ std::uint64_t parseNumber(std::string_view argument, std::string_view text, std:
         refuse(argument, text,
                "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest));
     return value;
+}
+
+Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
+                       std::string_view highestText)
+{
+    Uint128 value = 0;
+    bool overflow = text.empty() || text.size() > 39;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || value > (~Uint128{0} - 9) / 10) {
+            overflow = true;
+            break;
+        }
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (overflow || value < lowest || value > highest)
+        refuse(argument, text,
+               "must be a whole number from " + decimalText(lowest) + " to " + std::string(highestText));
+    return value;
+}
+
+std::string_view onlyPositional(const CommandLine &line, std::string_view what)
+{
+    if (line.positionals.size() != 1)
+        refuse(what, line.positionals.empty() ? "" : line.positionals.back(),
+               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
+    return line.positionals.front();
 }
 
 }  // namespace netquill::cli

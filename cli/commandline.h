@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/address/bits.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -31,5 +33,11 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
 // A whole number from `lowest` to `highest`, the option's value.
 std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest,
                           std::uint64_t highest);
+// The same up to 128 bits; `highestText` is how the refusal names the highest.
+Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
+                       std::string_view highestText);
+
+// The one positional value of a command that takes exactly one.
+std::string_view onlyPositional(const CommandLine &line, std::string_view what);
 
 }  // namespace netquill::cli

@@ -1,6 +1,7 @@
 #include "cli/ipv6.h"
 
 #include "cli/messages.h"
+#include "cli/values.h"
 #include "core/address/addresstext.h"
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
@@ -47,41 +48,20 @@ private:
     std::string m_text;
 };
 
-// A whole number of up to 128 bits, from `lowest` to `highest`.
-Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
-                       std::string_view highestText)
-{
-    Uint128 value = 0;
-    bool overflow = text.empty() || text.size() > 39;
-    for (const char c : text) {
-        if (c < '0' || c > '9' || value > (~Uint128{0} - 9) / 10) {
-            overflow = true;
-            break;
-        }
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (overflow || value < lowest || value > highest)
-        refuse(argument, text,
-               "must be a whole number from " + decimalText(lowest) + " to " + std::string(highestText));
-    return value;
-}
-
 // The block and the subnets' length from at most one of --mask-bits,
 // --subnets (the smallest split into at least N) and --min-addresses (the
 // smallest subnets of at least N addresses).
 Ipv6Plan readIpv6Plan(const CommandLine &line)
 {
-    if (line.positionals.size() != 1)
-        refuse("BLOCK/PREFIX", line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
     for (const char *ipv4Only : {"--subnet-mask", "--host-bits", "--hosts", "--min-hosts"})
         if (const std::string *value = line.option(ipv4Only))
             refuse(ipv4Only, *value, "is for IPv4; an IPv6 block takes --mask-bits, --subnets or --min-addresses");
     if (line.has("--rfc3021"))
         throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
-    const auto given = parseIpv6WithPrefix(line.positionals[0]);
+    const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
+    const auto given = parseIpv6WithPrefix(text);
     if (!given)
-        refuse("BLOCK/PREFIX", line.positionals[0], given.reason());
+        refuse("BLOCK/PREFIX", text, given.reason());
     const Ipv6Block block = given->block();
     int length = block.length;
     int chosen = 0;
@@ -116,16 +96,14 @@ int planIpv6(const CommandLine &line, bool json, Streams &streams)
     const Ipv6Block first = plan.row(0);
     const Ipv6Block last = plan.row(plan.lastRow());
     if (json) {
-        streams.out.append(JsonObject()
+        writeJson(streams, JsonObject()
                                .text("network", plan.block().text())
                                .number("prefix_length", static_cast<std::uint64_t>(plan.block().length))
                                .number("subnet_prefix_length", static_cast<std::uint64_t>(plan.subnetLength()))
                                .count("subnet_count", plan.subnetCountText())
                                .count("address_count", plan.addressCountText())
                                .text("first_subnet", first.text())
-                               .text("last_subnet", last.text())
-                               .json());
-        streams.out.append(streams.eol());
+                               .text("last_subnet", last.text()));
         return kDone;
     }
     Lines lines(streams.eol());
@@ -143,7 +121,7 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const Ipv6Plan plan = readIpv6Plan(line);
     const Uint128 lastRow = plan.lastRow();
-    const std::string rows = plan.subnetCountText();
+    const std::string subnets = plan.subnetCountText();
     // Rows are counted from 1, so the last of ::/0 split into /128s is 2^128.
     Uint128 first = 0;
     if (const std::string *from = line.option("--from")) {
@@ -151,7 +129,7 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
         if (text == "340282366920938463463374607431768211456" && lastRow == ~Uint128{0})
             first = lastRow;
         else
-            first = parseNumber128("--from", text, 1, lastRow == ~Uint128{0} ? lastRow : lastRow + 1, rows) - 1;
+            first = parseNumber128("--from", text, 1, lastRow == ~Uint128{0} ? lastRow : lastRow + 1, subnets) - 1;
     }
     Uint128 remaining = lastRow - first;  // rows after the first
     bool unlimited = true;
@@ -166,24 +144,17 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
-    // Rows are written into a block of their own and handed on a block at a time.
-    std::vector<char> block(Output::kDirect + 2 * Ipv6RowRenderer::kLongestRow);
-    char *const full = block.data() + block.size() - Ipv6RowRenderer::kLongestRow;
-    char *at = block.data();
+    RowBlock rows(streams.out, Ipv6RowRenderer::kLongestRow);
     // Each row's network is the one before moved on by a subnet's size.
     Ipv6Block row = plan.row(first);
     const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
     for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
-        at = renderer.writeRow(at, row);
+        rows.took(renderer.writeRow(rows.room(), row));
         row.network = Ipv6Address(row.network.value() + size);
-        if (at >= full) {
-            streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
-            at = block.data();
-        }
         if (k - first == remaining)
             break;
     }
-    streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
+    rows.send();
     streams.out.append(renderer.tableEnd());
     return kDone;
 }
@@ -206,8 +177,7 @@ int convertIpv6(std::string_view text, bool json, Streams &streams)
             .text("reverse_dns", address.reverseName());
         if (ipv4)
             object.text("embedded_ipv4", ipv4->text());
-        streams.out.append(object.json());
-        streams.out.append(streams.eol());
+        writeJson(streams, object);
         return kDone;
     }
     Lines lines(streams.eol());
@@ -233,19 +203,17 @@ int calcIpv6(const CommandLine &line, bool json, Streams &streams)
         refuse("ADDRESS/PREFIX", joined, given.reason());
     const Ipv6Block block = given->block();
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
-    const std::string count = decimalCount(block.last().value() - block.network.value() + 1, block.length == 0);
+    const std::string count = Ipv6Block::addressCountText(block.length);
     const std::vector<std::string> zones = block.reverseZones();
     if (json) {
-        streams.out.append(JsonObject()
+        writeJson(streams, JsonObject()
                                .text("address", given->address.text())
                                .text("network", block.text())
                                .number("prefix_length", static_cast<std::uint64_t>(block.length))
                                .text("first_address", block.network.text())
                                .text("last_address", block.last().text())
                                .count("address_count", count)
-                               .texts("reverse_zones", zones)
-                               .json());
-        streams.out.append(streams.eol());
+                               .texts("reverse_zones", zones));
         return kDone;
     }
     Lines lines(streams.eol());

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace netquill::cli {
 
@@ -52,6 +53,38 @@ private:
     std::string m_buffer;
     bool m_readerGone = false;
     int m_error = 0;
+};
+
+// Rows built where they go out: in a block of their own with room for a row
+// at room(), handed to the output a whole block at a time, not copied.
+class RowBlock
+{
+public:
+    RowBlock(Output &out, std::size_t longestRow)
+        : m_out(out), m_block(Output::kDirect + 2 * longestRow), m_full(m_block.data() + m_block.size() - longestRow),
+          m_at(m_block.data())
+    {}
+
+    char *room() { return m_at; }
+    // The row written up to `end`; a full block goes out.
+    void took(char *end)
+    {
+        m_at = end;
+        if (m_at >= m_full)
+            send();
+    }
+    // What the block holds goes out.
+    void send()
+    {
+        m_out.append(std::string_view(m_block.data(), static_cast<std::size_t>(m_at - m_block.data())));
+        m_at = m_block.data();
+    }
+
+private:
+    Output &m_out;
+    std::vector<char> m_block;
+    char *m_full;
+    char *m_at;
 };
 
 // A file descriptor, standard output in the program.

@@ -217,6 +217,13 @@ std::optional<int> lengthOf(std::string_view amount, int longest)
     return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, static_cast<std::uint64_t>(longest)));
 }
 
+int reportShortfall(const CommandLine &line, const VlsmShortfall &shortfall, const std::string &block, Streams &streams)
+{
+    streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall.request + 1])
+                   << "' does not fit: the block " << block << " lacks " << shortfall.lacking << " addresses\n";
+    return kNoAnswer;
+}
+
 int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const auto given = parseIpv6WithPrefix(line.positionals[0]);
@@ -232,26 +239,14 @@ int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
         std::optional<int> length = lengthOf(request.amount, 128);
         if (!length) {
             // The smallest subnet of at least COUNT addresses.
-            Uint128 count = 0;
-            const bool number = !request.amount.empty() && request.amount.size() <= 39 &&
-                                std::all_of(request.amount.begin(), request.amount.end(), [&count](char c) {
-                                    const bool digit = c >= '0' && c <= '9' && count <= (~Uint128{0} - 9) / 10;
-                                    count = count * 10 + static_cast<unsigned>(c - '0');
-                                    return digit;
-                                });
-            if (!number || count == 0)
-                refuse("REQUEST", request.amount, "must be an address count of 1 or more, or /LENGTH of 0 to 128");
+            const Uint128 count = parseNumber128("REQUEST", request.amount, 1, ~Uint128{0}, decimalText(~Uint128{0}));
             length = 128 - bitWidth(static_cast<Uint128>(count - 1));
         }
         requests.push_back({request.name, *length});
     }
     const auto allocated = allocateSubnets(given->block(), requests);
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
-        streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
-                       << "' does not fit: the block " << given->block().text() << " lacks " << shortfall->lacking
-                       << " addresses\n";
-        return kNoAnswer;
-    }
+    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
+        return reportShortfall(line, *shortfall, given->block().text(), streams);
     const Ipv6VlsmPlan &plan = std::get<Ipv6VlsmPlan>(allocated);
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
@@ -286,12 +281,8 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
     }
     const bool rfc3021 = line.has("--rfc3021");
     const auto allocated = allocateSubnets(*block, requests, rfc3021);
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
-        streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
-                       << "' does not fit: the block " << block->text() << " lacks " << shortfall->lacking
-                       << " addresses\n";
-        return kNoAnswer;
-    }
+    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
+        return reportShortfall(line, *shortfall, block->text(), streams);
     const VlsmPlan &plan = std::get<VlsmPlan>(allocated);
     if (rfc3021) {
         const auto without = allocateSubnets(*block, requests, false);

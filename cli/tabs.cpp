@@ -69,12 +69,6 @@ std::array<std::string, 4> octetTextsOf(Ipv4Address address)
 
 void write(Streams &streams, std::string text) { streams.out.append(withLineEnd(std::move(text), streams.lineEnd)); }
 
-void writeJson(Streams &streams, const JsonObject &object)
-{
-    streams.out.append(object.json());
-    streams.out.append(streams.eol());
-}
-
 // ---- convert ----
 
 AddressFields fieldsFor(AddressNotation notation, std::string_view argument, std::string_view digits)
@@ -183,10 +177,7 @@ struct Plan {
 
 Plan readPlan(const CommandLine &line)
 {
-    if (line.positionals.size() != 1)
-        refuse("BLOCK/PREFIX", line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
-    const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", line.positionals[0]);
+    const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", onlyPositional(line, "BLOCK/PREFIX"));
     return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
 }
 
@@ -194,10 +185,7 @@ Plan readPlan(const CommandLine &line)
 
 int convertCommand(const CommandLine &line, Streams &streams)
 {
-    if (line.positionals.size() != 1)
-        refuse("ADDRESS", line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
-    const std::string_view address = line.positionals[0];
+    const std::string_view address = onlyPositional(line, "ADDRESS");
     const bool json = jsonFormatOption(line);
     if (looksLikeIpv6(address) && !line.option("--from"))
         return convertIpv6(address, json, streams);
@@ -344,19 +332,11 @@ int listCommand(const CommandLine &line, Streams &streams)
     const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(renderer.tableStart());
-    // Rows are written into a block of their own and handed on a block at a time.
-    std::vector<char> block(Output::kDirect + 2 * SubnetRowRenderer::kLongestRow);
-    char *const full = block.data() + block.size() - SubnetRowRenderer::kLongestRow;
-    char *at = block.data();
+    RowBlock rows(streams.out, SubnetRowRenderer::kLongestRow);
     const std::uint64_t end = first - 1 + count;
-    for (std::uint64_t row = first - 1; row < end && streams.out.open(); ++row) {
-        at = renderer.writeRow(at, plan.row(row));
-        if (at >= full) {
-            streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
-            at = block.data();
-        }
-    }
-    streams.out.append(std::string_view(block.data(), static_cast<std::size_t>(at - block.data())));
+    for (std::uint64_t row = first - 1; row < end && streams.out.open(); ++row)
+        rows.took(renderer.writeRow(rows.room(), plan.row(row)));
+    rows.send();
     streams.out.append(renderer.tableEnd());
     return kDone;
 }

@@ -46,6 +46,12 @@ bool jsonFormatOption(const CommandLine &line)
     return name && *name == "json";
 }
 
+void writeJson(Streams &streams, const JsonObject &object)
+{
+    streams.out.append(object.json());
+    streams.out.append(streams.eol());
+}
+
 std::string withLineEnd(std::string text, LineEnd lineEnd)
 {
     if (lineEnd == LineEnd::CRLF)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "cli/commandline.h"
+#include "cli/commands.h"
 #include "core/address/addresstext.h"
+#include "core/lines/jsontext.h"
 #include "core/lines/subnetrows.h"
 
 #include <string>
@@ -18,6 +20,9 @@ AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::stri
 RowFormat rowFormatOption(const CommandLine &line);
 // --format of convert, calc and plan: text (the default) or json.
 bool jsonFormatOption(const CommandLine &line);
+
+// One JSON object on a line of its own.
+void writeJson(Streams &streams, const JsonObject &object);
 
 // A text whose lines end in CR LF, as the window copies it, with the line ends asked for.
 std::string withLineEnd(std::string text, LineEnd lineEnd);

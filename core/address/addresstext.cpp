@@ -113,38 +113,6 @@ Parsed<Block> parseBlock(std::string_view text)
     return given->block();
 }
 
-Parsed<AddressRange> parseRange(std::string_view text)
-{
-    std::size_t mark = 0;
-    while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
-        ++mark;
-    if (mark == text.size())
-        mark = std::string_view::npos;
-    if (mark != std::string_view::npos && text[mark] == '-') {
-        const std::size_t dash = mark;
-        const auto first = parseAddress(trimmed(text.substr(0, dash)));
-        if (!first)
-            return Parsed<AddressRange>::refused("the first address " + first.reason());
-        const auto last = parseAddress(trimmed(text.substr(dash + 1)));
-        if (!last)
-            return Parsed<AddressRange>::refused("the last address " + last.reason());
-        if (*last < *first)
-            return Parsed<AddressRange>::refused("the range runs backwards: its last address comes before its first");
-        return AddressRange{*first, *last};
-    }
-    if (mark != std::string_view::npos) {
-        const auto given = parseAroundSlash(text, mark);
-        if (!given)
-            return Parsed<AddressRange>::refused(given.reason());
-        const Block block = given->block();
-        return AddressRange{block.network, block.broadcast()};
-    }
-    const auto address = parseAddress(text);
-    if (!address)
-        return Parsed<AddressRange>::refused(address.reason());
-    return AddressRange{*address, *address};
-}
-
 namespace {
 
 // One pass over a well-formed IPv6 text, as lists of millions of lines hold;
@@ -304,11 +272,10 @@ Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
     return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
 }
 
-Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
+namespace {
+
+Parsed<Ipv6WithPrefix> parseIpv6AroundSlash(std::string_view text, std::size_t slash)
 {
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
     const auto address = parseIpv6Address(text.substr(0, slash));
     if (!address)
         return Parsed<Ipv6WithPrefix>::refused(address.reason());
@@ -323,31 +290,60 @@ Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
     return Ipv6WithPrefix{*address, bits};
 }
 
-Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text)
+Range<Ipv4Address> rangeOf(const Block &block) { return {block.network, block.broadcast()}; }
+Range<Ipv6Address> rangeOf(const Ipv6Block &block) { return {block.network, block.last()}; }
+
+// A range of either family: FIRST-LAST (blanks allowed around the dash),
+// ADDRESS/PREFIX (the block that holds the address) or one address. The
+// marks are found in one plain pass, as lists of millions of lines pass here.
+template <typename Address, typename ReadAddress, typename ReadAroundSlash>
+Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddress, ReadAroundSlash readAroundSlash)
 {
-    using Refused = Parsed<Range<Ipv6Address>>;
-    if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
-        const auto first = parseIpv6Address(trimmed(text.substr(0, dash)));
+    using Refused = Parsed<Range<Address>>;
+    std::size_t mark = 0;
+    while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
+        ++mark;
+    if (mark < text.size() && text[mark] == '-') {
+        const auto first = readAddress(trimmed(text.substr(0, mark)));
         if (!first)
             return Refused::refused("the first address " + first.reason());
-        const auto last = parseIpv6Address(trimmed(text.substr(dash + 1)));
+        const auto last = readAddress(trimmed(text.substr(mark + 1)));
         if (!last)
             return Refused::refused("the last address " + last.reason());
         if (*last < *first)
             return Refused::refused("the range runs backwards: its last address comes before its first");
-        return Range<Ipv6Address>{*first, *last};
+        return Range<Address>{*first, *last};
     }
-    if (text.find('/') != std::string_view::npos) {
-        const auto given = parseIpv6WithPrefix(text);
+    if (mark < text.size()) {
+        const auto given = readAroundSlash(text, mark);
         if (!given)
             return Refused::refused(given.reason());
-        const Ipv6Block block = given->block();
-        return Range<Ipv6Address>{block.network, block.last()};
+        return rangeOf(given->block());
     }
-    const auto address = parseIpv6Address(text);
+    const auto address = readAddress(text);
     if (!address)
         return Refused::refused(address.reason());
-    return Range<Ipv6Address>{*address, *address};
+    return Range<Address>{*address, *address};
+}
+
+}  // namespace
+
+Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
+    return parseIpv6AroundSlash(text, slash);
+}
+
+Parsed<AddressRange> parseRange(std::string_view text)
+{
+    return parseRangeOf<Ipv4Address>(text, parseAddress, parseAroundSlash);
+}
+
+Parsed<Ipv6Range> parseIpv6Range(std::string_view text)
+{
+    return parseRangeOf<Ipv6Address>(text, parseIpv6Address, parseIpv6AroundSlash);
 }
 
 }  // namespace netquill

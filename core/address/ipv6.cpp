@@ -58,17 +58,6 @@ char *writeGroup(char *to, unsigned group)
     return to + digits;
 }
 
-// The groups from..to-1, joined by ':'.
-char *writeGroups(char *to, const std::array<unsigned, 8> &groups, int from, int end)
-{
-    for (int k = from; k < end; ++k) {
-        if (k > from)
-            *to++ = ':';
-        to = writeGroup(to, groups[static_cast<std::size_t>(k)]);
-    }
-    return to;
-}
-
 // For four groups in a 64-bit word (the first in the high bits), bit k set where group k is zero.
 unsigned zeroGroupsOf(std::uint64_t word)
 {
@@ -97,28 +86,8 @@ std::string decimalCount(Uint128 value, bool whole)
 
 char *Ipv6Address::writeText(char *to) const
 {
-    // IPv4-mapped: ::ffff:a.b.c.d.
-    if ((m_value >> 32) == 0xFFFF) {
-        to = std::copy_n("::ffff:", 7, to);
-        char dotted[16];
-        const char *end = Ipv4Address(static_cast<std::uint32_t>(m_value)).writeText(dotted);
-        return std::copy(static_cast<const char *>(dotted), end, to);
-    }
-    // The groups from the two 64-bit halves, a constant shift each.
-    const auto high = static_cast<std::uint64_t>(m_value >> 64);
-    const auto low = static_cast<std::uint64_t>(m_value);
-    const std::array<unsigned, 8> groups{
-        static_cast<unsigned>(high >> 48),          static_cast<unsigned>(high >> 32 & 0xFFFF),
-        static_cast<unsigned>(high >> 16 & 0xFFFF), static_cast<unsigned>(high & 0xFFFF),
-        static_cast<unsigned>(low >> 48),           static_cast<unsigned>(low >> 32 & 0xFFFF),
-        static_cast<unsigned>(low >> 16 & 0xFFFF),  static_cast<unsigned>(low & 0xFFFF)};
-    const ZeroRun run = kZeroRuns[zeroGroupsOf(high) | zeroGroupsOf(low) << 4];
-    if (run.length == 0)
-        return writeGroups(to, groups, 0, 8);
-    to = writeGroups(to, groups, 0, run.start);
-    *to++ = ':';
-    *to++ = ':';
-    return writeGroups(to, groups, run.start + run.length, 8);
+    Ipv6TextWriter writer;
+    return writer.write(to, *this);
 }
 
 char *Ipv6TextWriter::write(char *to, Ipv6Address address)
@@ -131,9 +100,12 @@ char *Ipv6TextWriter::write(char *to, Ipv6Address address)
 std::string_view Ipv6TextWriter::view(Ipv6Address address)
 {
     const Uint128 value = address.value();
+    // IPv4-mapped: ::ffff:a.b.c.d.
     if ((value >> 32) == 0xFFFF) {
         m_zeros = ~0u;
-        m_length = static_cast<std::size_t>(address.writeText(m_text.data()) - m_text.data());
+        char *end = std::copy_n("::ffff:", 7, m_text.data());
+        end = Ipv4Address(static_cast<std::uint32_t>(value)).writeText(end);
+        m_length = static_cast<std::size_t>(end - m_text.data());
         return {m_text.data(), m_length};
     }
     const auto high = static_cast<std::uint64_t>(value >> 64);
@@ -171,7 +143,7 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
 
 void Ipv6Address::appendText(std::string &out) const
 {
-    char text[42];
+    char text[40];
     out.append(text, writeText(text));
 }
 

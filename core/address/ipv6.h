@@ -37,7 +37,7 @@ public:
     // an IPv4-mapped address ("::ffff:192.0.2.1").
     std::string text() const;
     void appendText(std::string &out) const;
-    // Writes the text (at most 39 characters) into room for 42 and returns its end.
+    // Writes the text (at most 39 characters) into room for 40 and returns its end.
     char *writeText(char *to) const;
     // Eight groups of four digits: "2001:0db8:0000:…".
     std::string expandedText() const;
@@ -85,6 +85,11 @@ struct Ipv6Block {
         return {Ipv6Address(address.value() & maskOf(length)), length};
     }
     constexpr Ipv6Address last() const { return Ipv6Address(network.value() | ~maskOf(length)); }
+    // The addresses of a block of the length, exact: 2^128 for a /0.
+    static std::string addressCountText(int length)
+    {
+        return decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
+    }
 
     // "2001:db8::/32".
     std::string text() const;

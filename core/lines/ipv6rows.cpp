@@ -19,7 +19,7 @@ Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
 {
     for (int length = 0; length <= 128; ++length) {
         m_lengths[static_cast<std::size_t>(length)] = std::to_string(length);
-        const std::string count = decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
+        const std::string count = Ipv6Block::addressCountText(length);
         Count &slot = m_counts[static_cast<std::size_t>(length)];
         slot.digits.fill('\0');
         std::copy(count.begin(), count.end(), slot.digits.begin());
@@ -109,7 +109,7 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
         put("</td><td>");
         put(networkText);
         put("</td><td>");
-        to = row.last().writeText(to);
+        to = m_lastText.write(to, row.last());
         put("</td><td align=\"center\">");
         put(count);
         put("</td></tr>");
@@ -125,7 +125,7 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
         put(",\"first_address\":\"");
         put(networkText);
         put("\",\"last_address\":\"");
-        to = row.last().writeText(to);
+        to = m_lastText.write(to, row.last());
         put("\",\"address_count\":");
         std::string json;
         appendJsonCount(json, count);

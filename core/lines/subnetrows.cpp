@@ -47,26 +47,28 @@ SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, L
       m_size(plan.subnetSizeText())
 {
     const std::string eol(m_lineEnd);
+    std::string middle;
     switch (format) {
     case RowFormat::TSV:
-        m_middle = "\t" + m_mask + "\t" + m_inverseMask + "\t" + m_size + "\t";
+        middle = "\t" + m_mask + "\t" + m_inverseMask + "\t" + m_size + "\t";
         break;
     case RowFormat::CSV:
-        m_middle = "," + m_mask + "," + m_inverseMask + "," + m_size + ",";
+        middle = "," + m_mask + "," + m_inverseMask + "," + m_size + ",";
         break;
     case RowFormat::TXT:
-        m_middle = "\t" + m_mask + "\t\t" + m_inverseMask + "\t" + m_size + "\t\t";
+        middle = "\t" + m_mask + "\t\t" + m_inverseMask + "\t" + m_size + "\t\t";
         break;
     case RowFormat::HTML:
-        m_middle = "</td><td align=\"center\">" + m_mask + "</td><td align=\"center\">" + m_inverseMask +
-                   "</td><td align=\"center\">" + m_size + "</td>" + eol + "<td>";
+        middle = "</td><td align=\"center\">" + m_mask + "</td><td align=\"center\">" + m_inverseMask +
+                 "</td><td align=\"center\">" + m_size + "</td>" + eol + "<td>";
         break;
     case RowFormat::JSONL:
-        m_middle = "\",\"prefix_length\":" + std::to_string(plan.subnetPrefix().bits()) + ",\"mask\":\"" + m_mask +
-                   "\",\"wildcard_mask\":\"" + m_inverseMask + "\",\"usable_hosts\":" + m_size + ",\"first_host\":\"";
+        middle = "\",\"prefix_length\":" + std::to_string(plan.subnetPrefix().bits()) + ",\"mask\":\"" + m_mask +
+                 "\",\"wildcard_mask\":\"" + m_inverseMask + "\",\"usable_hosts\":" + m_size + ",\"first_host\":\"";
         break;
     }
-    std::copy(m_middle.begin(), m_middle.end(), m_middlePieces.begin());
+    std::copy(middle.begin(), middle.end(), m_middle.begin());
+    m_middleSize = middle.size();
 }
 
 std::string SubnetRowRenderer::tableStart(bool named) const
@@ -127,7 +129,7 @@ char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
     case RowFormat::CSV:
     case RowFormat::TXT:
         to = row.subnet.writeText(to);
-        to = putPieces(to, m_middlePieces.data(), m_middle.size());
+        to = putPieces(to, m_middle.data(), m_middleSize);
         to = row.firstHost.writeText(to);
         __builtin_memcpy(to, " to ", 4);
         to = row.lastHost.writeText(to + 4);
@@ -140,7 +142,7 @@ char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
     case RowFormat::HTML:
         put("<tr><td>");
         to = row.subnet.writeText(to);
-        put(m_middle);
+        put({m_middle.data(), m_middleSize});
         to = row.firstHost.writeText(to);
         put(m_lineEnd);
         put(" to ");
@@ -155,7 +157,7 @@ char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
     case RowFormat::JSONL:
         put("{\"network\":\"");
         to = row.subnet.writeText(to);
-        put(m_middle);
+        put({m_middle.data(), m_middleSize});
         to = row.firstHost.writeText(to);
         put("\",\"last_host\":\"");
         to = row.lastHost.writeText(to);

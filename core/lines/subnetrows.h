@@ -78,9 +78,10 @@ private:
     std::string m_mask;
     std::string m_inverseMask;
     std::string m_size;
-    std::string m_middle;  // what stands between the subnet and the first host
-    // The same, in a block that 16-byte pieces read within.
-    std::array<char, 256> m_middlePieces{};
+    // What stands between the subnet and the first host, in a block that
+    // whole 16-byte pieces read within.
+    std::array<char, 256> m_middle{};
+    std::size_t m_middleSize = 0;
 };
 
 }  // namespace netquill

@@ -31,10 +31,7 @@ public:
     }
     std::string subnetCountText() const { return decimalCount(lastRow() + 1, m_subnetLength - m_block.length == 128); }
     // Addresses in each subnet, 2^128 for a /0.
-    std::string addressCountText() const
-    {
-        return decimalCount(Uint128{1} << ((128 - m_subnetLength) % 128), m_subnetLength == 0);
-    }
+    std::string addressCountText() const { return Ipv6Block::addressCountText(m_subnetLength); }
     Ipv6Block row(Uint128 k) const { return {nthSubnet(m_block.network, m_subnetLength, k), m_subnetLength}; }
 
 private:
