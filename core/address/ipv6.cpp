@@ -47,15 +47,37 @@ constexpr std::array<std::uint16_t, 256> hexPairs()
 
 constexpr std::array<std::uint16_t, 256> kHexPairs = hexPairs();
 
+int digitsOf(unsigned group)
+{
+    return group >= 0x1000 ? 4 : group >= 0x100 ? 3 : group >= 0x10 ? 2 : 1;
+}
+
+// A group's four hex digits in one word, the first in the lowest byte, as they are stored.
+std::uint32_t hexWord(unsigned group)
+{
+    return kHexPairs[group >> 8] | std::uint32_t{kHexPairs[group & 0xFF]} << 16;
+}
+
 // A group's hex digits without leading zeros: all four made in one word, the
 // leading zeros shifted out, one store; the next write covers what is left.
 char *writeGroup(char *to, unsigned group)
 {
-    const int digits = group >= 0x1000 ? 4 : group >= 0x100 ? 3 : group >= 0x10 ? 2 : 1;
-    std::uint32_t word = kHexPairs[group >> 8] | std::uint32_t{kHexPairs[group & 0xFF]} << 16;
-    word >>= 8 * (4 - digits);
+    const int digits = digitsOf(group);
+    const std::uint32_t word = hexWord(group) >> 8 * (4 - digits);
     __builtin_memcpy(to, &word, 4);
     return to + digits;
+}
+
+// The digits of a group over those of a group with as many, in one word:
+// the bytes after them are read and stored back as they were.
+void overwriteGroup(char *at, unsigned group, int digits)
+{
+    const std::uint32_t word = hexWord(group) >> 8 * (4 - digits);
+    const auto kept = static_cast<std::uint32_t>(~std::uint64_t{0} << 8 * digits);
+    std::uint32_t text;
+    __builtin_memcpy(&text, at, 4);
+    text = (text & kept) | word;
+    __builtin_memcpy(at, &text, 4);
 }
 
 // For four groups in a 64-bit word (the first in the high bits), bit k set where group k is zero.
@@ -102,7 +124,7 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
     const Uint128 value = address.value();
     // IPv4-mapped: ::ffff:a.b.c.d.
     if ((value >> 32) == 0xFFFF) {
-        m_zeros = ~0u;
+        m_zeros = kNoText;
         char *end = std::copy_n("::ffff:", 7, m_text.data());
         end = Ipv4Address(static_cast<std::uint32_t>(value)).writeText(end);
         m_length = static_cast<std::size_t>(end - m_text.data());
@@ -110,21 +132,37 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
     }
     const auto high = static_cast<std::uint64_t>(value >> 64);
     const auto low = static_cast<std::uint64_t>(value);
-    const unsigned zeros = zeroGroupsOf(high) | zeroGroupsOf(low) << 4;
-    int from = 0;
-    if (zeros == m_zeros) {
-        const Uint128 changed = value ^ m_value;
-        from = changed == 0 ? 8 : (128 - bitWidth(changed)) / 16;
-    }
     // Group k from its half, a shift each (no array: none to guard on the stack).
     const auto groupAt = [high, low](int k) {
         return static_cast<unsigned>((k < 4 ? high : low) >> (48 - 16 * (k & 3)) & 0xFFFF);
     };
+    // While the groups that changed were not zero and are not now, and each
+    // keeps its number of digits, the text keeps its shape: they are written
+    // over their old digits.
+    const Uint128 changed = m_zeros == kNoText ? ~Uint128{0} : value ^ m_value;
+    int from = changed == 0 ? 8 : (128 - bitWidth(changed)) / 16;
+    const int lastChanged = changed == 0 ? -1 : (127 - trailingZeros(changed)) / 16;
+    for (; from <= lastChanged; ++from) {
+        const auto k = static_cast<std::size_t>(from);
+        const unsigned group = groupAt(from);
+        if (group == 0 || (m_zeros >> from & 1) != 0 || digitsOf(group) != m_digits[k])
+            break;
+        overwriteGroup(m_text.data() + m_digitsAt[k], group, m_digits[k]);
+    }
+    if (from > lastChanged) {
+        m_value = value;
+        return {m_text.data(), m_length};
+    }
+    // The text before group `from` stands while the zero groups do.
+    const unsigned zeros = zeroGroupsOf(high) | zeroGroupsOf(low) << 4;
+    if (zeros != m_zeros)
+        from = 0;
     const ZeroRun run = kZeroRuns[zeros];
-    char *at = m_text.data() + (from == 8 ? m_length : from > 0 ? m_groupStart[static_cast<std::size_t>(from)] : 0);
-    // From the first changed group on, as Ipv6Address::writeText writes them.
+    char *at = m_text.data() + (from > 0 ? m_groupStart[static_cast<std::size_t>(from)] : 0);
+    // From the first group whose text changed length on, as Ipv6Address::writeText writes them.
     for (int k = from; k < 8; ++k) {
-        m_groupStart[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(at - m_text.data());
+        const auto slot = static_cast<std::size_t>(k);
+        m_groupStart[slot] = static_cast<std::uint8_t>(at - m_text.data());
         if (k == run.start) {
             *at++ = ':';
             *at++ = ':';
@@ -133,7 +171,10 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
         }
         if (k > 0 && k != run.start + run.length)
             *at++ = ':';
-        at = writeGroup(at, groupAt(k));
+        const unsigned group = groupAt(k);
+        m_digitsAt[slot] = static_cast<std::uint8_t>(at - m_text.data());
+        m_digits[slot] = static_cast<std::uint8_t>(digitsOf(group));
+        at = writeGroup(at, group);
     }
     m_length = static_cast<std::size_t>(at - m_text.data());
     m_value = value;

@@ -56,8 +56,9 @@ private:
 
 // Writes the texts of addresses that follow one another, as the rows of a
 // split do: where the zero groups stand where they stood in the address
-// before, the text up to the first group that changed is kept, and only the
-// groups from there on are written. The same texts as Ipv6Address::text.
+// before, the groups that changed are written over their old digits while
+// they keep their number of digits, and the text from the first that does
+// not is written again. The same texts as Ipv6Address::text.
 class Ipv6TextWriter
 {
 public:
@@ -68,9 +69,12 @@ public:
 
 private:
     Uint128 m_value = 0;
-    unsigned m_zeros = ~0u;                      // which groups were zero; none written yet
+    static constexpr unsigned kNoText = ~0u;     // none written yet, or the last was IPv4-mapped
+    unsigned m_zeros = kNoText;                  // which groups were zero
     std::array<char, 48> m_text{};               // the text, and room for a whole 40-byte copy of it
-    std::array<std::uint8_t, 8> m_groupStart{};  // where each group's part of the text begins
+    std::array<std::uint8_t, 8> m_groupStart{};  // where each group's part of the text begins, ':' included
+    std::array<std::uint8_t, 8> m_digitsAt{};    // where each group's digits begin
+    std::array<std::uint8_t, 8> m_digits{};      // and how many there are
     std::size_t m_length = 0;
 };
 

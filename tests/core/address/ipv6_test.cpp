@@ -99,13 +99,15 @@ TEST(Ipv6Block, ReverseZonesForEveryPrefixLength)
 }
 
 // The rows of a split written on from the row before read the same as each
-// address printed alone, across changes of the zero groups and the mapped form.
+// address printed alone, across changes of the zero groups, of a group's
+// number of digits (0xfff to 0x1000 in the second group) and of the mapped form.
 TEST(Ipv6TextWriter, WritesWhatTextPrints)
 {
     Ipv6TextWriter writer;
-    for (const char *start : {"2001:0:0:1::fff0", "::fffe:ffff:fff8", "1:0:0:0:0:0:ffff:fff0", "::ffff:0:fff0"}) {
+    for (const char *start : {"::", "2001:0:0:1::fff0", "::fffe:ffff:fff8", "1:0:0:0:0:0:ffff:fff0", "::ffff:0:fff0",
+                              "1:ff0::1"}) {
         const Uint128 first = parseIpv6Address(start)->value();
-        for (Uint128 step : {Uint128{1}, Uint128{1} << 16, Uint128{1} << 64}) {
+        for (Uint128 step : {Uint128{1}, Uint128{1} << 16, Uint128{1} << 64, Uint128{1} << 96}) {
             for (int k = 0; k < 40; ++k) {
                 const Ipv6Address address(first + step * static_cast<unsigned>(k));
                 char text[48];
