@@ -17,20 +17,15 @@ constexpr std::string_view kHeadings[] = {"Subnet", "Prefix Length", "First Addr
 Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
     : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
 {
-    for (int length = 0; length <= 128; ++length) {
-        m_lengths[static_cast<std::size_t>(length)] = std::to_string(length);
-        const std::string count = Ipv6Block::addressCountText(length);
-        Count &slot = m_counts[static_cast<std::size_t>(length)];
-        slot.digits.fill('\0');
-        std::copy(count.begin(), count.end(), slot.digits.begin());
-        slot.size = count.size();
-    }
-}
-
-std::string_view Ipv6RowRenderer::countOf(int length) const
-{
-    const Count &count = m_counts[static_cast<std::size_t>(length)];
-    return {count.digits.data(), count.size};
+    const auto shortText = [](const std::string &text) {
+        ShortText made;
+        std::copy(text.begin(), text.end(), made.chars.begin());
+        made.size = text.size();
+        return made;
+    };
+    for (int length = 0; length <= 128; ++length)
+        m_lengthTexts[static_cast<std::size_t>(length)] = {shortText(std::to_string(length)),
+                                                           shortText(Ipv6Block::addressCountText(length))};
 }
 
 std::string Ipv6RowRenderer::tableStart(bool named) const
@@ -69,31 +64,31 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
 {
     const auto put = [&to](std::string_view text) { to = std::copy(text.begin(), text.end(), to); };
     // Texts of at most 40 bytes, copied whole as one fixed-size copy; the row's room takes the overrun.
-    const auto put40 = [&to](const char *text, std::size_t size) {
-        __builtin_memcpy(to, text, 40);
-        to += size;
+    const auto put40 = [&to](std::string_view text) {
+        __builtin_memcpy(to, text.data(), 40);
+        to += text.size();
     };
-    const std::string_view lengthText = m_lengths[static_cast<std::size_t>(row.length)];
+    const LengthTexts &texts = m_lengthTexts[static_cast<std::size_t>(row.length)];
+    const std::string_view lengthText = texts.length.view();
+    const std::string_view count = texts.count.view();
     // The subnet's network is its first address too: written once, copied.
     const std::string_view networkText = m_networkText.view(row.network);
-    const char *network = networkText.data();
-    const std::string_view count = countOf(row.length);
     switch (m_format) {
     case RowFormat::TSV:
     case RowFormat::CSV:
     case RowFormat::TXT: {
         const char separator = m_format == RowFormat::CSV ? ',' : '\t';
-        put40(network, networkText.size());
+        put40(networkText);
         *to++ = '/';
-        put(lengthText);
+        put40(lengthText);
         *to++ = separator;
-        put(lengthText);
+        put40(lengthText);
         *to++ = separator;
-        put40(network, networkText.size());
+        put40(networkText);
         *to++ = separator;
         to = m_lastText.write(to, row.last());
         *to++ = separator;
-        put40(count.data(), count.size());
+        put40(count);
         if (m_lineEnd.size() == 2)
             *to++ = '\r';
         *to++ = '\n';

@@ -26,19 +26,22 @@ public:
     void appendNamed(std::string &out, std::string_view name, const Ipv6Block &row) const;
 
 private:
-    std::string_view countOf(int length) const;
+    // A text of at most 39 characters, in a block that whole 40-byte copies read.
+    struct ShortText {
+        std::array<char, 40> chars{};
+        std::size_t size = 0;
+        std::string_view view() const { return {chars.data(), size}; }
+    };
+    // Every prefix length's text and address count, made once: a 128-bit
+    // decimal costs divisions.
+    struct LengthTexts {
+        ShortText length;  // "0" to "128"
+        ShortText count;
+    };
 
     RowFormat m_format;
     std::string_view m_lineEnd;
-    // The address count of every prefix length, made once (a 128-bit decimal
-    // costs divisions), so that rows can be written on several threads. At
-    // most 39 digits each, in blocks that whole 40-byte copies read.
-    struct Count {
-        std::array<char, 40> digits;
-        std::size_t size;
-    };
-    std::array<Count, 129> m_counts;
-    std::array<std::string, 129> m_lengths;  // "0" to "128"
+    std::array<LengthTexts, 129> m_lengthTexts;
     // The rows of a split follow one another: their texts are written on from the row before.
     mutable Ipv6TextWriter m_networkText;
     mutable Ipv6TextWriter m_lastText;
