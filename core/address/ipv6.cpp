@@ -69,8 +69,8 @@ char *writeGroup(char *to, unsigned group)
 }
 
 // The digits of a group over those of a group with as many, in one word:
-// the bytes after them are read and stored back as they were.
-void overwriteGroup(char *at, unsigned group, int digits)
+// the bytes after them are read and stored back as they were. Returns the word.
+std::uint32_t overwriteGroup(char *at, unsigned group, int digits)
 {
     const std::uint32_t word = hexWord(group) >> 8 * (4 - digits);
     const auto kept = static_cast<std::uint32_t>(~std::uint64_t{0} << 8 * digits);
@@ -78,6 +78,7 @@ void overwriteGroup(char *at, unsigned group, int digits)
     __builtin_memcpy(&text, at, 4);
     text = (text & kept) | word;
     __builtin_memcpy(at, &text, 4);
+    return text;
 }
 
 // For four groups in a 64-bit word (the first in the high bits), bit k set where group k is zero.
@@ -114,12 +115,21 @@ char *Ipv6Address::writeText(char *to) const
 
 char *Ipv6TextWriter::write(char *to, Ipv6Address address)
 {
-    const std::string_view text = view(address);
-    __builtin_memcpy(to, text.data(), 40);
-    return to + text.size();
+    // The text before is copied first, before anything is written over it: a
+    // wide read of bytes just written in part waits for those writes.
+    __builtin_memcpy(to, m_text.data(), 40);
+    if (!update(address, to))
+        __builtin_memcpy(to, m_text.data(), 40);
+    return to + m_length;
 }
 
 std::string_view Ipv6TextWriter::view(Ipv6Address address)
+{
+    update(address, nullptr);
+    return {m_text.data(), m_length};
+}
+
+bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
 {
     const Uint128 value = address.value();
     // IPv4-mapped: ::ffff:a.b.c.d.
@@ -128,7 +138,7 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
         char *end = std::copy_n("::ffff:", 7, m_text.data());
         end = Ipv4Address(static_cast<std::uint32_t>(value)).writeText(end);
         m_length = static_cast<std::size_t>(end - m_text.data());
-        return {m_text.data(), m_length};
+        return false;
     }
     const auto high = static_cast<std::uint64_t>(value >> 64);
     const auto low = static_cast<std::uint64_t>(value);
@@ -139,19 +149,30 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
     // While the groups that changed were not zero and are not now, and each
     // keeps its number of digits, the text keeps its shape: they are written
     // over their old digits.
-    const Uint128 changed = m_zeros == kNoText ? ~Uint128{0} : value ^ m_value;
-    int from = changed == 0 ? 8 : (128 - bitWidth(changed)) / 16;
-    const int lastChanged = changed == 0 ? -1 : (127 - trailingZeros(changed)) / 16;
+    // (In halves: a 128-bit value kept in memory is stored in halves and
+    // read whole, which stalls.)
+    const bool none = m_zeros == kNoText;
+    const std::uint64_t highChanged = none ? ~std::uint64_t{0} : high ^ m_high;
+    const std::uint64_t lowChanged = none ? ~std::uint64_t{0} : low ^ m_low;
+    int from = highChanged != 0 ? std::countl_zero(highChanged) / 16
+               : lowChanged != 0 ? 4 + std::countl_zero(lowChanged) / 16
+                                 : 8;
+    const int lastChanged = lowChanged != 0 ? 7 - std::countr_zero(lowChanged) / 16
+                            : highChanged != 0 ? 3 - std::countr_zero(highChanged) / 16
+                                               : -1;
     for (; from <= lastChanged; ++from) {
         const auto k = static_cast<std::size_t>(from);
         const unsigned group = groupAt(from);
         if (group == 0 || (m_zeros >> from & 1) != 0 || digitsOf(group) != m_digits[k])
             break;
-        overwriteGroup(m_text.data() + m_digitsAt[k], group, m_digits[k]);
+        const std::uint32_t word = overwriteGroup(m_text.data() + m_digitsAt[k], group, m_digits[k]);
+        if (copy != nullptr)
+            __builtin_memcpy(copy + m_digitsAt[k], &word, 4);
     }
     if (from > lastChanged) {
-        m_value = value;
-        return {m_text.data(), m_length};
+        m_high = high;
+        m_low = low;
+        return true;
     }
     // The text before group `from` stands while the zero groups do.
     const unsigned zeros = zeroGroupsOf(high) | zeroGroupsOf(low) << 4;
@@ -177,9 +198,10 @@ std::string_view Ipv6TextWriter::view(Ipv6Address address)
         at = writeGroup(at, group);
     }
     m_length = static_cast<std::size_t>(at - m_text.data());
-    m_value = value;
+    m_high = high;
+    m_low = low;
     m_zeros = zeros;
-    return {m_text.data(), m_length};
+    return false;
 }
 
 void Ipv6Address::appendText(std::string &out) const

@@ -68,7 +68,13 @@ public:
     std::string_view view(Ipv6Address address);
 
 private:
-    Uint128 m_value = 0;
+    // Makes the text of `address` from the one before. True where only digits
+    // were written over (also at `copy`, a copy of the text before, if given);
+    // false where the text was written again.
+    bool update(Ipv6Address address, char *copy);
+
+    std::uint64_t m_high = 0;  // the address before, in halves
+    std::uint64_t m_low = 0;
     static constexpr unsigned kNoText = ~0u;     // none written yet, or the last was IPv4-mapped
     unsigned m_zeros = kNoText;                  // which groups were zero
     std::array<char, 48> m_text{};               // the text, and room for a whole 40-byte copy of it

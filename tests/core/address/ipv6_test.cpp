@@ -103,7 +103,8 @@ TEST(Ipv6Block, ReverseZonesForEveryPrefixLength)
 // number of digits (0xfff to 0x1000 in the second group) and of the mapped form.
 TEST(Ipv6TextWriter, WritesWhatTextPrints)
 {
-    Ipv6TextWriter writer;
+    Ipv6TextWriter written;
+    Ipv6TextWriter viewed;
     for (const char *start : {"::", "2001:0:0:1::fff0", "::fffe:ffff:fff8", "1:0:0:0:0:0:ffff:fff0", "::ffff:0:fff0",
                               "1:ff0::1"}) {
         const Uint128 first = parseIpv6Address(start)->value();
@@ -111,7 +112,8 @@ TEST(Ipv6TextWriter, WritesWhatTextPrints)
             for (int k = 0; k < 40; ++k) {
                 const Ipv6Address address(first + step * static_cast<unsigned>(k));
                 char text[48];
-                ASSERT_EQ(std::string(text, writer.write(text, address)), address.text());
+                ASSERT_EQ(std::string(text, written.write(text, address)), address.text());
+                ASSERT_EQ(viewed.view(address), address.text());
             }
         }
     }
