@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto lines = splitFields<8>(std::string_view(reinterpret_cast<const char *>(data), size));
     std::vector<netquill::AddressRange> ipv4;
     std::vector<netquill::Ipv6Range> ipv6;
+    netquill::Ipv6TextWriter writtenOn;  // each address's text written on from the line before's
     for (const std::string &line : lines) {
         const auto address = netquill::parseAddress(line);
         FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
@@ -72,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
         const auto address6 = netquill::parseIpv6Address(line);
         FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
+        FUZZ_CHECK(!address6 || writtenOn.view(*address6) == address6->text());
         if (const auto given = netquill::parseIpv6WithPrefix(line)) {
             const netquill::Ipv6Block block = given->block();
             const int subnetLength =
