@@ -47,16 +47,10 @@ constexpr std::array<std::uint16_t, 256> hexPairs()
 
 constexpr std::array<std::uint16_t, 256> kHexPairs = hexPairs();
 
-int digitsOf(unsigned group)
-{
-    return group >= 0x1000 ? 4 : group >= 0x100 ? 3 : group >= 0x10 ? 2 : 1;
-}
+int digitsOf(unsigned group) { return group >= 0x1000 ? 4 : group >= 0x100 ? 3 : group >= 0x10 ? 2 : 1; }
 
 // A group's four hex digits in one word, the first in the lowest byte, as they are stored.
-std::uint32_t hexWord(unsigned group)
-{
-    return kHexPairs[group >> 8] | std::uint32_t{kHexPairs[group & 0xFF]} << 16;
-}
+std::uint32_t hexWord(unsigned group) { return kHexPairs[group >> 8] | std::uint32_t{kHexPairs[group & 0xFF]} << 16; }
 
 // A group's hex digits without leading zeros: all four made in one word, the
 // leading zeros shifted out, one store; the next write covers what is left.
@@ -149,15 +143,13 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
     // While the groups that changed were not zero and are not now, and each
     // keeps its number of digits, the text keeps its shape: they are written
     // over their old digits.
-    // (In halves: a 128-bit value kept in memory is stored in halves and
-    // read whole, which stalls.)
     const bool none = m_zeros == kNoText;
     const std::uint64_t highChanged = none ? ~std::uint64_t{0} : high ^ m_high;
     const std::uint64_t lowChanged = none ? ~std::uint64_t{0} : low ^ m_low;
-    int from = highChanged != 0 ? std::countl_zero(highChanged) / 16
+    int from = highChanged != 0  ? std::countl_zero(highChanged) / 16
                : lowChanged != 0 ? 4 + std::countl_zero(lowChanged) / 16
                                  : 8;
-    const int lastChanged = lowChanged != 0 ? 7 - std::countr_zero(lowChanged) / 16
+    const int lastChanged = lowChanged != 0    ? 7 - std::countr_zero(lowChanged) / 16
                             : highChanged != 0 ? 3 - std::countr_zero(highChanged) / 16
                                                : -1;
     for (; from <= lastChanged; ++from) {
@@ -166,7 +158,7 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
         if (group == 0 || (m_zeros >> from & 1) != 0 || digitsOf(group) != m_digits[k])
             break;
         const std::uint32_t word = overwriteGroup(m_text.data() + m_digitsAt[k], group, m_digits[k]);
-        if (copy != nullptr)
+        if (copy != nullptr)  // digits begin at most 35 bytes in: the word stays in the copy's 40
             __builtin_memcpy(copy + m_digitsAt[k], &word, 4);
     }
     if (from > lastChanged) {

@@ -73,7 +73,9 @@ private:
     // false where the text was written again.
     bool update(Ipv6Address address, char *copy);
 
-    std::uint64_t m_high = 0;  // the address before, in halves
+    // The address before, in halves: a 128-bit value kept in memory is
+    // stored in halves and read whole, and that read waits for the stores.
+    std::uint64_t m_high = 0;
     std::uint64_t m_low = 0;
     static constexpr unsigned kNoText = ~0u;     // none written yet, or the last was IPv4-mapped
     unsigned m_zeros = kNoText;                  // which groups were zero

@@ -105,8 +105,8 @@ TEST(Ipv6TextWriter, WritesWhatTextPrints)
 {
     Ipv6TextWriter written;
     Ipv6TextWriter viewed;
-    for (const char *start : {"::", "2001:0:0:1::fff0", "::fffe:ffff:fff8", "1:0:0:0:0:0:ffff:fff0", "::ffff:0:fff0",
-                              "1:ff0::1"}) {
+    for (const char *start :
+         {"::", "2001:0:0:1::fff0", "::fffe:ffff:fff8", "1:0:0:0:0:0:ffff:fff0", "::ffff:0:fff0", "1:ff0::1"}) {
         const Uint128 first = parseIpv6Address(start)->value();
         for (Uint128 step : {Uint128{1}, Uint128{1} << 16, Uint128{1} << 64, Uint128{1} << 96}) {
             for (int k = 0; k < 40; ++k) {
