@@ -4,7 +4,7 @@
 #include "core/lines/subnetrows.h"
 
 #include <algorithm>
-#include <charconv>
+#include <utility>
 
 namespace netquill {
 
@@ -23,9 +23,13 @@ Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
         made.size = text.size();
         return made;
     };
-    for (int length = 0; length <= 128; ++length)
-        m_lengthTexts[static_cast<std::size_t>(length)] = {shortText(std::to_string(length)),
-                                                           shortText(Ipv6Block::addressCountText(length))};
+    for (int length = 0; length <= 128; ++length) {
+        const std::string count = Ipv6Block::addressCountText(length);
+        std::string jsonCount;
+        appendJsonCount(jsonCount, count);
+        m_lengthTexts[static_cast<std::size_t>(length)] = {shortText(std::to_string(length)), shortText(count),
+                                                           std::move(jsonCount)};
+    }
 }
 
 std::string Ipv6RowRenderer::tableStart(bool named) const
@@ -122,9 +126,7 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
         put("\",\"last_address\":\"");
         to = m_lastText.write(to, row.last());
         put("\",\"address_count\":");
-        std::string json;
-        appendJsonCount(json, count);
-        put(json);
+        put(texts.jsonCount);
         put("}");
         put(m_lineEnd);
         break;
