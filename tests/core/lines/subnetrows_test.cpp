@@ -1,0 +1,72 @@
+// The one renderer of a split's IPv4 rows: every format's line, the
+// headings, and named rows (netquill-cli's vlsm).
+#include "core/lines/subnetrows.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using netquill::Block;
+using netquill::Ipv4Address;
+using netquill::Prefix;
+using netquill::RowFormat;
+using netquill::SubnetPlan;
+
+SubnetPlan planOf(std::uint32_t address, int cidrBits, int subnetBits)
+{
+    return SubnetPlan(Block::containing(Ipv4Address(address), Prefix(cidrBits)), Prefix(subnetBits));
+}
+
+std::string rowText(const SubnetPlan &plan, std::uint64_t k, RowFormat format = RowFormat::TSV)
+{
+    std::string line;
+    netquill::SubnetRowRenderer(plan, format).append(line, plan.row(k));
+    return line;
+}
+
+TEST(SubnetRowRenderer, WritesEachFormatsLine)
+{
+    const SubnetPlan plan = planOf(0x0A000000, 30, 31);
+    EXPECT_EQ(rowText(plan, 0, RowFormat::CSV), "10.0.0.0,255.255.255.254,0.0.0.1,2,10.0.0.0 to 10.0.0.1,10.0.0.1\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::TXT),
+              "10.0.0.0\t255.255.255.254\t\t0.0.0.1\t2\t\t10.0.0.0 to 10.0.0.1\t10.0.0.1\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::HTML),
+              "<tr><td>10.0.0.0</td><td align=\"center\">255.255.255.254</td><td align=\"center\">0.0.0.1</td>"
+              "<td align=\"center\">2</td>\r\n<td>10.0.0.0\r\n to 10.0.0.1</td>\r\n<td>10.0.0.1</td>\r\n");
+    EXPECT_EQ(rowText(plan, 0, RowFormat::JSONL),
+              "{\"network\":\"10.0.0.0\",\"prefix_length\":31,\"mask\":\"255.255.255.254\",\"wildcard_mask\":"
+              "\"0.0.0.1\",\"usable_hosts\":2,\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"broadcast\":"
+              "\"10.0.0.1\"}\r\n");
+    const netquill::SubnetRowRenderer tsv(plan, RowFormat::TSV);
+    EXPECT_EQ(tsv.tableStart(), "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n");
+    EXPECT_EQ(tsv.cellText(plan.row(1), netquill::SubnetColumn::HostRange), "10.0.0.2 to 10.0.0.3");
+    EXPECT_EQ(netquill::subnetHeadingLine(RowFormat::TXT),
+              "Subnet\t\tMask\t\t\tInverse Mask\tSubnet Size\tHost Range\t\t\tBroadcast");
+}
+
+// Named rows (netquill-cli's vlsm): the name first, written as each format
+// must hold it, and lines ended by LF on the command line.
+TEST(SubnetRowRenderer, WritesNamedRowsAsEachFormatHoldsThem)
+{
+    const SubnetPlan plan = planOf(0x0A000000, 31, 31);
+    const auto named = [&plan](RowFormat format, std::string_view name) {
+        const netquill::SubnetRowRenderer renderer(plan, format, netquill::LineEnd::LF);
+        std::string rows = renderer.tableStart(true);
+        renderer.appendNamed(rows, name, plan.row(0));
+        return rows + renderer.tableEnd();
+    };
+    EXPECT_EQ(named(RowFormat::CSV, "a \"b\", c"),
+              "Name,Subnet,Mask,Inverse Mask,Subnet Size,Host Range,Broadcast\n"
+              "\"a \"\"b\"\", c\",10.0.0.0,255.255.255.254,0.0.0.1,2,10.0.0.0 to 10.0.0.1,10.0.0.1\n");
+    EXPECT_TRUE(named(RowFormat::JSONL, "tab\there").starts_with("{\"name\":\"tab\\u0009here\",\"network\":"));
+    const std::string page = named(RowFormat::HTML, "<web>");
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n")) << page;
+    EXPECT_NE(page.find("<tr><th>Name</th><th>Subnet</th>"), std::string::npos);
+    EXPECT_NE(page.find("<tr><td>&lt;web&gt;</td><td>10.0.0.0</td>"), std::string::npos);
+    EXPECT_TRUE(page.ends_with("</table>\n</body></html>\n"));
+    EXPECT_EQ(named(RowFormat::TSV, "web").find('\r'), std::string::npos);
+    EXPECT_FALSE(netquill::SubnetRowRenderer::nameProblem("a\tb", RowFormat::TSV).empty());
+    EXPECT_TRUE(netquill::SubnetRowRenderer::nameProblem("a\tb", RowFormat::CSV).empty());
+}
+
+}  // namespace
