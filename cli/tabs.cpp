@@ -177,6 +177,8 @@ struct Plan {
 
 Plan readPlan(const CommandLine &line)
 {
+    if (const std::string *value = line.option("--min-addresses"))
+        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", onlyPositional(line, "BLOCK/PREFIX"));
     return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
 }
@@ -278,8 +280,6 @@ int planCommand(const CommandLine &line, Streams &streams)
     const bool json = jsonFormatOption(line);
     if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
         return planIpv6(line, json, streams);
-    if (const std::string *value = line.option("--min-addresses"))
-        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const auto [given, plan] = readPlan(line);
     const Prefix cidr = plan.block().prefix;
     const Prefix subnet = plan.subnetPrefix();
@@ -318,8 +318,6 @@ int listCommand(const CommandLine &line, Streams &streams)
     const RowFormat format = rowFormatOption(line);
     if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
         return listIpv6(line, format, streams);
-    if (const std::string *value = line.option("--min-addresses"))
-        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const SubnetPlan plan = readPlan(line).plan;
     const std::uint64_t total = plan.subnetCount();
     std::uint64_t first = 1;

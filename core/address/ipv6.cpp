@@ -171,11 +171,12 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
     if (zeros != m_zeros)
         from = 0;
     const ZeroRun run = kZeroRuns[zeros];
-    char *at = m_text.data() + (from > 0 ? m_groupStart[static_cast<std::size_t>(from)] : 0);
+    // Group `from` is not zero: its part of the text is its digits and the ':' before them, if any.
+    const bool separated = from > 0 && from != run.start + run.length;
+    char *at = m_text.data() + (from > 0 ? m_digitsAt[static_cast<std::size_t>(from)] - (separated ? 1 : 0) : 0);
     // From the first group whose text changed length on, as Ipv6Address::writeText writes them.
     for (int k = from; k < 8; ++k) {
         const auto slot = static_cast<std::size_t>(k);
-        m_groupStart[slot] = static_cast<std::uint8_t>(at - m_text.data());
         if (k == run.start) {
             *at++ = ':';
             *at++ = ':';

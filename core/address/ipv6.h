@@ -77,12 +77,11 @@ private:
     // stored in halves and read whole, and that read waits for the stores.
     std::uint64_t m_high = 0;
     std::uint64_t m_low = 0;
-    static constexpr unsigned kNoText = ~0u;     // none written yet, or the last was IPv4-mapped
-    unsigned m_zeros = kNoText;                  // which groups were zero
-    std::array<char, 48> m_text{};               // the text, and room for a whole 40-byte copy of it
-    std::array<std::uint8_t, 8> m_groupStart{};  // where each group's part of the text begins, ':' included
-    std::array<std::uint8_t, 8> m_digitsAt{};    // where each group's digits begin
-    std::array<std::uint8_t, 8> m_digits{};      // and how many there are
+    static constexpr unsigned kNoText = ~0u;   // none written yet, or the last was IPv4-mapped
+    unsigned m_zeros = kNoText;                // which groups were zero
+    std::array<char, 48> m_text{};             // the text, and room for a whole 40-byte copy of it
+    std::array<std::uint8_t, 8> m_digitsAt{};  // where each group's digits begin
+    std::array<std::uint8_t, 8> m_digits{};    // and how many there are
     std::size_t m_length = 0;
 };
 
