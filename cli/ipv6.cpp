@@ -12,40 +12,61 @@ namespace netquill::cli {
 
 namespace {
 
-std::string hexadecimalOf(Uint128 value)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string digits(32, '0');
-    for (int k = 31; k >= 0; --k, value >>= 4)
-        digits[static_cast<std::size_t>(k)] = kHex[static_cast<int>(value & 0xF)];
-    return digits;
-}
-
-std::string binaryOf(Uint128 value)
-{
-    std::string digits(128, '0');
-    for (int k = 127; k >= 0; --k, value >>= 1)
-        digits[static_cast<std::size_t>(k)] = (value & 1) != 0 ? '1' : '0';
-    return digits;
-}
-
-// "Label        : value" lines, the colons lined up as the IPv4 texts line them up.
-class Lines
+// The fields of one answer, each stated once with its label and its JSON
+// key: written as "Label        : value" lines, the colons lined up as the
+// IPv4 texts line them up, or as one JSON object. A field without a label is
+// in the JSON only.
+class Answer
 {
 public:
-    explicit Lines(std::string_view eol) : m_eol(eol) {}
-    // A value under the one before it has no label: it stands in the value column.
-    Lines &add(std::string_view label, std::string_view value)
+    explicit Answer(std::string_view eol) : m_eol(eol) {}
+
+    Answer &text(std::string_view label, std::string_view key, std::string_view value)
     {
-        m_text.append(label).append(std::string(14 - label.size(), ' ')).append(label.empty() ? "  " : ": ");
-        m_text.append(value).append(m_eol);
+        m_json.text(key, value);
+        return line(label, value);
+    }
+    Answer &number(std::string_view label, std::string_view key, int value)
+    {
+        m_json.number(key, static_cast<std::uint64_t>(value));
+        return line(label, std::to_string(value));
+    }
+    // Digits that may pass 2^53: a string in the JSON beyond it.
+    Answer &count(std::string_view label, std::string_view key, std::string_view digits)
+    {
+        m_json.count(key, digits);
+        return line(label, digits);
+    }
+    // One a line, the lines after the first under it.
+    Answer &texts(std::string_view label, std::string_view key, const std::vector<std::string> &values)
+    {
+        m_json.texts(key, values);
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            m_lines.append(k == 0 ? label : "").append(std::string(14 - (k == 0 ? label.size() : 0), ' '));
+            m_lines.append(k == 0 ? ": " : "  ").append(values[k]).append(m_eol);
+        }
         return *this;
     }
-    const std::string &text() const { return m_text; }
+
+    void write(Streams &streams, bool json) const
+    {
+        if (json)
+            writeJson(streams, m_json);
+        else
+            streams.out.append(m_lines);
+    }
 
 private:
+    Answer &line(std::string_view label, std::string_view value)
+    {
+        if (!label.empty())
+            m_lines.append(label).append(std::string(14 - label.size(), ' ')).append(": ").append(value).append(m_eol);
+        return *this;
+    }
+
     std::string_view m_eol;
-    std::string m_text;
+    JsonObject m_json;
+    std::string m_lines;
 };
 
 // The block and the subnets' length from at most one of --mask-bits,
@@ -95,25 +116,15 @@ int planIpv6(const CommandLine &line, bool json, Streams &streams)
     const Ipv6Plan plan = readIpv6Plan(line);
     const Ipv6Block first = plan.row(0);
     const Ipv6Block last = plan.row(plan.lastRow());
-    if (json) {
-        writeJson(streams, JsonObject()
-                               .text("network", plan.block().text())
-                               .number("prefix_length", static_cast<std::uint64_t>(plan.block().length))
-                               .number("subnet_prefix_length", static_cast<std::uint64_t>(plan.subnetLength()))
-                               .count("subnet_count", plan.subnetCountText())
-                               .count("address_count", plan.addressCountText())
-                               .text("first_subnet", first.text())
-                               .text("last_subnet", last.text()));
-        return kDone;
-    }
-    Lines lines(streams.eol());
-    lines.add("IPv6 Block", plan.block().text())
-        .add("Subnet Length", std::to_string(plan.subnetLength()))
-        .add("Subnets", plan.subnetCountText())
-        .add("Subnet Size", plan.addressCountText())
-        .add("First Subnet", first.text())
-        .add("Last Subnet", last.text());
-    streams.out.append(lines.text());
+    Answer(streams.eol())
+        .text("IPv6 Block", "network", plan.block().text())
+        .number("", "prefix_length", plan.block().length)
+        .number("Subnet Length", "subnet_prefix_length", plan.subnetLength())
+        .count("Subnets", "subnet_count", plan.subnetCountText())
+        .count("Subnet Size", "address_count", plan.addressCountText())
+        .text("First Subnet", "first_subnet", first.text())
+        .text("Last Subnet", "last_subnet", last.text())
+        .write(streams, json);
     return kDone;
 }
 
@@ -166,30 +177,16 @@ int convertIpv6(std::string_view text, bool json, Streams &streams)
         refuse("ADDRESS", text, zoned.reason());
     const Ipv6Address &address = zoned->address;
     const std::string shownAddress = address.text() + (zoned->zone.empty() ? "" : "%" + zoned->zone);
-    const auto ipv4 = address.embeddedIpv4();
-    if (json) {
-        JsonObject object;
-        object.text("address", shownAddress)
-            .text("expanded", address.expandedText())
-            .count("decimal", decimalText(address.value()))
-            .text("hexadecimal", hexadecimalOf(address.value()))
-            .text("binary", binaryOf(address.value()))
-            .text("reverse_dns", address.reverseName());
-        if (ipv4)
-            object.text("embedded_ipv4", ipv4->text());
-        writeJson(streams, object);
-        return kDone;
-    }
-    Lines lines(streams.eol());
-    lines.add("IPv6 Address", shownAddress)
-        .add("Expanded", address.expandedText())
-        .add("Decimal", decimalText(address.value()))
-        .add("Hexadecimal", hexadecimalOf(address.value()))
-        .add("Binary", binaryOf(address.value()))
-        .add("Reverse DNS", address.reverseName());
-    if (ipv4)
-        lines.add("IPv4 Inside", ipv4->text());
-    streams.out.append(lines.text());
+    Answer answer(streams.eol());
+    answer.text("IPv6 Address", "address", shownAddress)
+        .text("Expanded", "expanded", address.expandedText())
+        .count("Decimal", "decimal", decimalText(address.value()))
+        .text("Hexadecimal", "hexadecimal", address.hexadecimalText())
+        .text("Binary", "binary", address.binaryText())
+        .text("Reverse DNS", "reverse_dns", address.reverseName());
+    if (const auto ipv4 = address.embeddedIpv4())
+        answer.text("IPv4 Inside", "embedded_ipv4", ipv4->text());
+    answer.write(streams, json);
     return kDone;
 }
 
@@ -203,29 +200,15 @@ int calcIpv6(const CommandLine &line, bool json, Streams &streams)
         refuse("ADDRESS/PREFIX", joined, given.reason());
     const Ipv6Block block = given->block();
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
-    const std::string count = Ipv6Block::addressCountText(block.length);
-    const std::vector<std::string> zones = block.reverseZones();
-    if (json) {
-        writeJson(streams, JsonObject()
-                               .text("address", given->address.text())
-                               .text("network", block.text())
-                               .number("prefix_length", static_cast<std::uint64_t>(block.length))
-                               .text("first_address", block.network.text())
-                               .text("last_address", block.last().text())
-                               .count("address_count", count)
-                               .texts("reverse_zones", zones));
-        return kDone;
-    }
-    Lines lines(streams.eol());
-    lines.add("IPv6 Address", given->address.text())
-        .add("Network", block.text())
-        .add("Prefix Length", std::to_string(block.length))
-        .add("First Address", block.network.text())
-        .add("Last Address", block.last().text())
-        .add("Addresses", count);
-    for (std::size_t k = 0; k < zones.size(); ++k)
-        lines.add(k == 0 ? "Reverse Zones" : "", zones[k]);
-    streams.out.append(lines.text());
+    Answer(streams.eol())
+        .text("IPv6 Address", "address", given->address.text())
+        .text("Network", "network", block.text())
+        .number("Prefix Length", "prefix_length", block.length)
+        .text("First Address", "first_address", block.network.text())
+        .text("Last Address", "last_address", block.last().text())
+        .count("Addresses", "address_count", Ipv6Block::addressCountText(block.length))
+        .texts("Reverse Zones", "reverse_zones", block.reverseZones())
+        .write(streams, json);
     return kDone;
 }
 

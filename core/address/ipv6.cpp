@@ -210,23 +210,39 @@ std::string Ipv6Address::text() const
     return out;
 }
 
+std::string Ipv6Address::hexadecimalText() const
+{
+    std::string digits(32, '0');
+    Uint128 value = m_value;
+    for (std::size_t k = 32; k-- > 0; value >>= 4)
+        digits[k] = kHexDigits[static_cast<int>(value & 0xF)];
+    return digits;
+}
+
+std::string Ipv6Address::binaryText() const
+{
+    std::string digits(128, '0');
+    Uint128 value = m_value;
+    for (std::size_t k = 128; k-- > 0; value >>= 1)
+        digits[k] = (value & 1) != 0 ? '1' : '0';
+    return digits;
+}
+
 std::string Ipv6Address::expandedText() const
 {
+    const std::string digits = hexadecimalText();
     std::string out;
-    for (int k = 0; k < 8; ++k) {
-        if (k > 0)
-            out += ':';
-        for (int shift = 12; shift >= 0; shift -= 4)
-            out += kHexDigits[(group(k) >> shift) & 0xF];
-    }
+    for (std::size_t group = 0; group < 8; ++group)
+        out.append(group > 0 ? ":" : "").append(digits, 4 * group, 4);
     return out;
 }
 
 std::string Ipv6Address::reverseName() const
 {
+    const std::string digits = hexadecimalText();
     std::string out;
-    for (int nibble = 0; nibble < 32; ++nibble)
-        out.append(1, kHexDigits[static_cast<int>(m_value >> (4 * nibble)) & 0xF]).append(".");
+    for (auto nibble = digits.rbegin(); nibble != digits.rend(); ++nibble)
+        out.append(1, *nibble).append(".");
     return out + "ip6.arpa.";
 }
 

@@ -41,6 +41,9 @@ public:
     char *writeText(char *to) const;
     // Eight groups of four digits: "2001:0db8:0000:…".
     std::string expandedText() const;
+    // The 128-bit value in 32 hex digits and in 128 binary digits, leading zeros kept.
+    std::string hexadecimalText() const;
+    std::string binaryText() const;
     // "1.0.0.0.….8.b.d.0.1.0.0.2.ip6.arpa.", a nibble a label.
     std::string reverseName() const;
     // The IPv4 address an IPv4-mapped (::ffff:0:0/96), NAT64 (64:ff9b::/96)
