@@ -43,16 +43,8 @@ namespace {
 // The entry of a list line: without a # comment and the blanks around it.
 std::string_view entryOf(std::string_view line)
 {
-    line = line.substr(0, line.find('#'));
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+    return withoutBlanksAround(line.substr(0, line.find('#')));
 }
-
-}  // namespace
-
-namespace {
 
 template <typename BlockType>
 void appendBlocks(std::string &out, const std::vector<BlockType> &blocks, std::string_view eol)

@@ -11,14 +11,6 @@ constexpr const char kHexDigitsBothCases[] = "0123456789abcdefABCDEF";
 
 constexpr const char *kAddressForm = "is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1";
 
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool allDigits(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -37,6 +29,14 @@ Parsed<AddressWithPrefix> parseAroundSlash(std::string_view text, std::size_t sl
 }
 
 }  // namespace
+
+std::string_view withoutBlanksAround(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 Parsed<Ipv4Address> parseAddress(std::string_view text)
 {
@@ -304,10 +304,10 @@ Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddre
     while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
         ++mark;
     if (mark < text.size() && text[mark] == '-') {
-        const auto first = readAddress(trimmed(text.substr(0, mark)));
+        const auto first = readAddress(withoutBlanksAround(text.substr(0, mark)));
         if (!first)
             return Refused::refused("the first address " + first.reason());
-        const auto last = readAddress(trimmed(text.substr(mark + 1)));
+        const auto last = readAddress(withoutBlanksAround(text.substr(mark + 1)));
         if (!last)
             return Refused::refused("the last address " + last.reason());
         if (*last < *first)

@@ -60,6 +60,9 @@ Parsed<Block> parseBlock(std::string_view text);
 // that holds the address) or one address.
 Parsed<AddressRange> parseRange(std::string_view text);
 
+// The text without the blanks (spaces and tabs) around it, as entries of lists are read.
+std::string_view withoutBlanksAround(std::string_view text);
+
 // RFC 4291 text: eight groups of one to four hex digits, at most one "::"
 // standing for one zero group or more, a dotted IPv4 tail only in the last
 // 32 bits. A zone ("%eth0") is refused: it names a link, not an address.
