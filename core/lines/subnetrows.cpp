@@ -73,21 +73,17 @@ SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, L
 
 std::string SubnetRowRenderer::tableStart(bool named) const
 {
-    std::string start;
     switch (m_format) {
     case RowFormat::TSV:
     case RowFormat::CSV:
     case RowFormat::TXT:
         return subnetHeadingLine(m_format, named) + std::string(m_lineEnd);
-    case RowFormat::HTML:
-        start = "<!DOCTYPE html>" + std::string(m_lineEnd) +
-                "<html><head><meta charset=\"utf-8\"><title>Subnets</title>" + "</head><body>" +
-                std::string(m_lineEnd) + "<table border=\"1\">" + std::string(m_lineEnd) + "<tr>";
+    case RowFormat::HTML: {
+        std::vector<std::string_view> headings(std::begin(kHeadings), std::end(kHeadings));
         if (named)
-            start += "<th>Name</th>";
-        for (const char *heading : kHeadings)
-            start.append("<th>").append(heading).append("</th>");
-        return start + "</tr>" + std::string(m_lineEnd);
+            headings.insert(headings.begin(), "Name");
+        return htmlTableStart(headings, m_lineEnd);
+    }
     case RowFormat::JSONL:
         return {};
     }
