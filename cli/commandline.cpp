@@ -127,11 +127,13 @@ Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128
     Uint128 value = 0;
     bool overflow = text.empty() || text.size() > 39;
     for (const char c : text) {
-        if (c < '0' || c > '9' || value > (~Uint128{0} - 9) / 10) {
+        const auto digit = static_cast<unsigned>(c - '0');
+        // value * 10 + digit stays within 128 bits: the largest number itself is taken.
+        if (c < '0' || c > '9' || value > (~Uint128{0} - digit) / 10) {
             overflow = true;
             break;
         }
-        value = value * 10 + static_cast<unsigned>(c - '0');
+        value = value * 10 + digit;
     }
     if (overflow || value < lowest || value > highest)
         refuse(argument, text,

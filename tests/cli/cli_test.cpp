@@ -133,6 +133,14 @@ TEST(CliIpv6, EveryCommandTakesIt)
                   .out,
               "2001:db8:ffff:ffff::/64,64,2001:db8:ffff:ffff::,2001:db8:ffff:ffff:ffff:ffff:ffff:ffff,"
               "18446744073709551616\n");
+    // Rows 2^128 − 1 and 2^128, the last two of the whole space in /128s.
+    EXPECT_EQ(run({"list", "::/0", "--mask-bits", "128", "--from", "340282366920938463463374607431768211455",
+                   "--count", "340282366920938463463374607431768211455", "--format", "csv", "--no-header"})
+                  .out,
+              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe/128,128,ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,"
+              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,1\n"
+              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128,128,ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff,"
+              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff,1\n");
     EXPECT_EQ(run({"range", "::-::3"}).out, "::/126\n");
     const char *mixed = "2001:db8:8000::/33\n10.0.0.1\n::ffff:10.0.0.0/127\n2001:db8::/33\n10.0.0.0\n";
     EXPECT_EQ(run({"aggregate"}, mixed).out, "10.0.0.0/31\n::ffff:10.0.0.0/127\n2001:db8::/32\n");
