@@ -28,11 +28,11 @@ public:
     // at a line too long or not text, which is added to the complaints as
     // "name:LINE: reason"; an error while reading is refused at once.
     bool next(std::string_view &line, Complaints &complaints);
-    std::size_t lineNumber() const { return m_lineNumber; }
+    // "name:LINE" of the line last read, where a complaint about it points.
+    std::string place() const { return placeOf(m_lineNumber); }
 
 private:
     bool readMore();
-    // "name:LINE", where a complaint points.
     std::string placeOf(std::size_t lineNumber) const;
 
     std::string_view m_name;

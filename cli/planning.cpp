@@ -41,10 +41,7 @@ const char *const kVlsmHelp =
 namespace {
 
 // The entry of a list line: without a # comment and the blanks around it.
-std::string_view entryOf(std::string_view line)
-{
-    return withoutBlanksAround(line.substr(0, line.find('#')));
-}
+std::string_view entryOf(std::string_view line) { return withoutBlanksAround(line.substr(0, line.find('#'))); }
 
 template <typename BlockType>
 void appendBlocks(std::string &out, const std::vector<BlockType> &blocks, std::string_view eol)
@@ -144,8 +141,7 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
             if (entry.empty())
                 continue;
             const auto complain = [&](const std::string &reason) {
-                complaints.add(shown(source) + ":" + std::to_string(reader.lineNumber()) + ": '" + shown(entry) +
-                               "': " + reason);
+                complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason);
             };
             if (looksLikeIpv6(entry)) {
                 if (const auto range = parseIpv6Range(entry))
