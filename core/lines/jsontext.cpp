@@ -44,13 +44,6 @@ JsonObject &JsonObject::number(std::string_view key, std::uint64_t value)
     return *this;
 }
 
-JsonObject &JsonObject::flag(std::string_view key, bool value)
-{
-    startMember(key);
-    m_text += value ? "true" : "false";
-    return *this;
-}
-
 void appendJsonCount(std::string &out, std::string_view digits)
 {
     constexpr std::string_view kLargestExact = "9007199254740992";

@@ -20,7 +20,6 @@ class JsonObject
 public:
     JsonObject &text(std::string_view key, std::string_view value);
     JsonObject &number(std::string_view key, std::uint64_t value);
-    JsonObject &flag(std::string_view key, bool value);
     // A count that may pass 2^53: a JSON number up to it, a string of its digits beyond.
     JsonObject &count(std::string_view key, std::string_view digits);
     JsonObject &texts(std::string_view key, const std::vector<std::string> &values);
