@@ -214,12 +214,9 @@ int reportShortfall(const CommandLine &line, const VlsmShortfall &shortfall, con
 
 int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
-    const auto given = parseIpv6WithPrefix(line.positionals[0]);
-    if (!given)
-        refuse("BLOCK/PREFIX", line.positionals[0], given.reason());
-    if (given->block().network != given->address)
-        refuse("BLOCK/PREFIX", line.positionals[0],
-               "has host bits set: the block that holds it is " + given->block().text());
+    const auto block = parseIpv6Block(line.positionals[0]);
+    if (!block)
+        refuse("BLOCK/PREFIX", line.positionals[0], block.reason());
     if (line.has("--rfc3021"))
         throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
     std::vector<Ipv6Request> requests;
@@ -232,9 +229,9 @@ int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
         }
         requests.push_back({request.name, *length});
     }
-    const auto allocated = allocateSubnets(given->block(), requests);
+    const auto allocated = allocateSubnets(*block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
-        return reportShortfall(line, *shortfall, given->block().text(), streams);
+        return reportShortfall(line, *shortfall, block->text(), streams);
     const Ipv6VlsmPlan &plan = std::get<Ipv6VlsmPlan>(allocated);
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();

@@ -103,15 +103,22 @@ Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text)
     return parseAroundSlash(text, slash);
 }
 
-Parsed<Block> parseBlock(std::string_view text)
+namespace {
+
+// The block of an ADDRESS/PREFIX of either family, refused where host bits are set.
+template <typename BlockType, typename Given>
+Parsed<BlockType> blockOf(const Parsed<Given> &given)
 {
-    const auto given = parseAddressWithPrefix(text);
     if (!given)
-        return Parsed<Block>::refused(given.reason());
-    if (given->hasHostBits())
-        return Parsed<Block>::refused("has host bits set: the block that holds it is " + given->block().text());
+        return Parsed<BlockType>::refused(given.reason());
+    if (given->block().network != given->address)
+        return Parsed<BlockType>::refused("has host bits set: the block that holds it is " + given->block().text());
     return given->block();
 }
+
+}  // namespace
+
+Parsed<Block> parseBlock(std::string_view text) { return blockOf<Block>(parseAddressWithPrefix(text)); }
 
 namespace {
 
@@ -335,6 +342,8 @@ Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
         return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
     return parseIpv6AroundSlash(text, slash);
 }
+
+Parsed<Ipv6Block> parseIpv6Block(std::string_view text) { return blockOf<Ipv6Block>(parseIpv6WithPrefix(text)); }
 
 Parsed<AddressRange> parseRange(std::string_view text)
 {

@@ -48,7 +48,6 @@ struct AddressWithPrefix {
     Prefix prefix;
 
     Block block() const { return Block::containing(address, prefix); }
-    bool hasHostBits() const { return block().network != address; }
 };
 Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text);
 
@@ -83,6 +82,9 @@ struct Ipv6WithPrefix {
     Ipv6Block block() const { return Ipv6Block::containing(address, length); }
 };
 Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text);
+
+// A block given by its network address, as parseBlock reads IPv4 ones.
+Parsed<Ipv6Block> parseIpv6Block(std::string_view text);
 
 // A range of IPv6 addresses as parseRange reads IPv4 ones.
 Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
