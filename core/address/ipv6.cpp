@@ -75,6 +75,12 @@ std::uint32_t overwriteGroup(char *at, unsigned group, int digits)
     return text;
 }
 
+// Group k of the eight in two halves, a shift each (no array: none to guard on the stack).
+unsigned groupIn(std::uint64_t high, std::uint64_t low, int k)
+{
+    return static_cast<unsigned>((k < 4 ? high : low) >> (48 - 16 * (k & 3)) & 0xFFFF);
+}
+
 // For four groups in a 64-bit word (the first in the high bits), bit k set where group k is zero.
 unsigned zeroGroupsOf(std::uint64_t word)
 {
@@ -136,10 +142,7 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
     }
     const auto high = static_cast<std::uint64_t>(value >> 64);
     const auto low = static_cast<std::uint64_t>(value);
-    // Group k from its half, a shift each (no array: none to guard on the stack).
-    const auto groupAt = [high, low](int k) {
-        return static_cast<unsigned>((k < 4 ? high : low) >> (48 - 16 * (k & 3)) & 0xFFFF);
-    };
+    const auto groupAt = [high, low](int k) { return groupIn(high, low, k); };
     // While the groups that changed were not zero and are not now, and each
     // keeps its number of digits, the text keeps its shape: they are written
     // over their old digits.
@@ -153,6 +156,8 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
                             : highChanged != 0 ? 3 - std::countr_zero(highChanged) / 16
                                                : -1;
     for (; from <= lastChanged; ++from) {
+        if (groupIn(highChanged, lowChanged, from) == 0)
+            continue;  // a group between two that changed, as it was
         const auto k = static_cast<std::size_t>(from);
         const unsigned group = groupAt(from);
         if (group == 0 || (m_zeros >> from & 1) != 0 || digitsOf(group) != m_digits[k])

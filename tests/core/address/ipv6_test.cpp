@@ -100,9 +100,10 @@ TEST(Ipv6Block, ReverseZonesForEveryPrefixLength)
     EXPECT_EQ(reverseZonesOf(Block::containing(Ipv4Address(0x0A010000), Prefix(20))).back(), "15.1.10.in-addr.arpa.");
 }
 
-// The rows of a split written on from the row before read the same as each
-// address printed alone, across changes of the zero groups, of a group's
-// number of digits (0xfff to 0x1000 in the second group) and of the mapped form.
+// Addresses written on from the one before, as the rows of a split are, read
+// the same as each printed alone, across changes of the zero groups, of a
+// group's number of digits (0xfff to 0x1000 in the second group) and of the
+// mapped form.
 TEST(Ipv6TextWriter, WritesWhatTextPrints)
 {
     Ipv6TextWriter written;
@@ -118,6 +119,11 @@ TEST(Ipv6TextWriter, WritesWhatTextPrints)
                 ASSERT_EQ(viewed.view(address), address.text());
             }
         }
+    }
+    // Not a split: the first and last groups change, the zero run between them stays.
+    for (const char *text : {"2001::ff", "2000::fff", "2001::f:ff"}) {
+        const Ipv6Address address = *parseIpv6Address(text);
+        ASSERT_EQ(viewed.view(address), text);
     }
 }
 
