@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -39,8 +38,8 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
     keepCopyShortcutFromLineEdits();
     Form_Load();
 
-    // Client area of 8310 × 5220 twips below the menu bar, centred on the screen.
-    resize(8310 / kTwipsPerPixel, 5220 / kTwipsPerPixel + menuBar()->sizeHint().height());
+    // Centred on the screen.
+    resize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel + menuBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -78,8 +77,6 @@ void frmNetquill::connectHandlers()
 {
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmNetquill::SSTab1_Click);
     connect(btnExit, &QPushButton::clicked, this, &frmNetquill::btnExit_Click);
-    // Esc anywhere in the window clicks Exit, the window's cancel button.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, btnExit, &QPushButton::click);
     connect(mnuExit, &QAction::triggered, this, &frmNetquill::btnExit_Click);
     connect(mnuCopyToClipboard, &QAction::triggered, this, &frmNetquill::mnuCopyToClipboard_Click);
     connect(mnuCSV, &QAction::triggered, this, &frmNetquill::mnuCSV_Click);
@@ -209,6 +206,17 @@ void frmNetquill::mnuCopyToClipboard_Click()
 void frmNetquill::lblRFC3021_Click() { HyperJump(QString::fromLatin1(netquill::kRfc3021Text)); }
 
 void frmNetquill::btnExit_Click() { close(); }
+
+// Esc that no control kept for itself clicks Exit, the window's cancel button;
+// an open drop-down list keeps it, to close itself.
+void frmNetquill::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        btnExit->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 // Ending is unconditional: nothing to save, nothing to ask, and every other
 // window of the program goes with this one.

@@ -58,6 +58,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     // Window and menus
@@ -143,6 +144,11 @@ private:
 
     // File > Export
     void runExport(netquill::ExportMode mode, const QString &description, const QString &patterns);
+
+    // The client area below the menu bar, in twips: the window opens at this
+    // size and is never made smaller.
+    static constexpr int kClientWidth = 8310;
+    static constexpr int kClientHeight = 5220;
 
     // One flag for all linked lists of the window: set while a handler moves them.
     bool ListSyncGuard = false;

@@ -129,6 +129,9 @@ void frmNetquill::buildLayout()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    // The controls stand where the layout puts them, so the window is never
+    // smaller than the area they were laid out in.
+    client->setMinimumSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     setCentralWidget(client);
 
     SSTab1 = new QTabWidget(client);

@@ -76,6 +76,16 @@ private slots:
         }
     }
 
+    // Shrunk as far as it goes, the window still shows every control whole.
+    void neverSmallerThanItsControls()
+    {
+        frmNetquill *window = ui().window();
+        window->resize(1, 1);
+        for (const QWidget *control : window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size())),
+                     qPrintable(control->objectName()));
+    }
+
     // ---- The "Netquill" tab ----
 
     // Each notation's field keeps only its own characters up to its length;
@@ -243,6 +253,23 @@ private slots:
             watchdog.callOnTimeout([] { QCoreApplication::exit(99); });
             watchdog.start(5000);
             QCOMPARE(QCoreApplication::exec(), 0);
+        }
+    }
+
+    // Esc in an open list, opened by F4 or by the mouse, closes the list and nothing more.
+    void escapeClosesAnOpenListOnly()
+    {
+        ui().showTab(2);
+        QComboBox *list = ui().list("cboCIDRMask");
+        for (const bool byMouse : {false, true}) {
+            if (byMouse)
+                QTest::mouseClick(list, Qt::LeftButton);
+            else
+                QTest::keyClick(list, Qt::Key_F4);
+            QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+            QTest::keyClick(list->view(), Qt::Key_Escape);
+            QTRY_VERIFY(!list->view()->window()->isVisible());
+            QVERIFY(ui().window()->isVisible());
         }
     }
 

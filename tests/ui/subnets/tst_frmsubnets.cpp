@@ -59,6 +59,16 @@ private slots:
                  (QStringList{"192.168.1.192", "192.168.1.193 to 192.168.1.254", "frmNetquill", "window modal", "rf"}));
     }
 
+    // Shrunk as far as it goes, the list still shows every control whole.
+    void neverSmallerThanItsControls()
+    {
+        auto list = showList();
+        list->resize(1, 1);
+        for (const QWidget *control : list->findChild<QWidget *>("client")->findChildren<QWidget *>())
+            QVERIFY2(list->rect().contains(QRect(control->mapTo(list.get(), QPoint()), control->size())),
+                     qPrintable(control->objectName()));
+    }
+
     // Tab and Shift+Tab go from control to control, past a disabled button;
     // the arrow keys move inside the grid.
     void tabLeavesTheGridArrowsMoveInIt()
