@@ -13,9 +13,11 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -102,8 +104,23 @@ HelpViewer::HelpViewer(const QString &helpFile, QWidget *parent) : QWidget(paren
             [this](const QString &text) { m_engine->indexWidget()->filterIndices(text); });
     connect(m_lookFor, &QLineEdit::returnPressed, m_engine->indexWidget(), &QHelpIndexWidget::activateCurrentItem);
 
+    // F1 here too opens the help at its first page, as in every window of the program.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { showContents(QString::fromLatin1(kWelcomeTopic)); });
+
     if (!hasHelp())
         showMissingFile();
+}
+
+// Esc that no control kept for itself (an open list or menu keeps it) closes
+// the help, as it closes every dialog.
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // The collection outlives the program, so it may still name this help file,

@@ -6,6 +6,7 @@
 class HelpBrowser;
 class QHelpEngine;
 class QLineEdit;
+class QKeyEvent;
 class QModelIndex;
 class QTabWidget;
 
@@ -26,6 +27,9 @@ public:
     bool hasHelp() const { return !m_namespace.isEmpty(); }
 
     static constexpr const char *kWelcomeTopic = "Welcome.htm";
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showMissingFile();

@@ -140,9 +140,16 @@ private slots:
         index.close();
         withoutFile.close();
 
+        // F1 opens it from the main window and from itself; Esc closes it.
         MainWindowDriver ui;
         QTest::keyClick(ui.field("txtDottedQuad1"), Qt::Key_F1);
-        QVERIFY(textOf(*MainWindowDriver::shownHelp()).contains("Welcome to Trevantis Netquill"));
+        HelpViewer *shown = MainWindowDriver::shownHelp();
+        QVERIFY(textOf(*shown).contains("Welcome to Trevantis Netquill"));
+        shown->showContents("Keyboard.htm");
+        QTest::keyClick(shown->findChild<QTextBrowser *>("helpPage"), Qt::Key_F1);
+        QVERIFY(pageOf(*shown).toString().endsWith("/Welcome.htm"));
+        QTest::keyClick(shown->findChild<QLineEdit *>("lookFor"), Qt::Key_Escape);
+        QVERIFY(!shown->isVisible() && ui.window()->isVisible());
     }
 
     // The help's collection lives in the user's cache, never in the temporary
