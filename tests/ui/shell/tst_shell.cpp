@@ -146,6 +146,7 @@ private slots:
         HelpViewer *shown = MainWindowDriver::shownHelp();
         QVERIFY(textOf(*shown).contains("Welcome to Trevantis Netquill"));
         shown->showContents("Keyboard.htm");
+        QVERIFY(pageOf(*shown).toString().endsWith("/Keyboard.htm") && QTest::qWaitForWindowActive(shown));
         QTest::keyClick(shown->findChild<QTextBrowser *>("helpPage"), Qt::Key_F1);
         QVERIFY(pageOf(*shown).toString().endsWith("/Welcome.htm"));
         QTest::keyClick(shown->findChild<QLineEdit *>("lookFor"), Qt::Key_Escape);
