@@ -1,12 +1,12 @@
 #include "core/fields/fieldrules.h"
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 
 namespace netquill {
 
 namespace {
-
-constexpr std::size_t kOctetDigits = 3;
 
 bool belongsTo(FieldCharset charset, char character)
 {
@@ -30,6 +30,23 @@ char asTyped(FieldCharset charset, char character)
     return character;
 }
 
+// The letter after "0" that marks a pasted number as written in the field's
+// notation; decimal has none.
+char prefixLetterOf(FieldCharset charset)
+{
+    switch (charset) {
+    case FieldCharset::DecimalDigits:
+        return '\0';
+    case FieldCharset::HexadecimalDigits:
+        return 'x';
+    case FieldCharset::OctalDigits:
+        return 'o';
+    case FieldCharset::BinaryDigits:
+        return 'b';
+    }
+    return '\0';
+}
+
 bool isBlank(char character) { return character == ' ' || character == '\t' || character == '\r' || character == '\n'; }
 
 }  // namespace
@@ -44,20 +61,28 @@ KeystrokeOutcome filterKeystroke(KeystrokeRule rule, char typed)
     return {KeystrokeAction::Drop, '\0'};
 }
 
-std::string filterPastedText(FieldCharset charset, std::string_view pasted, std::size_t room)
+std::optional<std::string> pastedDigits(FieldCharset charset, std::string_view pasted, std::size_t room)
 {
+    const auto first = std::find_if_not(pasted.begin(), pasted.end(), isBlank);
+    const auto end = std::find_if_not(pasted.rbegin(), std::make_reverse_iterator(first), isBlank).base();
+    std::string_view digits(first, end);
+    const char prefixLetter = prefixLetterOf(charset);
+    if (prefixLetter != '\0' && digits.size() > 2 && digits[0] == '0' &&
+        std::tolower(static_cast<unsigned char>(digits[1])) == prefixLetter)
+        digits.remove_prefix(2);
+    if (digits.empty() || digits.size() > room)
+        return std::nullopt;
     std::string kept;
-    for (const char typed : pasted) {
-        if (kept.size() == room)
-            break;
-        const char character = asTyped(charset, typed);
-        if (belongsTo(charset, character))
-            kept += character;
+    for (const char pastedChar : digits) {
+        const char character = asTyped(charset, pastedChar);
+        if (!belongsTo(charset, character))
+            return std::nullopt;
+        kept += character;
     }
     return kept;
 }
 
-std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted)
+std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted, std::size_t mostDigits)
 {
     const auto first = std::find_if_not(pasted.begin(), pasted.end(), isBlank);
     const auto end = std::find_if_not(
@@ -71,7 +96,9 @@ std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view 
     std::size_t start = 0;
     for (std::string &octet : octets) {
         const std::size_t dot = std::min(address.find('.', start), address.size());
-        octet = std::string(address.substr(start, std::min(dot - start, kOctetDigits)));
+        if (dot == start || dot - start > mostDigits)
+            return std::nullopt;
+        octet = std::string(address.substr(start, dot - start));
         start = dot + 1;
     }
     return octets;

@@ -38,13 +38,17 @@ struct KeystrokeOutcome {
 // without a sound.
 KeystrokeOutcome filterKeystroke(KeystrokeRule rule, char typed);
 
-// Pasted text as if typed: characters outside the field's digits are dropped,
-// hexadecimal letters are upper-cased, then the text is cut to what fits.
-std::string filterPastedText(FieldCharset charset, std::string_view pasted, std::size_t room);
+// Pasted text as the field is to hold it, or nothing when it cannot hold it
+// whole: a pasted number is never cut into another one. The blanks around the
+// text and the notation's prefix ("0x" hexadecimal, "0o" octal, "0b" binary,
+// either case) are dropped and hexadecimal letters upper-cased; a character
+// outside the field's digits, no digit at all, or more digits than `room`
+// refuses the paste.
+std::optional<std::string> pastedDigits(FieldCharset charset, std::string_view pasted, std::size_t room);
 
 // A whole dotted address in pasted text ("10.1.2.3", blanks and a trailing
-// "/24" or line break allowed), as four octet texts of at most three digits;
-// nothing when the text does not hold four dotted parts.
-std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted);
+// "/24" or line break allowed), as four octet texts of one to `mostDigits`
+// digits; nothing when the text does not hold exactly that.
+std::optional<std::array<std::string, 4>> dottedAddressInPaste(std::string_view pasted, std::size_t mostDigits);
 
 }  // namespace netquill

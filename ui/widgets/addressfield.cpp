@@ -20,7 +20,7 @@ void AddressField::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
         if (!isReadOnly())
-            pasteFiltered(QApplication::clipboard()->text());
+            pasteWhole(QApplication::clipboard()->text());
         return;
     }
     const QString typed = event->text();
@@ -64,21 +64,26 @@ void AddressField::typeText(const QString &typed)
     }
 }
 
-void AddressField::pasteFiltered(const QString &text)
+void AddressField::pasteWhole(const QString &text)
 {
     if (isReadOnly())
         return;
     if (m_octetGroup.front() && fillOctetGroup(text))
         return;
     const int room = maxLength() - static_cast<int>(this->text().size()) + static_cast<int>(selectedText().size());
-    const std::string kept =
-        netquill::filterPastedText(m_rule.charset, text.toStdString(), static_cast<std::size_t>(std::max(room, 0)));
-    insert(QString::fromStdString(kept));
+    const auto digits =
+        netquill::pastedDigits(m_rule.charset, text.toStdString(), static_cast<std::size_t>(std::max(room, 0)));
+    if (!digits) {
+        QApplication::beep();
+        return;
+    }
+    insert(QString::fromStdString(*digits));
 }
 
 bool AddressField::fillOctetGroup(const QString &text)
 {
-    const auto octets = netquill::dottedAddressInPaste(text.toStdString());
+    const auto octets =
+        netquill::dottedAddressInPaste(text.toStdString(), static_cast<std::size_t>(m_octetGroup.front()->maxLength()));
     if (!octets)
         return false;
     for (std::size_t k = 0; k < m_octetGroup.size(); ++k)
@@ -110,7 +115,7 @@ void AddressField::mouseReleaseEvent(QMouseEvent *event)
 {
     // The X11 selection pasted by the middle button goes through the same rules.
     if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
-        pasteFiltered(QApplication::clipboard()->text(QClipboard::Selection));
+        pasteWhole(QApplication::clipboard()->text(QClipboard::Selection));
         event->accept();
         return;
     }
@@ -127,7 +132,7 @@ void AddressField::contextMenuEvent(QContextMenuEvent *event)
     for (QAction *entry : menu->actions()) {
         if (disconnect(entry, SIGNAL(triggered()), this, SLOT(paste())) ||
             disconnect(entry, &QAction::triggered, this, &QLineEdit::paste))
-            connect(entry, &QAction::triggered, this, [this] { pasteFiltered(QApplication::clipboard()->text()); });
+            connect(entry, &QAction::triggered, this, [this] { pasteWhole(QApplication::clipboard()->text()); });
     }
     menu->popup(event->globalPos());
 }
@@ -148,7 +153,7 @@ void AddressField::dropEvent(QDropEvent *event)
         return;
     }
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    pasteFiltered(event->mimeData()->text());
+    pasteWhole(event->mimeData()->text());
     event->acceptProposedAction();
 }
 

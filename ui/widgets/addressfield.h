@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-// A field that holds one address notation: typing and pasting let only that
-// notation's characters through, "." in an octet field moves on to the next
-// control, and entering the field selects its text.
+// A field that holds one address notation: typing lets only that notation's
+// characters through and pasting only a whole number in it, "." in an octet
+// field moves on to the next control, and entering the field selects its text.
 class AddressField : public QLineEdit
 {
     Q_OBJECT
@@ -25,8 +25,9 @@ public:
     // The four octet fields of the tab, which a pasted dotted address fills.
     void setOctetGroup(const std::array<AddressField *, 4> &group) { m_octetGroup = group; }
 
-    // Inserts the text as the field's typing rules allow, as every paste does.
-    void pasteFiltered(const QString &text);
+    // Inserts pasted text whole, as the field's notation holds it, or
+    // nothing, with a beep: a paste is never cut into another number.
+    void pasteWhole(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -54,36 +55,49 @@ struct Paste {
     FieldCharset charset;
     std::string pasted;
     std::size_t room;
-    std::string kept;
+    std::optional<std::string> kept;  // none: refused whole
 };
 
-using FilterPastedText = testing::TestWithParam<Paste>;
+using PastedDigits = testing::TestWithParam<Paste>;
 
-TEST_P(FilterPastedText, KeepsWhatTypingWouldKeep)
+TEST_P(PastedDigits, WholeOrNotAtAll)
 {
-    EXPECT_EQ(netquill::filterPastedText(GetParam().charset, GetParam().pasted, GetParam().room), GetParam().kept);
+    EXPECT_EQ(netquill::pastedDigits(GetParam().charset, GetParam().pasted, GetParam().room), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Pasted, FilterPastedText,
-    testing::Values(Paste{"ForeignCharactersDroppedBeforeTheLimit", FieldCharset::DecimalDigits, "abc123", 3, "123"},
-                    Paste{"CutToTheRoomLeft", FieldCharset::DecimalDigits, "12345", 2, "12"},
-                    Paste{"HexadecimalUpperCased", FieldCharset::HexadecimalDigits, "0xc0a8-0101", 8, "0C0A8010"},
-                    Paste{"OctalDropsEightAndNine", FieldCharset::OctalDigits, "1890 7", 11, "107"},
-                    Paste{"BinaryKeepsZerosAndOnes", FieldCharset::BinaryDigits, "1100 0000\t1010", 32, "110000001010"},
-                    Paste{"ControlCharactersAndUtf8Dropped", FieldCharset::DecimalDigits, "\0014\u200F2\n", 10, "42"}),
+    Pasted, PastedDigits,
+    testing::Values(
+        // What the field takes: its notation's prefix and the blanks around dropped
+        Paste{"HexadecimalPrefixDroppedAndUpperCased", FieldCharset::HexadecimalDigits, "0xc0a80101", 8, "C0A80101"},
+        Paste{"HexadecimalCapitalPrefix", FieldCharset::HexadecimalDigits, "0XFF", 8, "FF"},
+        Paste{"BlanksAroundDropped", FieldCharset::HexadecimalDigits, " C0A80101 \n", 8, "C0A80101"},
+        Paste{"OctalPrefix", FieldCharset::OctalDigits, "0o30052000401", 11, "30052000401"},
+        Paste{"BinaryPrefix", FieldCharset::BinaryDigits, "0B101", 32, "101"},
+        Paste{"ExactlyTheRoomLeft", FieldCharset::DecimalDigits, "4294967295", 10, "4294967295"},
+        Paste{"ZeroIsADigitNotAPrefix", FieldCharset::HexadecimalDigits, "0B", 8, "0B"},
+        // What it refuses whole rather than cut
+        Paste{"OneDigitMoreThanTheRoom", FieldCharset::HexadecimalDigits, "0xC0A8010101", 8, std::nullopt},
+        Paste{"AnotherNotationsPrefix", FieldCharset::DecimalDigits, "0x10", 10, std::nullopt},
+        Paste{"OctalEight", FieldCharset::OctalDigits, "178", 11, std::nullopt},
+        Paste{"BlanksInside", FieldCharset::BinaryDigits, "1100 0000", 32, std::nullopt},
+        Paste{"ForeignCharacters", FieldCharset::DecimalDigits, "x9y9", 3, std::nullopt},
+        Paste{"PrefixWithoutDigits", FieldCharset::HexadecimalDigits, "0x", 8, std::nullopt},
+        Paste{"OnlyBlanks", FieldCharset::DecimalDigits, " \t", 10, std::nullopt},
+        Paste{"ControlCharactersAndUtf8", FieldCharset::DecimalDigits, "\0014\u200F2", 10, std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(DottedAddressInPaste, FindsFourOctetsOfUpToThreeDigitsOrNothing)
+TEST(DottedAddressInPaste, FindsFourWholeOctetsOrNothing)
 {
-    const auto found = [](std::string_view pasted) {
-        const auto octets = netquill::dottedAddressInPaste(pasted);
+    const auto found = [](std::string_view pasted, std::size_t mostDigits = 3) {
+        const auto octets = netquill::dottedAddressInPaste(pasted, mostDigits);
         return octets ? (*octets)[0] + "|" + (*octets)[1] + "|" + (*octets)[2] + "|" + (*octets)[3] : "none";
     };
-    EXPECT_EQ(found("10.1.2.3"), "10|1|2|3");
+    EXPECT_EQ(found(" 10.1.2.3\n"), "10|1|2|3");
     EXPECT_EQ(found("10.0.0.0/8"), "10|0|0|0");
-    EXPECT_EQ(found("1..3."), "1||3|");
-    EXPECT_EQ(found("1234.5.6.7"), "123|5|6|7");
+    EXPECT_EQ(found("1234.5.6.7"), "none");
+    EXPECT_EQ(found("1234.5.6.7", 5), "1234|5|6|7");
+    EXPECT_EQ(found("1..3."), "none");
     EXPECT_EQ(found("10.1.2"), "none");
     EXPECT_EQ(found("10.1x.2.3"), "none");
 }
