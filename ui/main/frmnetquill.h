@@ -136,6 +136,7 @@ private:
     void BuildPlanLists();
     void UpdateSubnetBitMask();
     void showRfc3021Label();
+    void foldBlockOctets();
     netquill::Prefix cidrPrefix() const;
     netquill::Prefix subnetPrefix() const;
     std::optional<netquill::SubnetPlan> readSubnetPlan() const;

@@ -56,10 +56,13 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     netquill::ExportRequest request;
     request.mode = mode;
     request.tab = shownTab();
+    if (request.tab == netquill::CalculatorTab::SubnetCalculator) {
+        foldBlockOctets();
+        request.plan = readSubnetPlan();
+    }
     request.fields.converter = readAddressFields();
     request.fields.networkNode = readNetworkNodeTexts();
     request.fields.subnet = readSubnetTexts();
-    request.plan = readSubnetPlan();
     request.setting.timestamp = exportTimestamp(QDateTime::currentDateTime()).toStdString();
     request.setting.programFolder = QCoreApplication::applicationDirPath().toStdString();
 

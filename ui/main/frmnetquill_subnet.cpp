@@ -137,15 +137,24 @@ netquill::SubnetTexts frmNetquill::readSubnetTexts() const
 
 void frmNetquill::btnCopyTab3ToClipboard_Click()
 {
+    foldBlockOctets();
     netquill::SubnetTexts texts = readSubnetTexts();
     texts.subnetAddress = netquill::ComputeSubnetAddress(texts.blockOctets, subnetPrefix());
     replaceClipboardText(netquill::BuildSubnetClipboardText(texts));
 }
 
-void frmNetquill::btnGenerate_Click()
+// The block's octets as the tab uses them, written back where the user sees
+// them: an empty field is 0 and a value above 255 folded. Copy, the exports
+// and the list all read the block after this, so they name the same block.
+void frmNetquill::foldBlockOctets()
 {
     for (AddressField *octet : txtIPBlock)
         octet->setText(QString::fromStdString(netquill::FoldOctetText(octet->text().toStdString())));
+}
+
+void frmNetquill::btnGenerate_Click()
+{
+    foldBlockOctets();
     if (cboCIDRMask->currentIndex() < 0) {
         QMessageBox missingMask(QMessageBox::NoIcon, QString::fromLatin1(netquill::kProductName),
                                 QStringLiteral("Please set the CIDR Mask of the Primary Address Block."),
@@ -160,15 +169,12 @@ void frmNetquill::btnGenerate_Click()
     subnetList.exec();
 }
 
-// The block fields, folded as "Generate Subnets" writes them back, under the
-// chosen plan; none before a CIDR mask is chosen.
+// The block of the folded octet fields under the chosen plan; none before a
+// CIDR mask is chosen.
 std::optional<netquill::SubnetPlan> frmNetquill::readSubnetPlan() const
 {
     if (cboBits->currentIndex() < 0)
         return std::nullopt;
-    std::array<std::string, 4> octets = octetTexts(txtIPBlock);
-    for (std::string &octet : octets)
-        octet = netquill::FoldOctetText(octet);
-    const auto block = netquill::Block::containing(netquill::addressOfOctetTexts(octets), cidrPrefix());
+    const auto block = netquill::Block::containing(netquill::addressOfOctetTexts(octetTexts(txtIPBlock)), cidrPrefix());
     return netquill::SubnetPlan(block, subnetPrefix());
 }

@@ -210,7 +210,7 @@ private slots:
     {
         const std::tuple<const char *, QString, int> tabs[] = {{"txtDottedQuad1", "IP Address : 1...\r\n", 5},
                                                                {"txtIP1", "IPAddress        : 1...\r\n", 8},
-                                                               {"txtIPBlock1", "IPAddress       : 1...\r\n", 11}};
+                                                               {"txtIPBlock1", "IPAddress       : 1.0.0.0\r\n", 11}};
         for (int tab = 0; tab < 3; ++tab) {
             const auto &[field, firstLine, lines] = tabs[tab];
             ui().showTab(tab);
@@ -350,11 +350,14 @@ private slots:
         QCOMPARE(ui().list("cboHostsPerSubnet")->count(), 13);
     }
 
+    // Copy folds an octet above 255 where the user sees it, as Generate does,
+    // and copies the block the list and the exports name.
     void copyPutsElevenLinesWithTheSubnetAddress()
     {
-        planBlock("10.1.2.3", "255.0.0.0");
+        planBlock("265.1.2.3", "255.0.0.0");
         ui().pick("cboSubnetMask", "255.255.0.0");
         ui().click("btnCopyTab3ToClipboard");
+        QCOMPARE(ui().field("txtIPBlock1")->text(), "10");
         QCOMPARE(MainWindowDriver::clipboardText(),
                  QStringLiteral("IPAddress       : 10.1.2.3\r\nAddress Class    : Classless /8\r\n"
                                 "Network Address  : 255.0.0.0\r\n\r\nSubnet Address   : 10.1.0.0\r\n"
@@ -392,11 +395,12 @@ private slots:
              "#,Netquill\r\n#\r\nIP Address:,10.1.2.3\r\nDecimal:,\"167838211\xA0\"\r\n"},
             {"mnuTXT", "txtIP1", "Text (*.txt)", "#\t\tNetwork/Node Calculator\r\n#\r\nIP Address:\t\t10.1.2.3\r\n"},
             {"mnuHTML", "txtIPBlock1", "Web Page (*.htm; *html)",
-             "<tr><td>10.1.2.0</td><td align=\"center\">255.255.255.0</td>"}};
+             "<tr><td>Address Block</td><td>10.1.2.3/24</td></tr>\r\n"}};
         for (int tab = 0; tab < 3; ++tab) {
             const auto &[entry, firstOctet, filter, expected] = kinds[tab];
             ui().showTab(tab);
-            ui().typeAddress(firstOctet, "10.1.2.3");
+            // The Subnet Calculator's export folds 265 to 10 first, as its list does.
+            ui().typeAddress(firstOctet, tab == 2 ? "265.1.2.3" : "10.1.2.3");
         }
         ui().pick("cboBits", "24");
         for (int tab = 0; tab < 3; ++tab) {
