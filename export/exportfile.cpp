@@ -1,16 +1,22 @@
 #include "export/exportfile.h"
 
+#include "core/lines/subnettable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <memory>
 
 namespace netquill {
 
 namespace {
 
-ExportFailure failureFromErrno(int error, const std::filesystem::path &path, bool opening)
+ExportFailure failureFromErrno(int error, const QString &path, bool opening)
 {
-    const std::string file = "\"" + path.string() + "\"";
+    const std::string file = "\"" + path.toStdString() + "\"";
     switch (error) {
     case ENOENT:
     case ENOTDIR:
@@ -30,76 +36,85 @@ ExportFailure failureFromErrno(int error, const std::filesystem::path &path, boo
     }
 }
 
-// Lines go out with CR LF; a failing stream is reported with the reason the
-// system gave.
-class ExportStream
+// The export's file, written unbuffered so that a failing write is known,
+// with the system's reason, at the write that failed.
+class ExportFile
 {
 public:
-    explicit ExportStream(const std::filesystem::path &path) : m_path(path)
+    explicit ExportFile(const QString &path) : m_path(path)
     {
+        const QFileInfo existing(path);
+        if (existing.isDir()) {
+            m_failure = failureFromErrno(EISDIR, path, true);
+            return;
+        }
+        if (existing.exists() && !existing.isFile())
+            m_file = std::make_unique<QFile>(path);
+        else
+            m_file = std::make_unique<QSaveFile>(path);
         errno = 0;
-        m_out.open(path, std::ios::binary | std::ios::trunc);
-        if (!m_out.is_open())
+        if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             m_failure = failureFromErrno(errno, path, true);
+    }
+
+    bool write(std::string_view bytes)
+    {
+        if (m_failure)
+            return false;
+        errno = 0;
+        if (m_file->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+            m_failure = failureFromErrno(errno, m_path, false);
+        return !m_failure;
     }
 
     bool write(const std::vector<std::string> &lines)
     {
-        for (const std::string &line : lines) {
-            if (m_failure)
+        for (const std::string &line : lines)
+            if (!write(line) || !write("\r\n"))
                 return false;
-            errno = 0;
-            m_out << line << "\r\n";
-            checkStream();
-        }
-        return !m_failure;
+        return true;
     }
 
-    std::ostream &raw() { return m_out; }
+    void cancel() { m_failure = ExportFailure{ExportFailure::Cancelled, "The export was cancelled."}; }
 
-    void checkStream()
+    // Puts the written file in place of any earlier one; after a failure the
+    // temporary file goes, and the earlier one stays.
+    std::optional<ExportFailure> finish()
     {
-        if (!m_failure && !m_out)
-            m_failure = failureFromErrno(errno, m_path, false);
-    }
-
-    // Flushes and closes; the last buffered lines can fail only here.
-    void close()
-    {
-        if (!m_out.is_open())
-            return;
+        auto *saving = dynamic_cast<QSaveFile *>(m_file.get());
         errno = 0;
-        m_out.flush();
-        checkStream();
-        m_out.close();
-        checkStream();
+        if (!m_failure && saving && !saving->commit())
+            m_failure = failureFromErrno(errno, m_path, false);
+        return m_failure;
     }
-
-    const std::optional<ExportFailure> &failure() const { return m_failure; }
-    void fail(ExportFailure failure) { m_failure = std::move(failure); }
 
 private:
-    std::filesystem::path m_path;
-    std::ofstream m_out;
+    QString m_path;
+    std::unique_ptr<QFileDevice> m_file;
     std::optional<ExportFailure> m_failure;
 };
 
 }  // namespace
 
-std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, const ExportRequest &request)
+std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, const ExportRequest &request,
+                                             const ExportProgress &progress)
 {
-    ExportStream file(path);
+    ExportFile file(QString::fromStdString(path.string()));
     if (file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting)) &&
         request.tab == CalculatorTab::SubnetCalculator && request.plan) {
-        errno = 0;
-        const auto tableFailure = WriteSubnetTable(*request.plan, request.mode, file.raw());
-        file.checkStream();
-        if (tableFailure && !file.failure())
-            file.fail({ExportFailure::TooManySubnets, *tableFailure});
+        const std::uint64_t rows = request.plan->subnetCount();
+        WriteSubnetTable(*request.plan, request.mode, [&](std::string_view block, std::uint64_t rowsWritten) {
+            if (!file.write(block))
+                return false;
+            if (progress && !progress(rowsWritten, rows)) {
+                file.cancel();
+                return false;
+            }
+            return true;
+        });
     }
     file.write(linesAfterTable(request.mode, request.tab, request.setting));
-    file.close();
-    return file.failure();
+    return file.finish();
 }
 
 }  // namespace netquill

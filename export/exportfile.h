@@ -3,7 +3,9 @@
 #include "core/lines/exportlines.h"
 #include "core/planning/subnetplan.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,7 +26,7 @@ struct ExportRequest {
 // stable, one per kind of failure, numbered as users of the old tool know them.
 struct ExportFailure {
     enum Code {
-        TooManySubnets = 6,
+        Cancelled = 18,  // the user stopped it: nothing to show
         WriteFailed = 57,
         DiskFull = 61,
         PermissionDenied = 70,
@@ -37,8 +39,15 @@ struct ExportFailure {
     bool operator==(const ExportFailure &) const = default;
 };
 
-// Creates the file, or empties an existing one, and writes it line by line.
-// On a failure it stops: the lines already written stay in the file.
-std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, const ExportRequest &request);
+// Told how many rows of the subnet table are written, of how many; returns
+// false to cancel the export.
+using ExportProgress = std::function<bool(std::uint64_t rowsWritten, std::uint64_t rows)>;
+
+// Writes the whole file or nothing: the lines go to a temporary file beside
+// it, which replaces the file only once every line is written. After a
+// failure or a cancel, a file of that name stays as it was. (A device, such
+// as /dev/null, is written directly.)
+std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, const ExportRequest &request,
+                                             const ExportProgress &progress = {});
 
 }  // namespace netquill

@@ -2,27 +2,22 @@
 
 namespace netquill {
 
-std::optional<std::string> WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, std::ostream &out)
+bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink)
 {
     const std::uint64_t total = plan.subnetCount();
-    if (total > kMostExportedSubnets) {
-        return "The plan has " + std::to_string(total) + " subnets; an export holds at most " +
-               std::to_string(kMostExportedSubnets) + ". Choose a subnet mask with fewer subnets.";
-    }
     const SubnetRowRenderer renderer(plan, mode);
-    constexpr std::size_t kChunk = 1 << 16;
-    std::string chunk;
-    std::uint64_t written = 0;
+    constexpr std::size_t kBlock = 1 << 16;
+    std::string block;
+    block.reserve(2 * kBlock);
     for (std::uint64_t row = 0; row < total; ++row) {
-        renderer.append(chunk, plan.row(row));
-        if (chunk.size() < kChunk && row + 1 < total)
+        renderer.append(block, plan.row(row));
+        if (block.size() < kBlock && row + 1 < total)
             continue;
-        if (!(out << chunk))
-            return "The subnet table could not be written after " + std::to_string(written) + " rows.";
-        written = row + 1;
-        chunk.clear();
+        if (!sink(block, row + 1))
+            return false;
+        block.clear();
     }
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace netquill

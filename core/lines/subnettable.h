@@ -2,18 +2,19 @@
 
 #include "core/lines/subnetrows.h"
 
-#include <optional>
-#include <ostream>
-#include <string>
+#include <cstdint>
+#include <functional>
+#include <string_view>
 
 // The subnet table of an export file.
 namespace netquill {
 
-// The largest number of rows an export writes: a 16-bit signed count.
-constexpr std::uint64_t kMostExportedSubnets = 32767;
+// Takes the table a block of rows at a time, with the number of rows written
+// so far; returns false to stop (the output failed, or the user cancelled).
+using SubnetTableSink = std::function<bool(std::string_view rows, std::uint64_t rowsWritten)>;
 
-// Writes every row of the plan. A plan of more subnets than an export can hold
-// writes nothing and returns why; so does an output that refuses the lines.
-std::optional<std::string> WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, std::ostream &out);
+// Writes every row of the plan, however many, in blocks of about 64 KiB, so
+// that memory stays flat; false when the sink stopped it.
+bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink);
 
 }  // namespace netquill

@@ -3,6 +3,7 @@
 #include "ui/main/frmnetquill.h"
 
 #include "export/exportfile.h"
+#include "core/productinfo.h"
 #include "export/exporttimestamp.h"
 #include "ui/shell/hyperjump.h"
 
@@ -10,8 +11,17 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTabWidget>
+
+namespace {
+
+// The progress bar's steps: rows written, in thousandths of the table.
+constexpr int kProgressSteps = 1000;
+
+}  // namespace
 
 void frmNetquill::mnuCSV_Click()
 {
@@ -66,7 +76,25 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     request.setting.timestamp = exportTimestamp(QDateTime::currentDateTime()).toStdString();
     request.setting.programFolder = QCoreApplication::applicationDirPath().toStdString();
 
-    if (const auto failure = netquill::writeExportFile(std::filesystem::path(path.toStdString()), request)) {
+    // A long table shows its progress after a second, with a Cancel; the
+    // window stays drawn meanwhile.
+    QProgressDialog progress(QStringLiteral("Exporting the subnet table to %1...").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("Cancel"), 0, kProgressSteps, this);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowTitle(QString::fromLatin1(netquill::kProductName));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(1000);
+    progress.setAutoReset(false);
+    const auto keepGoing = [&progress](std::uint64_t rowsWritten, std::uint64_t rows) {
+        progress.setValue(static_cast<int>(rowsWritten * kProgressSteps / rows));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    const auto failure = netquill::writeExportFile(std::filesystem::path(path.toStdString()), request, keepGoing);
+    progress.close();
+    if (failure && failure->code == netquill::ExportFailure::Cancelled)
+        return;
+    if (failure) {
         QMessageBox error(
             QMessageBox::Critical, QStringLiteral("Error"),
             QStringLiteral("Err # %1 - %2").arg(failure->code).arg(QString::fromStdString(failure->description)),

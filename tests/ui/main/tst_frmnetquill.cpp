@@ -6,6 +6,9 @@
 #include "tests/ui/main/mainwindowdriver.h"
 #include "ui/shell/hyperjump.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QStringList kConverterFields{"txtDottedQuad1", "txtDottedQuad2", "txtDottedQuad3", "txtDottedQuad4",
@@ -420,6 +423,64 @@ private slots:
             QVERIFY2(written.contains(expected), written.constData());
             QCOMPARE(m_opened.takeFirst(), QUrl::fromLocalFile(path));
         }
+    }
+
+    // Every row of a plan goes into the file, which is written whole or not
+    // at all: a cancelled export and a failed one leave the file from before
+    // as it was, and nothing beside it.
+    void anExportHoldsEveryRowOrNothing()
+    {
+        planBlock("10.0.0.0", "255.0.0.0");
+        ui().pick("cboSubnetMask", "255.255.255.0");
+        const QString path = m_folder->filePath("plan.csv");
+        // The save dialog asks before it replaces a file.
+        const DialogAnswerer::Handler replace = [](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            if (box)
+                box->button(QMessageBox::Yes)->click();
+            return box != nullptr;
+        };
+        const auto exportPlan = [&](const DialogAnswerer::Handler &afterwards = {}) {
+            std::deque<DialogAnswerer::Handler> answers{DialogAnswerer::saveAs(path)};
+            if (QFile::exists(path))
+                answers.push_back(replace);
+            if (afterwards)
+                answers.push_back(afterwards);
+            DialogAnswerer answerer(answers);
+            ui().control<QAction>("mnuCSV")->trigger();
+            QFile file(path);
+            if (!answerer.allAnswered() || !file.open(QIODevice::ReadOnly))
+                return QByteArray("(unanswered or unreadable)");
+            return file.readAll();
+        };
+        QCOMPARE(exportPlan().count("\r\n10."), 65536);
+        QCOMPARE(m_opened.size(), 1);
+
+        QFile(path).remove();
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        QTimer canceller;
+        canceller.callOnTimeout(this, [this] {
+            if (auto *progress = ui().window()->findChild<QProgressDialog *>("exportProgress"))
+                progress->findChild<QPushButton *>()->click();
+        });
+        canceller.start(0);
+        QCOMPARE(exportPlan(), "earlier");
+        canceller.stop();
+
+        // A file may grow to 1 MiB here, and the table needs more.
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        const rlimit oneMebibyte{1 << 20, RLIM_INFINITY};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &oneMebibyte) == 0);
+        QString error;
+        const QByteArray afterFailure = exportPlan(DialogAnswerer::acceptMessage(&error));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(afterFailure, "earlier");
+        QVERIFY2(error.startsWith("Error: Err # 57 - ") && error.endsWith("File too large."), qPrintable(error));
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"plan.csv"});
+        QCOMPARE(m_opened.size(), 1);
     }
 
     // The first export opens in the working folder proposing nothing; the
