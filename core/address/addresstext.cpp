@@ -38,6 +38,43 @@ std::string_view withoutBlanksAround(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        // The sequence's length and the range its second byte must lie in.
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong form
+            high = lead == 0xED ? 0x9F : 0xBF;  // no surrogate
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing past U+10FFFF
+        } else {
+            return false;
+        }
+        if (text.size() - at < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[at + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 Parsed<Ipv4Address> parseAddress(std::string_view text)
 {
     if (text.empty())
@@ -276,7 +313,21 @@ Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
         return ZonedIpv6Address{*address, {}};
     if (percent + 1 == text.size())
         return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
+    if (!isUtf8(text.substr(percent + 1)))
+        return Parsed<ZonedIpv6Address>::refused("has a zone that is not UTF-8 text");
     return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
+}
+
+Parsed<int> parseIpv6PrefixLength(std::string_view text)
+{
+    if (text.empty() || text.size() > 3 || !allDigits(text))
+        return Parsed<int>::refused("the prefix must be a length of 0 to 128");
+    if (text.size() > 1 && text.front() == '0')
+        return Parsed<int>::refused("the prefix length has a leading zero");
+    const int bits = std::stoi(std::string(text));
+    if (bits > 128)
+        return Parsed<int>::refused("the prefix length is over 128");
+    return bits;
 }
 
 namespace {
@@ -286,15 +337,10 @@ Parsed<Ipv6WithPrefix> parseIpv6AroundSlash(std::string_view text, std::size_t s
     const auto address = parseIpv6Address(text.substr(0, slash));
     if (!address)
         return Parsed<Ipv6WithPrefix>::refused(address.reason());
-    const std::string_view length = text.substr(slash + 1);
-    if (length.empty() || length.size() > 3 || !allDigits(length))
-        return Parsed<Ipv6WithPrefix>::refused("the prefix must be a length of 0 to 128");
-    if (length.size() > 1 && length.front() == '0')
-        return Parsed<Ipv6WithPrefix>::refused("the prefix length has a leading zero");
-    const int bits = std::stoi(std::string(length));
-    if (bits > 128)
-        return Parsed<Ipv6WithPrefix>::refused("the prefix length is over 128");
-    return Ipv6WithPrefix{*address, bits};
+    const auto length = parseIpv6PrefixLength(text.substr(slash + 1));
+    if (!length)
+        return Parsed<Ipv6WithPrefix>::refused(length.reason());
+    return Ipv6WithPrefix{*address, *length};
 }
 
 Range<Ipv4Address> rangeOf(const Block &block) { return {block.network, block.broadcast()}; }
@@ -311,6 +357,8 @@ Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddre
     while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
         ++mark;
     if (mark < text.size() && text[mark] == '-') {
+        if (looksLikeIpv6(text.substr(0, mark)) != looksLikeIpv6(text.substr(mark + 1)))
+            return Refused::refused(kMixedFamilies);
         const auto first = readAddress(withoutBlanksAround(text.substr(0, mark)));
         if (!first)
             return Refused::refused("the first address " + first.reason());

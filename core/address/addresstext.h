@@ -62,6 +62,14 @@ Parsed<AddressRange> parseRange(std::string_view text);
 // The text without the blanks (spaces and tabs) around it, as entries of lists are read.
 std::string_view withoutBlanksAround(std::string_view text);
 
+// Whether the bytes are UTF-8 as RFC 3629 defines it: no overlong form, no
+// surrogate, nothing past U+10FFFF. Names and zones are kept as given, and
+// JSON may hold only such text.
+bool isUtf8(std::string_view text);
+
+// Why a range whose ends are of two families is refused, whichever reads it.
+constexpr const char *kMixedFamilies = "mixes IPv4 and IPv6: both ends of a range are of one family";
+
 // RFC 4291 text: eight groups of one to four hex digits, at most one "::"
 // standing for one zero group or more, a dotted IPv4 tail only in the last
 // 32 bits. A zone ("%eth0") is refused: it names a link, not an address.
@@ -73,6 +81,9 @@ struct ZonedIpv6Address {
     std::string zone;  // without the "%"; empty when none
 };
 Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text);
+
+// A prefix length of 0 to 128, without a leading zero.
+Parsed<int> parseIpv6PrefixLength(std::string_view text);
 
 // "ADDRESS/LENGTH", a length of 0 to 128; the block that holds the address.
 struct Ipv6WithPrefix {

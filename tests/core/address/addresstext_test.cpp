@@ -104,6 +104,27 @@ INSTANTIATE_TEST_SUITE_P(
                 "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// ---- UTF-8, as names and zones must be ----
+
+struct Utf8Case {
+    const char *name;
+    std::string_view bytes;
+    bool isUtf8;
+};
+
+using Utf8 = testing::TestWithParam<Utf8Case>;
+
+TEST_P(Utf8, WellFormedOrNot) { EXPECT_EQ(isUtf8(GetParam().bytes), GetParam().isUtf8); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, Utf8,
+    testing::Values(Utf8Case{"Ascii", "eth0", true}, Utf8Case{"TwoBytes", "caf\xC3\xA9", true},
+                    Utf8Case{"Highest", "\xF4\x8F\xBF\xBF", true}, Utf8Case{"Latin1", "caf\xE9", false},
+                    Utf8Case{"Overlong", "\xC0\xAF", false}, Utf8Case{"OverlongThreeBytes", "\xE0\x9F\xBF", false},
+                    Utf8Case{"Surrogate", "\xED\xA0\x80", false}, Utf8Case{"PastU10FFFF", "\xF4\x90\x80\x80", false},
+                    Utf8Case{"Cut", "\xE2\x82", false}, Utf8Case{"LoneContinuation", "\x80", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(BlockReading, HostBitsAreRefusedWhereABlockIsMeant)
 {
     EXPECT_EQ(shown(parseBlock("10.0.0.0/8"), [](const Block &b) { return b.text(); }), "10.0.0.0/8");
