@@ -86,9 +86,10 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
         }
         if (known(allFlags, name)) {
             if (equals != std::string_view::npos)
-                refuse(name, argument.substr(equals + 1), "is a flag and takes no value");
-            if (!line.has(name))
-                line.flags.push_back(name);
+                throw UsageError(std::string(name) + " is a flag and takes no value");
+            if (line.has(name))
+                throw UsageError(std::string(name) + " is given twice");
+            line.flags.push_back(name);
             continue;
         }
         if (!known(options, name)) {
@@ -111,8 +112,20 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
     return line;
 }
 
+namespace {
+
+// "010" is eight to some tools and ten to others, as it is in an octet.
+void refuseLeadingZero(std::string_view argument, std::string_view text)
+{
+    if (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9')
+        refuse(argument, text, "has a leading zero, which other tools read as octal");
+}
+
+}  // namespace
+
 std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest, std::uint64_t highest)
 {
+    refuseLeadingZero(argument, text);
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
@@ -124,6 +137,7 @@ std::uint64_t parseNumber(std::string_view argument, std::string_view text, std:
 Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
                        std::string_view highestText)
 {
+    refuseLeadingZero(argument, text);
     Uint128 value = 0;
     bool overflow = text.empty() || text.size() > 39;
     for (const char c : text) {
@@ -143,10 +157,17 @@ Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128
 
 std::string_view onlyPositional(const CommandLine &line, std::string_view what)
 {
-    if (line.positionals.size() != 1)
-        refuse(what, line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be given once, with nothing after it");
+    if (line.positionals.empty())
+        refuse(what, "", "is missing");
+    refuseWordsAfter(line, 1, what);
     return line.positionals.front();
+}
+
+void refuseWordsAfter(const CommandLine &line, std::size_t taken, std::string_view what)
+{
+    if (line.positionals.size() > taken)
+        throw UsageError("'" + shown(line.positionals[taken]) + "' is one word too many: " + std::string(what) +
+                         " comes with nothing after it");
 }
 
 }  // namespace netquill::cli

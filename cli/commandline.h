@@ -39,5 +39,7 @@ Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128
 
 // The one positional value of a command that takes exactly one.
 std::string_view onlyPositional(const CommandLine &line, std::string_view what);
+// Refuses the first word after the `taken` that `what` names.
+void refuseWordsAfter(const CommandLine &line, std::size_t taken, std::string_view what);
 
 }  // namespace netquill::cli

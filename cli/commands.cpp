@@ -37,12 +37,20 @@ constexpr const char *kUsage =
 constexpr const char *kPlanOptions =
     "PLAN is at most one of --subnet-mask M, --mask-bits N, --subnets N (the smallest split\n"
     "into at least N subnets), --host-bits N, --hosts N (such as 62, 2 or \"2 (RFC3021)\") or\n"
-    "--min-hosts N (the smallest subnets with at least N usable hosts, 2^h - 2; with --rfc3021\n"
-    "a /31 for 1 or 2); without one the block stays undivided. An IPv6 BLOCK/PREFIX (0 to 128)\n"
-    "takes --mask-bits N, --subnets N or --min-addresses N (the smallest subnets of at least N\n"
-    "addresses); its rows are the subnet, prefix length, first and last address and address\n"
-    "count (jsonl: network, prefix_length, first_address, last_address, address_count), any\n"
-    "row below 2^128 at once.\n";
+    "--min-hosts N (the smallest subnets with at least N usable hosts); without one the block\n"
+    "stays undivided. An IPv6 BLOCK/PREFIX (0 to 128) takes --mask-bits N, --subnets N or\n"
+    "--min-addresses N (the smallest subnets of at least N addresses).\n";
+
+// What "usable hosts" means wherever a command counts or asks for them.
+constexpr const char *kUsableHosts =
+    "Usable hosts: a subnet with h host bits has 2^h - 2, its first and last address being its\n"
+    "network and broadcast; a /31 has 2 (RFC 3021, a point-to-point link) and a /32 has 1.\n"
+    "Every row and count says so, with or without --rfc3021. Asked for hosts (--min-hosts,\n"
+    "vlsm), netquill-cli chooses a /30 or larger, or with --rfc3021 a /31 for 1 or 2 hosts;\n"
+    "it never chooses a /32.\n";
+
+constexpr const char *kHelpHelp = "usage: netquill-cli help [COMMAND]\n"
+                                  "Prints the usage of netquill-cli, or what COMMAND takes and writes.\n";
 
 struct Command {
     std::string_view name;
@@ -55,23 +63,25 @@ struct Command {
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> all = {
-        {"convert", {"--from", "--format"}, {}, kConvertHelp, convertCommand},
-        {"calc", {"--format"}, {}, kCalcHelp, calcCommand},
+        {"convert", {"--from", "--family", "--format"}, {}, kConvertHelp, convertCommand},
+        {"calc", {"--format"}, {}, std::string(kCalcHelp) + kUsableHosts, calcCommand},
         {"plan",
          {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
           "--format"},
          {"--rfc3021"},
-         std::string(kPlanHelp) + kPlanOptions,
+         std::string(kPlanHelp) + kPlanOptions + kUsableHosts,
          planCommand},
         {"list",
          {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
           "--format", "--from", "--count"},
          {"--rfc3021", "--no-header"},
-         std::string(kListHelp) + kPlanOptions,
+         std::string(kListHelp) + kPlanOptions + kUsableHosts,
          listCommand},
         {"range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},
-        {"vlsm", {"--format"}, {"--rfc3021", "--no-header"}, kVlsmHelp, vlsmCommand},
+        {"vlsm", {"--format"}, {"--rfc3021", "--no-header"}, std::string(kVlsmHelp) + kUsableHosts, vlsmCommand},
+        // Answered by runCommand itself; here for its own help.
+        {"help", {}, {}, kHelpHelp, nullptr},
     };
     return all;
 }
@@ -98,7 +108,7 @@ int runCommand(const std::vector<std::string_view> &arguments, Output &out, int 
     }
     if (first == "help") {
         if (arguments.size() > 2)
-            refuse("COMMAND", arguments[2], "help takes one command");
+            throw UsageError("'" + shown(arguments[2]) + "' is one word too many: COMMAND comes with nothing after it");
         out.append(commandNamed(arguments[1]).help);
         return kDone;
     }

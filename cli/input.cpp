@@ -67,7 +67,7 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
         const char *begin = m_buffer.data() + m_start;
         const auto *newline = static_cast<const char *>(std::memchr(begin, '\n', m_end - m_start));
         if (!newline && !m_atEnd) {
-            if (m_end - m_start > kLongestLine) {
+            if (m_end - m_start > kLongestRawLine) {
                 // Too long to keep, and the rest of the file is not read: /dev/zero ends here.
                 complaints.add(placeOf(m_lineNumber + 1) + ": line longer than " + std::to_string(kLongestLine) +
                                " bytes");
@@ -82,7 +82,12 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
         m_start += length + (newline ? 1 : 0);
         ++m_lineNumber;
         line = std::string_view(begin, length);
-        if (length > kLongestLine) {
+        if (m_lineNumber == 1 && line.starts_with(kByteOrderMark))
+            line.remove_prefix(kByteOrderMark.size());
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        // The bound is the entry's: its byte-order mark and line end are not counted.
+        if (line.size() > kLongestLine) {
             complaints.add(placeOf(m_lineNumber) + ": line longer than " + std::to_string(kLongestLine) + " bytes");
             return false;
         }
@@ -90,10 +95,6 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
             complaints.add(placeOf(m_lineNumber) + ": not text (a NUL byte): a UTF-16 or compressed file?");
             return false;
         }
-        if (m_lineNumber == 1 && line.starts_with("\xEF\xBB\xBF"))
-            line.remove_prefix(3);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
         return true;
     }
 }

@@ -13,6 +13,10 @@
 namespace netquill::cli {
 
 constexpr std::size_t kLongestLine = 4096;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The most bytes a line of kLongestLine takes in the file: a byte-order mark
+// before it and a CR before its LF.
+constexpr std::size_t kLongestRawLine = kByteOrderMark.size() + kLongestLine + 1;
 
 class LineReader
 {
@@ -38,7 +42,7 @@ private:
     std::string_view m_name;
     int m_descriptor;
     bool m_owned;
-    std::array<char, (std::size_t{1} << 16) + kLongestLine + 1> m_buffer;
+    std::array<char, (std::size_t{1} << 16) + kLongestRawLine + 1> m_buffer;
     std::size_t m_start = 0;
     std::size_t m_end = 0;
     std::size_t m_lineNumber = 0;

@@ -170,19 +170,16 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     return kDone;
 }
 
-int convertIpv6(std::string_view text, bool json, Streams &streams)
+int convertIpv6(const ZonedIpv6Address &zoned, bool json, Streams &streams)
 {
-    const auto zoned = parseZonedIpv6Address(text);
-    if (!zoned)
-        refuse("ADDRESS", text, zoned.reason());
-    const Ipv6Address &address = zoned->address;
-    const std::string shownAddress = address.text() + (zoned->zone.empty() ? "" : "%" + zoned->zone);
+    const Ipv6Address &address = zoned.address;
+    const std::string shownAddress = address.text() + (zoned.zone.empty() ? "" : "%" + zoned.zone);
     Answer answer(streams.eol());
     answer.text("IPv6 Address", "address", shownAddress)
         .text("Expanded", "expanded", address.expandedText())
         .count("Decimal", "decimal", decimalText(address.value()))
-        .text("Hexadecimal", "hexadecimal", address.hexadecimalText())
-        .text("Binary", "binary", address.binaryText())
+        .text("Hexadecimal", "hexadecimal", "0x" + address.hexadecimalText())
+        .text("Binary", "binary", "0b" + address.binaryText())
         .text("Reverse DNS", "reverse_dns", address.reverseName());
     if (const auto ipv4 = address.embeddedIpv4())
         answer.text("IPv4 Inside", "embedded_ipv4", ipv4->text());
@@ -190,18 +187,35 @@ int convertIpv6(std::string_view text, bool json, Streams &streams)
     return kDone;
 }
 
+namespace {
+
+// ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed.
+Ipv6WithPrefix calcArgument(const CommandLine &line)
+{
+    if (line.positionals.size() == 1) {
+        const auto given = parseIpv6WithPrefix(line.positionals[0]);
+        if (!given)
+            refuse("ADDRESS/PREFIX", line.positionals[0], given.reason());
+        return *given;
+    }
+    const auto address = parseIpv6Address(line.positionals[0]);
+    if (!address)
+        refuse("ADDRESS", line.positionals[0], address.reason());
+    const auto length = parseIpv6PrefixLength(line.positionals[1]);
+    if (!length)
+        refuse("PREFIX", line.positionals[1], length.reason());
+    return {*address, *length};
+}
+
+}  // namespace
+
 int calcIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const std::string joined = line.positionals.size() == 2
-                                   ? std::string(line.positionals[0]) + "/" + std::string(line.positionals[1])
-                                   : std::string(line.positionals[0]);
-    const auto given = parseIpv6WithPrefix(joined);
-    if (!given)
-        refuse("ADDRESS/PREFIX", joined, given.reason());
-    const Ipv6Block block = given->block();
+    const Ipv6WithPrefix given = calcArgument(line);
+    const Ipv6Block block = given.block();
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
     Answer(streams.eol())
-        .text("IPv6 Address", "address", given->address.text())
+        .text("IPv6 Address", "address", given.address.text())
         .text("Network", "network", block.text())
         .number("Prefix Length", "prefix_length", block.length)
         .text("First Address", "first_address", block.network.text())

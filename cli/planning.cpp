@@ -31,12 +31,15 @@ const char *const kAggregateHelp =
 const char *const kVlsmHelp =
     "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021] [--format tsv|csv|txt|html|jsonl]\n"
     "                         [--no-header]\n"
-    "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...):\n"
-    "the smallest subnet with at least AMOUNT usable hosts (2^h - 2; with --rfc3021 a /31 for 1 or\n"
-    "2 hosts), for an IPv6 block at least AMOUNT addresses, or of the prefix length /LENGTH;\n"
-    "largest first, each at the lowest free address aligned to its size. Then one (free)\n"
-    "row for each of the fewest blocks that cover what is left. The rows are list's, with a Name\n"
-    "column first (jsonl: name). Status 1 when the requests do not fit.\n";
+    "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...\n"
+    "by their place; each name once, in UTF-8, and not \"(free)\"): the smallest subnet with\n"
+    "at least AMOUNT usable hosts, for an IPv6 block at least AMOUNT addresses, or of the prefix\n"
+    "length /LENGTH; largest first, each at the lowest free address aligned to its size. Then\n"
+    "one (free) row for each of the fewest blocks that cover what is left. The rows are list's,\n"
+    "with a Name column first; jsonl keys: name, network, prefix_length, mask, wildcard_mask,\n"
+    "usable_hosts, first_host, last_host, broadcast. For IPv6, keys: name, network,\n"
+    "prefix_length, first_address, last_address, address_count. Status 1 when the requests\n"
+    "do not fit.\n";
 
 namespace {
 
@@ -71,9 +74,11 @@ Range<Address> readRange(const CommandLine &line, ParseAddress parseAddressOf, P
             refuse("FIRST-LAST", line.positionals[0], read ? "needs a dash between the two addresses" : read.reason());
         return *read;
     }
-    if (line.positionals.size() != 2)
-        refuse("FIRST LAST", line.positionals.empty() ? "" : line.positionals.back(),
-               "must be two addresses, or one range FIRST-LAST");
+    if (line.positionals.empty())
+        refuse("FIRST LAST", "", "must be two addresses, or one range FIRST-LAST");
+    refuseWordsAfter(line, 2, "FIRST LAST");
+    if (looksLikeIpv6(line.positionals[0]) != looksLikeIpv6(line.positionals[1]))
+        refuse("LAST", line.positionals[1], kMixedFamilies);
     const auto first = parseAddressOf(line.positionals[0]);
     if (!first)
         refuse("FIRST", line.positionals[0], first.reason());
@@ -180,7 +185,12 @@ struct Request {
     std::string_view amount;  // HOSTS, an address COUNT (IPv6) or /LENGTH
 };
 
-// NAME=AMOUNT or AMOUNT; unnamed requests are named by their place.
+// The name of the rows of what no request took.
+constexpr std::string_view kFreeName = "(free)";
+
+// NAME=AMOUNT or AMOUNT; unnamed requests are named by their place. A name
+// stands for one subnet, so each is given once, and as UTF-8 text, as JSON
+// must hold it.
 std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
 {
     std::vector<Request> requests;
@@ -190,9 +200,20 @@ std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
         const std::string_view name = equals == std::string_view::npos ? std::string_view() : text.substr(0, equals);
         if (equals != std::string_view::npos && name.empty())
             refuse("REQUEST", text, "must be AMOUNT or NAME=AMOUNT with a name before the =");
+        if (name == kFreeName)
+            refuse("REQUEST", text, "the name (free) is kept for the rows of the space left over");
+        if (!isUtf8(name))
+            refuse("REQUEST", text, "the name is not UTF-8 text");
         if (const std::string problem = SubnetRowRenderer::nameProblem(name, format); !problem.empty())
             refuse("REQUEST", text, problem);
-        requests.push_back({name.empty() ? std::to_string(k) : std::string(name), text.substr(equals + 1)});
+        Request request{name.empty() ? std::to_string(k) : std::string(name), text.substr(equals + 1)};
+        for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
+            if (requests[earlier].name == request.name)
+                refuse("REQUEST", text,
+                       "names its subnet '" + shown(request.name) + "', as REQUEST '" +
+                           shown(line.positionals[earlier + 1]) + "' does" +
+                           (name.empty() ? " (an unnamed request is named by its place)" : ""));
+        requests.push_back(std::move(request));
     }
     return requests;
 }
@@ -240,7 +261,7 @@ int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
     for (const Ipv6Allocation &allocation : plan.allocations)
         renderer.appendNamed(out, allocation.name, allocation.subnet);
     for (const Ipv6Block &free : plan.free)
-        renderer.appendNamed(out, "(free)", free);
+        renderer.appendNamed(out, kFreeName, free);
     out += renderer.tableEnd();
     return kDone;
 }
@@ -286,7 +307,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
     for (const Allocation &allocation : plan.allocations)
         rowOf(allocation.name, allocation.subnet);
     for (const Block &free : plan.free)
-        rowOf("(free)", free);
+        rowOf(kFreeName, free);
     out += table.tableEnd();
     return kDone;
 }

@@ -21,41 +21,53 @@
 namespace netquill::cli {
 
 const char *const kConvertHelp =
-    "usage: netquill-cli convert ADDRESS [--from dotted|decimal|hex|octal|binary] [--format text|json]\n"
-    "ADDRESS is a dotted quad (192.168.1.1), a decimal number (3232235777), or\n"
-    "0x hexadecimal, 0o octal or 0b binary digits; --from reads bare digits in that notation.\n"
-    "Prints the five lines of the \"Netquill\" tab, or with --format json one object:\n"
-    "dotted_quad, decimal, hexadecimal, octal, binary. An IPv6 ADDRESS (2001:db8::1, a zone\n"
-    "shown as given) gives its compressed and expanded forms, decimal, hexadecimal, binary,\n"
-    "reverse-DNS name and any IPv4 address inside (mapped, NAT64, 6to4); JSON: address,\n"
-    "expanded, decimal, hexadecimal, binary, reverse_dns, embedded_ipv4.\n";
+    "usage: netquill-cli convert ADDRESS [--from dotted|decimal|hex|octal|binary] [--family 4|6]\n"
+    "                            [--format text|json]\n"
+    "ADDRESS is a dotted quad (192.168.1.1), a decimal number (3232235777), or 0x hexadecimal,\n"
+    "0o octal or 0b binary digits; --from reads bare digits in that IPv4 notation. Prints the\n"
+    "five lines of the \"Netquill\" tab, or with --format json one object, keys: dotted_quad,\n"
+    "decimal, hexadecimal, octal, binary.\n"
+    "An IPv6 ADDRESS (2001:db8::1, a zone shown as given) gives its compressed and expanded\n"
+    "forms, decimal, 0x hexadecimal and 0b binary, its reverse-DNS name and any IPv4 address\n"
+    "inside (mapped, NAT64, 6to4); JSON keys: address, expanded, decimal, hexadecimal, binary,\n"
+    "reverse_dns, embedded_ipv4 (written when there is one).\n"
+    "Each form convert writes reads back as the same address: a number too large for IPv4\n"
+    "(a decimal above 4294967295, more than 8 hex or 32 binary digits) is IPv6, and --family 6\n"
+    "reads a smaller one as IPv6 too.\n";
 
 const char *const kCalcHelp =
     "usage: netquill-cli calc ADDRESS/MASK [--format text|json]\n"
     "       netquill-cli calc ADDRESS MASK\n"
     "MASK is a prefix length of 0 to 32 or a dotted mask (192.168.1.10/24, 10.1.2.3 255.0.0.0).\n"
     "Prints the eight lines of the \"Network/Node Calculator\" tab. Its nodes are the\n"
-    "window's count, 2^h - 2 (0 for a /31, 1 for a /32); --format json adds the usable hosts\n"
-    "as RFC 3021 counts them (2 for a /31) in one object: address, network, broadcast,\n"
-    "prefix_length, mask, wildcard_mask, host_id, nodes_in_subnet, first_host, last_host,\n"
-    "address_count, usable_hosts, reverse_zones. For IPv6 (ADDRESS/LENGTH, 0 to 128): network,\n"
-    "prefix length, first and last address, address count and the reverse zones that cover\n"
-    "exactly the block (JSON: address, network, prefix_length, first_address, last_address,\n"
-    "address_count, reverse_zones).\n";
+    "window's count, 2^h - 2 (0 for a /31, 1 for a /32); --format json writes one object,\n"
+    "keys: address, network, broadcast, prefix_length, mask, wildcard_mask, host_id,\n"
+    "nodes_in_subnet, first_host, last_host, address_count, usable_hosts, reverse_zones.\n"
+    "For IPv6 (ADDRESS/LENGTH or ADDRESS LENGTH, 0 to 128): network, prefix length, first\n"
+    "and last address, address count and the reverse zones that cover exactly the block;\n"
+    "JSON keys: address, network, prefix_length, first_address, last_address, address_count,\n"
+    "reverse_zones.\n";
 
-const char *const kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
-                              "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
-                              "object: address, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
-                              "subnet_prefix_length, host_bits, subnet_count, usable_hosts.\n";
+const char *const kPlanHelp =
+    "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
+    "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
+    "object, keys: address, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
+    "subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an IPv6 block: the\n"
+    "block, the subnets' length, how many there are, their size and the first and last;\n"
+    "JSON keys: network, prefix_length, subnet_prefix_length, subnet_count, address_count,\n"
+    "first_subnet, last_subnet.\n";
 
 const char *const kListHelp =
     "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
     "                         [--from ROW] [--count N]\n"
     "Streams the subnets of the plan: tsv (the default) as the subnet list copies them, csv,\n"
     "txt and html in the export files' row layouts (html as a whole page), jsonl as one JSON\n"
-    "object per line: network, prefix_length, mask, wildcard_mask, usable_hosts, first_host,\n"
-    "last_host, broadcast. --from starts at row ROW (1-based), --count writes at most N rows,\n"
-    "--no-header leaves out the heading line.\n";
+    "object per line, keys: network, prefix_length, mask, wildcard_mask, usable_hosts,\n"
+    "first_host, last_host, broadcast. The rows of an IPv6 block hold the subnet, prefix\n"
+    "length, first and last address and address count; jsonl keys: network, prefix_length,\n"
+    "first_address, last_address, address_count. --from starts at row ROW (1-based; any row\n"
+    "below 2^128 at once), --count writes at most N rows, --no-header leaves out the heading\n"
+    "line.\n";
 
 namespace {
 
@@ -146,12 +158,15 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
         return 32 - static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
     });
     choose("--hosts", [&](const std::string &text) {
-        for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits)
-            if (Prefix(32 - hostBits).hostsPerSubnetText() == text)
+        std::string choices;
+        for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
+            const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
+            if (hosts == text)
                 return 32 - hostBits;
+            choices += (hostBits == 0 ? "" : ", ") + (hosts.find(' ') == std::string::npos ? hosts : '"' + hosts + '"');
+        }
         refuse("--hosts", text,
-               "must be a hosts-per-subnet value from 1 to " + Prefix(cidrBits).hostsPerSubnetText() +
-                   " (1, 2 (RFC3021), 2, then 2^h - 2)" + fits);
+               "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
     });
     choose("--min-hosts", [&](const std::string &text) {
         const std::uint64_t most = mostUsableHosts(cidr, rfc3021);
@@ -162,7 +177,8 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
         const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
         const int bits = smallestPrefixHolding(hosts, rfc3021)->bits();
         if (rfc3021 && smallestPrefixHolding(hosts, false) && smallestPrefixHolding(hosts, false)->bits() == bits)
-            refuse("--rfc3021", text, "changes nothing here: only 1 or 2 hosts fit a /31");
+            throw UsageError("--rfc3021 changes nothing with --min-hosts " + shown(text) +
+                             ": only 1 or 2 hosts fit a /31");
         return bits;
     });
     if (rfc3021 && !line.option("--min-hosts"))
@@ -185,15 +201,98 @@ Plan readPlan(const CommandLine &line)
 
 }  // namespace
 
+namespace {
+
+// A number with its notation's prefix, as convert prints an address: 0x
+// hexadecimal, 0o octal, 0b binary, else decimal.
+struct WrittenNumber {
+    AddressNotation notation;
+    std::string_view digits;
+};
+
+WrittenNumber writtenNumber(std::string_view text)
+{
+    if (text.size() > 2 && text[0] == '0') {
+        switch (std::tolower(static_cast<unsigned char>(text[1]))) {
+        case 'x':
+            return {AddressNotation::Hexadecimal, text.substr(2)};
+        case 'o':
+            return {AddressNotation::Octal, text.substr(2)};
+        case 'b':
+            return {AddressNotation::Binary, text.substr(2)};
+        default:
+            break;
+        }
+    }
+    return {AddressNotation::Decimal, text};
+}
+
+// The IPv6 address of a number, when it is one: more digits than an IPv4
+// address has (9 to 32 hex, 33 to 128 binary, a decimal above 2^32 - 1), or
+// any number with --family 6.
+std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
+{
+    const auto [notation, digits] = writtenNumber(text);
+    const auto valueIn = [&](unsigned base, std::string_view allowed, std::size_t ipv4Digits, std::size_t most,
+                             const char *what) -> std::optional<Ipv6Address> {
+        if (digits.size() <= ipv4Digits && !ipv6Asked)
+            return std::nullopt;
+        if (digits.empty() || digits.size() > most || digits.find_first_not_of(allowed) != std::string_view::npos)
+            refuse("ADDRESS", text, what);
+        Uint128 value = 0;
+        for (const char digit : digits)
+            value = value * base + static_cast<unsigned>(
+                                       std::string_view("0123456789abcdef")
+                                           .find(static_cast<char>(std::tolower(static_cast<unsigned char>(digit)))));
+        return Ipv6Address(value);
+    };
+    switch (notation) {
+    case AddressNotation::Hexadecimal:
+        return valueIn(16, "0123456789abcdefABCDEF", kHexadecimalFieldLength, 32, "must be 1 to 32 hexadecimal digits");
+    case AddressNotation::Binary:
+        return valueIn(2, "01", kBinaryFieldLength, 128, "must be 1 to 128 binary digits");
+    case AddressNotation::Decimal: {
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;  // refused with the IPv4 notations' reason
+        const Uint128 value = parseNumber128("ADDRESS", digits, 0, ~Uint128{0}, decimalText(~Uint128{0}));
+        if (value <= kLargestAddress && !ipv6Asked)
+            return std::nullopt;
+        return Ipv6Address(value);
+    }
+    case AddressNotation::Octal:
+        if (ipv6Asked)
+            refuse("ADDRESS", text, "an IPv6 address is read from its text, decimal, 0x hex or 0b binary digits");
+        return std::nullopt;
+    case AddressNotation::DottedQuad:
+        break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int convertCommand(const CommandLine &line, Streams &streams)
 {
     const std::string_view address = onlyPositional(line, "ADDRESS");
     const bool json = jsonFormatOption(line);
-    if (looksLikeIpv6(address) && !line.option("--from"))
-        return convertIpv6(address, json, streams);
+    const std::string *family = line.option("--family");
+    if (family && *family != "4" && *family != "6")
+        refuse("--family", *family, "must be 4 or 6");
+    const std::string *from = line.option("--from");
+    if (from && (looksLikeIpv6(address) || (family && *family == "6")))
+        refuse("--from", *from, "is for IPv4 notations; an IPv6 address is read as convert writes it");
+    if (!from && looksLikeIpv6(address)) {
+        const auto zoned = parseZonedIpv6Address(address);
+        if (!zoned)
+            refuse("ADDRESS", address, zoned.reason());
+        return convertIpv6(*zoned, json, streams);
+    }
+    if (!from && address.find('.') == std::string_view::npos && !(family && *family == "4"))
+        if (const auto ipv6 = ipv6OfNumber(address, family && *family == "6"))
+            return convertIpv6({*ipv6, {}}, json, streams);
     AddressNotation notation = AddressNotation::Decimal;
     std::string_view digits = address;
-    if (const std::string *from = line.option("--from")) {
+    if (from) {
         static const std::map<std::string, AddressNotation, std::less<>> notations{
             {"dotted", AddressNotation::DottedQuad},
             {"decimal", AddressNotation::Decimal},
@@ -206,13 +305,10 @@ int convertCommand(const CommandLine &line, Streams &streams)
         notation = found->second;
     } else if (address.find('.') != std::string_view::npos) {
         notation = AddressNotation::DottedQuad;
-    } else if (address.size() > 2 && address[0] == '0' &&
-               std::string_view("xXoObB").find(address[1]) != std::string_view::npos) {
-        const char base = static_cast<char>(std::tolower(static_cast<unsigned char>(address[1])));
-        notation = base == 'x'   ? AddressNotation::Hexadecimal
-                   : base == 'o' ? AddressNotation::Octal
-                                 : AddressNotation::Binary;
-        digits.remove_prefix(2);
+    } else {
+        const WrittenNumber written = writtenNumber(address);
+        notation = written.notation;
+        digits = written.digits;
     }
     const AddressFields fields = ConvertAddress(notation, fieldsFor(notation, address, digits));
     if (!json) {
@@ -231,9 +327,9 @@ int convertCommand(const CommandLine &line, Streams &streams)
 
 int calcCommand(const CommandLine &line, Streams &streams)
 {
-    if (line.positionals.empty() || line.positionals.size() > 2)
-        refuse("ADDRESS/MASK", line.positionals.empty() ? "" : line.positionals.back(),
-               line.positionals.empty() ? "is missing" : "must be ADDRESS/MASK or ADDRESS MASK");
+    if (line.positionals.empty())
+        refuse("ADDRESS/MASK", "", "is missing");
+    refuseWordsAfter(line, 2, "ADDRESS MASK");
     const bool json = jsonFormatOption(line);
     if (looksLikeIpv6(line.positionals[0]))
         return calcIpv6(line, json, streams);

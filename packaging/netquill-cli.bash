@@ -32,7 +32,7 @@ _netquill_cli()
     local options
     case ${COMP_WORDS[1]} in
         help) COMPREPLY=($(compgen -W "$commands" -- "$current")); return ;;
-        convert) options="--from --format" ;;
+        convert) options="--from --family --format" ;;
         calc) options="--format" ;;
         plan) options="$plan --format" ;;
         list) options="$plan --format --no-header --from --count" ;;

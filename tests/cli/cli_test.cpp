@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -134,8 +136,8 @@ TEST(CliIpv6, EveryCommandTakesIt)
               "2001:db8:ffff:ffff::/64,64,2001:db8:ffff:ffff::,2001:db8:ffff:ffff:ffff:ffff:ffff:ffff,"
               "18446744073709551616\n");
     // Rows 2^128 − 1 and 2^128, the last two of the whole space in /128s.
-    EXPECT_EQ(run({"list", "::/0", "--mask-bits", "128", "--from", "340282366920938463463374607431768211455",
-                   "--count", "340282366920938463463374607431768211455", "--format", "csv", "--no-header"})
+    EXPECT_EQ(run({"list", "::/0", "--mask-bits", "128", "--from", "340282366920938463463374607431768211455", "--count",
+                   "340282366920938463463374607431768211455", "--format", "csv", "--no-header"})
                   .out,
               "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe/128,128,ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,"
               "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,1\n"
@@ -199,9 +201,53 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"OptionGivenTwice",
                 {"list", "10.0.0.0/8", "--format", "csv", "--format=tsv"},
                 "netquill-cli: --format is given twice: 'csv', then 'tsv'\n"},
-        Refusal{"FlagGivenAValue",
-                {"aggregate", "--ranges=yes"},
-                "netquill-cli: --ranges 'yes': is a flag and takes no value\n"},
+        Refusal{
+            "FlagGivenAValue", {"aggregate", "--ranges=yes"}, "netquill-cli: --ranges is a flag and takes no value\n"},
+        Refusal{"FlagGivenTwice", {"list", "::/126", "--crlf", "--crlf"}, "netquill-cli: --crlf is given twice\n"},
+        Refusal{"FirstExtraWordNamed",
+                {"convert", "1", "2", "3"},
+                "netquill-cli: '2' is one word too many: ADDRESS comes with nothing after it\n"},
+        Refusal{"EachWordOfIpv6CalcAsTyped",
+                {"calc", "2001:db8::1", "129"},
+                "netquill-cli: PREFIX '129': the prefix length is over 128\n"},
+        Refusal{"HostsChoicesListedOnce",
+                {"plan", "10.0.0.0/29", "--hosts", "3"},
+                "netquill-cli: --hosts '3': must be one of the hosts per subnet of a /29 block: 1, \"2 (RFC3021)\", 2, "
+                "6\n"},
+        Refusal{"Rfc3021ShownWithoutAValue",
+                {"plan", "10.0.0.0/24", "--min-hosts", "3", "--rfc3021"},
+                "netquill-cli: --rfc3021 changes nothing with --min-hosts 3: only 1 or 2 hosts fit a /31\n"},
+        Refusal{"OptionOfTheOtherFamily",
+                {"convert", "2001:db8::1", "--from", "hex"},
+                "netquill-cli: --from 'hex': is for IPv4 notations; an IPv6 address is read as convert writes it\n"},
+        // A leading zero is refused in every number, as in an octet
+        Refusal{"LeadingZeroInAnIpv4Option",
+                {"list", "10.0.0.0/8", "--mask-bits", "026"},
+                "netquill-cli: --mask-bits '026': has a leading zero, which other tools read as octal\n"},
+        Refusal{"LeadingZeroInADecimalAddress",
+                {"convert", "010"},
+                "netquill-cli: ADDRESS '010': has a leading zero, which other tools read as octal\n"},
+        // A range is of one family
+        Refusal{"RangeOfTwoFamiliesInTwoWords",
+                {"range", "2001:db8::1", "10.0.0.1"},
+                "netquill-cli: LAST '10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n"},
+        // Names a script can rely on
+        Refusal{"FreeIsNotAName",
+                {"vlsm", "10.0.0.0/24", "(free)=3"},
+                "netquill-cli: REQUEST '(free)=3': the name (free) is kept for the rows of the space left over\n"},
+        Refusal{"NameGivenTwice",
+                {"vlsm", "2001:db8::/48", "lan=/56", "lan=/60"},
+                "netquill-cli: REQUEST 'lan=/60': names its subnet 'lan', as REQUEST 'lan=/56' does\n"},
+        Refusal{"NameOfAnUnnamedRequestTaken",
+                {"vlsm", "10.0.0.0/24", "2=3", "4"},
+                "netquill-cli: REQUEST '4': names its subnet '2', as REQUEST '2=3' does (an unnamed request is named "
+                "by its place)\n"},
+        Refusal{"NameNotUtf8",
+                {"vlsm", "10.0.0.0/24", "caf\xE9=3", "--format", "jsonl"},
+                "netquill-cli: REQUEST 'caf\\xe9=3': the name is not UTF-8 text\n"},
+        Refusal{"ZoneNotUtf8",
+                {"convert", "fe80::1%\xC0\xAF"},
+                "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
                 "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, vlsm or help\n"}),
@@ -221,6 +267,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "netquill-cli: -:3: '\\x1b[2J\\r10.0.0.1': is not an address: four numbers of 0 to 255 joined by dots, "
                 "such as 192.168.1.1\n",
                 "10.0.0.0/8\n010.0.0.1\n\x1b[2J\r10.0.0.1\n"},
+        Refusal{"LineOfTwoFamilies",
+                {"aggregate"},
+                "netquill-cli: -:2: '::1 - 10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n",
+                "10.0.0.0/8\n::1 - 10.0.0.1\n"},
         Refusal{"NotText",
                 {"aggregate"},
                 "netquill-cli: -:1: not text (a NUL byte): a UTF-16 or compressed file?\n",
@@ -229,7 +279,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliReading, LongLinesAndManyBadOnesInBoundedWords)
 {
-    const std::string longLine = "10.0.0.1\n" + std::string(netquill::cli::kLongestLine + 1, '1') + "\n10.0.0.2\n";
+    // The bound is the entry's: a byte-order mark and CR LF do not count.
+    const std::string blanks(netquill::cli::kLongestLine - 8, ' ');
+    const std::string longest = "\xEF\xBB\xBF" + blanks + "10.0.0.1\r\n" + blanks + "10.0.0.2\r\n";
+    EXPECT_EQ(run({"aggregate"}, longest).out, "10.0.0.1/32\n10.0.0.2/32\n");
+    const std::string longLine = "10.0.0.1\n" + blanks + " 10.0.0.2\r\n";
     EXPECT_EQ(run({"aggregate"}, longLine).errors, "netquill-cli: -:2: line longer than 4096 bytes\n");
     std::string bad;
     for (int line = 0; line < 25; ++line)
@@ -240,12 +294,60 @@ TEST(CliReading, LongLinesAndManyBadOnesInBoundedWords)
     EXPECT_TRUE(many.errors.ends_with("netquill-cli: and 5 more\n"));
 }
 
+// Every form convert writes of an address reads back as that address.
+TEST(CliCopies, ConvertReadsBackEveryFormItWrites)
+{
+    for (const char *address : {"2001:db8::1", "::ffff:192.0.2.1", "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff", "::1"}) {
+        const std::string converted = run({"convert", address}).out;
+        const std::string firstLine = converted.substr(0, converted.find('\n'));
+        for (const char *label : {"Expanded      : ", "Decimal       : ", "Hexadecimal   : ", "Binary        : "}) {
+            const std::size_t at = converted.find(label) + std::string_view(label).size();
+            const std::string form = converted.substr(at, converted.find('\n', at) - at);
+            const std::string back = run({"convert", form, "--family", "6"}).out;
+            EXPECT_EQ(back.substr(0, back.find('\n')), firstLine) << form;
+        }
+    }
+    EXPECT_EQ(run({"convert", "4294967296"}).out, run({"convert", "::1:0:0"}).out);
+    EXPECT_EQ(run({"convert", "0x00000000000000000000000000000001"}).out, run({"convert", "::1"}).out);
+}
+
+// Each command's help names exactly the JSON keys the command writes, for
+// both families.
+TEST(CliHelp, ListsTheKeysEachCommandWrites)
+{
+    const std::regex word("[a-z0-9_]+");
+    const auto all = [&word](std::string text, const std::regex &pattern) {
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        std::set<std::string> found;
+        for (auto at = std::sregex_token_iterator(text.begin(), text.end(), pattern, 1); at != decltype(at)(); ++at)
+            for (auto key = std::sregex_token_iterator(at->first, at->second, word); key != decltype(key)(); ++key)
+                found.insert(*key);
+        return found;
+    };
+    const std::pair<const char *, std::vector<Arguments>> commands[] = {
+        {"convert", {{"convert", "10.0.0.1", "--format", "json"}, {"convert", "::ffff:1.2.3.4", "--format", "json"}}},
+        {"calc", {{"calc", "10.0.0.1/24", "--format", "json"}, {"calc", "::1/64", "--format", "json"}}},
+        {"plan", {{"plan", "10.0.0.0/24", "--format", "json"}, {"plan", "::/64", "--format", "json"}}},
+        {"list", {{"list", "10.0.0.0/30", "--format", "jsonl"}, {"list", "::/126", "--format", "jsonl"}}},
+        {"vlsm",
+         {{"vlsm", "10.0.0.0/24", "a=3", "--format", "jsonl"}, {"vlsm", "::/120", "a=3", "--format", "jsonl"}}}};
+    for (const auto &[command, runs] : commands) {
+        std::string written;
+        for (const Arguments &arguments : runs)
+            written += run(arguments).out;
+        EXPECT_EQ(all(run({"help", command}).out, std::regex("keys: ([a-z0-9_]+(, [a-z0-9_]+)*)")),
+                  all(written, std::regex("\"([a-z0-9_]+)\":")))
+            << command;
+    }
+}
+
 TEST(CliHelp, UsageHelpAndTheProjectsVersion)
 {
     const CliRun bare = run({});
     EXPECT_EQ(bare.status, 2);
     EXPECT_TRUE(bare.out.empty() && bare.errors.starts_with("usage: netquill-cli COMMAND"));
     EXPECT_EQ(run({"help", "vlsm"}).out, run({"vlsm", "--help"}).out);
+    EXPECT_TRUE(run({"help", "help"}).out.starts_with("usage: netquill-cli help [COMMAND]\n"));
     EXPECT_NE(run({"calc", "-h"}).out.find("0 for a /31"), std::string::npos);
     EXPECT_EQ(run({"list", "--version"}).out, std::string("netquill-cli ") + netquill::kVersion + "\n");
 }
