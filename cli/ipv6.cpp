@@ -80,10 +80,7 @@ Ipv6Plan readIpv6Plan(const CommandLine &line)
     if (line.has("--rfc3021"))
         throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
     const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
-    const auto given = parseIpv6WithPrefix(text);
-    if (!given)
-        refuse("BLOCK/PREFIX", text, given.reason());
-    const Ipv6Block block = given->block();
+    const Ipv6Block block = accepted("BLOCK/PREFIX", text, parseIpv6WithPrefix(text)).block();
     int length = block.length;
     int chosen = 0;
     const int freeBits = 128 - block.length;
@@ -192,19 +189,12 @@ namespace {
 // ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed.
 Ipv6WithPrefix calcArgument(const CommandLine &line)
 {
-    if (line.positionals.size() == 1) {
-        const auto given = parseIpv6WithPrefix(line.positionals[0]);
-        if (!given)
-            refuse("ADDRESS/PREFIX", line.positionals[0], given.reason());
-        return *given;
-    }
-    const auto address = parseIpv6Address(line.positionals[0]);
-    if (!address)
-        refuse("ADDRESS", line.positionals[0], address.reason());
-    const auto length = parseIpv6PrefixLength(line.positionals[1]);
-    if (!length)
-        refuse("PREFIX", line.positionals[1], length.reason());
-    return {*address, *length};
+    const std::string_view first = line.positionals[0];
+    if (line.positionals.size() == 1)
+        return accepted("ADDRESS/PREFIX", first, parseIpv6WithPrefix(first));
+    const std::string_view second = line.positionals[1];
+    return {accepted("ADDRESS", first, parseIpv6Address(first)),
+            accepted("PREFIX", second, parseIpv6PrefixLength(second))};
 }
 
 }  // namespace

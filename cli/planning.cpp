@@ -79,15 +79,11 @@ Range<Address> readRange(const CommandLine &line, ParseAddress parseAddressOf, P
     refuseWordsAfter(line, 2, "FIRST LAST");
     if (looksLikeIpv6(line.positionals[0]) != looksLikeIpv6(line.positionals[1]))
         refuse("LAST", line.positionals[1], kMixedFamilies);
-    const auto first = parseAddressOf(line.positionals[0]);
-    if (!first)
-        refuse("FIRST", line.positionals[0], first.reason());
-    const auto last = parseAddressOf(line.positionals[1]);
-    if (!last)
-        refuse("LAST", line.positionals[1], last.reason());
-    if (*last < *first)
-        refuse("LAST", line.positionals[1], "comes before FIRST " + first->text() + ": the range runs backwards");
-    return {*first, *last};
+    const Address first = accepted("FIRST", line.positionals[0], parseAddressOf(line.positionals[0]));
+    const Address last = accepted("LAST", line.positionals[1], parseAddressOf(line.positionals[1]));
+    if (last < first)
+        refuse("LAST", line.positionals[1], "comes before FIRST " + first.text() + ": the range runs backwards");
+    return {first, last};
 }
 
 // The merged runs of one family, as blocks or as first-last.
@@ -235,9 +231,7 @@ int reportShortfall(const CommandLine &line, const VlsmShortfall &shortfall, con
 
 int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
-    const auto block = parseIpv6Block(line.positionals[0]);
-    if (!block)
-        refuse("BLOCK/PREFIX", line.positionals[0], block.reason());
+    const Ipv6Block block = accepted("BLOCK/PREFIX", line.positionals[0], parseIpv6Block(line.positionals[0]));
     if (line.has("--rfc3021"))
         throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
     std::vector<Ipv6Request> requests;
@@ -250,9 +244,9 @@ int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
         }
         requests.push_back({request.name, *length});
     }
-    const auto allocated = allocateSubnets(*block, requests);
+    const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
-        return reportShortfall(line, *shortfall, block->text(), streams);
+        return reportShortfall(line, *shortfall, block.text(), streams);
     const Ipv6VlsmPlan &plan = std::get<Ipv6VlsmPlan>(allocated);
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
@@ -275,9 +269,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
     const RowFormat format = rowFormatOption(line);
     if (looksLikeIpv6(line.positionals[0]))
         return vlsmIpv6(line, format, streams);
-    const auto block = parseBlock(line.positionals[0]);
-    if (!block)
-        refuse("BLOCK/PREFIX", line.positionals[0], block.reason());
+    const Block block = accepted("BLOCK/PREFIX", line.positionals[0], parseBlock(line.positionals[0]));
     std::vector<SubnetRequest> requests;
     for (const Request &request : readRequests(line, format)) {
         if (const auto length = lengthOf(request.amount, kLongestMask))
@@ -286,12 +278,12 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
             requests.push_back({request.name, parseNumber("REQUEST", request.amount, 1, kMostUsableHosts)});
     }
     const bool rfc3021 = line.has("--rfc3021");
-    const auto allocated = allocateSubnets(*block, requests, rfc3021);
+    const auto allocated = allocateSubnets(block, requests, rfc3021);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
-        return reportShortfall(line, *shortfall, block->text(), streams);
+        return reportShortfall(line, *shortfall, block.text(), streams);
     const VlsmPlan &plan = std::get<VlsmPlan>(allocated);
     if (rfc3021) {
-        const auto without = allocateSubnets(*block, requests, false);
+        const auto without = allocateSubnets(block, requests, false);
         const auto *plain = std::get_if<VlsmPlan>(&without);
         if (plain && plain->allocations == plan.allocations)
             throw UsageError("--rfc3021 changes nothing here: it matters only for requests of 1 or 2 hosts");
@@ -301,7 +293,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
         const SubnetPlan alone(subnet, subnet.prefix);
         SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
     };
-    const SubnetRowRenderer table(SubnetPlan(*block, block->prefix), format, streams.lineEnd);
+    const SubnetRowRenderer table(SubnetPlan(block, block.prefix), format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         out += table.tableStart(true);
     for (const Allocation &allocation : plan.allocations)

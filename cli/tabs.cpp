@@ -232,7 +232,8 @@ WrittenNumber writtenNumber(std::string_view text)
 // any number with --family 6.
 std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
 {
-    const auto [notation, digits] = writtenNumber(text);
+    const WrittenNumber written = writtenNumber(text);
+    const std::string_view digits = written.digits;
     const auto valueIn = [&](unsigned base, std::string_view allowed, std::size_t ipv4Digits, std::size_t most,
                              const char *what) -> std::optional<Ipv6Address> {
         if (digits.size() <= ipv4Digits && !ipv6Asked)
@@ -246,7 +247,7 @@ std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
                                            .find(static_cast<char>(std::tolower(static_cast<unsigned char>(digit)))));
         return Ipv6Address(value);
     };
-    switch (notation) {
+    switch (written.notation) {
     case AddressNotation::Hexadecimal:
         return valueIn(16, "0123456789abcdefABCDEF", kHexadecimalFieldLength, 32, "must be 1 to 32 hexadecimal digits");
     case AddressNotation::Binary:
@@ -282,10 +283,7 @@ int convertCommand(const CommandLine &line, Streams &streams)
     if (from && (looksLikeIpv6(address) || (family && *family == "6")))
         refuse("--from", *from, "is for IPv4 notations; an IPv6 address is read as convert writes it");
     if (!from && looksLikeIpv6(address)) {
-        const auto zoned = parseZonedIpv6Address(address);
-        if (!zoned)
-            refuse("ADDRESS", address, zoned.reason());
-        return convertIpv6(*zoned, json, streams);
+        return convertIpv6(accepted("ADDRESS", address, parseZonedIpv6Address(address)), json, streams);
     }
     if (!from && address.find('.') == std::string_view::npos && !(family && *family == "4"))
         if (const auto ipv6 = ipv6OfNumber(address, family && *family == "6"))
@@ -336,10 +334,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
     AddressWithPrefix given{Ipv4Address(), Prefix()};
     if (line.positionals.size() == 2) {
         given.address = addressArgument("ADDRESS", line.positionals[0]);
-        const auto prefix = parsePrefix(line.positionals[1]);
-        if (!prefix)
-            refuse("MASK", line.positionals[1], prefix.reason());
-        given.prefix = *prefix;
+        given.prefix = accepted("MASK", line.positionals[1], parsePrefix(line.positionals[1]));
     } else {
         given = addressWithPrefixArgument("ADDRESS/MASK", line.positionals[0]);
     }

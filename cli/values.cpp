@@ -8,18 +8,12 @@ namespace netquill::cli {
 
 Ipv4Address addressArgument(std::string_view argument, std::string_view text)
 {
-    const auto address = parseAddress(text);
-    if (!address)
-        refuse(argument, text, address.reason());
-    return *address;
+    return accepted(argument, text, parseAddress(text));
 }
 
 AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::string_view text)
 {
-    const auto given = parseAddressWithPrefix(text);
-    if (!given)
-        refuse(argument, text, given.reason());
-    return *given;
+    return accepted(argument, text, parseAddressWithPrefix(text));
 }
 
 RowFormat rowFormatOption(const CommandLine &line)

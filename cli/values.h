@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "core/address/addresstext.h"
 #include "core/lines/jsontext.h"
 #include "core/lines/subnetrows.h"
@@ -12,6 +13,15 @@
 // The values a command line names, read by the core's one parser and refused
 // with the argument's name and the parser's reason.
 namespace netquill::cli {
+
+// The value read from an argument's text, or the refusal "ARGUMENT 'text': reason".
+template <typename Value>
+Value accepted(std::string_view argument, std::string_view text, const Parsed<Value> &parsed)
+{
+    if (!parsed)
+        refuse(argument, text, parsed.reason());
+    return *parsed;
+}
 
 Ipv4Address addressArgument(std::string_view argument, std::string_view text);
 AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::string_view text);

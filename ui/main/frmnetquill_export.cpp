@@ -2,8 +2,8 @@
 // web page, which then opens in the desktop's program for it.
 #include "ui/main/frmnetquill.h"
 
-#include "export/exportfile.h"
 #include "core/productinfo.h"
+#include "export/exportfile.h"
 #include "export/exporttimestamp.h"
 #include "ui/shell/hyperjump.h"
 
@@ -78,9 +78,11 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
 
     // A long table shows its progress after a second, with a Cancel; the
     // window stays drawn meanwhile.
-    QProgressDialog progress(QStringLiteral("Exporting the subnet table to %1...").arg(QFileInfo(path).fileName()),
+    const std::uint64_t rows = request.plan ? request.plan->subnetCount() : 0;
+    QProgressDialog progress(QStringLiteral("Exporting %1 subnets to %2...").arg(rows).arg(QFileInfo(path).fileName()),
                              QStringLiteral("Cancel"), 0, kProgressSteps, this);
     progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setFont(font());
     progress.setWindowTitle(QString::fromLatin1(netquill::kProductName));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
