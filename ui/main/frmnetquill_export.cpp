@@ -82,7 +82,6 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     QProgressDialog progress(QStringLiteral("Exporting %1 subnets to %2...").arg(rows).arg(QFileInfo(path).fileName()),
                              QStringLiteral("Cancel"), 0, kProgressSteps, this);
     progress.setObjectName(QStringLiteral("exportProgress"));
-    progress.setFont(font());
     progress.setWindowTitle(QString::fromLatin1(netquill::kProductName));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
