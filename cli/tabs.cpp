@@ -199,10 +199,6 @@ Plan readPlan(const CommandLine &line)
     return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
 }
 
-}  // namespace
-
-namespace {
-
 // A number with its notation's prefix, as convert prints an address: 0x
 // hexadecimal, 0o octal, 0b binary, else decimal.
 struct WrittenNumber {
