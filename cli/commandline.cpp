@@ -155,6 +155,15 @@ Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128
     return value;
 }
 
+Uint128 parseCountLessOne(std::string_view argument, std::string_view text, Uint128 highestLessOne)
+{
+    const bool whole = highestLessOne == ~Uint128{0};
+    const std::string highest = decimalCount(highestLessOne + 1, whole);
+    if (whole && text == highest)
+        return highestLessOne;
+    return parseNumber128(argument, text, 1, whole ? highestLessOne : highestLessOne + 1, highest) - 1;
+}
+
 std::string_view onlyPositional(const CommandLine &line, std::string_view what)
 {
     if (line.positionals.empty())

@@ -47,6 +47,8 @@ constexpr const char *kUsableHosts =
     "network and broadcast; a /31 has 2 (RFC 3021, a point-to-point link) and a /32 has 1.\n"
     "Every row and count says so, with or without --rfc3021. Asked for hosts (--min-hosts,\n"
     "vlsm), netquill-cli chooses a /30 or larger, or with --rfc3021 a /31 for 1 or 2 hosts;\n"
+    "elsewhere --rfc3021 changes nothing, and is taken all the same, so that a script may\n"
+    "pass it with every request;\n"
     "it never chooses a /32.\n";
 
 constexpr const char *kHelpHelp = "usage: netquill-cli help [COMMAND]\n"

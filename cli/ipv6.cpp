@@ -6,6 +6,7 @@
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
 
+#include <optional>
 #include <vector>
 
 namespace netquill::cli {
@@ -15,15 +16,17 @@ namespace {
 // The fields of one answer, each stated once with its label and its JSON
 // key: written as "Label        : value" lines, the colons lined up as the
 // IPv4 texts line them up, or as one JSON object. A field without a label is
-// in the JSON only.
+// in the JSON only, one without a key in the text only.
 class Answer
 {
 public:
     explicit Answer(std::string_view eol) : m_eol(eol) {}
 
+    // A 128-bit value or count is a text too: its digits, as a JSON string.
     Answer &text(std::string_view label, std::string_view key, std::string_view value)
     {
-        m_json.text(key, value);
+        if (!key.empty())
+            m_json.text(key, value);
         return line(label, value);
     }
     Answer &number(std::string_view label, std::string_view key, int value)
@@ -31,11 +34,13 @@ public:
         m_json.number(key, static_cast<std::uint64_t>(value));
         return line(label, std::to_string(value));
     }
-    // Digits that may pass 2^53: a string in the JSON beyond it.
-    Answer &count(std::string_view label, std::string_view key, std::string_view digits)
+    // A value the input may not have: no line without it, and null in the JSON.
+    Answer &optionalText(std::string_view label, std::string_view key, const std::optional<std::string> &value)
     {
-        m_json.count(key, digits);
-        return line(label, digits);
+        if (value)
+            return text(label, key, *value);
+        m_json.null(key);
+        return *this;
     }
     // One a line, the lines after the first under it.
     Answer &texts(std::string_view label, std::string_view key, const std::vector<std::string> &values)
@@ -77,8 +82,6 @@ Ipv6Plan readIpv6Plan(const CommandLine &line)
     for (const char *ipv4Only : {"--subnet-mask", "--host-bits", "--hosts", "--min-hosts"})
         if (const std::string *value = line.option(ipv4Only))
             refuse(ipv4Only, *value, "is for IPv4; an IPv6 block takes --mask-bits, --subnets or --min-addresses");
-    if (line.has("--rfc3021"))
-        throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
     const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
     const Ipv6Block block = accepted("BLOCK/PREFIX", text, parseIpv6WithPrefix(text)).block();
     int length = block.length;
@@ -88,17 +91,14 @@ Ipv6Plan readIpv6Plan(const CommandLine &line)
         length = static_cast<int>(parseNumber("--mask-bits", *bits, static_cast<std::uint64_t>(block.length), 128));
         ++chosen;
     }
+    // Up to 2^128, the subnets or addresses of ::/0.
+    const Uint128 mostLessOne = freeBits == 128 ? ~Uint128{0} : (Uint128{1} << freeBits) - 1;
     if (const std::string *subnets = line.option("--subnets")) {
-        const Uint128 most = freeBits == 128 ? ~Uint128{0} : Uint128{1} << freeBits;
-        const Uint128 count = parseNumber128("--subnets", *subnets, 1, most, decimalCount(most, freeBits == 128));
-        length = block.length + bitWidth(static_cast<Uint128>(count - 1));
+        length = block.length + bitWidth(parseCountLessOne("--subnets", *subnets, mostLessOne));
         ++chosen;
     }
     if (const std::string *addresses = line.option("--min-addresses")) {
-        const Uint128 most = freeBits == 128 ? ~Uint128{0} : Uint128{1} << freeBits;
-        const Uint128 count =
-            parseNumber128("--min-addresses", *addresses, 1, most, decimalCount(most, freeBits == 128));
-        length = 128 - bitWidth(static_cast<Uint128>(count - 1));
+        length = 128 - bitWidth(parseCountLessOne("--min-addresses", *addresses, mostLessOne));
         ++chosen;
     }
     if (chosen > 1)
@@ -114,11 +114,12 @@ int planIpv6(const CommandLine &line, bool json, Streams &streams)
     const Ipv6Block first = plan.row(0);
     const Ipv6Block last = plan.row(plan.lastRow());
     Answer(streams.eol())
-        .text("IPv6 Block", "network", plan.block().text())
+        .text("IPv6 Block", "", plan.block().text())
+        .text("", "network", plan.block().network.text())
         .number("", "prefix_length", plan.block().length)
         .number("Subnet Length", "subnet_prefix_length", plan.subnetLength())
-        .count("Subnets", "subnet_count", plan.subnetCountText())
-        .count("Subnet Size", "address_count", plan.addressCountText())
+        .text("Subnets", "subnet_count", plan.subnetCountText())
+        .text("Subnet Size", "subnet_address_count", plan.addressCountText())
         .text("First Subnet", "first_subnet", first.text())
         .text("Last Subnet", "last_subnet", last.text())
         .write(streams, json);
@@ -129,25 +130,16 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const Ipv6Plan plan = readIpv6Plan(line);
     const Uint128 lastRow = plan.lastRow();
-    const std::string subnets = plan.subnetCountText();
     // Rows are counted from 1, so the last of ::/0 split into /128s is 2^128.
-    Uint128 first = 0;
-    if (const std::string *from = line.option("--from")) {
-        const std::string_view text = *from;
-        if (text == "340282366920938463463374607431768211456" && lastRow == ~Uint128{0})
-            first = lastRow;
-        else
-            first = parseNumber128("--from", text, 1, lastRow == ~Uint128{0} ? lastRow : lastRow + 1, subnets) - 1;
-    }
+    const std::string *from = line.option("--from");
+    const Uint128 first = from ? parseCountLessOne("--from", *from, lastRow) : 0;
     Uint128 remaining = lastRow - first;  // rows after the first
     bool unlimited = true;
     if (const std::string *most = line.option("--count")) {
-        const Uint128 count = parseNumber128("--count", *most, 0, ~Uint128{0}, decimalText(~Uint128{0}));
-        if (count == 0)
-            remaining = 0;
-        if (count == 0 || count - 1 < remaining)
-            remaining = count == 0 ? 0 : count - 1;
-        unlimited = count != 0;
+        // At most that many: a count past the end writes the rows there are.
+        unlimited = *most != "0";
+        if (unlimited)
+            remaining = std::min(remaining, parseCountLessOne("--count", *most, ~Uint128{0}));
     }
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)
@@ -170,17 +162,19 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 int convertIpv6(const ZonedIpv6Address &zoned, bool json, Streams &streams)
 {
     const Ipv6Address &address = zoned.address;
-    const std::string shownAddress = address.text() + (zoned.zone.empty() ? "" : "%" + zoned.zone);
+    const std::string zone = zoned.zone.empty() ? "" : "%" + zoned.zone;
+    // A zone is the user's text: its control bytes are escaped where a terminal shows it.
     Answer answer(streams.eol());
-    answer.text("IPv6 Address", "address", shownAddress)
+    answer.text("IPv6 Address", "", address.text() + escaped(zone))
+        .text("", "address", address.text() + zone)
         .text("Expanded", "expanded", address.expandedText())
-        .count("Decimal", "decimal", decimalText(address.value()))
+        .text("Decimal", "decimal", decimalText(address.value()))
         .text("Hexadecimal", "hexadecimal", "0x" + address.hexadecimalText())
         .text("Binary", "binary", "0b" + address.binaryText())
         .text("Reverse DNS", "reverse_dns", address.reverseName());
-    if (const auto ipv4 = address.embeddedIpv4())
-        answer.text("IPv4 Inside", "embedded_ipv4", ipv4->text());
-    answer.write(streams, json);
+    const auto ipv4 = address.embeddedIpv4();
+    answer.optionalText("IPv4 Inside", "embedded_ipv4", ipv4 ? std::optional(ipv4->text()) : std::nullopt)
+        .write(streams, json);
     return kDone;
 }
 
@@ -206,11 +200,12 @@ int calcIpv6(const CommandLine &line, bool json, Streams &streams)
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
     Answer(streams.eol())
         .text("IPv6 Address", "address", given.address.text())
-        .text("Network", "network", block.text())
+        .text("Network", "", block.text())
+        .text("", "network", block.network.text())
         .number("Prefix Length", "prefix_length", block.length)
         .text("First Address", "first_address", block.network.text())
         .text("Last Address", "last_address", block.last().text())
-        .count("Addresses", "address_count", Ipv6Block::addressCountText(block.length))
+        .text("Addresses", "address_count", Ipv6Block::addressCountText(block.length))
         .texts("Reverse Zones", "reverse_zones", block.reverseZones())
         .write(streams, json);
     return kDone;

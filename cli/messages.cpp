@@ -5,15 +5,14 @@ namespace netquill::cli {
 std::string shown(std::string_view text)
 {
     constexpr std::size_t kMostShown = 60;
+    return text.size() <= kMostShown ? escaped(text) : escaped(text.substr(0, kMostShown)) + "\u2026";
+}
+
+std::string escaped(std::string_view text)
+{
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
-    std::size_t characters = 0;
     for (const char c : text) {
-        if (characters == kMostShown) {
-            out += "\u2026";
-            break;
-        }
-        ++characters;
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
         case '\r':

@@ -232,8 +232,6 @@ int reportShortfall(const CommandLine &line, const VlsmShortfall &shortfall, con
 int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const Ipv6Block block = accepted("BLOCK/PREFIX", line.positionals[0], parseIpv6Block(line.positionals[0]));
-    if (line.has("--rfc3021"))
-        throw UsageError("--rfc3021 is for IPv4: every address of an IPv6 subnet counts");
     std::vector<Ipv6Request> requests;
     for (const Request &request : readRequests(line, format)) {
         std::optional<int> length = lengthOf(request.amount, 128);
@@ -277,17 +275,10 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
         else
             requests.push_back({request.name, parseNumber("REQUEST", request.amount, 1, kMostUsableHosts)});
     }
-    const bool rfc3021 = line.has("--rfc3021");
-    const auto allocated = allocateSubnets(block, requests, rfc3021);
+    const auto allocated = allocateSubnets(block, requests, line.has("--rfc3021"));
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
         return reportShortfall(line, *shortfall, block.text(), streams);
     const VlsmPlan &plan = std::get<VlsmPlan>(allocated);
-    if (rfc3021) {
-        const auto without = allocateSubnets(block, requests, false);
-        const auto *plain = std::get_if<VlsmPlan>(&without);
-        if (plain && plain->allocations == plan.allocations)
-            throw UsageError("--rfc3021 changes nothing here: it matters only for requests of 1 or 2 hosts");
-    }
     std::string &out = streams.out.buffer();
     const auto rowOf = [&](std::string_view name, const Block &subnet) {
         const SubnetPlan alone(subnet, subnet.prefix);

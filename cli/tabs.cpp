@@ -54,8 +54,8 @@ const char *const kPlanHelp =
     "object, keys: address, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
     "subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an IPv6 block: the\n"
     "block, the subnets' length, how many there are, their size and the first and last;\n"
-    "JSON keys: network, prefix_length, subnet_prefix_length, subnet_count, address_count,\n"
-    "first_subnet, last_subnet.\n";
+    "JSON keys: network, prefix_length, subnet_prefix_length, subnet_count,\n"
+    "subnet_address_count, first_subnet, last_subnet.\n";
 
 const char *const kListHelp =
     "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
@@ -175,14 +175,8 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
                    "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
                        (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
         const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
-        const int bits = smallestPrefixHolding(hosts, rfc3021)->bits();
-        if (rfc3021 && smallestPrefixHolding(hosts, false) && smallestPrefixHolding(hosts, false)->bits() == bits)
-            throw UsageError("--rfc3021 changes nothing with --min-hosts " + shown(text) +
-                             ": only 1 or 2 hosts fit a /31");
-        return bits;
+        return smallestPrefixHolding(hosts, rfc3021)->bits();
     });
-    if (rfc3021 && !line.option("--min-hosts"))
-        throw UsageError("--rfc3021 changes nothing without --min-hosts");
     return Prefix(maskBits.value_or(cidrBits));
 }
 
@@ -409,10 +403,15 @@ int listCommand(const CommandLine &line, Streams &streams)
     const std::uint64_t total = plan.subnetCount();
     std::uint64_t first = 1;
     if (const std::string *from = line.option("--from"))
-        first = parseNumber("--from", *from, 1, total);
+        first = static_cast<std::uint64_t>(parseCountLessOne("--from", *from, total - 1)) + 1;
+    // At most that many: a count past the end writes the rows there are, as for IPv6.
     std::uint64_t count = total - first + 1;
-    if (const std::string *most = line.option("--count"))
-        count = std::min(count, parseNumber("--count", *most, 0, total));
+    if (const std::string *most = line.option("--count")) {
+        if (*most == "0")
+            count = 0;
+        else if (const Uint128 lessOne = parseCountLessOne("--count", *most, ~Uint128{0}); lessOne < count)
+            count = static_cast<std::uint64_t>(lessOne) + 1;
+    }
 
     const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
     if (!line.has("--no-header") || format == RowFormat::HTML)

@@ -267,15 +267,19 @@ Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
             }
             if (group.empty())
                 return "has an empty group: only '::' may stand for zero groups";
-            if (group.size() > 4)
-                return "has a group of more than four hex digits: '" + std::string(group) + "'";
+            if (group.find('.') != std::string_view::npos)
+                return "has a dotted IPv4 part before its end: it may stand only for the last 32 bits";
             unsigned value = 0;
             for (const char c : group) {
                 const auto digit = std::string_view(kHexDigitsBothCases).find(c);
+                if (digit == std::string_view::npos && static_cast<unsigned char>(c) >= 0x80)
+                    return std::string("holds a character beyond ASCII, which is not a hex digit");
                 if (digit == std::string_view::npos)
                     return "holds '" + std::string(1, c) + "', which is not a hex digit, a ':' or a '.'";
                 value = value * 16 + static_cast<unsigned>(digit < 16 ? digit : digit - 6);
             }
+            if (group.size() > 4)
+                return "has a group of more than four hex digits: '" + std::string(group) + "'";
             if (count == 8)
                 return "has more than eight groups";
             groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
@@ -313,6 +317,9 @@ Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
         return ZonedIpv6Address{*address, {}};
     if (percent + 1 == text.size())
         return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
+    // RFC 4007, section 11.7: a "/" ends the zone, and what follows is a prefix.
+    if (text.find('/', percent) != std::string_view::npos)
+        return Parsed<ZonedIpv6Address>::refused("has a prefix after its zone: an address is meant, not a block");
     if (!isUtf8(text.substr(percent + 1)))
         return Parsed<ZonedIpv6Address>::refused("has a zone that is not UTF-8 text");
     return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};

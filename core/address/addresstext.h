@@ -100,7 +100,11 @@ Parsed<Ipv6Block> parseIpv6Block(std::string_view text);
 // A range of IPv6 addresses as parseRange reads IPv4 ones.
 Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
 
-// Whether a text is meant as IPv6: it holds a colon.
-inline bool looksLikeIpv6(std::string_view text) { return text.find(':') != std::string_view::npos; }
+// Whether a text is meant as IPv6: its address, before any "/", holds a
+// colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).
+inline bool looksLikeIpv6(std::string_view text)
+{
+    return text.substr(0, text.find('/')).find(':') != std::string_view::npos;
+}
 
 }  // namespace netquill

@@ -12,6 +12,18 @@ namespace {
 
 constexpr std::string_view kHeadings[] = {"Subnet", "Prefix Length", "First Address", "Last Address", "Address Count"};
 
+// The text file's columns, each as wide as its widest text ("/128" after 39
+// characters, the heading "Prefix Length") and two blanks: the rows line up
+// under their headings in any viewer, as the IPv4 text file's do.
+constexpr std::size_t kTextColumnWidths[] = {45, 15, 41, 41};
+
+// Blanks from `to` up to the end of the column that began at `start`.
+char *padColumn(char *start, char *to, std::size_t width)
+{
+    const auto written = static_cast<std::size_t>(to - start);
+    return std::fill_n(to, written < width ? width - written : 2, ' ');
+}
+
 }  // namespace
 
 Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
@@ -26,7 +38,7 @@ Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
     for (int length = 0; length <= 128; ++length) {
         const std::string count = Ipv6Block::addressCountText(length);
         std::string jsonCount;
-        appendJsonCount(jsonCount, count);
+        appendJsonString(jsonCount, count);
         m_lengthTexts[static_cast<std::size_t>(length)] = {shortText(std::to_string(length)), shortText(count),
                                                            std::move(jsonCount)};
     }
@@ -41,9 +53,17 @@ std::string Ipv6RowRenderer::tableStart(bool named) const
     switch (m_format) {
     case RowFormat::TSV:
     case RowFormat::CSV:
-    case RowFormat::TXT:
         for (const std::string_view heading : headings)
             start.append(start.empty() ? "" : m_format == RowFormat::CSV ? "," : "\t").append(heading);
+        return start.append(m_lineEnd);
+    case RowFormat::TXT:
+        if (named)
+            start.append("Name\t");
+        for (std::size_t column = 0; column < std::size(kHeadings); ++column) {
+            start.append(kHeadings[column]);
+            if (column < std::size(kTextColumnWidths))
+                start.append(kTextColumnWidths[column] - kHeadings[column].size(), ' ');
+        }
         return start.append(m_lineEnd);
     case RowFormat::HTML:
         return htmlTableStart(headings, m_lineEnd);
@@ -78,9 +98,27 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
     // The subnet's network is its first address too: written once, copied.
     const std::string_view networkText = m_networkText.view(row.network);
     switch (m_format) {
-    case RowFormat::TSV:
-    case RowFormat::CSV:
     case RowFormat::TXT: {
+        char *column = to;
+        put(networkText);
+        *to++ = '/';
+        put(lengthText);
+        to = padColumn(column, to, kTextColumnWidths[0]);
+        column = to;
+        put(lengthText);
+        to = padColumn(column, to, kTextColumnWidths[1]);
+        column = to;
+        put(networkText);
+        to = padColumn(column, to, kTextColumnWidths[2]);
+        column = to;
+        to = m_lastText.write(to, row.last());
+        to = padColumn(column, to, kTextColumnWidths[3]);
+        put(count);
+        put(m_lineEnd);
+        break;
+    }
+    case RowFormat::TSV:
+    case RowFormat::CSV: {
         const char separator = m_format == RowFormat::CSV ? ',' : '\t';
         put40(networkText);
         *to++ = '/';
@@ -117,8 +155,6 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
     case RowFormat::JSONL: {
         put("{\"network\":\"");
         put(networkText);
-        *to++ = '/';
-        put(lengthText);
         put("\",\"prefix_length\":");
         put(lengthText);
         put(",\"first_address\":\"");

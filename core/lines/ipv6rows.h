@@ -37,7 +37,7 @@ private:
     struct LengthTexts {
         ShortText length;  // "0" to "128"
         ShortText count;
-        std::string jsonCount;  // a number, or a string past 2^53
+        std::string jsonCount;  // a JSON string of its digits
     };
 
     RowFormat m_format;

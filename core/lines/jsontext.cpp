@@ -44,21 +44,10 @@ JsonObject &JsonObject::number(std::string_view key, std::uint64_t value)
     return *this;
 }
 
-void appendJsonCount(std::string &out, std::string_view digits)
-{
-    constexpr std::string_view kLargestExact = "9007199254740992";
-    const bool exact =
-        digits.size() < kLargestExact.size() || (digits.size() == kLargestExact.size() && digits <= kLargestExact);
-    if (exact)
-        out += digits;
-    else
-        appendJsonString(out, digits);
-}
-
-JsonObject &JsonObject::count(std::string_view key, std::string_view digits)
+JsonObject &JsonObject::null(std::string_view key)
 {
     startMember(key);
-    appendJsonCount(m_text, digits);
+    m_text += "null";
     return *this;
 }
 

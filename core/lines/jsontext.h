@@ -6,22 +6,21 @@
 #include <vector>
 
 // JSON objects as netquill-cli writes them: one object, keys in the order
-// given, texts escaped as RFC 8259 says, counts as JSON numbers.
+// given, texts escaped as RFC 8259 says. A key has one type whatever its
+// value: IPv4 counts are numbers, which every JSON reader holds exactly below
+// 2^53; IPv6 counts and 128-bit values are strings of their digits.
 namespace netquill {
 
 // The text as a JSON string, quotes included.
 void appendJsonString(std::string &out, std::string_view text);
-// A count given by its digits: a JSON number up to 2^53, the largest every
-// JSON reader holds exactly, and a string of its digits beyond.
-void appendJsonCount(std::string &out, std::string_view digits);
 
 class JsonObject
 {
 public:
     JsonObject &text(std::string_view key, std::string_view value);
     JsonObject &number(std::string_view key, std::uint64_t value);
-    // A count that may pass 2^53: a JSON number up to it, a string of its digits beyond.
-    JsonObject &count(std::string_view key, std::string_view digits);
+    // A key whose value the input does not have.
+    JsonObject &null(std::string_view key);
     JsonObject &texts(std::string_view key, const std::vector<std::string> &values);
 
     // The object, closed.

@@ -55,7 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
              "refused: has '::' more than once: it may stand "
              "once, for one zero group or more"},
         Text{"SevenGroups", "1:2:3:4:5:6:7", "refused: has 7 groups, not eight, and no '::'"},
-        Text{"Zone", "fe80::1%eth0", "refused: has a zone: a zone names a link, not an address or a block"}),
+        Text{"Zone", "fe80::1%eth0", "refused: has a zone: a zone names a link, not an address or a block"},
+        // The dotted part only as the last 32 bits, and only ASCII hex digits
+        Text{"Ipv4PartFirst", "1.2.3.4::1",
+             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+        Text{"Ipv4PartInside", "1:2:3:4:5:6:1.2.3.4:7",
+             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+        Text{"ArabicIndicDigit", "2001:db8::\xD9\xA1",
+             "refused: holds a character beyond ASCII, which is not a hex digit"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Ipv6Address, ExpandedHexBinaryEmbeddedAndZoned)

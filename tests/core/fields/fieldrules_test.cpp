@@ -99,7 +99,6 @@ TEST(DottedAddressInPaste, FindsFourWholeOctetsOrNothing)
     EXPECT_EQ(found("1234.5.6.7", 5), "1234|5|6|7");
     EXPECT_EQ(found("1..3."), "none");
     EXPECT_EQ(found("10.1.2"), "none");
-    EXPECT_EQ(found("10.1x.2.3"), "none");
 }
 
 }  // namespace

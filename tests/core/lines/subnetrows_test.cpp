@@ -1,5 +1,6 @@
-// The one renderer of a split's IPv4 rows: every format's line, the
-// headings, and named rows (netquill-cli's vlsm).
+// The one renderer of a split's IPv4 rows: the lines the export files do not
+// hold (their goldens hold the others), the grid's cells, and named rows
+// (netquill-cli's vlsm).
 #include "core/lines/subnetrows.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,6 @@ std::string rowText(const SubnetPlan &plan, std::uint64_t k, RowFormat format = 
 TEST(SubnetRowRenderer, WritesEachFormatsLine)
 {
     const SubnetPlan plan = planOf(0x0A000000, 30, 31);
-    EXPECT_EQ(rowText(plan, 0, RowFormat::CSV), "10.0.0.0,255.255.255.254,0.0.0.1,2,10.0.0.0 to 10.0.0.1,10.0.0.1\r\n");
-    EXPECT_EQ(rowText(plan, 0, RowFormat::TXT),
-              "10.0.0.0\t255.255.255.254\t\t0.0.0.1\t2\t\t10.0.0.0 to 10.0.0.1\t10.0.0.1\r\n");
-    EXPECT_EQ(rowText(plan, 0, RowFormat::HTML),
-              "<tr><td>10.0.0.0</td><td align=\"center\">255.255.255.254</td><td align=\"center\">0.0.0.1</td>"
-              "<td align=\"center\">2</td>\r\n<td>10.0.0.0\r\n to 10.0.0.1</td>\r\n<td>10.0.0.1</td>\r\n");
     EXPECT_EQ(rowText(plan, 0, RowFormat::JSONL),
               "{\"network\":\"10.0.0.0\",\"prefix_length\":31,\"mask\":\"255.255.255.254\",\"wildcard_mask\":"
               "\"0.0.0.1\",\"usable_hosts\":2,\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"broadcast\":"
@@ -40,8 +35,6 @@ TEST(SubnetRowRenderer, WritesEachFormatsLine)
     const netquill::SubnetRowRenderer tsv(plan, RowFormat::TSV);
     EXPECT_EQ(tsv.tableStart(), "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n");
     EXPECT_EQ(tsv.cellText(plan.row(1), netquill::SubnetColumn::HostRange), "10.0.0.2 to 10.0.0.3");
-    EXPECT_EQ(netquill::subnetHeadingLine(RowFormat::TXT),
-              "Subnet\t\tMask\t\t\tInverse Mask\tSubnet Size\tHost Range\t\t\tBroadcast");
 }
 
 // Named rows (netquill-cli's vlsm): the name first, written as each format

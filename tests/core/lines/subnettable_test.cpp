@@ -30,7 +30,6 @@ TEST(WriteSubnetTable, EveryRowInBoundedBlocks)
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 65536);
     EXPECT_TRUE(written.ends_with("10.255.255.0,255.255.255.0,0.0.0.255,254,10.255.255.1 to 10.255.255.254,"
                                   "10.255.255.255\r\n"));
-    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
     EXPECT_EQ(counts.back(), 65536U);
     EXPECT_LT(largestBlock, std::size_t{70000});
 
