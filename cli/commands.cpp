@@ -31,7 +31,8 @@ constexpr const char *kUsage =
     "Every command ends its lines with LF; --crlf ends them with CR LF, as the window copies\n"
     "them. -- ends the options; - is standard input wherever a FILE is read.\n"
     "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit); 2 a bad\n"
-    "command line or bad input, unreadable files included; 3 the output could not be written.\n"
+    "command line or bad input, unreadable files included; 3 the output could not be written;\n"
+    "4 an internal error, a fault of netquill-cli's own.\n"
     "COMMAND --help tells more; --version prints the version.\n";
 
 constexpr const char *kPlanOptions =
@@ -141,14 +142,20 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, int stan
     int status = kDone;
     try {
         status = runCommand(arguments, out, standardInput, errors);
+        out.flush();
     } catch (const UsageError &refusal) {
         errors << "netquill-cli: " << refusal.what() << "\n";
         return kRefused;
     } catch (const std::bad_alloc &) {
         errors << "netquill-cli: out of memory: the input is too large for this machine\n";
         return kRefused;
+    } catch (const std::exception &fault) {
+        errors << "netquill-cli: internal error: " << fault.what() << "\n";
+        return kInternalError;
+    } catch (...) {
+        errors << "netquill-cli: internal error\n";
+        return kInternalError;
     }
-    out.flush();
     if (out.error() != 0) {
         errors << "netquill-cli: the output could not be written: " << std::strerror(out.error()) << "\n";
         return kNotWritten;

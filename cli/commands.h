@@ -10,10 +10,11 @@
 namespace netquill::cli {
 
 // Exit statuses, the same for every command.
-constexpr int kDone = 0;        // done, also when the reader went away (`| head`)
-constexpr int kNoAnswer = 1;    // a request that has no answer: vlsm's that do not fit
-constexpr int kRefused = 2;     // a bad command line or bad input, unreadable files included
-constexpr int kNotWritten = 3;  // the output could not be written
+constexpr int kDone = 0;           // done, also when the reader went away (`| head`)
+constexpr int kNoAnswer = 1;       // a request that has no answer: vlsm's that do not fit
+constexpr int kRefused = 2;        // a bad command line or bad input, unreadable files included
+constexpr int kNotWritten = 3;     // the output could not be written
+constexpr int kInternalError = 4;  // a fault of netquill-cli's own, never of the input
 
 // Runs one command line (without the program's name); standard input is the
 // descriptor `standardInput`.

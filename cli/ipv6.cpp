@@ -46,10 +46,8 @@ public:
     Answer &texts(std::string_view label, std::string_view key, const std::vector<std::string> &values)
     {
         m_json.texts(key, values);
-        for (std::size_t k = 0; k < values.size(); ++k) {
-            m_lines.append(k == 0 ? label : "").append(std::string(14 - (k == 0 ? label.size() : 0), ' '));
-            m_lines.append(k == 0 ? ": " : "  ").append(values[k]).append(m_eol);
-        }
+        for (std::size_t k = 0; k < values.size(); ++k)
+            m_lines.append(padded(k == 0 ? label : "")).append(k == 0 ? ": " : "  ").append(values[k]).append(m_eol);
         return *this;
     }
 
@@ -62,10 +60,17 @@ public:
     }
 
 private:
+    // The labels' column; a longer label pushes its colon on, never under it.
+    static constexpr std::size_t kLabelWidth = 14;
+    static std::string padded(std::string_view label)
+    {
+        return std::string(label) + std::string(kLabelWidth - std::min(label.size(), kLabelWidth), ' ');
+    }
+
     Answer &line(std::string_view label, std::string_view value)
     {
         if (!label.empty())
-            m_lines.append(label).append(std::string(14 - label.size(), ' ')).append(": ").append(value).append(m_eol);
+            m_lines.append(padded(label)).append(": ").append(value).append(m_eol);
         return *this;
     }
 

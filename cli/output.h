@@ -64,6 +64,9 @@ public:
         : m_out(out), m_block(Output::kDirect + 2 * longestRow), m_full(m_block.data() + m_block.size() - longestRow),
           m_at(m_block.data())
     {}
+    // A copy's pointers would point into the original's block.
+    RowBlock(const RowBlock &) = delete;
+    RowBlock &operator=(const RowBlock &) = delete;
 
     char *room() { return m_at; }
     // The row written up to `end`; a full block goes out.

@@ -1,9 +1,10 @@
 // The one strict parser over any text, for both families, and address lists
 // merged and covered by CIDR blocks: a text is read whole or refused with a
 // reason; an address read prints as a text that reads back as the same
-// address (the very text for IPv4); the merged ranges hold every entry, in
-// order and apart; the blocks cover them exactly, in order, each aligned; an
-// IPv6 block split into equal subnets tiles it, its last row at once.
+// address (the very text for IPv4); the fast IPv6 reading and the careful one
+// agree; the merged ranges hold every entry, in order and apart; the blocks
+// cover them exactly, in order, each aligned; an IPv6 block split into equal
+// subnets tiles it, its last row at once.
 #include "core/address/addresstext.h"
 #include "core/planning/ipv6plan.h"
 #include "core/planning/ranges.h"
@@ -71,6 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (entry)
             ipv4.push_back(*entry);
 
+        // The careful reading takes whatever the fast one does, as the same address.
+        if (const auto fast = netquill::detail::readWellFormedIpv6(line)) {
+            const auto careful = netquill::detail::readIpv6Carefully(line);
+            FUZZ_CHECK(careful && *careful == *fast);
+        }
         const auto address6 = netquill::parseIpv6Address(line);
         FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
         FUZZ_CHECK(!address6 || writtenOn.view(*address6) == address6->text());

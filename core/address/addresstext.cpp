@@ -157,11 +157,8 @@ Parsed<BlockType> blockOf(const Parsed<Given> &given)
 
 Parsed<Block> parseBlock(std::string_view text) { return blockOf<Block>(parseAddressWithPrefix(text)); }
 
-namespace {
+namespace detail {
 
-// One pass over a well-formed IPv6 text, as lists of millions of lines hold;
-// nothing for any text it does not take whole, which the careful reading
-// below then refuses with its reason.
 std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
 {
     std::array<std::uint16_t, 8> groups{};
@@ -221,13 +218,9 @@ std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
     return Ipv6Address(value);
 }
 
-}  // namespace
-
-Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
+Parsed<Ipv6Address> readIpv6Carefully(std::string_view text)
 {
     using Refused = Parsed<Ipv6Address>;
-    if (const auto wellFormed = readWellFormedIpv6(text))
-        return *wellFormed;
     if (text.empty())
         return Refused::refused("is empty: an address such as 2001:db8::1 is needed");
     if (text.find('%') != std::string_view::npos)
@@ -305,6 +298,15 @@ Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
     for (int k = 0; k < tails; ++k)
         value |= Uint128{tail[static_cast<std::size_t>(k)]} << (16 * (tails - 1 - k));
     return Ipv6Address(value);
+}
+
+}  // namespace detail
+
+Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
+{
+    if (const auto wellFormed = detail::readWellFormedIpv6(text))
+        return *wellFormed;
+    return detail::readIpv6Carefully(text);
 }
 
 Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)

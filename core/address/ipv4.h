@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <stdexcept>
 #include <string>
 
 // IPv4 values: an address, a prefix (a mask by its number of one bits) and a
@@ -63,7 +65,7 @@ inline constexpr std::array<OctetText, 256> kOctetTexts = octetTexts();
 inline char *writeOctet(char *to, std::uint32_t octet)
 {
     const OctetText &text = kOctetTexts[octet & 0xFF];
-    __builtin_memcpy(to, &text, 4);
+    std::memcpy(to, &text, 4);
     return to + text.length;
 }
 
@@ -87,8 +89,13 @@ constexpr int kLongestMask = 32;
 class Prefix
 {
 public:
-    // 0 to 32 bits; 0 is the whole address space (no mask chosen).
-    constexpr explicit Prefix(int bits = 0) : m_bits(bits) {}
+    // 0 to 32 bits; 0 is the whole address space (no mask chosen). Any other
+    // length is a fault of the caller's, stopped here rather than shifted by.
+    constexpr explicit Prefix(int bits = 0) : m_bits(bits)
+    {
+        if (bits < 0 || bits > kLongestMask)
+            throw std::out_of_range("a prefix of " + std::to_string(bits) + " bits");
+    }
 
     constexpr int bits() const { return m_bits; }
     constexpr int hostBits() const { return kLongestMask - m_bits; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 namespace netquill {
 
@@ -58,7 +59,7 @@ char *writeGroup(char *to, unsigned group)
 {
     const int digits = digitsOf(group);
     const std::uint32_t word = hexWord(group) >> 8 * (4 - digits);
-    __builtin_memcpy(to, &word, 4);
+    std::memcpy(to, &word, 4);
     return to + digits;
 }
 
@@ -69,9 +70,9 @@ std::uint32_t overwriteGroup(char *at, unsigned group, int digits)
     const std::uint32_t word = hexWord(group) >> 8 * (4 - digits);
     const auto kept = static_cast<std::uint32_t>(~std::uint64_t{0} << 8 * digits);
     std::uint32_t text;
-    __builtin_memcpy(&text, at, 4);
+    std::memcpy(&text, at, 4);
     text = (text & kept) | word;
-    __builtin_memcpy(at, &text, 4);
+    std::memcpy(at, &text, 4);
     return text;
 }
 
@@ -117,9 +118,9 @@ char *Ipv6TextWriter::write(char *to, Ipv6Address address)
 {
     // The text before is copied first, before anything is written over it: a
     // wide read of bytes just written in part waits for those writes.
-    __builtin_memcpy(to, m_text.data(), 40);
+    std::memcpy(to, m_text.data(), 40);
     if (!update(address, to))
-        __builtin_memcpy(to, m_text.data(), 40);
+        std::memcpy(to, m_text.data(), 40);
     return to + m_length;
 }
 
@@ -164,7 +165,7 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
             break;
         const std::uint32_t word = overwriteGroup(m_text.data() + m_digitsAt[k], group, m_digits[k]);
         if (copy != nullptr)  // digits begin at most 35 bytes in: the word stays in the copy's 40
-            __builtin_memcpy(copy + m_digitsAt[k], &word, 4);
+            std::memcpy(copy + m_digitsAt[k], &word, 4);
     }
     if (from > lastChanged) {
         m_high = high;

@@ -4,6 +4,7 @@
 #include "core/lines/subnetrows.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace netquill {
@@ -89,7 +90,7 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
     const auto put = [&to](std::string_view text) { to = std::copy(text.begin(), text.end(), to); };
     // Texts of at most 40 bytes, copied whole as one fixed-size copy; the row's room takes the overrun.
     const auto put40 = [&to](std::string_view text) {
-        __builtin_memcpy(to, text.data(), 40);
+        std::memcpy(to, text.data(), 40);
         to += text.size();
     };
     const LengthTexts &texts = m_lengthTexts[static_cast<std::size_t>(row.length)];

@@ -4,6 +4,7 @@
 #include "core/lines/jsontext.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace netquill {
 
@@ -16,7 +17,7 @@ namespace {
 char *putPieces(char *to, const char *from, std::size_t length)
 {
     for (std::size_t k = 0; k < length; k += 16)
-        __builtin_memcpy(to + k, from + k, 16);
+        std::memcpy(to + k, from + k, 16);
     return to + length;
 }
 
@@ -127,7 +128,7 @@ char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
         to = row.subnet.writeText(to);
         to = putPieces(to, m_middle.data(), m_middleSize);
         to = row.firstHost.writeText(to);
-        __builtin_memcpy(to, " to ", 4);
+        std::memcpy(to, " to ", 4);
         to = row.lastHost.writeText(to + 4);
         *to++ = m_format == RowFormat::CSV ? ',' : '\t';
         to = row.broadcast.writeText(to);

@@ -361,6 +361,17 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
     }
 }
 
+// A fault of netquill-cli's own is said as one, with a status of its own.
+TEST(CliFaults, AnEscapedExceptionIsAnInternalError)
+{
+    struct BrokenOutput : netquill::cli::Output {
+        bool writeBlock(std::string_view) override { throw std::logic_error("the output broke"); }
+    } out;
+    std::ostringstream errors;
+    EXPECT_EQ(netquill::cli::runCli({"convert", "1"}, out, -1, errors), netquill::cli::kInternalError);
+    EXPECT_EQ(errors.str(), "netquill-cli: internal error: the output broke\n");
+}
+
 TEST(CliHelp, UsageHelpAndTheProjectsVersion)
 {
     const CliRun bare = run({});

@@ -26,6 +26,27 @@ void BM_Ipv6CsvRowsOfASplit(benchmark::State &state)
 }
 BENCHMARK(BM_Ipv6CsvRowsOfASplit)->Arg(64)->Arg(128)->ArgName("subnet_length");
 
+// The two addresses of each row of a split, written on from the row before
+// (what the rows do) or each written whole: what the text writer buys.
+template <bool kWrittenOn>
+void BM_Ipv6RowAddresses(benchmark::State &state)
+{
+    const netquill::Ipv6Plan plan(netquill::Ipv6Block{netquill::Ipv6Address(netquill::Uint128{0x20010DB8} << 96), 32},
+                                  static_cast<int>(state.range(0)));
+    netquill::Ipv6TextWriter network;
+    netquill::Ipv6TextWriter last;
+    char text[96];
+    netquill::Uint128 k = 0;
+    for (auto _ : state) {
+        const netquill::Ipv6Block row = plan.row(k++);
+        char *to = kWrittenOn ? network.write(text, row.network) : row.network.writeText(text);
+        benchmark::DoNotOptimize(kWrittenOn ? last.write(to, row.last()) : row.last().writeText(to));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Ipv6RowAddresses<true>)->Arg(64)->Arg(128)->ArgName("subnet_length");
+BENCHMARK(BM_Ipv6RowAddresses<false>)->Arg(64)->Arg(128)->ArgName("subnet_length");
+
 void BM_Ipv6AddressTextWhole(benchmark::State &state)
 {
     // Addresses of a multiplicative sequence: groups of every width, zero runs here and there.
