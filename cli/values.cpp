@@ -46,6 +46,24 @@ void writeJson(Streams &streams, const JsonObject &object)
     streams.out.append(streams.eol());
 }
 
+void writeAnswer(Streams &streams, const Answer &answer, bool json)
+{
+    streams.out.append(json ? answer.json() : answer.lines());
+}
+
+void writeCopiedText(Streams &streams, std::string text)
+{
+    streams.out.append(withLineEnd(std::move(text), streams.lineEnd));
+}
+
+std::array<std::string, 4> octetTextsOf(Ipv4Address address)
+{
+    std::array<std::string, 4> octets;
+    for (int k = 0; k < 4; ++k)
+        octets[static_cast<std::size_t>(k)] = std::to_string((address.value() >> (24 - 8 * k)) & 0xFF);
+    return octets;
+}
+
 std::string withLineEnd(std::string text, LineEnd lineEnd)
 {
     if (lineEnd == LineEnd::CRLF)

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "cli/commandline.h"
-#include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/streams.h"
 #include "core/address/addresstext.h"
+#include "core/lines/answer.h"
 #include "core/lines/jsontext.h"
 #include "core/lines/subnetrows.h"
 
@@ -33,8 +34,15 @@ bool jsonFormatOption(const CommandLine &line);
 
 // One JSON object on a line of its own.
 void writeJson(Streams &streams, const JsonObject &object);
+// The answer's lines, or with --format json its object.
+void writeAnswer(Streams &streams, const Answer &answer, bool json);
 
 // A text whose lines end in CR LF, as the window copies it, with the line ends asked for.
 std::string withLineEnd(std::string text, LineEnd lineEnd);
+// The same written out.
+void writeCopiedText(Streams &streams, std::string text);
+
+// The decimal texts of an address's four octets, as the window's octet fields hold them.
+std::array<std::string, 4> octetTextsOf(Ipv4Address address);
 
 }  // namespace netquill::cli

@@ -33,11 +33,6 @@ void Block::appendText(std::string &out) const
     out.append(text, end);
 }
 
-std::string Prefix::binaryText() const
-{
-    return std::string(static_cast<std::size_t>(m_bits), '1') + std::string(static_cast<std::size_t>(hostBits()), '0');
-}
-
 std::string Prefix::hostsPerSubnetText() const
 {
     switch (hostBits()) {

@@ -105,8 +105,6 @@ public:
     constexpr Ipv4Address inverseAddress() const { return Ipv4Address(~mask()); }
     constexpr std::uint64_t addressCount() const { return std::uint64_t{1} << hostBits(); }
 
-    // 32 digits "1" then "0".
-    std::string binaryText() const;
     // Usable hosts in a subnet of this prefix: "1" for a /32, "2 (RFC3021)" for
     // a point-to-point /31, "2" for a /30, then 2^h − 2.
     std::string hostsPerSubnetText() const;

@@ -30,7 +30,6 @@ public:
     constexpr explicit Ipv6Address(Uint128 value) : m_value(value) {}
 
     constexpr Uint128 value() const { return m_value; }
-    constexpr std::uint16_t group(int k) const { return static_cast<std::uint16_t>(m_value >> (112 - 16 * k)); }
 
     // RFC 5952: lower case, no leading zeros, "::" for the longest run of two
     // or more zero groups (the first of equal runs), and the dotted form for

@@ -1,0 +1,103 @@
+#include "cli/calc.h"
+
+#include "cli/messages.h"
+#include "cli/values.h"
+#include "core/address/addresstext.h"
+#include "core/calculators/networknode.h"
+#include "core/lines/answer.h"
+#include "core/lines/clipboardtext.h"
+#include "core/lines/jsontext.h"
+#include "core/planning/subnetplan.h"
+
+namespace netquill::cli {
+
+const char *const kCalcHelp =
+    "usage: netquill-cli calc ADDRESS/MASK [--format text|json]\n"
+    "       netquill-cli calc ADDRESS MASK\n"
+    "MASK is a prefix length of 0 to 32 or a dotted mask (192.168.1.10/24, 10.1.2.3 255.0.0.0).\n"
+    "Prints the eight lines of the \"Network/Node Calculator\" tab. Its nodes are the\n"
+    "window's count, 2^h - 2 (0 for a /31, 1 for a /32); --format json writes one object,\n"
+    "keys: address, network, broadcast, prefix_length, mask, wildcard_mask, host_id,\n"
+    "nodes_in_subnet, first_host, last_host, address_count, usable_hosts, reverse_zones.\n"
+    "For IPv6 (ADDRESS/LENGTH or ADDRESS LENGTH, 0 to 128): network, prefix length, first\n"
+    "and last address, address count and the reverse zones that cover exactly the block;\n"
+    "JSON keys: address, network, prefix_length, first_address, last_address, address_count,\n"
+    "reverse_zones.\n";
+
+namespace {
+
+// ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed.
+Ipv6WithPrefix calcArgument(const CommandLine &line)
+{
+    const std::string_view first = line.positionals[0];
+    if (line.positionals.size() == 1)
+        return accepted("ADDRESS/PREFIX", first, parseIpv6WithPrefix(first));
+    const std::string_view second = line.positionals[1];
+    return {accepted("ADDRESS", first, parseIpv6Address(first)),
+            accepted("PREFIX", second, parseIpv6PrefixLength(second))};
+}
+
+int calcIpv6(const CommandLine &line, bool json, Streams &streams)
+{
+    const Ipv6WithPrefix given = calcArgument(line);
+    const Ipv6Block block = given.block();
+    // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
+    const Answer answer = Answer(streams.lineEnd)
+                              .text("IPv6 Address", "address", given.address.text())
+                              .text("Network", "", block.text())
+                              .text("", "network", block.network.text())
+                              .number("Prefix Length", "prefix_length", block.length)
+                              .text("First Address", "first_address", block.network.text())
+                              .text("Last Address", "last_address", block.last().text())
+                              .text("Addresses", "address_count", Ipv6Block::addressCountText(block.length))
+                              .texts("Reverse Zones", "reverse_zones", block.reverseZones());
+    writeAnswer(streams, answer, json);
+    return kDone;
+}
+
+}  // namespace
+
+int calcCommand(const CommandLine &line, Streams &streams)
+{
+    if (line.positionals.empty())
+        refuse("ADDRESS/MASK", "", "is missing");
+    refuseWordsAfter(line, 2, "ADDRESS MASK");
+    const bool json = jsonFormatOption(line);
+    if (looksLikeIpv6(line.positionals[0]))
+        return calcIpv6(line, json, streams);
+    AddressWithPrefix given{Ipv4Address(), Prefix()};
+    if (line.positionals.size() == 2) {
+        given.address = addressArgument("ADDRESS", line.positionals[0]);
+        given.prefix = accepted("MASK", line.positionals[1], parsePrefix(line.positionals[1]));
+    } else {
+        given = addressWithPrefixArgument("ADDRESS/MASK", line.positionals[0]);
+    }
+    const Prefix prefix = given.prefix;
+    const NetworkNodeResult result = CalculateNetworkNode({octetTextsOf(given.address), prefix});
+    if (!json) {
+        writeCopiedText(streams, BuildNetworkNodeClipboardText(
+                                     {result.octets, prefix.maskAddress().text(), std::to_string(prefix.bits()),
+                                      result.hostID, result.networkID, result.broadcastAddress, result.nodesInSubnet}));
+        return kDone;
+    }
+    // RFC 3021 counts both addresses of a /31 as hosts; a /32 is its one host.
+    const SubnetPlan alone(given.block(), prefix);
+    const SubnetAddresses hosts = alone.row(0);
+    writeJson(streams, JsonObject()
+                           .text("address", given.address.text())
+                           .text("network", result.networkID)
+                           .text("broadcast", result.broadcastAddress)
+                           .number("prefix_length", static_cast<std::uint64_t>(prefix.bits()))
+                           .text("mask", prefix.maskAddress().text())
+                           .text("wildcard_mask", prefix.inverseAddress().text())
+                           .text("host_id", result.hostID)
+                           .number("nodes_in_subnet", std::stoull(result.nodesInSubnet))
+                           .text("first_host", hosts.firstHost.text())
+                           .text("last_host", hosts.lastHost.text())
+                           .number("address_count", prefix.addressCount())
+                           .number("usable_hosts", std::stoull(alone.subnetSizeText()))
+                           .texts("reverse_zones", reverseZonesOf(given.block())));
+    return kDone;
+}
+
+}  // namespace netquill::cli

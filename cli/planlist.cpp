@@ -1,0 +1,270 @@
+#include "cli/planlist.h"
+
+#include "cli/messages.h"
+#include "cli/values.h"
+#include "core/address/addresstext.h"
+#include "core/calculators/subnetcalculator.h"
+#include "core/lines/answer.h"
+#include "core/lines/clipboardtext.h"
+#include "core/lines/ipv6rows.h"
+#include "core/lines/jsontext.h"
+#include "core/planning/ipv6plan.h"
+#include "core/planning/vlsm.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+
+namespace netquill::cli {
+
+const char *const kPlanHelp =
+    "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
+    "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
+    "object, keys: address, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
+    "subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an IPv6 block: the\n"
+    "block, the subnets' length, how many there are, their size and the first and last;\n"
+    "JSON keys: network, prefix_length, subnet_prefix_length, subnet_count,\n"
+    "subnet_address_count, first_subnet, last_subnet.\n";
+
+const char *const kListHelp =
+    "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
+    "                         [--from ROW] [--count N]\n"
+    "Streams the subnets of the plan: tsv (the default) as the subnet list copies them, csv,\n"
+    "txt and html in the export files' row layouts (html as a whole page), jsonl as one JSON\n"
+    "object per line, keys: network, prefix_length, mask, wildcard_mask, usable_hosts,\n"
+    "first_host, last_host, broadcast. The rows of an IPv6 block hold the subnet, prefix\n"
+    "length, first and last address and address count; jsonl keys: network, prefix_length,\n"
+    "first_address, last_address, address_count. --from starts at row ROW (1-based; any row\n"
+    "below 2^128 at once), --count writes at most N rows, --no-header leaves out the heading\n"
+    "line.\n";
+
+namespace {
+
+// The subnets' prefix from at most one plan option; the block's own without one.
+Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
+{
+    const int cidrBits = cidr.bits();
+    const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
+    const std::uint64_t mostSubnets = std::uint64_t{1} << (kLongestMask - cidrBits);
+    const bool rfc3021 = line.has("--rfc3021");
+    std::optional<int> maskBits;
+    const auto choose = [&](const char *name, auto decide) {
+        const std::string *value = line.option(name);
+        if (!value)
+            return;
+        if (maskBits)
+            refuse(
+                name, *value,
+                "only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given");
+        maskBits = decide(*value);
+    };
+    choose("--subnet-mask", [&](const std::string &text) {
+        const auto mask = parsePrefix(text);
+        if (!mask || text.find('.') == std::string::npos)
+            refuse("--subnet-mask", text, mask ? "must be a dotted mask such as 255.255.255.0" : mask.reason());
+        if (mask->bits() < cidrBits)
+            refuse("--subnet-mask", text, "must have " + std::to_string(cidrBits) + " to 32 mask bits" + fits);
+        return mask->bits();
+    });
+    choose("--mask-bits", [&](const std::string &text) {
+        return static_cast<int>(parseNumber("--mask-bits", text, static_cast<std::uint64_t>(cidrBits), 32));
+    });
+    choose("--subnets", [&](const std::string &text) {
+        // The smallest split with at least that many subnets.
+        const std::uint64_t subnets = parseNumber("--subnets", text, 1, mostSubnets);
+        return cidrBits + static_cast<int>(std::bit_width(subnets - 1));
+    });
+    choose("--host-bits", [&](const std::string &text) {
+        return 32 - static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
+    });
+    choose("--hosts", [&](const std::string &text) {
+        std::string choices;
+        for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
+            const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
+            if (hosts == text)
+                return 32 - hostBits;
+            choices += (hostBits == 0 ? "" : ", ") + (hosts.find(' ') == std::string::npos ? hosts : '"' + hosts + '"');
+        }
+        refuse("--hosts", text,
+               "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
+    });
+    choose("--min-hosts", [&](const std::string &text) {
+        const std::uint64_t most = mostUsableHosts(cidr, rfc3021);
+        if (most == 0)
+            refuse("--min-hosts", text,
+                   "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
+                       (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
+        const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
+        return smallestPrefixHolding(hosts, rfc3021)->bits();
+    });
+    return Prefix(maskBits.value_or(cidrBits));
+}
+
+struct Plan {
+    AddressWithPrefix given;
+    SubnetPlan plan;
+};
+
+Plan readPlan(const CommandLine &line)
+{
+    if (const std::string *value = line.option("--min-addresses"))
+        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
+    const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", onlyPositional(line, "BLOCK/PREFIX"));
+    return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
+}
+
+// The block and the subnets' length from at most one of --mask-bits,
+// --subnets (the smallest split into at least N) and --min-addresses (the
+// smallest subnets of at least N addresses).
+Ipv6Plan readIpv6Plan(const CommandLine &line)
+{
+    for (const char *ipv4Only : {"--subnet-mask", "--host-bits", "--hosts", "--min-hosts"})
+        if (const std::string *value = line.option(ipv4Only))
+            refuse(ipv4Only, *value, "is for IPv4; an IPv6 block takes --mask-bits, --subnets or --min-addresses");
+    const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
+    const Ipv6Block block = accepted("BLOCK/PREFIX", text, parseIpv6WithPrefix(text)).block();
+    int length = block.length;
+    int chosen = 0;
+    const int freeBits = 128 - block.length;
+    if (const std::string *bits = line.option("--mask-bits")) {
+        length = static_cast<int>(parseNumber("--mask-bits", *bits, static_cast<std::uint64_t>(block.length), 128));
+        ++chosen;
+    }
+    // Up to 2^128, the subnets or addresses of ::/0.
+    const Uint128 mostLessOne = freeBits == 128 ? ~Uint128{0} : (Uint128{1} << freeBits) - 1;
+    if (const std::string *subnets = line.option("--subnets")) {
+        length = block.length + bitWidth(parseCountLessOne("--subnets", *subnets, mostLessOne));
+        ++chosen;
+    }
+    if (const std::string *addresses = line.option("--min-addresses")) {
+        length = 128 - bitWidth(parseCountLessOne("--min-addresses", *addresses, mostLessOne));
+        ++chosen;
+    }
+    if (chosen > 1)
+        throw UsageError("only one of --mask-bits, --subnets and --min-addresses may be given");
+    return Ipv6Plan(block, length);
+}
+
+int planIpv6(const CommandLine &line, bool json, Streams &streams)
+{
+    const Ipv6Plan plan = readIpv6Plan(line);
+    const Ipv6Block first = plan.row(0);
+    const Ipv6Block last = plan.row(plan.lastRow());
+    const Answer answer = Answer(streams.lineEnd)
+                              .text("IPv6 Block", "", plan.block().text())
+                              .text("", "network", plan.block().network.text())
+                              .number("", "prefix_length", plan.block().length)
+                              .number("Subnet Length", "subnet_prefix_length", plan.subnetLength())
+                              .text("Subnets", "subnet_count", plan.subnetCountText())
+                              .text("Subnet Size", "subnet_address_count", plan.addressCountText())
+                              .text("First Subnet", "first_subnet", first.text())
+                              .text("Last Subnet", "last_subnet", last.text());
+    writeAnswer(streams, answer, json);
+    return kDone;
+}
+
+int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
+{
+    const Ipv6Plan plan = readIpv6Plan(line);
+    const Uint128 lastRow = plan.lastRow();
+    // Rows are counted from 1, so the last of ::/0 split into /128s is 2^128.
+    const std::string *from = line.option("--from");
+    const Uint128 first = from ? parseCountLessOne("--from", *from, lastRow) : 0;
+    Uint128 remaining = lastRow - first;  // rows after the first
+    bool unlimited = true;
+    if (const std::string *most = line.option("--count")) {
+        // At most that many: a count past the end writes the rows there are.
+        unlimited = *most != "0";
+        if (unlimited)
+            remaining = std::min(remaining, parseCountLessOne("--count", *most, ~Uint128{0}));
+    }
+    const Ipv6RowRenderer renderer(format, streams.lineEnd);
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        streams.out.append(renderer.tableStart());
+    RowBlock rows(streams.out, Ipv6RowRenderer::kLongestRow);
+    // Each row's network is the one before moved on by a subnet's size.
+    Ipv6Block row = plan.row(first);
+    const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
+    for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
+        rows.took(renderer.writeRow(rows.room(), row));
+        row.network = Ipv6Address(row.network.value() + size);
+        if (k - first == remaining)
+            break;
+    }
+    rows.send();
+    streams.out.append(renderer.tableEnd());
+    return kDone;
+}
+
+}  // namespace
+
+int planCommand(const CommandLine &line, Streams &streams)
+{
+    const bool json = jsonFormatOption(line);
+    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
+        return planIpv6(line, json, streams);
+    const auto [given, plan] = readPlan(line);
+    const Prefix cidr = plan.block().prefix;
+    const Prefix subnet = plan.subnetPrefix();
+    const std::array<std::string, 4> octets = octetTextsOf(given.address);
+    SubnetTexts texts;
+    texts.blockOctets = octets;
+    texts.cidrBits = std::to_string(cidr.bits());
+    texts.cidrMask = cidr.maskAddress().text();
+    texts.subnetAddress = ComputeSubnetAddress(octets, subnet);
+    texts.subnetMask = subnet.maskAddress().text();
+    texts.subnetBitMask = SubnetBitMaskPattern(cidr, subnet);
+    texts.maskBits = std::to_string(subnet.bits());
+    texts.hostBits = std::to_string(subnet.hostBits());
+    texts.numberOfSubnets = std::to_string(plan.subnetCount());
+    texts.hostsPerSubnet = subnet.hostsPerSubnetText();
+    if (!json) {
+        writeCopiedText(streams, BuildSubnetClipboardText(texts));
+        return kDone;
+    }
+    writeJson(streams, JsonObject()
+                           .text("address", given.address.text())
+                           .number("prefix_length", static_cast<std::uint64_t>(cidr.bits()))
+                           .text("mask", texts.cidrMask)
+                           .text("subnet_address", texts.subnetAddress)
+                           .text("subnet_mask", texts.subnetMask)
+                           .text("subnet_bit_mask", texts.subnetBitMask)
+                           .number("subnet_prefix_length", static_cast<std::uint64_t>(subnet.bits()))
+                           .number("host_bits", static_cast<std::uint64_t>(subnet.hostBits()))
+                           .number("subnet_count", plan.subnetCount())
+                           .number("usable_hosts", std::stoull(plan.subnetSizeText())));
+    return kDone;
+}
+
+int listCommand(const CommandLine &line, Streams &streams)
+{
+    const RowFormat format = rowFormatOption(line);
+    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
+        return listIpv6(line, format, streams);
+    const SubnetPlan plan = readPlan(line).plan;
+    const std::uint64_t total = plan.subnetCount();
+    std::uint64_t first = 1;
+    if (const std::string *from = line.option("--from"))
+        first = static_cast<std::uint64_t>(parseCountLessOne("--from", *from, total - 1)) + 1;
+    // At most that many: a count past the end writes the rows there are, as for IPv6.
+    std::uint64_t count = total - first + 1;
+    if (const std::string *most = line.option("--count")) {
+        if (*most == "0")
+            count = 0;
+        else if (const Uint128 lessOne = parseCountLessOne("--count", *most, ~Uint128{0}); lessOne < count)
+            count = static_cast<std::uint64_t>(lessOne) + 1;
+    }
+
+    const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        streams.out.append(renderer.tableStart());
+    RowBlock rows(streams.out, SubnetRowRenderer::kLongestRow);
+    const std::uint64_t end = first - 1 + count;
+    for (std::uint64_t row = first - 1; row < end && streams.out.open(); ++row)
+        rows.took(renderer.writeRow(rows.room(), plan.row(row)));
+    rows.send();
+    streams.out.append(renderer.tableEnd());
+    return kDone;
+}
+
+}  // namespace netquill::cli
