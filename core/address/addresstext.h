@@ -113,7 +113,8 @@ Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
 // colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).
 inline bool looksLikeIpv6(std::string_view text)
 {
-    return text.substr(0, text.find('/')).find(':') != std::string_view::npos;
+    const std::size_t colon = text.find(':');
+    return colon != std::string_view::npos && text.substr(0, colon).find('/') == std::string_view::npos;
 }
 
 }  // namespace netquill
