@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# netquill-cli against the command-line calculators people use today, on the
+# netquill-cli against the command-line calculators people use today (and
+# iprange 2.1.1 for IPv6 lists, built from ../shared/peers when present), on the
 # split of 10.0.0.0/8 into /30s (4,194,304 subnets), in one hyperfine run; then
 # the time to the first row and the largest memory of any split.
 #   bench/peers.sh [build folder]     (make bench-peers installs the peers)
@@ -105,6 +106,28 @@ hyperfine --warmup 1 --runs 3 --export-json "$results" \
   -n "netquill-cli aggregate (2,000,000 IPv6)" "$cli aggregate $work/ipv6.txt > /dev/null"
 rss=$(/usr/bin/time -f %M "$cli" aggregate "$work/ipv6.txt" 2>&1 >/dev/null)
 echo "largest memory for aggregate of 2,000,000 IPv6 prefixes: ${rss} KB"
+
+# The first iprange that merges IPv6 (2.1.1; Debian ships 1.0.4), built from
+# the source kept beside the project into the temporary folder, never into
+# the product; on two million IPv6 prefixes spread over the whole space.
+peer_source=$(cd "$(dirname "$0")/../.." && pwd)/shared/peers/iprange-2.1.1
+if [ -d "$peer_source" ]; then
+  cmake -S "$peer_source" -B "$work/iprange" -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+    cmake --build "$work/iprange" --parallel >/dev/null
+  python3 - "$work" <<'PY'
+import ipaddress, random, sys
+r = random.Random(7)
+with open(sys.argv[1] + "/spread6.txt", "w") as f:
+    for _ in range(2_000_000):
+        bits = r.randint(24, 128)
+        f.write(f"{ipaddress.IPv6Address(r.getrandbits(128) & ((1 << 128) - (1 << (128 - bits))))}/{bits}\n")
+PY
+  "$work/iprange/iprange" -6 "$work/spread6.txt" | sed '/\//!s/$/\/128/' | cmp -s - <("$cli" aggregate "$work/spread6.txt") &&
+    echo "iprange 2.1.1: the same IPv6 blocks"
+  hyperfine --warmup 1 --runs 3 \
+    -n "netquill-cli aggregate (2,000,000 IPv6, spread)" "$cli aggregate $work/spread6.txt > /dev/null" \
+    -n "iprange 2.1.1 -6 (2,000,000 IPv6, spread)" "$work/iprange/iprange -6 $work/spread6.txt > /dev/null"
+fi
 
 # An IPv6 split streamed: ten million /64s of 2001:db8::/32 against the first
 # million that sipcalc and ipcalc-ng enumerate, compared per row.
