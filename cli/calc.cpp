@@ -1,4 +1,4 @@
-#include "cli/calc.h"
+#include "cli/commandfiles.h"
 
 #include "cli/messages.h"
 #include "cli/values.h"

@@ -1,12 +1,8 @@
 #include "cli/commands.h"
 
-#include "cli/calc.h"
+#include "cli/commandfiles.h"
 #include "cli/commandline.h"
-#include "cli/convert.h"
 #include "cli/messages.h"
-#include "cli/planlist.h"
-#include "cli/ranges.h"
-#include "cli/vlsm.h"
 #include "core/productinfo.h"
 
 #include <algorithm>

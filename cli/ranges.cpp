@@ -1,4 +1,4 @@
-#include "cli/ranges.h"
+#include "cli/commandfiles.h"
 
 #include "cli/input.h"
 #include "cli/messages.h"

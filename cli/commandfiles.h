@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/commandline.h"
+#include "cli/streams.h"
+
+// The commands, a file for each command or group of commands, each taking
+// both families: its help and what runs it.
+namespace netquill::cli {
+
+// convert.cpp: an address in every notation.
+extern const char *const kConvertHelp;
+int convertCommand(const CommandLine &line, Streams &streams);
+
+// calc.cpp: an address and its mask or prefix.
+extern const char *const kCalcHelp;
+int calcCommand(const CommandLine &line, Streams &streams);
+
+// planlist.cpp: a block split into equal subnets, its summary or its rows.
+extern const char *const kPlanHelp;
+extern const char *const kListHelp;
+int planCommand(const CommandLine &line, Streams &streams);
+int listCommand(const CommandLine &line, Streams &streams);
+
+// ranges.cpp: ranges and address lists as the fewest CIDR blocks.
+extern const char *const kRangeHelp;
+extern const char *const kAggregateHelp;
+int rangeCommand(const CommandLine &line, Streams &streams);
+int aggregateCommand(const CommandLine &line, Streams &streams);
+
+// vlsm.cpp: subnets of different sizes carved from a block.
+extern const char *const kVlsmHelp;
+int vlsmCommand(const CommandLine &line, Streams &streams);
+
+}  // namespace netquill::cli
