@@ -3,6 +3,10 @@
 #include "cli/commandline.h"
 #include "cli/streams.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 // The commands, a file for each command or group of commands, each taking
 // both families: its help and what runs it.
 namespace netquill::cli {
@@ -20,6 +24,9 @@ extern const char *const kPlanHelp;
 extern const char *const kListHelp;
 int planCommand(const CommandLine &line, Streams &streams);
 int listCommand(const CommandLine &line, Streams &streams);
+// The options that choose a plan's subnets, and their lines of the help.
+std::vector<std::string_view> planOptionNames();
+std::string planOptionsHelp();
 
 // ranges.cpp: ranges and address lists as the fewest CIDR blocks.
 extern const char *const kRangeHelp;

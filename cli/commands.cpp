@@ -34,13 +34,6 @@ constexpr const char *kUsage =
     "4 an internal error, a fault of netquill-cli's own.\n"
     "COMMAND --help tells more; --version prints the version.\n";
 
-constexpr const char *kPlanOptions =
-    "PLAN is at most one of --subnet-mask M, --mask-bits N, --subnets N (the smallest split\n"
-    "into at least N subnets), --host-bits N, --hosts N (such as 62, 2 or \"2 (RFC3021)\") or\n"
-    "--min-hosts N (the smallest subnets with at least N usable hosts); without one the block\n"
-    "stays undivided. An IPv6 BLOCK/PREFIX (0 to 128) takes --mask-bits N, --subnets N or\n"
-    "--min-addresses N (the smallest subnets of at least N addresses).\n";
-
 // What "usable hosts" means wherever a command counts or asks for them.
 constexpr const char *kUsableHosts =
     "Usable hosts: a subnet with h host bits has 2^h - 2, its first and last address being its\n"
@@ -62,22 +55,27 @@ struct Command {
     int (*run)(const CommandLine &, Streams &);
 };
 
+std::vector<std::string_view> withPlanOptions(std::vector<std::string_view> options)
+{
+    const std::vector<std::string_view> plan = planOptionNames();
+    options.insert(options.begin(), plan.begin(), plan.end());
+    return options;
+}
+
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> all = {
         {"convert", {"--from", "--family", "--format"}, {}, kConvertHelp, convertCommand},
         {"calc", {"--format"}, {}, std::string(kCalcHelp) + kUsableHosts, calcCommand},
         {"plan",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
-          "--format"},
+         withPlanOptions({"--format"}),
          {"--rfc3021"},
-         std::string(kPlanHelp) + kPlanOptions + kUsableHosts,
+         kPlanHelp + planOptionsHelp() + kUsableHosts,
          planCommand},
         {"list",
-         {"--subnet-mask", "--mask-bits", "--subnets", "--host-bits", "--hosts", "--min-hosts", "--min-addresses",
-          "--format", "--from", "--count"},
+         withPlanOptions({"--format", "--from", "--count"}),
          {"--rfc3021", "--no-header"},
-         std::string(kListHelp) + kPlanOptions + kUsableHosts,
+         kListHelp + planOptionsHelp() + kUsableHosts,
          listCommand},
         {"range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},

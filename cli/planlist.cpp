@@ -40,6 +40,76 @@ const char *const kListHelp =
 
 namespace {
 
+// The options that choose a plan's subnets, each with its value, the families
+// it is for and what it asks for: the help, the options each command takes
+// and the refusals of the other family's all come from here.
+struct PlanOption {
+    std::string_view name;
+    std::string_view value;
+    bool ipv4;
+    bool ipv6;
+    std::string_view meaning;
+};
+
+constexpr PlanOption kPlanOptions[] = {
+    {"--subnet-mask", "M", true, false, "the subnets' dotted mask"},
+    {"--mask-bits", "N", true, true, "the subnets' prefix length"},
+    {"--subnets", "N", true, true, "the smallest split into at least N subnets"},
+    {"--host-bits", "N", true, false, "the host bits of each subnet"},
+    {"--hosts", "N", true, false, "hosts per subnet as the tab lists them: 62, 2 or \"2 (RFC3021)\""},
+    {"--min-hosts", "N", true, false, "the smallest subnets with at least N usable hosts"},
+    {"--min-addresses", "N", false, true, "the smallest subnets of at least N addresses"},
+};
+
+// The plan options of one family, "A, B or C" (`last` joining the last two).
+std::string planOptionsOf(bool ipv6, std::string_view last)
+{
+    std::vector<std::string_view> names;
+    for (const PlanOption &option : kPlanOptions)
+        if (ipv6 ? option.ipv6 : option.ipv4)
+            names.push_back(option.name);
+    std::string list;
+    for (std::size_t k = 0; k < names.size(); ++k)
+        list.append(k == 0                  ? ""
+                    : k + 1 == names.size() ? std::string(" ") + std::string(last) + " "
+                                            : ", ")
+            .append(names[k]);
+    return list;
+}
+
+// The one plan option of a block's family, read into the subnets' length;
+// an option of the other family, or a second one, is refused.
+class OnePlanOption
+{
+public:
+    OnePlanOption(const CommandLine &line, bool ipv6) : m_line(line), m_ipv6(ipv6)
+    {
+        for (const PlanOption &option : kPlanOptions)
+            if (const std::string *value = line.option(option.name); value && !(ipv6 ? option.ipv6 : option.ipv4))
+                refuse(option.name, *value,
+                       std::string(ipv6 ? "is for IPv4; an IPv6" : "is for IPv6; an IPv4") + " block takes " +
+                           planOptionsOf(ipv6, "or"));
+    }
+
+    // `decide` turns the option's value into the subnets' length.
+    template <typename Decide>
+    void read(const char *name, Decide decide)
+    {
+        const std::string *value = m_line.option(name);
+        if (!value)
+            return;
+        if (m_length)
+            refuse(name, *value, "only one of " + planOptionsOf(m_ipv6, "and") + " may be given");
+        m_length = decide(*value);
+    }
+    int lengthOr(int blockLength) const { return m_length.value_or(blockLength); }
+
+private:
+    const CommandLine &m_line;
+    bool m_ipv6;
+    std::optional<int> m_length;
+};
+
 // The subnets' prefix from at most one plan option; the block's own without one.
 Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
 {
@@ -47,18 +117,8 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
     const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
     const std::uint64_t mostSubnets = std::uint64_t{1} << (kLongestMask - cidrBits);
     const bool rfc3021 = line.has("--rfc3021");
-    std::optional<int> maskBits;
-    const auto choose = [&](const char *name, auto decide) {
-        const std::string *value = line.option(name);
-        if (!value)
-            return;
-        if (maskBits)
-            refuse(
-                name, *value,
-                "only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts and --min-hosts may be given");
-        maskBits = decide(*value);
-    };
-    choose("--subnet-mask", [&](const std::string &text) {
+    OnePlanOption option(line, false);
+    option.read("--subnet-mask", [&](const std::string &text) {
         const auto mask = parsePrefix(text);
         if (!mask || text.find('.') == std::string::npos)
             refuse("--subnet-mask", text, mask ? "must be a dotted mask such as 255.255.255.0" : mask.reason());
@@ -66,18 +126,18 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
             refuse("--subnet-mask", text, "must have " + std::to_string(cidrBits) + " to 32 mask bits" + fits);
         return mask->bits();
     });
-    choose("--mask-bits", [&](const std::string &text) {
+    option.read("--mask-bits", [&](const std::string &text) {
         return static_cast<int>(parseNumber("--mask-bits", text, static_cast<std::uint64_t>(cidrBits), 32));
     });
-    choose("--subnets", [&](const std::string &text) {
+    option.read("--subnets", [&](const std::string &text) {
         // The smallest split with at least that many subnets.
         const std::uint64_t subnets = parseNumber("--subnets", text, 1, mostSubnets);
         return cidrBits + static_cast<int>(std::bit_width(subnets - 1));
     });
-    choose("--host-bits", [&](const std::string &text) {
+    option.read("--host-bits", [&](const std::string &text) {
         return 32 - static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
     });
-    choose("--hosts", [&](const std::string &text) {
+    option.read("--hosts", [&](const std::string &text) {
         std::string choices;
         for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
             const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
@@ -88,7 +148,7 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
         refuse("--hosts", text,
                "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
     });
-    choose("--min-hosts", [&](const std::string &text) {
+    option.read("--min-hosts", [&](const std::string &text) {
         const std::uint64_t most = mostUsableHosts(cidr, rfc3021);
         if (most == 0)
             refuse("--min-hosts", text,
@@ -97,7 +157,7 @@ Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
         const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
         return smallestPrefixHolding(hosts, rfc3021)->bits();
     });
-    return Prefix(maskBits.value_or(cidrBits));
+    return Prefix(option.lengthOr(cidrBits));
 }
 
 struct Plan {
@@ -107,8 +167,6 @@ struct Plan {
 
 Plan readPlan(const CommandLine &line)
 {
-    if (const std::string *value = line.option("--min-addresses"))
-        refuse("--min-addresses", *value, "is for IPv6; an IPv4 block takes --min-hosts");
     const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", onlyPositional(line, "BLOCK/PREFIX"));
     return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
 }
@@ -118,31 +176,22 @@ Plan readPlan(const CommandLine &line)
 // smallest subnets of at least N addresses).
 Ipv6Plan readIpv6Plan(const CommandLine &line)
 {
-    for (const char *ipv4Only : {"--subnet-mask", "--host-bits", "--hosts", "--min-hosts"})
-        if (const std::string *value = line.option(ipv4Only))
-            refuse(ipv4Only, *value, "is for IPv4; an IPv6 block takes --mask-bits, --subnets or --min-addresses");
+    OnePlanOption option(line, true);
     const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
     const Ipv6Block block = accepted("BLOCK/PREFIX", text, parseIpv6WithPrefix(text)).block();
-    int length = block.length;
-    int chosen = 0;
-    const int freeBits = 128 - block.length;
-    if (const std::string *bits = line.option("--mask-bits")) {
-        length = static_cast<int>(parseNumber("--mask-bits", *bits, static_cast<std::uint64_t>(block.length), 128));
-        ++chosen;
-    }
+    option.read("--mask-bits", [&](const std::string &bits) {
+        return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(block.length), 128));
+    });
     // Up to 2^128, the subnets or addresses of ::/0.
+    const int freeBits = 128 - block.length;
     const Uint128 mostLessOne = freeBits == 128 ? ~Uint128{0} : (Uint128{1} << freeBits) - 1;
-    if (const std::string *subnets = line.option("--subnets")) {
-        length = block.length + bitWidth(parseCountLessOne("--subnets", *subnets, mostLessOne));
-        ++chosen;
-    }
-    if (const std::string *addresses = line.option("--min-addresses")) {
-        length = 128 - bitWidth(parseCountLessOne("--min-addresses", *addresses, mostLessOne));
-        ++chosen;
-    }
-    if (chosen > 1)
-        throw UsageError("only one of --mask-bits, --subnets and --min-addresses may be given");
-    return Ipv6Plan(block, length);
+    option.read("--subnets", [&](const std::string &subnets) {
+        return block.length + bitWidth(parseCountLessOne("--subnets", subnets, mostLessOne));
+    });
+    option.read("--min-addresses", [&](const std::string &addresses) {
+        return 128 - bitWidth(parseCountLessOne("--min-addresses", addresses, mostLessOne));
+    });
+    return Ipv6Plan(block, option.lengthOr(block.length));
 }
 
 int planIpv6(const CommandLine &line, bool json, Streams &streams)
@@ -197,6 +246,29 @@ int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 }
 
 }  // namespace
+
+std::vector<std::string_view> planOptionNames()
+{
+    std::vector<std::string_view> names;
+    for (const PlanOption &option : kPlanOptions)
+        names.push_back(option.name);
+    return names;
+}
+
+std::string planOptionsHelp()
+{
+    std::string help = "PLAN is at most one of these; without one the block stays undivided:\n";
+    for (const PlanOption &option : kPlanOptions) {
+        std::string synopsis = "  " + std::string(option.name) + " " + std::string(option.value);
+        synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 22), ' ');
+        help += synopsis + std::string(option.meaning) +
+                (option.ipv4 && option.ipv6 ? ""
+                 : option.ipv4              ? " (IPv4)"
+                                            : " (IPv6)") +
+                "\n";
+    }
+    return help;
+}
 
 int planCommand(const CommandLine &line, Streams &streams)
 {

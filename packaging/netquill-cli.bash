@@ -4,7 +4,9 @@ _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
     local commands="convert calc plan list range aggregate vlsm help"
-    local plan="--subnet-mask --mask-bits --subnets --host-bits --hosts --min-hosts --min-addresses --rfc3021"
+    # The plan options as netquill-cli's own help lists them, one a line.
+    local plan
+    plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
     local common="--crlf --help --version"
 
     if [ "$COMP_CWORD" -eq 1 ]; then

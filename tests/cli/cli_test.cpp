@@ -238,6 +238,14 @@ INSTANTIATE_TEST_SUITE_P(
                 {"convert", "fe80::1%eth0/64"},
                 "netquill-cli: ADDRESS 'fe80::1%eth0/64': has a prefix after its zone: an address is meant, not a "
                 "block\n"},
+        Refusal{"PlanOptionOfTheOtherFamily",
+                {"plan", "2001:db8::/48", "--hosts", "62"},
+                "netquill-cli: --hosts '62': is for IPv4; an IPv6 block takes --mask-bits, --subnets or "
+                "--min-addresses\n"},
+        Refusal{"TwoPlanOptions",
+                {"list", "10.0.0.0/8", "--mask-bits", "9", "--subnets", "4"},
+                "netquill-cli: --subnets '4': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts "
+                "and --min-hosts may be given\n"},
         Refusal{"OptionOfTheOtherFamily",
                 {"convert", "2001:db8::1", "--from", "hex"},
                 "netquill-cli: --from 'hex': is for IPv4 notations; an IPv6 address is read as convert writes it\n"},
