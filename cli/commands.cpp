@@ -39,10 +39,9 @@ constexpr const char *kUsableHosts =
     "Usable hosts: a subnet with h host bits has 2^h - 2, its first and last address being its\n"
     "network and broadcast; a /31 has 2 (RFC 3021, a point-to-point link) and a /32 has 1.\n"
     "Every row and count says so, with or without --rfc3021. Asked for hosts (--min-hosts,\n"
-    "vlsm), netquill-cli chooses a /30 or larger, or with --rfc3021 a /31 for 1 or 2 hosts;\n"
-    "elsewhere --rfc3021 changes nothing, and is taken all the same, so that a script may\n"
-    "pass it with every request;\n"
-    "it never chooses a /32.\n";
+    "vlsm), netquill-cli chooses a /30 or larger, never a /32, and with --rfc3021 a /31 for\n"
+    "1 or 2 hosts. Elsewhere --rfc3021 changes nothing and is taken all the same, so that a\n"
+    "script may pass it with every request.\n";
 
 constexpr const char *kHelpHelp = "usage: netquill-cli help [COMMAND]\n"
                                   "Prints the usage of netquill-cli, or what COMMAND takes and writes.\n";

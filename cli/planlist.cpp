@@ -35,8 +35,8 @@ const char *const kListHelp =
     "first_host, last_host, broadcast. The rows of an IPv6 block hold the subnet, prefix\n"
     "length, first and last address and address count; jsonl keys: network, prefix_length,\n"
     "first_address, last_address, address_count. --from starts at row ROW (1-based; any row\n"
-    "below 2^128 at once), --count writes at most N rows, --no-header leaves out the heading\n"
-    "line.\n";
+    "up to 2^128 at once), --count writes at most N rows (fewer where the plan ends first),\n"
+    "--no-header leaves out the heading line.\n";
 
 namespace {
 
