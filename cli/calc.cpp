@@ -80,22 +80,22 @@ int calcCommand(const CommandLine &line, Streams &streams)
                                       result.hostID, result.networkID, result.broadcastAddress, result.nodesInSubnet}));
         return kDone;
     }
-    // RFC 3021 counts both addresses of a /31 as hosts; a /32 is its one host.
-    const SubnetPlan alone(given.block(), prefix);
-    const SubnetAddresses hosts = alone.row(0);
+    // The values themselves, not the window's texts of them.
+    const NetworkNode node = networkNodeOf(given.address, prefix);
+    const SubnetAddresses hosts = SubnetPlan(given.block(), prefix).row(0);
     writeJson(streams, JsonObject()
                            .text("address", given.address.text())
-                           .text("network", result.networkID)
-                           .text("broadcast", result.broadcastAddress)
+                           .text("network", node.networkId.text())
+                           .text("broadcast", node.broadcast.text())
                            .number("prefix_length", static_cast<std::uint64_t>(prefix.bits()))
                            .text("mask", prefix.maskAddress().text())
                            .text("wildcard_mask", prefix.inverseAddress().text())
-                           .text("host_id", result.hostID)
-                           .number("nodes_in_subnet", std::stoull(result.nodesInSubnet))
+                           .text("host_id", node.hostId.text())
+                           .number("nodes_in_subnet", node.nodes)
                            .text("first_host", hosts.firstHost.text())
                            .text("last_host", hosts.lastHost.text())
                            .number("address_count", prefix.addressCount())
-                           .number("usable_hosts", std::stoull(alone.subnetSizeText()))
+                           .number("usable_hosts", prefix.usableHosts())
                            .texts("reverse_zones", reverseZonesOf(given.block())));
     return kDone;
 }

@@ -5,6 +5,7 @@
 #include "core/address/addresstext.h"
 #include "core/fields/addressconverter.h"
 #include "core/fields/fieldrules.h"
+#include "core/fields/octet.h"
 #include "core/lines/answer.h"
 #include "core/lines/clipboardtext.h"
 #include "core/lines/jsontext.h"
@@ -199,7 +200,7 @@ int convertCommand(const CommandLine &line, Streams &streams)
     writeJson(streams, JsonObject()
                            .text("dotted_quad", fields.octets[0] + "." + fields.octets[1] + "." + fields.octets[2] +
                                                     "." + fields.octets[3])
-                           .number("decimal", std::stoull(fields.decimal))
+                           .number("decimal", addressOfOctetTexts(fields.octets).value())
                            .text("hexadecimal", fields.hexadecimal)
                            .text("octal", fields.octal)
                            .text("binary", fields.binary));

@@ -304,7 +304,7 @@ int planCommand(const CommandLine &line, Streams &streams)
                            .number("subnet_prefix_length", static_cast<std::uint64_t>(subnet.bits()))
                            .number("host_bits", static_cast<std::uint64_t>(subnet.hostBits()))
                            .number("subnet_count", plan.subnetCount())
-                           .number("usable_hosts", std::stoull(plan.subnetSizeText())));
+                           .number("usable_hosts", subnet.usableHosts()));
     return kDone;
 }
 

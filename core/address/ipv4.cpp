@@ -35,14 +35,7 @@ void Block::appendText(std::string &out) const
 
 std::string Prefix::hostsPerSubnetText() const
 {
-    switch (hostBits()) {
-    case 0:
-        return "1";
-    case 1:
-        return "2 (RFC3021)";
-    default:
-        return std::to_string(addressCount() - 2);
-    }
+    return hostBits() == 1 ? "2 (RFC3021)" : std::to_string(usableHosts());
 }
 
 }  // namespace netquill

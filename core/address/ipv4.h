@@ -104,9 +104,15 @@ public:
     // The wildcard mask, "0.0.0.255" for a /24.
     constexpr Ipv4Address inverseAddress() const { return Ipv4Address(~mask()); }
     constexpr std::uint64_t addressCount() const { return std::uint64_t{1} << hostBits(); }
+    // Usable hosts in a subnet of this prefix: 2^h − 2, its first and last
+    // address being its network and broadcast; RFC 3021 counts both of a /31
+    // point-to-point link, and a /32 is its one host.
+    constexpr std::uint64_t usableHosts() const
+    {
+        return hostBits() == 0 ? 1 : hostBits() == 1 ? 2 : addressCount() - 2;
+    }
 
-    // Usable hosts in a subnet of this prefix: "1" for a /32, "2 (RFC3021)" for
-    // a point-to-point /31, "2" for a /30, then 2^h − 2.
+    // The usable hosts as the window lists them: "2 (RFC3021)" for a /31.
     std::string hostsPerSubnetText() const;
 
     constexpr bool operator==(const Prefix &) const = default;

@@ -2,9 +2,6 @@
 
 namespace netquill {
 
-std::string SubnetPlan::subnetSizeText() const
-{
-    return m_subnetPrefix.hostBits() == 1 ? "2" : m_subnetPrefix.hostsPerSubnetText();
-}
+std::string SubnetPlan::subnetSizeText() const { return std::to_string(m_subnetPrefix.usableHosts()); }
 
 }  // namespace netquill
