@@ -27,8 +27,7 @@ char *padColumn(char *start, char *to, std::size_t width)
 
 }  // namespace
 
-Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd)
-    : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
+Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd) : RowRenderer(format, lineEnd)
 {
     const auto shortText = [](const std::string &text) {
         ShortText made;
@@ -72,17 +71,6 @@ std::string Ipv6RowRenderer::tableStart(bool named) const
         return {};
     }
     return {};
-}
-
-std::string Ipv6RowRenderer::tableEnd() const
-{
-    return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string();
-}
-
-void Ipv6RowRenderer::append(std::string &out, const Ipv6Block &row) const
-{
-    char line[kLongestRow];
-    out.append(line, writeRow(line, row));
 }
 
 char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
@@ -170,13 +158,6 @@ char *Ipv6RowRenderer::writeRow(char *to, const Ipv6Block &row) const
     }
     }
     return to;
-}
-
-void Ipv6RowRenderer::appendNamed(std::string &out, std::string_view name, const Ipv6Block &row) const
-{
-    std::string unnamed;
-    append(unnamed, row);
-    appendNamedRow(out, name, unnamed, m_format);
 }
 
 }  // namespace netquill

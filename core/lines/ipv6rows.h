@@ -12,18 +12,15 @@ namespace netquill {
 // Rows of IPv6 subnets: subnet, prefix length, first and last address and the
 // address count, in the formats of the IPv4 rows; a named table (vlsm) has a
 // "Name" column first.
-class Ipv6RowRenderer
+class Ipv6RowRenderer : public RowRenderer<Ipv6RowRenderer, Ipv6Block>
 {
 public:
     Ipv6RowRenderer(RowFormat format, LineEnd lineEnd);
 
     std::string tableStart(bool named = false) const;
-    std::string tableEnd() const;
-    void append(std::string &out, const Ipv6Block &row) const;
-    // The same row written at `to`, which has room for kLongestRow bytes; returns its end.
+    // A row written at `to`, which has room for kLongestRow bytes; returns its end.
     char *writeRow(char *to, const Ipv6Block &row) const;
     static constexpr std::size_t kLongestRow = 512;
-    void appendNamed(std::string &out, std::string_view name, const Ipv6Block &row) const;
 
 private:
     // A text of at most 39 characters, in a block that whole 40-byte copies read.
@@ -40,8 +37,6 @@ private:
         std::string jsonCount;  // a JSON string of its digits
     };
 
-    RowFormat m_format;
-    std::string_view m_lineEnd;
     std::array<LengthTexts, 129> m_lengthTexts;
     // The rows of a split follow one another: their texts are written on from the row before.
     mutable Ipv6TextWriter m_networkText;

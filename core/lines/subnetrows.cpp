@@ -43,9 +43,8 @@ std::string subnetHeadingLine(RowFormat format, bool named)
 }
 
 SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
-    : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n"),
-      m_mask(plan.subnetPrefix().maskAddress().text()), m_inverseMask(plan.subnetPrefix().inverseAddress().text()),
-      m_size(plan.subnetSizeText())
+    : RowRenderer(format, lineEnd), m_mask(plan.subnetPrefix().maskAddress().text()),
+      m_inverseMask(plan.subnetPrefix().inverseAddress().text()), m_size(plan.subnetSizeText())
 {
     const std::string eol(m_lineEnd);
     std::string middle;
@@ -91,11 +90,6 @@ std::string SubnetRowRenderer::tableStart(bool named) const
     return {};
 }
 
-std::string SubnetRowRenderer::tableEnd() const
-{
-    return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string();
-}
-
 std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd)
 {
     const std::string eol(lineEnd);
@@ -110,12 +104,6 @@ std::string htmlTableEnd(std::string_view lineEnd)
 {
     const std::string eol(lineEnd);
     return "</table>" + eol + "</body></html>" + eol;
-}
-
-void SubnetRowRenderer::append(std::string &out, const SubnetAddresses &row) const
-{
-    char line[kLongestRow];
-    out.append(line, writeRow(line, row));
 }
 
 char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
@@ -165,13 +153,6 @@ char *SubnetRowRenderer::writeRow(char *to, const SubnetAddresses &row) const
         break;
     }
     return to;
-}
-
-void SubnetRowRenderer::appendNamed(std::string &out, std::string_view name, const SubnetAddresses &row) const
-{
-    std::string unnamed;
-    append(unnamed, row);
-    appendNamedRow(out, name, unnamed, m_format);
 }
 
 void appendNamedRow(std::string &out, std::string_view name, std::string_view unnamedRow, RowFormat format)

@@ -45,7 +45,39 @@ void appendNamedRow(std::string &out, std::string_view name, std::string_view un
 // LF, as the command line does unless asked.
 enum class LineEnd { CRLF, LF };
 
-class SubnetRowRenderer
+// What the row renderers of both families share: a row appended through the
+// renderer's own writeRow, the same row of a named table, and the table's
+// end. `Renderer` writes a `Row` in at most Renderer::kLongestRow bytes.
+template <typename Renderer, typename Row>
+class RowRenderer
+{
+public:
+    // What closes the table: the end of an HTML page, else nothing.
+    std::string tableEnd() const { return m_format == RowFormat::HTML ? htmlTableEnd(m_lineEnd) : std::string(); }
+    // One row's line or lines, each ended as the format ends them.
+    void append(std::string &out, const Row &row) const
+    {
+        char line[Renderer::kLongestRow];
+        out.append(line, static_cast<const Renderer *>(this)->writeRow(line, row));
+    }
+    // The same row of a named table; the name must suit the format (nameProblem).
+    void appendNamed(std::string &out, std::string_view name, const Row &row) const
+    {
+        std::string unnamed;
+        append(unnamed, row);
+        appendNamedRow(out, name, unnamed, m_format);
+    }
+
+protected:
+    RowRenderer(RowFormat format, LineEnd lineEnd)
+        : m_format(format), m_lineEnd(lineEnd == LineEnd::CRLF ? "\r\n" : "\n")
+    {}
+
+    RowFormat m_format;
+    std::string_view m_lineEnd;
+};
+
+class SubnetRowRenderer : public RowRenderer<SubnetRowRenderer, SubnetAddresses>
 {
 public:
     SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd = LineEnd::CRLF);
@@ -54,17 +86,11 @@ public:
     // HTML a page with a table and its heading row; nothing for JSONL. A
     // named table has a "Name" column first.
     std::string tableStart(bool named = false) const;
-    // What closes the table: the end of an HTML page, else nothing.
-    std::string tableEnd() const;
 
-    // One row's line or lines, each ended as the format ends them.
-    void append(std::string &out, const SubnetAddresses &row) const;
-    // The same row written at `to`, which has room for kLongestRow bytes;
-    // returns its end. For writers of millions of rows into a block of their own.
+    // A row written at `to`, which has room for kLongestRow bytes; returns
+    // its end. For writers of millions of rows into a block of their own.
     char *writeRow(char *to, const SubnetAddresses &row) const;
     static constexpr std::size_t kLongestRow = 512;
-    // The same row of a named table; the name must suit the format (nameProblem).
-    void appendNamed(std::string &out, std::string_view name, const SubnetAddresses &row) const;
     // One cell as the grid shows it; "Host Range" is "first to last".
     std::string cellText(const SubnetAddresses &row, SubnetColumn column) const;
 
@@ -73,8 +99,6 @@ public:
     static std::string nameProblem(std::string_view name, RowFormat format);
 
 private:
-    RowFormat m_format;
-    std::string_view m_lineEnd;
     std::string m_mask;
     std::string m_inverseMask;
     std::string m_size;
