@@ -212,36 +212,60 @@ int planIpv6(const CommandLine &line, bool json, Streams &streams)
     return kDone;
 }
 
+// The rows --from and --count ask for, of a plan whose last row (from 0) is
+// `lastRow`, the same for both families: rows are counted from 1, so the last
+// of ::/0 split into /128s is 2^128, and a count past the end writes the rows
+// there are.
+struct RowsAsked {
+    Uint128 first = 0;
+    Uint128 after = 0;  // how many follow the first
+    bool any = true;    // none for --count 0
+};
+
+RowsAsked rowsAsked(const CommandLine &line, Uint128 lastRow)
+{
+    RowsAsked asked;
+    if (const std::string *from = line.option("--from"))
+        asked.first = parseCountLessOne("--from", *from, lastRow);
+    asked.after = lastRow - asked.first;
+    if (const std::string *most = line.option("--count")) {
+        asked.any = *most != "0";
+        if (asked.any)
+            asked.after = std::min(asked.after, parseCountLessOne("--count", *most, ~Uint128{0}));
+    }
+    return asked;
+}
+
+// A table of rows: its heading unless --no-header (an HTML page keeps its
+// own), the rows `writeRows` writes into a block of rows, its end.
+template <typename Renderer, typename WriteRows>
+void writeTable(const CommandLine &line, RowFormat format, Streams &streams, const Renderer &renderer,
+                WriteRows writeRows)
+{
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        streams.out.append(renderer.tableStart());
+    RowBlock rows(streams.out, Renderer::kLongestRow);
+    writeRows(rows);
+    rows.send();
+    streams.out.append(renderer.tableEnd());
+}
+
 int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const Ipv6Plan plan = readIpv6Plan(line);
-    const Uint128 lastRow = plan.lastRow();
-    // Rows are counted from 1, so the last of ::/0 split into /128s is 2^128.
-    const std::string *from = line.option("--from");
-    const Uint128 first = from ? parseCountLessOne("--from", *from, lastRow) : 0;
-    Uint128 remaining = lastRow - first;  // rows after the first
-    bool unlimited = true;
-    if (const std::string *most = line.option("--count")) {
-        // At most that many: a count past the end writes the rows there are.
-        unlimited = *most != "0";
-        if (unlimited)
-            remaining = std::min(remaining, parseCountLessOne("--count", *most, ~Uint128{0}));
-    }
+    const RowsAsked asked = rowsAsked(line, plan.lastRow());
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
-    if (!line.has("--no-header") || format == RowFormat::HTML)
-        streams.out.append(renderer.tableStart());
-    RowBlock rows(streams.out, Ipv6RowRenderer::kLongestRow);
-    // Each row's network is the one before moved on by a subnet's size.
-    Ipv6Block row = plan.row(first);
-    const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
-    for (Uint128 k = first; unlimited && streams.out.open(); ++k) {
-        rows.took(renderer.writeRow(rows.room(), row));
-        row.network = Ipv6Address(row.network.value() + size);
-        if (k - first == remaining)
-            break;
-    }
-    rows.send();
-    streams.out.append(renderer.tableEnd());
+    writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
+        // Each row's network is the one before moved on by a subnet's size.
+        Ipv6Block row = plan.row(asked.first);
+        const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
+        for (Uint128 k = 0; asked.any && streams.out.open(); ++k) {
+            rows.took(renderer.writeRow(rows.room(), row));
+            row.network = Ipv6Address(row.network.value() + size);
+            if (k == asked.after)
+                break;
+        }
+    });
     return kDone;
 }
 
@@ -314,28 +338,15 @@ int listCommand(const CommandLine &line, Streams &streams)
     if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
         return listIpv6(line, format, streams);
     const SubnetPlan plan = readPlan(line).plan;
-    const std::uint64_t total = plan.subnetCount();
-    std::uint64_t first = 1;
-    if (const std::string *from = line.option("--from"))
-        first = static_cast<std::uint64_t>(parseCountLessOne("--from", *from, total - 1)) + 1;
-    // At most that many: a count past the end writes the rows there are, as for IPv6.
-    std::uint64_t count = total - first + 1;
-    if (const std::string *most = line.option("--count")) {
-        if (*most == "0")
-            count = 0;
-        else if (const Uint128 lessOne = parseCountLessOne("--count", *most, ~Uint128{0}); lessOne < count)
-            count = static_cast<std::uint64_t>(lessOne) + 1;
-    }
-
+    const RowsAsked asked = rowsAsked(line, plan.subnetCount() - 1);
     const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
-    if (!line.has("--no-header") || format == RowFormat::HTML)
-        streams.out.append(renderer.tableStart());
-    RowBlock rows(streams.out, SubnetRowRenderer::kLongestRow);
-    const std::uint64_t end = first - 1 + count;
-    for (std::uint64_t row = first - 1; row < end && streams.out.open(); ++row)
-        rows.took(renderer.writeRow(rows.room(), plan.row(row)));
-    rows.send();
-    streams.out.append(renderer.tableEnd());
+    writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
+        // At most 2^32 rows: counted in 64 bits.
+        const auto first = static_cast<std::uint64_t>(asked.first);
+        const std::uint64_t end = asked.any ? first + static_cast<std::uint64_t>(asked.after) + 1 : first;
+        for (std::uint64_t row = first; row < end && streams.out.open(); ++row)
+            rows.took(renderer.writeRow(rows.room(), plan.row(row)));
+    });
     return kDone;
 }
 
