@@ -27,7 +27,22 @@ enum class RowFormat {
     TSV,    // the subnet list's clipboard text: TAB between the columns
     JSONL,  // one JSON object per line (netquill-cli)
 };
-using ExportMode = RowFormat;
+
+// The window's three export files, each with the rows of the format of its name.
+enum class ExportMode { CSV, TXT, HTML };
+
+constexpr RowFormat rowFormatOf(ExportMode mode)
+{
+    switch (mode) {
+    case ExportMode::CSV:
+        return RowFormat::CSV;
+    case ExportMode::TXT:
+        return RowFormat::TXT;
+    case ExportMode::HTML:
+        return RowFormat::HTML;
+    }
+    return RowFormat::CSV;
+}
 
 // The heading line of TSV, CSV or TXT rows, unended; the text export heads its
 // table with it. A named table has a "Name" column first.

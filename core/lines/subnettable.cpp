@@ -5,7 +5,7 @@ namespace netquill {
 bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink)
 {
     const std::uint64_t total = plan.subnetCount();
-    const SubnetRowRenderer renderer(plan, mode);
+    const SubnetRowRenderer renderer(plan, rowFormatOf(mode));
     constexpr std::size_t kBlock = 1 << 16;
     std::string block;
     block.reserve(2 * kBlock);
