@@ -7,6 +7,7 @@
 #include "core/planning/vlsm.h"
 
 #include <optional>
+#include <variant>
 
 namespace netquill::cli {
 
@@ -71,11 +72,30 @@ std::optional<int> lengthOf(std::string_view amount, int longest)
     return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, static_cast<std::uint64_t>(longest)));
 }
 
-int reportShortfall(const CommandLine &line, const VlsmShortfall &shortfall, const std::string &block, Streams &streams)
+// The allocation of either family as a named table of list's rows: each
+// request's subnet, then a (free) row for each block of what is left; or the
+// request that does not fit, status 1. `table` writes the table's start and
+// end, `appendRow` a named row.
+template <typename Plan, typename BlockType, typename Renderer, typename AppendRow>
+int writeAllocation(const CommandLine &line, RowFormat format, Streams &streams, const BlockType &block,
+                    const std::variant<Plan, VlsmShortfall> &allocated, const Renderer &table, AppendRow appendRow)
 {
-    streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall.request + 1])
-                   << "' does not fit: the block " << block << " lacks " << shortfall.lacking << " addresses\n";
-    return kNoAnswer;
+    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
+        streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
+                       << "' does not fit: the block " << block.text() << " lacks " << shortfall->lacking
+                       << " addresses\n";
+        return kNoAnswer;
+    }
+    const Plan &plan = std::get<Plan>(allocated);
+    std::string &out = streams.out.buffer();
+    if (!line.has("--no-header") || format == RowFormat::HTML)
+        out += table.tableStart(true);
+    for (const auto &allocation : plan.allocations)
+        appendRow(out, allocation.name, allocation.subnet);
+    for (const BlockType &free : plan.free)
+        appendRow(out, kFreeName, free);
+    out += table.tableEnd();
+    return kDone;
 }
 
 int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
@@ -91,20 +111,11 @@ int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
         }
         requests.push_back({request.name, *length});
     }
-    const auto allocated = allocateSubnets(block, requests);
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
-        return reportShortfall(line, *shortfall, block.text(), streams);
-    const Ipv6VlsmPlan &plan = std::get<Ipv6VlsmPlan>(allocated);
     const Ipv6RowRenderer renderer(format, streams.lineEnd);
-    std::string &out = streams.out.buffer();
-    if (!line.has("--no-header") || format == RowFormat::HTML)
-        out += renderer.tableStart(true);
-    for (const Ipv6Allocation &allocation : plan.allocations)
-        renderer.appendNamed(out, allocation.name, allocation.subnet);
-    for (const Ipv6Block &free : plan.free)
-        renderer.appendNamed(out, kFreeName, free);
-    out += renderer.tableEnd();
-    return kDone;
+    return writeAllocation(line, format, streams, block, allocateSubnets(block, requests), renderer,
+                           [&renderer](std::string &out, std::string_view name, const Ipv6Block &subnet) {
+                               renderer.appendNamed(out, name, subnet);
+                           });
 }
 
 }  // namespace
@@ -124,24 +135,13 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
         else
             requests.push_back({request.name, parseNumber("REQUEST", request.amount, 1, kMostUsableHosts)});
     }
-    const auto allocated = allocateSubnets(block, requests, line.has("--rfc3021"));
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated))
-        return reportShortfall(line, *shortfall, block.text(), streams);
-    const VlsmPlan &plan = std::get<VlsmPlan>(allocated);
-    std::string &out = streams.out.buffer();
-    const auto rowOf = [&](std::string_view name, const Block &subnet) {
-        const SubnetPlan alone(subnet, subnet.prefix);
-        SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
-    };
+    // An IPv4 row's texts are its own subnet's: each row has a renderer of its own.
     const SubnetRowRenderer table(SubnetPlan(block, block.prefix), format, streams.lineEnd);
-    if (!line.has("--no-header") || format == RowFormat::HTML)
-        out += table.tableStart(true);
-    for (const Allocation &allocation : plan.allocations)
-        rowOf(allocation.name, allocation.subnet);
-    for (const Block &free : plan.free)
-        rowOf(kFreeName, free);
-    out += table.tableEnd();
-    return kDone;
+    return writeAllocation(line, format, streams, block, allocateSubnets(block, requests, line.has("--rfc3021")), table,
+                           [&](std::string &out, std::string_view name, const Block &subnet) {
+                               const SubnetPlan alone(subnet, subnet.prefix);
+                               SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
+                           });
 }
 
 }  // namespace netquill::cli
