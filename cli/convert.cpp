@@ -26,7 +26,7 @@ const char *const kConvertHelp =
     "An IPv6 ADDRESS (2001:db8::1, a zone shown as given) gives its compressed and expanded\n"
     "forms, decimal, 0x hexadecimal and 0b binary, its reverse-DNS name and any IPv4 address\n"
     "inside (mapped, NAT64, 6to4); JSON keys: address, expanded, decimal, hexadecimal, binary,\n"
-    "reverse_dns, embedded_ipv4 (written when there is one).\n"
+    "reverse_dns, embedded_ipv4 (null where there is none).\n"
     "Each form convert writes reads back as the same address: a number too large for IPv4\n"
     "(a decimal above 4294967295, more than 8 hex or 32 binary digits) is IPv6, and --family 6\n"
     "reads a smaller one as IPv6 too.\n";
