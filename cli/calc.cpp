@@ -3,6 +3,7 @@
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
+#include "core/address/reversezones.h"
 #include "core/calculators/networknode.h"
 #include "core/lines/answer.h"
 #include "core/lines/clipboardtext.h"
@@ -26,20 +27,24 @@ const char *const kCalcHelp =
 
 namespace {
 
-// ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed.
-Ipv6WithPrefix calcArgument(const CommandLine &line)
+// ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed (an
+// IPv4 prefix is a MASK, a length or dotted).
+template <typename Address>
+AddressWithPrefix<Address> calcArgument(const CommandLine &line)
 {
+    using Family = AddressFamily<Address>;
+    const bool ipv4 = Address::kBits == 32;
     const std::string_view first = line.positionals[0];
     if (line.positionals.size() == 1)
-        return accepted("ADDRESS/PREFIX", first, parseIpv6WithPrefix(first));
+        return accepted(ipv4 ? "ADDRESS/MASK" : "ADDRESS/PREFIX", first, parseWithPrefix<Address>(first));
     const std::string_view second = line.positionals[1];
-    return {accepted("ADDRESS", first, parseIpv6Address(first)),
-            accepted("PREFIX", second, parseIpv6PrefixLength(second))};
+    return {accepted("ADDRESS", first, Family::readAddress(first)),
+            accepted(ipv4 ? "MASK" : "PREFIX", second, Family::readLength(second))};
 }
 
 int calcIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const Ipv6WithPrefix given = calcArgument(line);
+    const auto given = calcArgument<Ipv6Address>(line);
     const Ipv6Block block = given.block();
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
     const Answer answer = Answer(streams.lineEnd)
@@ -49,8 +54,8 @@ int calcIpv6(const CommandLine &line, bool json, Streams &streams)
                               .number("Prefix Length", "prefix_length", block.length)
                               .text("First Address", "first_address", block.network.text())
                               .text("Last Address", "last_address", block.last().text())
-                              .text("Addresses", "address_count", Ipv6Block::addressCountText(block.length))
-                              .texts("Reverse Zones", "reverse_zones", block.reverseZones());
+                              .text("Addresses", "address_count", block.size().text())
+                              .texts("Reverse Zones", "reverse_zones", reverseZones(block));
     writeAnswer(streams, answer, json);
     return kDone;
 }
@@ -65,14 +70,8 @@ int calcCommand(const CommandLine &line, Streams &streams)
     const bool json = jsonFormatOption(line);
     if (looksLikeIpv6(line.positionals[0]))
         return calcIpv6(line, json, streams);
-    AddressWithPrefix given{Ipv4Address(), Prefix()};
-    if (line.positionals.size() == 2) {
-        given.address = addressArgument("ADDRESS", line.positionals[0]);
-        given.prefix = accepted("MASK", line.positionals[1], parsePrefix(line.positionals[1]));
-    } else {
-        given = addressWithPrefixArgument("ADDRESS/MASK", line.positionals[0]);
-    }
-    const Prefix prefix = given.prefix;
+    const auto given = calcArgument<Ipv4Address>(line);
+    const Prefix prefix = given.block().prefix();
     const NetworkNodeResult result = CalculateNetworkNode({octetTextsOf(given.address), prefix});
     if (!json) {
         writeCopiedText(streams, BuildNetworkNodeClipboardText(
@@ -96,7 +95,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
                            .text("last_host", hosts.lastHost.text())
                            .number("address_count", prefix.addressCount())
                            .number("usable_hosts", prefix.usableHosts())
-                           .texts("reverse_zones", reverseZonesOf(given.block())));
+                           .texts("reverse_zones", reverseZones(given.block())));
     return kDone;
 }
 

@@ -155,13 +155,13 @@ Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128
     return value;
 }
 
-Uint128 parseCountLessOne(std::string_view argument, std::string_view text, Uint128 highestLessOne)
+Count countArgument(std::string_view argument, std::string_view text, Count lowest, Count highest)
 {
-    const bool whole = highestLessOne == ~Uint128{0};
-    const std::string highest = decimalCount(highestLessOne + 1, whole);
-    if (whole && text == highest)
-        return highestLessOne;
-    return parseNumber128(argument, text, 1, whole ? highestLessOne : highestLessOne + 1, highest) - 1;
+    refuseLeadingZero(argument, text);
+    const std::optional<Count> count = readCount(text);
+    if (!count || *count < lowest || highest < *count)
+        refuse(argument, text, "must be a whole number from " + lowest.text() + " to " + highest.text());
+    return *count;
 }
 
 std::string_view onlyPositional(const CommandLine &line, std::string_view what)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/bits.h"
+#include "core/address/count.h"
 
 #include <cstdint>
 #include <map>
@@ -36,9 +36,9 @@ std::uint64_t parseNumber(std::string_view argument, std::string_view text, std:
 // The same up to 128 bits; `highestText` is how the refusal names the highest.
 Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
                        std::string_view highestText);
-// A count of 1 to `highestLessOne` + 1, which may be 2^128 (the subnets or
-// rows of the whole IPv6 space), as one less than itself, which 128 bits hold.
-Uint128 parseCountLessOne(std::string_view argument, std::string_view text, Uint128 highestLessOne);
+// A count from `lowest` to `highest`, which may be 2^128 (the subnets or
+// rows of the whole IPv6 space).
+Count countArgument(std::string_view argument, std::string_view text, Count lowest, Count highest);
 
 // The one positional value of a command that takes exactly one.
 std::string_view onlyPositional(const CommandLine &line, std::string_view what);

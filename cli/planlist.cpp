@@ -8,7 +8,7 @@
 #include "core/lines/clipboardtext.h"
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
-#include "core/planning/ipv6plan.h"
+#include "core/planning/split.h"
 #include "core/planning/vlsm.h"
 
 #include <algorithm>
@@ -110,93 +110,77 @@ private:
     std::optional<int> m_length;
 };
 
-// The subnets' prefix from at most one plan option; the block's own without one.
-Prefix subnetPrefixOf(const CommandLine &line, Prefix cidr)
-{
-    const int cidrBits = cidr.bits();
-    const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
-    const std::uint64_t mostSubnets = std::uint64_t{1} << (kLongestMask - cidrBits);
-    const bool rfc3021 = line.has("--rfc3021");
-    OnePlanOption option(line, false);
-    option.read("--subnet-mask", [&](const std::string &text) {
-        const auto mask = parsePrefix(text);
-        if (!mask || text.find('.') == std::string::npos)
-            refuse("--subnet-mask", text, mask ? "must be a dotted mask such as 255.255.255.0" : mask.reason());
-        if (mask->bits() < cidrBits)
-            refuse("--subnet-mask", text, "must have " + std::to_string(cidrBits) + " to 32 mask bits" + fits);
-        return mask->bits();
-    });
-    option.read("--mask-bits", [&](const std::string &text) {
-        return static_cast<int>(parseNumber("--mask-bits", text, static_cast<std::uint64_t>(cidrBits), 32));
-    });
-    option.read("--subnets", [&](const std::string &text) {
-        // The smallest split with at least that many subnets.
-        const std::uint64_t subnets = parseNumber("--subnets", text, 1, mostSubnets);
-        return cidrBits + static_cast<int>(std::bit_width(subnets - 1));
-    });
-    option.read("--host-bits", [&](const std::string &text) {
-        return 32 - static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
-    });
-    option.read("--hosts", [&](const std::string &text) {
-        std::string choices;
-        for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
-            const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
-            if (hosts == text)
-                return 32 - hostBits;
-            choices += (hostBits == 0 ? "" : ", ") + (hosts.find(' ') == std::string::npos ? hosts : '"' + hosts + '"');
-        }
-        refuse("--hosts", text,
-               "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
-    });
-    option.read("--min-hosts", [&](const std::string &text) {
-        const std::uint64_t most = mostUsableHosts(cidr, rfc3021);
-        if (most == 0)
-            refuse("--min-hosts", text,
-                   "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
-                       (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
-        const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
-        return smallestPrefixHolding(hosts, rfc3021)->bits();
-    });
-    return Prefix(option.lengthOr(cidrBits));
-}
-
+// BLOCK/PREFIX as written, and its split by at most one plan option (the
+// block undivided without one).
+template <typename Address>
 struct Plan {
-    AddressWithPrefix given;
-    SubnetPlan plan;
+    AddressWithPrefix<Address> given;
+    Split<Address> split;
 };
 
-Plan readPlan(const CommandLine &line)
+template <typename Address>
+Plan<Address> readPlan(const CommandLine &line)
 {
-    const AddressWithPrefix given = addressWithPrefixArgument("BLOCK/PREFIX", onlyPositional(line, "BLOCK/PREFIX"));
-    return {given, SubnetPlan(given.block(), subnetPrefixOf(line, given.prefix))};
-}
-
-// The block and the subnets' length from at most one of --mask-bits,
-// --subnets (the smallest split into at least N) and --min-addresses (the
-// smallest subnets of at least N addresses).
-Ipv6Plan readIpv6Plan(const CommandLine &line)
-{
-    OnePlanOption option(line, true);
+    constexpr int kBits = Address::kBits;
     const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
-    const Ipv6Block block = accepted("BLOCK/PREFIX", text, parseIpv6WithPrefix(text)).block();
+    const auto given = accepted("BLOCK/PREFIX", text, parseWithPrefix<Address>(text));
+    const Block<Address> block = given.block();
+    const int cidrBits = block.length;
+    OnePlanOption option(line, kBits == 128);
     option.read("--mask-bits", [&](const std::string &bits) {
-        return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(block.length), 128));
+        return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(cidrBits), kBits));
     });
-    // Up to 2^128, the subnets or addresses of ::/0.
-    const int freeBits = 128 - block.length;
-    const Uint128 mostLessOne = freeBits == 128 ? ~Uint128{0} : (Uint128{1} << freeBits) - 1;
     option.read("--subnets", [&](const std::string &subnets) {
-        return block.length + bitWidth(parseCountLessOne("--subnets", subnets, mostLessOne));
+        // The smallest split with at least that many subnets, up to the 2^128 /128s of ::/0.
+        return cidrBits + bitWidth(countArgument("--subnets", subnets, Count(1), block.size()).lessOne());
     });
-    option.read("--min-addresses", [&](const std::string &addresses) {
-        return 128 - bitWidth(parseCountLessOne("--min-addresses", addresses, mostLessOne));
-    });
-    return Ipv6Plan(block, option.lengthOr(block.length));
+    if constexpr (kBits == 128) {
+        option.read("--min-addresses", [&](const std::string &addresses) {
+            return kBits - bitWidth(countArgument("--min-addresses", addresses, Count(1), block.size()).lessOne());
+        });
+    } else {
+        const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
+        const bool rfc3021 = line.has("--rfc3021");
+        option.read("--subnet-mask", [&](const std::string &text) {
+            const auto mask = parsePrefix(text);
+            if (!mask || text.find('.') == std::string::npos)
+                refuse("--subnet-mask", text, mask ? "must be a dotted mask such as 255.255.255.0" : mask.reason());
+            if (mask->bits() < cidrBits)
+                refuse("--subnet-mask", text, "must have " + std::to_string(cidrBits) + " to 32 mask bits" + fits);
+            return mask->bits();
+        });
+        option.read("--host-bits", [&](const std::string &text) {
+            return 32 -
+                   static_cast<int>(parseNumber("--host-bits", text, 0, static_cast<std::uint64_t>(32 - cidrBits)));
+        });
+        option.read("--hosts", [&](const std::string &text) {
+            std::string choices;
+            for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
+                const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
+                if (hosts == text)
+                    return 32 - hostBits;
+                choices +=
+                    (hostBits == 0 ? "" : ", ") + (hosts.find(' ') == std::string::npos ? hosts : '"' + hosts + '"');
+            }
+            refuse("--hosts", text,
+                   "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
+        });
+        option.read("--min-hosts", [&](const std::string &text) {
+            const std::uint64_t most = mostUsableHosts(block.prefix(), rfc3021);
+            if (most == 0)
+                refuse("--min-hosts", text,
+                       "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
+                           (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
+            const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
+            return smallestPrefixHolding(hosts, rfc3021)->bits();
+        });
+    }
+    return {given, Split<Address>(block, option.lengthOr(cidrBits))};
 }
 
 int planIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const Ipv6Plan plan = readIpv6Plan(line);
+    const Split<Ipv6Address> plan = readPlan<Ipv6Address>(line).split;
     const Ipv6Block first = plan.row(0);
     const Ipv6Block last = plan.row(plan.lastRow());
     const Answer answer = Answer(streams.lineEnd)
@@ -204,8 +188,8 @@ int planIpv6(const CommandLine &line, bool json, Streams &streams)
                               .text("", "network", plan.block().network.text())
                               .number("", "prefix_length", plan.block().length)
                               .number("Subnet Length", "subnet_prefix_length", plan.subnetLength())
-                              .text("Subnets", "subnet_count", plan.subnetCountText())
-                              .text("Subnet Size", "subnet_address_count", plan.addressCountText())
+                              .text("Subnets", "subnet_count", plan.subnetCount().text())
+                              .text("Subnet Size", "subnet_address_count", plan.subnetSize().text())
                               .text("First Subnet", "first_subnet", first.text())
                               .text("Last Subnet", "last_subnet", last.text());
     writeAnswer(streams, answer, json);
@@ -226,12 +210,13 @@ RowsAsked rowsAsked(const CommandLine &line, Uint128 lastRow)
 {
     RowsAsked asked;
     if (const std::string *from = line.option("--from"))
-        asked.first = parseCountLessOne("--from", *from, lastRow);
+        asked.first = countArgument("--from", *from, Count(1), Count::oneMoreThan(lastRow)).lessOne();
     asked.after = lastRow - asked.first;
     if (const std::string *most = line.option("--count")) {
-        asked.any = *most != "0";
+        const Count count = countArgument("--count", *most, Count(0), Count::powerOfTwo(128));
+        asked.any = !count.isZero();
         if (asked.any)
-            asked.after = std::min(asked.after, parseCountLessOne("--count", *most, ~Uint128{0}));
+            asked.after = std::min(asked.after, count.lessOne());
     }
     return asked;
 }
@@ -250,20 +235,30 @@ void writeTable(const CommandLine &line, RowFormat format, Streams &streams, con
     streams.out.append(renderer.tableEnd());
 }
 
-int listIpv6(const CommandLine &line, RowFormat format, Streams &streams)
+template <typename Address>
+int listOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
-    const Ipv6Plan plan = readIpv6Plan(line);
-    const RowsAsked asked = rowsAsked(line, plan.lastRow());
-    const Ipv6RowRenderer renderer(format, streams.lineEnd);
+    const Split<Address> split = readPlan<Address>(line).split;
+    const RowsAsked asked = rowsAsked(line, split.lastRow());
+    const auto renderer = rowRendererOf(split, format, streams.lineEnd);
     writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
-        // Each row's network is the one before moved on by a subnet's size.
-        Ipv6Block row = plan.row(asked.first);
-        const Uint128 size = plan.subnetLength() == 0 ? 0 : Uint128{1} << (128 - plan.subnetLength());
-        for (Uint128 k = 0; asked.any && streams.out.open(); ++k) {
-            rows.took(renderer.writeRow(rows.room(), row));
-            row.network = Ipv6Address(row.network.value() + size);
-            if (k == asked.after)
-                break;
+        if constexpr (Address::kBits == 32) {
+            // At most 2^32 rows: counted in 64 bits.
+            const SubnetPlan plan(split.block(), Prefix(split.subnetLength()));
+            const auto first = static_cast<std::uint64_t>(asked.first);
+            const std::uint64_t end = asked.any ? first + static_cast<std::uint64_t>(asked.after) + 1 : first;
+            for (std::uint64_t row = first; row < end && streams.out.open(); ++row)
+                rows.took(renderer.writeRow(rows.room(), plan.row(row)));
+        } else {
+            // Each row's network is the one before moved on by a subnet's size.
+            Block<Address> row = split.row(asked.first);
+            const Uint128 size = split.subnetLength() == 0 ? 0 : Uint128{1} << (128 - split.subnetLength());
+            for (Uint128 k = 0; asked.any && streams.out.open(); ++k) {
+                rows.took(renderer.writeRow(rows.room(), row));
+                row.network = Address(row.network.value() + size);
+                if (k == asked.after)
+                    break;
+            }
         }
     });
     return kDone;
@@ -299,8 +294,9 @@ int planCommand(const CommandLine &line, Streams &streams)
     const bool json = jsonFormatOption(line);
     if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
         return planIpv6(line, json, streams);
-    const auto [given, plan] = readPlan(line);
-    const Prefix cidr = plan.block().prefix;
+    const auto [given, split] = readPlan<Ipv4Address>(line);
+    const SubnetPlan plan(split.block(), Prefix(split.subnetLength()));
+    const Prefix cidr = plan.block().prefix();
     const Prefix subnet = plan.subnetPrefix();
     const std::array<std::string, 4> octets = octetTextsOf(given.address);
     SubnetTexts texts;
@@ -335,19 +331,8 @@ int planCommand(const CommandLine &line, Streams &streams)
 int listCommand(const CommandLine &line, Streams &streams)
 {
     const RowFormat format = rowFormatOption(line);
-    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
-        return listIpv6(line, format, streams);
-    const SubnetPlan plan = readPlan(line).plan;
-    const RowsAsked asked = rowsAsked(line, plan.subnetCount() - 1);
-    const SubnetRowRenderer renderer(plan, format, streams.lineEnd);
-    writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
-        // At most 2^32 rows: counted in 64 bits.
-        const auto first = static_cast<std::uint64_t>(asked.first);
-        const std::uint64_t end = asked.any ? first + static_cast<std::uint64_t>(asked.after) + 1 : first;
-        for (std::uint64_t row = first; row < end && streams.out.open(); ++row)
-            rows.took(renderer.writeRow(rows.room(), plan.row(row)));
-    });
-    return kDone;
+    return !line.positionals.empty() && looksLikeIpv6(line.positionals[0]) ? listOf<Ipv6Address>(line, format, streams)
+                                                                           : listOf<Ipv4Address>(line, format, streams);
 }
 
 }  // namespace netquill::cli

@@ -31,30 +31,31 @@ namespace {
 // The entry of a list line: without a # comment and the blanks around it.
 std::string_view entryOf(std::string_view line) { return withoutBlanksAround(line.substr(0, line.find('#'))); }
 
-template <typename BlockType>
-void appendBlocks(std::string &out, const std::vector<BlockType> &blocks, std::string_view eol)
+template <typename Address>
+void appendBlocks(std::string &out, const std::vector<Block<Address>> &blocks, std::string_view eol)
 {
-    for (const BlockType &block : blocks) {
+    for (const Block<Address> &block : blocks) {
         block.appendText(out);
         out += eol;
     }
 }
 
 // A range of one family, covered by the fewest blocks.
-template <typename Address, typename BlockType>
+template <typename Address>
 void writeRange(Streams &streams, const Range<Address> &range)
 {
-    std::vector<BlockType> blocks;
+    std::vector<Block<Address>> blocks;
     appendCoveringBlocks(range, blocks);
     appendBlocks(streams.out.buffer(), blocks, streams.eol());
 }
 
 // FIRST LAST or FIRST-LAST, of one family.
-template <typename Address, typename ParseAddress, typename ParseRange>
-Range<Address> readRange(const CommandLine &line, ParseAddress parseAddressOf, ParseRange parseRangeOf)
+template <typename Address>
+Range<Address> readRange(const CommandLine &line)
 {
+    const auto parseAddressOf = AddressFamily<Address>::readAddress;
     if (line.positionals.size() == 1) {
-        const auto read = parseRangeOf(line.positionals[0]);
+        const auto read = parseRange<Address>(line.positionals[0]);
         if (!read || line.positionals[0].find('-') == std::string_view::npos)
             refuse("FIRST-LAST", line.positionals[0], read ? "needs a dash between the two addresses" : read.reason());
         return *read;
@@ -72,11 +73,11 @@ Range<Address> readRange(const CommandLine &line, ParseAddress parseAddressOf, P
 }
 
 // The merged runs of one family, as blocks or as first-last.
-template <typename Address, typename BlockType>
+template <typename Address>
 void writeMerged(std::vector<Range<Address>> &ranges, bool asRanges, Streams &streams)
 {
     mergeRanges(ranges);
-    std::vector<BlockType> blocks;
+    std::vector<Block<Address>> blocks;
     for (const Range<Address> &range : ranges) {
         std::string &out = streams.out.buffer();
         if (asRanges) {
@@ -101,9 +102,9 @@ int rangeCommand(const CommandLine &line, Streams &streams)
 {
     const bool ipv6 = std::any_of(line.positionals.begin(), line.positionals.end(), looksLikeIpv6);
     if (ipv6)
-        writeRange<Ipv6Address, Ipv6Block>(streams, readRange<Ipv6Address>(line, parseIpv6Address, parseIpv6Range));
+        writeRange(streams, readRange<Ipv6Address>(line));
     else
-        writeRange<Ipv4Address, Block>(streams, readRange<Ipv4Address>(line, parseAddress, parseRange));
+        writeRange(streams, readRange<Ipv4Address>(line));
     return kDone;
 }
 
@@ -112,7 +113,7 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
     const std::string *family = line.option("--family");
     if (family && *family != "4" && *family != "6")
         refuse("--family", *family, "must be 4 or 6");
-    std::vector<AddressRange> ipv4;
+    std::vector<Ipv4Range> ipv4;
     std::vector<Ipv6Range> ipv6;
     std::size_t mergedSize = 0;
     Complaints complaints;
@@ -130,11 +131,11 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
                 complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason);
             };
             if (looksLikeIpv6(entry)) {
-                if (const auto range = parseIpv6Range(entry))
+                if (const auto range = parseRange<Ipv6Address>(entry))
                     ipv6.push_back(*range);
                 else
                     complain(range.reason());
-            } else if (const auto range = parseRange(entry)) {
+            } else if (const auto range = parseRange<Ipv4Address>(entry)) {
                 ipv4.push_back(*range);
             } else {
                 complain(range.reason());
@@ -153,9 +154,9 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
     }
     // IPv4 first, then IPv6, each ascending; an IPv4-mapped address stays IPv6.
     if (!family || *family == "4")
-        writeMerged<Ipv4Address, Block>(ipv4, line.has("--ranges"), streams);
+        writeMerged(ipv4, line.has("--ranges"), streams);
     if (!family || *family == "6")
-        writeMerged<Ipv6Address, Ipv6Block>(ipv6, line.has("--ranges"), streams);
+        writeMerged(ipv6, line.has("--ranges"), streams);
     return kDone;
 }
 

@@ -6,6 +6,7 @@
 #include "core/address/addresstext.h"
 #include "core/lines/answer.h"
 #include "core/lines/jsontext.h"
+#include "core/lines/ipv6rows.h"
 #include "core/lines/subnetrows.h"
 
 #include <string>
@@ -25,7 +26,11 @@ Value accepted(std::string_view argument, std::string_view text, const Parsed<Va
 }
 
 Ipv4Address addressArgument(std::string_view argument, std::string_view text);
-AddressWithPrefix addressWithPrefixArgument(std::string_view argument, std::string_view text);
+
+// The renderer of a split's rows in the format: an IPv4 row's texts depend on
+// the subnets' prefix, an IPv6 row's on nothing but the row.
+SubnetRowRenderer rowRendererOf(const Split<Ipv4Address> &split, RowFormat format, LineEnd lineEnd);
+Ipv6RowRenderer rowRendererOf(const Split<Ipv6Address> &split, RowFormat format, LineEnd lineEnd);
 
 // --format of list and vlsm: tsv (the default), csv, txt, html or jsonl.
 RowFormat rowFormatOption(const CommandLine &line);

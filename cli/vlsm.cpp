@@ -64,58 +64,61 @@ std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
     return requests;
 }
 
-// "/LENGTH" of 0 to `longest`, or nothing for a count.
-std::optional<int> lengthOf(std::string_view amount, int longest)
+// The prefix length a request asks for: "/LENGTH", or the smallest subnet
+// that holds AMOUNT, usable hosts in IPv4 (a /31 holds 2 with --rfc3021),
+// addresses in IPv6. None where no subnet holds so many hosts.
+template <typename Address>
+std::optional<int> requestedLength(std::string_view amount, bool rfc3021)
 {
-    if (!amount.starts_with("/"))
-        return std::nullopt;
-    return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, static_cast<std::uint64_t>(longest)));
+    if (amount.starts_with("/"))
+        return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, Address::kBits));
+    if constexpr (Address::kBits == 32) {
+        const auto prefix = smallestPrefixHolding(parseNumber("REQUEST", amount, 1, kMostUsableHosts), rfc3021);
+        return prefix ? std::optional<int>(prefix->bits()) : std::nullopt;
+    } else {
+        const Count addresses = countArgument("REQUEST", amount, Count(1), Count(~Uint128{0}));
+        return 128 - bitWidth(addresses.lessOne());
+    }
 }
 
-// The allocation of either family as a named table of list's rows: each
-// request's subnet, then a (free) row for each block of what is left; or the
-// request that does not fit, status 1. `table` writes the table's start and
-// end, `appendRow` a named row.
-template <typename Plan, typename BlockType, typename Renderer, typename AppendRow>
-int writeAllocation(const CommandLine &line, RowFormat format, Streams &streams, const BlockType &block,
-                    const std::variant<Plan, VlsmShortfall> &allocated, const Renderer &table, AppendRow appendRow)
+// The allocation as a named table of list's rows: each request's subnet,
+// then a (free) row for each block of what is left; or the request that does
+// not fit, status 1.
+template <typename Address>
+int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
+    const std::string_view text = line.positionals[0];
+    const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
+    std::vector<SubnetRequest> requests;
+    for (const Request &request : readRequests(line, format))
+        requests.push_back({request.name, requestedLength<Address>(request.amount, line.has("--rfc3021"))});
+    const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
                        << "' does not fit: the block " << block.text() << " lacks " << shortfall->lacking
                        << " addresses\n";
         return kNoAnswer;
     }
-    const Plan &plan = std::get<Plan>(allocated);
+    const VlsmPlan<Address> &plan = std::get<VlsmPlan<Address>>(allocated);
+    const auto table = rowRendererOf(Split<Address>(block, block.length), format, streams.lineEnd);
     std::string &out = streams.out.buffer();
+    const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {
+        if constexpr (Address::kBits == 32) {
+            // An IPv4 row's texts are its own subnet's: each row has a renderer of its own.
+            const SubnetPlan alone(subnet, subnet.prefix());
+            SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
+        } else {
+            table.appendNamed(out, name, subnet);
+        }
+    };
     if (!line.has("--no-header") || format == RowFormat::HTML)
         out += table.tableStart(true);
-    for (const auto &allocation : plan.allocations)
-        appendRow(out, allocation.name, allocation.subnet);
-    for (const BlockType &free : plan.free)
-        appendRow(out, kFreeName, free);
+    for (const Allocation<Address> &allocation : plan.allocations)
+        appendRow(allocation.name, allocation.subnet);
+    for (const Block<Address> &free : plan.free)
+        appendRow(kFreeName, free);
     out += table.tableEnd();
     return kDone;
-}
-
-int vlsmIpv6(const CommandLine &line, RowFormat format, Streams &streams)
-{
-    const Ipv6Block block = accepted("BLOCK/PREFIX", line.positionals[0], parseIpv6Block(line.positionals[0]));
-    std::vector<Ipv6Request> requests;
-    for (const Request &request : readRequests(line, format)) {
-        std::optional<int> length = lengthOf(request.amount, 128);
-        if (!length) {
-            // The smallest subnet of at least COUNT addresses.
-            const Uint128 count = parseNumber128("REQUEST", request.amount, 1, ~Uint128{0}, decimalText(~Uint128{0}));
-            length = 128 - bitWidth(static_cast<Uint128>(count - 1));
-        }
-        requests.push_back({request.name, *length});
-    }
-    const Ipv6RowRenderer renderer(format, streams.lineEnd);
-    return writeAllocation(line, format, streams, block, allocateSubnets(block, requests), renderer,
-                           [&renderer](std::string &out, std::string_view name, const Ipv6Block &subnet) {
-                               renderer.appendNamed(out, name, subnet);
-                           });
 }
 
 }  // namespace
@@ -125,23 +128,8 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
     if (line.positionals.size() < 2)
         refuse("REQUEST", "", "at least one is needed after BLOCK/PREFIX");
     const RowFormat format = rowFormatOption(line);
-    if (looksLikeIpv6(line.positionals[0]))
-        return vlsmIpv6(line, format, streams);
-    const Block block = accepted("BLOCK/PREFIX", line.positionals[0], parseBlock(line.positionals[0]));
-    std::vector<SubnetRequest> requests;
-    for (const Request &request : readRequests(line, format)) {
-        if (const auto length = lengthOf(request.amount, kLongestMask))
-            requests.push_back({request.name, 0, *length});
-        else
-            requests.push_back({request.name, parseNumber("REQUEST", request.amount, 1, kMostUsableHosts)});
-    }
-    // An IPv4 row's texts are its own subnet's: each row has a renderer of its own.
-    const SubnetRowRenderer table(SubnetPlan(block, block.prefix), format, streams.lineEnd);
-    return writeAllocation(line, format, streams, block, allocateSubnets(block, requests, line.has("--rfc3021")), table,
-                           [&](std::string &out, std::string_view name, const Block &subnet) {
-                               const SubnetPlan alone(subnet, subnet.prefix);
-                               SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
-                           });
+    return looksLikeIpv6(line.positionals[0]) ? vlsmOf<Ipv6Address>(line, format, streams)
+                                              : vlsmOf<Ipv4Address>(line, format, streams);
 }
 
 }  // namespace netquill::cli

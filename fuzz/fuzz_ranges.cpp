@@ -6,8 +6,8 @@
 // cover them exactly, in order, each aligned; an IPv6 block split into equal
 // subnets tiles it, its last row at once.
 #include "core/address/addresstext.h"
-#include "core/planning/ipv6plan.h"
 #include "core/planning/ranges.h"
+#include "core/planning/split.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <algorithm>
@@ -17,16 +17,7 @@ namespace {
 
 using netquill::Range;
 
-std::pair<netquill::Ipv4Address, netquill::Ipv4Address> endsOf(const netquill::Block &block)
-{
-    return {block.network, block.broadcast()};
-}
-std::pair<netquill::Ipv6Address, netquill::Ipv6Address> endsOf(const netquill::Ipv6Block &block)
-{
-    return {block.network, block.last()};
-}
-
-template <typename Address, typename BlockType>
+template <typename Address>
 void checkMergedAndCovered(std::vector<Range<Address>> ranges)
 {
     const std::vector<Range<Address>> entries = ranges;
@@ -36,7 +27,7 @@ void checkMergedAndCovered(std::vector<Range<Address>> ranges)
                                              [](Address a, const Range<Address> &r) { return a < r.first; });
         FUZZ_CHECK(holder != ranges.begin() && !(std::prev(holder)->last < entry.last));
     }
-    std::vector<BlockType> blocks;
+    std::vector<netquill::Block<Address>> blocks;
     for (std::size_t k = 0; k < ranges.size(); ++k) {
         // Apart: something lies between two merged ranges.
         FUZZ_CHECK(k == 0 || ranges[k - 1].last.value() + 1 < ranges[k].first.value());
@@ -44,7 +35,8 @@ void checkMergedAndCovered(std::vector<Range<Address>> ranges)
         netquill::appendCoveringBlocks(ranges[k], blocks);
         auto next = ranges[k].first;
         for (std::size_t b = 0; b < blocks.size(); ++b) {
-            const auto [first, last] = endsOf(blocks[b]);
+            const Address first = blocks[b].first();
+            const Address last = blocks[b].last();
             const auto hostMask = first.value() ^ last.value();  // aligned: the host bits all clear, then all set
             FUZZ_CHECK(first == next && (first.value() & hostMask) == 0 && ((hostMask + 1) & hostMask) == 0);
             FUZZ_CHECK(b + 1 < blocks.size() || last == ranges[k].last);
@@ -58,7 +50,7 @@ void checkMergedAndCovered(std::vector<Range<Address>> ranges)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const auto lines = splitFields<8>(std::string_view(reinterpret_cast<const char *>(data), size));
-    std::vector<netquill::AddressRange> ipv4;
+    std::vector<netquill::Ipv4Range> ipv4;
     std::vector<netquill::Ipv6Range> ipv6;
     netquill::Ipv6TextWriter writtenOn;  // each address's text written on from the line before's
     for (const std::string &line : lines) {
@@ -66,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
         const auto prefix = netquill::parsePrefix(line);
         FUZZ_CHECK(!prefix || prefix->bits() <= 32);
-        const auto entry = netquill::parseRange(line);
+        const auto entry = netquill::parseRange<netquill::Ipv4Address>(line);
         FUZZ_CHECK(entry ? !(entry->last < entry->first) : !entry.reason().empty());
         FUZZ_CHECK(!entry || onlyCharacters(line, "0123456789./- \t"));
         if (entry)
@@ -80,21 +72,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto address6 = netquill::parseIpv6Address(line);
         FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
         FUZZ_CHECK(!address6 || writtenOn.view(*address6) == address6->text());
-        if (const auto given = netquill::parseIpv6WithPrefix(line)) {
+        if (const auto given = netquill::parseWithPrefix<netquill::Ipv6Address>(line)) {
             const netquill::Ipv6Block block = given->block();
             const int subnetLength =
                 block.length + static_cast<int>(line.size() % static_cast<std::size_t>(129 - block.length));
-            const netquill::Ipv6Plan plan(block, subnetLength);
+            const netquill::Split<netquill::Ipv6Address> plan(block, subnetLength);
             const netquill::Ipv6Block last = plan.row(plan.lastRow());
             FUZZ_CHECK(plan.row(0).network == block.network && last.last() == block.last());
             FUZZ_CHECK(plan.lastRow() == 0 || plan.row(1).network.value() == plan.row(0).last().value() + 1);
         }
-        const auto entry6 = netquill::parseIpv6Range(line);
+        const auto entry6 = netquill::parseRange<netquill::Ipv6Address>(line);
         FUZZ_CHECK(entry6 ? !(entry6->last < entry6->first) : !entry6.reason().empty());
         if (entry6)
             ipv6.push_back(*entry6);
     }
-    checkMergedAndCovered<netquill::Ipv4Address, netquill::Block>(ipv4);
-    checkMergedAndCovered<netquill::Ipv6Address, netquill::Ipv6Block>(ipv6);
+    checkMergedAndCovered(ipv4);
+    checkMergedAndCovered(ipv6);
     return 0;
 }

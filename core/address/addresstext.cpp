@@ -16,18 +16,6 @@ bool allDigits(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// ADDRESS/PREFIX split at its slash; a plain loop, as lists of millions of lines pass here.
-Parsed<AddressWithPrefix> parseAroundSlash(std::string_view text, std::size_t slash)
-{
-    const auto address = parseAddress(text.substr(0, slash));
-    if (!address)
-        return Parsed<AddressWithPrefix>::refused(address.reason());
-    const auto prefix = parsePrefix(text.substr(slash + 1));
-    if (!prefix)
-        return Parsed<AddressWithPrefix>::refused(prefix.reason());
-    return AddressWithPrefix{*address, *prefix};
-}
-
 }  // namespace
 
 std::string_view withoutBlanksAround(std::string_view text)
@@ -131,31 +119,6 @@ Parsed<Prefix> parsePrefix(std::string_view text)
         return Parsed<Prefix>::refused("the prefix length is over 32");
     return Prefix(bits);
 }
-
-Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text)
-{
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return Parsed<AddressWithPrefix>::refused("needs a prefix after a slash, such as 192.168.1.0/24");
-    return parseAroundSlash(text, slash);
-}
-
-namespace {
-
-// The block of an ADDRESS/PREFIX of either family, refused where host bits are set.
-template <typename BlockType, typename Given>
-Parsed<BlockType> blockOf(const Parsed<Given> &given)
-{
-    if (!given)
-        return Parsed<BlockType>::refused(given.reason());
-    if (given->block().network != given->address)
-        return Parsed<BlockType>::refused("has host bits set: the block that holds it is " + given->block().text());
-    return given->block();
-}
-
-}  // namespace
-
-Parsed<Block> parseBlock(std::string_view text) { return blockOf<Block>(parseAddressWithPrefix(text)); }
 
 namespace detail {
 
@@ -339,29 +302,62 @@ Parsed<int> parseIpv6PrefixLength(std::string_view text)
     return bits;
 }
 
-namespace {
-
-Parsed<Ipv6WithPrefix> parseIpv6AroundSlash(std::string_view text, std::size_t slash)
+Parsed<int> AddressFamily<Ipv4Address>::readLength(std::string_view text)
 {
-    const auto address = parseIpv6Address(text.substr(0, slash));
-    if (!address)
-        return Parsed<Ipv6WithPrefix>::refused(address.reason());
-    const auto length = parseIpv6PrefixLength(text.substr(slash + 1));
-    if (!length)
-        return Parsed<Ipv6WithPrefix>::refused(length.reason());
-    return Ipv6WithPrefix{*address, *length};
+    const auto prefix = parsePrefix(text);
+    if (!prefix)
+        return Parsed<int>::refused(prefix.reason());
+    return prefix->bits();
 }
 
-Range<Ipv4Address> rangeOf(const Block &block) { return {block.network, block.broadcast()}; }
-Range<Ipv6Address> rangeOf(const Ipv6Block &block) { return {block.network, block.last()}; }
+namespace {
+
+// ADDRESS/PREFIX split at its slash.
+template <typename Address>
+Parsed<AddressWithPrefix<Address>> parseAroundSlash(std::string_view text, std::size_t slash)
+{
+    using Family = AddressFamily<Address>;
+    using Refused = Parsed<AddressWithPrefix<Address>>;
+    const auto address = Family::readAddress(text.substr(0, slash));
+    if (!address)
+        return Refused::refused(address.reason());
+    const auto length = Family::readLength(text.substr(slash + 1));
+    if (!length)
+        return Refused::refused(length.reason());
+    return AddressWithPrefix<Address>{*address, *length};
+}
+
+}  // namespace
+
+template <typename Address>
+Parsed<AddressWithPrefix<Address>> parseWithPrefix(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return Parsed<AddressWithPrefix<Address>>::refused(AddressFamily<Address>::kNoPrefix);
+    return parseAroundSlash<Address>(text, slash);
+}
+
+template <typename Address>
+Parsed<Block<Address>> parseBlock(std::string_view text)
+{
+    const auto given = parseWithPrefix<Address>(text);
+    if (!given)
+        return Parsed<Block<Address>>::refused(given.reason());
+    if (given->block().network != given->address)
+        return Parsed<Block<Address>>::refused("has host bits set: the block that holds it is " +
+                                               given->block().text());
+    return given->block();
+}
 
 // A range of either family: FIRST-LAST (blanks allowed around the dash),
 // ADDRESS/PREFIX (the block that holds the address) or one address. The
 // marks are found in one plain pass, as lists of millions of lines pass here.
-template <typename Address, typename ReadAddress, typename ReadAroundSlash>
-Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddress, ReadAroundSlash readAroundSlash)
+template <typename Address>
+Parsed<Range<Address>> parseRange(std::string_view text)
 {
     using Refused = Parsed<Range<Address>>;
+    const auto readAddress = AddressFamily<Address>::readAddress;
     std::size_t mark = 0;
     while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
         ++mark;
@@ -379,10 +375,10 @@ Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddre
         return Range<Address>{*first, *last};
     }
     if (mark < text.size()) {
-        const auto given = readAroundSlash(text, mark);
+        const auto given = parseAroundSlash<Address>(text, mark);
         if (!given)
             return Refused::refused(given.reason());
-        return rangeOf(given->block());
+        return given->block().range();
     }
     const auto address = readAddress(text);
     if (!address)
@@ -390,26 +386,11 @@ Parsed<Range<Address>> parseRangeOf(std::string_view text, ReadAddress readAddre
     return Range<Address>{*address, *address};
 }
 
-}  // namespace
-
-Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text)
-{
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return Parsed<Ipv6WithPrefix>::refused("needs a prefix length after a slash, such as 2001:db8::/32");
-    return parseIpv6AroundSlash(text, slash);
-}
-
-Parsed<Ipv6Block> parseIpv6Block(std::string_view text) { return blockOf<Ipv6Block>(parseIpv6WithPrefix(text)); }
-
-Parsed<AddressRange> parseRange(std::string_view text)
-{
-    return parseRangeOf<Ipv4Address>(text, parseAddress, parseAroundSlash);
-}
-
-Parsed<Ipv6Range> parseIpv6Range(std::string_view text)
-{
-    return parseRangeOf<Ipv6Address>(text, parseIpv6Address, parseIpv6AroundSlash);
-}
+template Parsed<AddressWithPrefix<Ipv4Address>> parseWithPrefix(std::string_view text);
+template Parsed<AddressWithPrefix<Ipv6Address>> parseWithPrefix(std::string_view text);
+template Parsed<Ipv4Block> parseBlock(std::string_view text);
+template Parsed<Ipv6Block> parseBlock(std::string_view text);
+template Parsed<Range<Ipv4Address>> parseRange(std::string_view text);
+template Parsed<Range<Ipv6Address>> parseRange(std::string_view text);
 
 }  // namespace netquill

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/range.h"
+#include "core/address/block.h"
 
 #include <optional>
 #include <string>
@@ -42,23 +42,6 @@ Parsed<Ipv4Address> parseAddress(std::string_view text);
 // A prefix length of 0 to 32, or a contiguous dotted mask ("255.255.255.0").
 Parsed<Prefix> parsePrefix(std::string_view text);
 
-// "ADDRESS/PREFIX", the address as written.
-struct AddressWithPrefix {
-    Ipv4Address address;
-    Prefix prefix;
-
-    Block block() const { return Block::containing(address, prefix); }
-};
-Parsed<AddressWithPrefix> parseAddressWithPrefix(std::string_view text);
-
-// A block given by its network address: host bits set are refused, naming
-// the block that holds the address.
-Parsed<Block> parseBlock(std::string_view text);
-
-// "FIRST-LAST" (blanks allowed around the dash), "ADDRESS/PREFIX" (the block
-// that holds the address) or one address.
-Parsed<AddressRange> parseRange(std::string_view text);
-
 // The text without the blanks (spaces and tabs) around it, as entries of lists are read.
 std::string_view withoutBlanksAround(std::string_view text);
 
@@ -94,20 +77,48 @@ Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text);
 // A prefix length of 0 to 128, without a leading zero.
 Parsed<int> parseIpv6PrefixLength(std::string_view text);
 
-// "ADDRESS/LENGTH", a length of 0 to 128; the block that holds the address.
-struct Ipv6WithPrefix {
-    Ipv6Address address;
-    int length;
+// What tells the families apart where a text is read: their parsers of an
+// address and of a prefix length, and the names the messages give them.
+template <typename Address>
+struct AddressFamily;
 
-    Ipv6Block block() const { return Ipv6Block::containing(address, length); }
+template <>
+struct AddressFamily<Ipv4Address> {
+    static constexpr const char *kName = "IPv4";
+    static constexpr const char *kNoPrefix = "needs a prefix after a slash, such as 192.168.1.0/24";
+    static Parsed<Ipv4Address> readAddress(std::string_view text) { return parseAddress(text); }
+    // A length or a dotted mask, as parsePrefix reads it.
+    static Parsed<int> readLength(std::string_view text);
 };
-Parsed<Ipv6WithPrefix> parseIpv6WithPrefix(std::string_view text);
 
-// A block given by its network address, as parseBlock reads IPv4 ones.
-Parsed<Ipv6Block> parseIpv6Block(std::string_view text);
+template <>
+struct AddressFamily<Ipv6Address> {
+    static constexpr const char *kName = "IPv6";
+    static constexpr const char *kNoPrefix = "needs a prefix length after a slash, such as 2001:db8::/32";
+    static Parsed<Ipv6Address> readAddress(std::string_view text) { return parseIpv6Address(text); }
+    static Parsed<int> readLength(std::string_view text) { return parseIpv6PrefixLength(text); }
+};
 
-// A range of IPv6 addresses as parseRange reads IPv4 ones.
-Parsed<Range<Ipv6Address>> parseIpv6Range(std::string_view text);
+// "ADDRESS/PREFIX", the address as written.
+template <typename Address>
+struct AddressWithPrefix {
+    Address address;
+    int length = 0;
+
+    Block<Address> block() const { return Block<Address>::containing(address, length); }
+};
+template <typename Address>
+Parsed<AddressWithPrefix<Address>> parseWithPrefix(std::string_view text);
+
+// A block given by its network address: host bits set are refused, naming
+// the block that holds the address.
+template <typename Address>
+Parsed<Block<Address>> parseBlock(std::string_view text);
+
+// "FIRST-LAST" (blanks allowed around the dash), "ADDRESS/PREFIX" (the block
+// that holds the address) or one address.
+template <typename Address>
+Parsed<Range<Address>> parseRange(std::string_view text);
 
 // Whether a text is meant as IPv6: its address, before any "/", holds a
 // colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).

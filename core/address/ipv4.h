@@ -6,8 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-// IPv4 values: an address, a prefix (a mask by its number of one bits) and a
-// block. Everything computes on numbers; texts appear only where a field is
+// IPv4 values: an address and a prefix (a mask by its number of one bits). Everything computes on numbers; texts appear only where a field is
 // read and where a line is written.
 namespace netquill {
 
@@ -119,25 +118,6 @@ public:
 
 private:
     int m_bits;
-};
-
-// Network address and prefix: the addresses that share the prefix's bits.
-struct Block {
-    Ipv4Address network;
-    Prefix prefix;
-
-    // The block of the prefix that holds the address.
-    static constexpr Block containing(Ipv4Address address, Prefix prefix)
-    {
-        return {Ipv4Address(address.value() & prefix.mask()), prefix};
-    }
-    constexpr Ipv4Address broadcast() const { return Ipv4Address(network.value() | ~prefix.mask()); }
-
-    // "10.0.0.0/8".
-    std::string text() const;
-    void appendText(std::string &out) const;
-
-    constexpr bool operator==(const Block &) const = default;
 };
 
 }  // namespace netquill

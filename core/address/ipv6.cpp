@@ -92,22 +92,6 @@ unsigned zeroGroupsOf(std::uint64_t word)
 
 }  // namespace
 
-std::string decimalText(Uint128 value)
-{
-    std::string digits;
-    do {
-        digits += static_cast<char>('0' + static_cast<int>(value % 10));
-        value /= 10;
-    } while (value != 0);
-    std::reverse(digits.begin(), digits.end());
-    return digits;
-}
-
-std::string decimalCount(Uint128 value, bool whole)
-{
-    return whole ? "340282366920938463463374607431768211456" : decimalText(value);
-}
-
 char *Ipv6Address::writeText(char *to) const
 {
     Ipv6TextWriter writer;
@@ -260,69 +244,6 @@ std::optional<Ipv4Address> Ipv6Address::embeddedIpv4() const
     if ((m_value >> 112) == 0x2002)
         return Ipv4Address(static_cast<std::uint32_t>(m_value >> 80));
     return std::nullopt;
-}
-
-void Ipv6Block::appendText(std::string &out) const
-{
-    network.appendText(out);
-    out += '/';
-    out += std::to_string(length);
-}
-
-std::string Ipv6Block::text() const
-{
-    std::string out;
-    appendText(out);
-    return out;
-}
-
-namespace {
-
-// The zones of a block in labels of `labelBits` bits: the block's own where
-// its prefix ends on a label, else each value of the label it ends in.
-template <typename Name>
-std::vector<std::string> zonesOf(int length, int labelBits, Name nameOfLabels)
-{
-    const int whole = length / labelBits;
-    const int partBits = length % labelBits;
-    if (partBits == 0)
-        return {nameOfLabels(whole, -1)};
-    std::vector<std::string> zones;
-    for (int value = 0; value < (1 << (labelBits - partBits)); ++value)
-        zones.push_back(nameOfLabels(whole + 1, value));
-    return zones;
-}
-
-}  // namespace
-
-std::vector<std::string> Ipv6Block::reverseZones() const
-{
-    const Uint128 first = network.value();
-    return zonesOf(length, 4, [first](int nibbles, int extra) {
-        std::string name;
-        for (int k = nibbles - 1; k >= 0; --k) {
-            int nibble = static_cast<int>(first >> (124 - 4 * k)) & 0xF;
-            if (extra >= 0 && k == nibbles - 1)
-                nibble += extra;
-            name.append(1, kHexDigits[nibble]).append(".");
-        }
-        return name + "ip6.arpa.";
-    });
-}
-
-std::vector<std::string> reverseZonesOf(const Block &block)
-{
-    const std::uint32_t first = block.network.value();
-    return zonesOf(block.prefix.bits(), 8, [first](int octets, int extra) {
-        std::string name;
-        for (int k = octets - 1; k >= 0; --k) {
-            int octet = static_cast<int>(first >> (24 - 8 * k)) & 0xFF;
-            if (extra >= 0 && k == octets - 1)
-                octet += extra;
-            name += std::to_string(octet) + ".";
-        }
-        return name + "in-addr.arpa.";
-    });
 }
 
 }  // namespace netquill

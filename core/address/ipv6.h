@@ -10,15 +10,9 @@
 #include <string_view>
 #include <vector>
 
-// IPv6 values: a 128-bit address and a block, computed on numbers as the
-// IPv4 ones are; texts as RFC 5952 prints them.
+// IPv6 values: a 128-bit address, computed on as the IPv4 one is; texts as
+// RFC 5952 prints them.
 namespace netquill {
-
-// A 128-bit number in decimal: "340282366920938463463374607431768211456" needs
-// more than 128 bits, so counts of whole spaces are written with decimalCount.
-std::string decimalText(Uint128 value);
-// A count of addresses, up to 2^128 inclusive: `value`, or 2^128 where `whole`.
-std::string decimalCount(Uint128 value, bool whole);
 
 class Ipv6Address
 {
@@ -91,44 +85,5 @@ private:
     std::array<std::uint8_t, 8> m_digits{};    // and how many there are
     std::size_t m_length = 0;
 };
-
-// A network address and its prefix length, 0 to 128.
-struct Ipv6Block {
-    Ipv6Address network;
-    int length = 0;
-
-    constexpr Ipv6Block() = default;
-    // Any other length is a fault of the caller's, stopped here rather than shifted by.
-    constexpr Ipv6Block(Ipv6Address networkAddress, int prefixLength) : network(networkAddress), length(prefixLength)
-    {
-        if (prefixLength < 0 || prefixLength > 128)
-            throw std::out_of_range("an IPv6 prefix of " + std::to_string(prefixLength) + " bits");
-    }
-
-    static constexpr Uint128 maskOf(int length) { return length == 0 ? 0 : ~Uint128{0} << (128 - length); }
-    static constexpr Ipv6Block containing(Ipv6Address address, int length)
-    {
-        return {Ipv6Address(address.value() & maskOf(length)), length};
-    }
-    constexpr Ipv6Address last() const { return Ipv6Address(network.value() | ~maskOf(length)); }
-    // The addresses of a block of the length, exact: 2^128 for a /0.
-    static std::string addressCountText(int length)
-    {
-        return decimalCount(Uint128{1} << ((128 - length) % 128), length == 0);
-    }
-
-    // "2001:db8::/32".
-    std::string text() const;
-    void appendText(std::string &out) const;
-    // The reverse zones that cover exactly the block: one on a nibble
-    // boundary, else the 2 to 8 zones of the next nibble below.
-    std::vector<std::string> reverseZones() const;
-
-    constexpr bool operator==(const Ipv6Block &) const = default;
-};
-
-// The IPv4 reverse zones that cover exactly a block: one on an octet boundary,
-// else one for each value of the octet the prefix ends in.
-std::vector<std::string> reverseZonesOf(const Block &block);
 
 }  // namespace netquill

@@ -13,7 +13,7 @@ struct Range {
 
     bool operator==(const Range &) const = default;
 };
-using AddressRange = Range<Ipv4Address>;
+using Ipv4Range = Range<Ipv4Address>;
 using Ipv6Range = Range<Ipv6Address>;
 
 }  // namespace netquill

@@ -6,9 +6,9 @@ namespace netquill {
 
 NetworkNode networkNodeOf(Ipv4Address address, Prefix prefix)
 {
-    const Block block = Block::containing(address, prefix);
+    const Ipv4Block block = Ipv4Block::containing(address, prefix.bits());
     const std::uint64_t nodes = prefix.hostBits() == 0 ? 1 : prefix.addressCount() - 2;
-    return {Ipv4Address(address.value() & ~prefix.mask()), block.network, block.broadcast(), nodes};
+    return {Ipv4Address(address.value() & ~prefix.mask()), block.network, block.last(), nodes};
 }
 
 NetworkNodeResult CalculateNetworkNode(const NetworkNodeInput &input)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/ipv4.h"
+#include "core/address/block.h"
 
 #include <array>
 #include <cstdint>

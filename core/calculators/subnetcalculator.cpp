@@ -1,5 +1,6 @@
 #include "core/calculators/subnetcalculator.h"
 
+#include "core/address/block.h"
 #include "core/fields/octet.h"
 
 namespace netquill {
@@ -26,7 +27,7 @@ std::string SubnetBitMaskPattern(Prefix cidr, Prefix subnet)
 
 std::string ComputeSubnetAddress(const std::array<std::string, 4> &blockOctets, Prefix subnet)
 {
-    return Block::containing(addressOfOctetTexts(blockOctets), subnet).network.text();
+    return Ipv4Block::containing(addressOfOctetTexts(blockOctets), subnet.bits()).network.text();
 }
 
 }  // namespace netquill

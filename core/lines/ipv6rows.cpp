@@ -36,7 +36,7 @@ Ipv6RowRenderer::Ipv6RowRenderer(RowFormat format, LineEnd lineEnd) : RowRendere
         return made;
     };
     for (int length = 0; length <= 128; ++length) {
-        const std::string count = Ipv6Block::addressCountText(length);
+        const std::string count = Count::powerOfTwo(128 - length).text();
         std::string jsonCount;
         appendJsonString(jsonCount, count);
         m_lengthTexts[static_cast<std::size_t>(length)] = {shortText(std::to_string(length)), shortText(count),

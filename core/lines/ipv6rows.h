@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/lines/subnetrows.h"
-#include "core/planning/ipv6plan.h"
+#include "core/planning/split.h"
 
 #include <array>
 #include <string>

@@ -38,33 +38,6 @@ void sortByFirst(std::vector<Range<Address>> &ranges)
     }
 }
 
-// Calls take(network, prefix length) for each of the fewest blocks that cover
-// the range, ascending. The largest block that starts at an address is as
-// aligned as the address and no longer than what is left; "what is left" is
-// counted less one, so that the whole space fits the address width.
-template <typename Address, typename Take>
-void forEachCoveringBlock(Range<Address> range, Take take)
-{
-    using Value = typename Address::Value;
-    Value first = range.first.value();
-    const Value last = range.last.value();
-    for (;;) {
-        const Value leftLessOne = last - first;
-        const int alignedBits = first == 0 ? Address::kBits : trailingZeros(first);
-        const int fittingBits = leftLessOne == static_cast<Value>(~Value{0})
-                                    ? Address::kBits
-                                    : bitWidth(static_cast<Value>(leftLessOne + 1)) - 1;
-        const int hostBits = std::min(alignedBits, fittingBits);
-        take(Address(first), Address::kBits - hostBits);
-        if (hostBits == Address::kBits)
-            return;
-        const Value size = Value{1} << hostBits;
-        if (leftLessOne < size)
-            return;
-        first += size;
-    }
-}
-
 }  // namespace
 
 template <typename Address>
@@ -86,19 +59,36 @@ void mergeRanges(std::vector<Range<Address>> &ranges)
     ranges.resize(merged);
 }
 
-template void mergeRanges(std::vector<AddressRange> &ranges);
-template void mergeRanges(std::vector<Ipv6Range> &ranges);
+template void mergeRanges(std::vector<Range<Ipv4Address>> &ranges);
+template void mergeRanges(std::vector<Range<Ipv6Address>> &ranges);
 
-void appendCoveringBlocks(AddressRange range, std::vector<Block> &blocks)
+// The largest block that starts at an address is as aligned as the address
+// and no longer than what is left; "what is left" is counted less one, so
+// that the whole space fits the address width.
+template <typename Address>
+void appendCoveringBlocks(Range<Address> range, std::vector<Block<Address>> &blocks)
 {
-    forEachCoveringBlock(range, [&blocks](Ipv4Address network, int length) {
-        blocks.push_back({network, Prefix(length)});
-    });
+    using Value = typename Address::Value;
+    Value first = range.first.value();
+    const Value last = range.last.value();
+    for (;;) {
+        const Value leftLessOne = last - first;
+        const int alignedBits = first == 0 ? Address::kBits : trailingZeros(first);
+        const int fittingBits = leftLessOne == static_cast<Value>(~Value{0})
+                                    ? Address::kBits
+                                    : bitWidth(static_cast<Value>(leftLessOne + 1)) - 1;
+        const int hostBits = std::min(alignedBits, fittingBits);
+        blocks.emplace_back(Address(first), Address::kBits - hostBits);
+        if (hostBits == Address::kBits)
+            return;
+        const Value size = Value{1} << hostBits;
+        if (leftLessOne < size)
+            return;
+        first += size;
+    }
 }
 
-void appendCoveringBlocks(Ipv6Range range, std::vector<Ipv6Block> &blocks)
-{
-    forEachCoveringBlock(range, [&blocks](Ipv6Address network, int length) { blocks.push_back({network, length}); });
-}
+template void appendCoveringBlocks(Range<Ipv4Address> range, std::vector<Ipv4Block> &blocks);
+template void appendCoveringBlocks(Range<Ipv6Address> range, std::vector<Ipv6Block> &blocks);
 
 }  // namespace netquill

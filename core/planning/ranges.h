@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/range.h"
+#include "core/address/block.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ template <typename Address>
 void mergeRanges(std::vector<Range<Address>> &ranges);
 
 // The fewest CIDR blocks that cover exactly the range, ascending, appended.
-void appendCoveringBlocks(AddressRange range, std::vector<Block> &blocks);
-void appendCoveringBlocks(Ipv6Range range, std::vector<Ipv6Block> &blocks);
+template <typename Address>
+void appendCoveringBlocks(Range<Address> range, std::vector<Block<Address>> &blocks);
 
 }  // namespace netquill

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/address/ipv4.h"
-#include "core/planning/ipv6plan.h"
+#include "core/planning/split.h"
 
 #include <cstdint>
 #include <string>
@@ -23,11 +23,13 @@ class SubnetPlan
 {
 public:
     // The subnet prefix is at least as long as the block's.
-    SubnetPlan(Block block, Prefix subnetPrefix) : m_block(block), m_subnetPrefix(subnetPrefix) {}
+    SubnetPlan(Ipv4Block block, Prefix subnetPrefix) : m_split(block, subnetPrefix.bits()), m_subnetPrefix(subnetPrefix)
+    {
+    }
 
-    const Block &block() const { return m_block; }
+    const Ipv4Block &block() const { return m_split.block(); }
     Prefix subnetPrefix() const { return m_subnetPrefix; }
-    std::uint64_t subnetCount() const { return std::uint64_t{1} << (m_subnetPrefix.bits() - m_block.prefix.bits()); }
+    std::uint64_t subnetCount() const { return static_cast<std::uint64_t>(m_split.lastRow()) + 1; }
 
     // Row k (0-based) at once. A subnet loses its first and last address to
     // the subnet and broadcast, except a /31, whose two addresses are both
@@ -35,8 +37,7 @@ public:
     // that is host and broadcast at once.
     SubnetAddresses row(std::uint64_t k) const
     {
-        const std::uint32_t subnet =
-            nthSubnet(m_block.network, m_subnetPrefix.bits(), static_cast<std::uint32_t>(k)).value();
+        const std::uint32_t subnet = m_split.rowNetwork(k).value();
         const std::uint32_t broadcast = subnet + static_cast<std::uint32_t>(m_subnetPrefix.addressCount() - 1);
         const std::uint32_t hostMargin = m_subnetPrefix.hostBits() >= 2 ? 1 : 0;
         return {Ipv4Address(subnet), Ipv4Address(subnet + hostMargin), Ipv4Address(broadcast - hostMargin),
@@ -49,7 +50,7 @@ public:
     bool operator==(const SubnetPlan &) const = default;
 
 private:
-    Block m_block;
+    Split<Ipv4Address> m_split;
     Prefix m_subnetPrefix;
 };
 

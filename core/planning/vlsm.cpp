@@ -28,10 +28,13 @@ constexpr Value sizeLessOne(int hostBits, int width)
 // order, so the next free address is always aligned to the next size.
 template <typename Address>
 std::variant<Carving<Address>, VlsmShortfall> carve(Address network, int blockLength,
-                                                    const std::vector<std::optional<int>> &lengths)
+                                                    const std::vector<SubnetRequest> &requests)
 {
     using Value = typename Address::Value;
     constexpr int kWidth = Address::kBits;
+    std::vector<std::optional<int>> lengths;
+    for (const SubnetRequest &request : requests)
+        lengths.push_back(request.length);
     std::vector<std::size_t> order(lengths.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
@@ -94,41 +97,25 @@ std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021)
     return prefix.hostBits() == 1 && rfc3021 ? 2 : 0;
 }
 
-std::variant<VlsmPlan, VlsmShortfall> allocateSubnets(Block block, const std::vector<SubnetRequest> &requests,
-                                                      bool rfc3021)
+template <typename Address>
+std::variant<VlsmPlan<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
+                                                               const std::vector<SubnetRequest> &requests)
 {
-    std::vector<std::optional<int>> lengths;
-    for (const SubnetRequest &request : requests) {
-        const auto prefix = smallestPrefixHolding(request.hosts, rfc3021);
-        lengths.push_back(request.length ? request.length : prefix ? std::optional<int>(prefix->bits()) : std::nullopt);
-    }
-    const auto carved = carve(block.network, block.prefix.bits(), lengths);
+    const auto carved = carve(block.network, block.length, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&carved))
         return *shortfall;
-    const auto &carving = std::get<Carving<Ipv4Address>>(carved);
-    VlsmPlan plan;
+    const auto &carving = std::get<Carving<Address>>(carved);
+    VlsmPlan<Address> plan;
     for (const auto &[request, network] : carving.placed)
-        plan.allocations.push_back({requests[request].name, {network, Prefix(*lengths[request])}});
+        plan.allocations.push_back({requests[request].name, {network, *requests[request].length}});
     if (carving.rest)
         appendCoveringBlocks(*carving.rest, plan.free);
     return plan;
 }
 
-std::variant<Ipv6VlsmPlan, VlsmShortfall> allocateSubnets(Ipv6Block block, const std::vector<Ipv6Request> &requests)
-{
-    std::vector<std::optional<int>> lengths;
-    for (const Ipv6Request &request : requests)
-        lengths.emplace_back(request.length);
-    const auto carved = carve(block.network, block.length, lengths);
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&carved))
-        return *shortfall;
-    const auto &carving = std::get<Carving<Ipv6Address>>(carved);
-    Ipv6VlsmPlan plan;
-    for (const auto &[request, network] : carving.placed)
-        plan.allocations.push_back({requests[request].name, {network, requests[request].length}});
-    if (carving.rest)
-        appendCoveringBlocks(*carving.rest, plan.free);
-    return plan;
-}
+template std::variant<VlsmPlan<Ipv4Address>, VlsmShortfall> allocateSubnets(Ipv4Block block,
+                                                                            const std::vector<SubnetRequest> &requests);
+template std::variant<VlsmPlan<Ipv6Address>, VlsmShortfall> allocateSubnets(Ipv6Block block,
+                                                                            const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

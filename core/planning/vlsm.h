@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/address/ipv4.h"
-#include "core/address/ipv6.h"
+#include "core/address/block.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,23 +24,26 @@ std::optional<Prefix> smallestPrefixHolding(std::uint64_t hosts, bool rfc3021);
 // rule; 0 where it holds none (a /32, or a /31 without RFC 3021).
 std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021);
 
-// An IPv4 request: a subnet of at least `hosts` usable hosts, or of the prefix length given.
+// A request by name for a subnet of a prefix length: the caller turns hosts
+// or addresses into the length that holds them, and gives none where no
+// subnet does.
 struct SubnetRequest {
     std::string name;
-    std::uint64_t hosts = 0;
-    std::optional<int> length = {};
+    std::optional<int> length;
 };
 
+template <typename Address>
 struct Allocation {
     std::string name;
-    Block subnet;
+    Block<Address> subnet;
 
     bool operator==(const Allocation &) const = default;
 };
 
+template <typename Address>
 struct VlsmPlan {
-    std::vector<Allocation> allocations;  // largest first, ties in the order asked
-    std::vector<Block> free;              // the fewest blocks that cover what is left, ascending
+    std::vector<Allocation<Address>> allocations;  // largest first, ties in the order asked
+    std::vector<Block<Address>> free;              // the fewest blocks that cover what is left, ascending
 };
 
 // Why the requests do not fit: the first request (by its position in the list
@@ -54,22 +56,8 @@ struct VlsmShortfall {
 
 // Places the largest request first, each at the lowest free address aligned to
 // its size: the block fills from its start without gaps.
-std::variant<VlsmPlan, VlsmShortfall> allocateSubnets(Block block, const std::vector<SubnetRequest> &requests,
-                                                      bool rfc3021);
-
-// The same for IPv6, each request a prefix length.
-struct Ipv6Request {
-    std::string name;
-    int length;
-};
-struct Ipv6Allocation {
-    std::string name;
-    Ipv6Block subnet;
-};
-struct Ipv6VlsmPlan {
-    std::vector<Ipv6Allocation> allocations;
-    std::vector<Ipv6Block> free;
-};
-std::variant<Ipv6VlsmPlan, VlsmShortfall> allocateSubnets(Ipv6Block block, const std::vector<Ipv6Request> &requests);
+template <typename Address>
+std::variant<VlsmPlan<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
+                                                               const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

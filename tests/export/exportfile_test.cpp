@@ -57,7 +57,7 @@ ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
         {}, "24", "255.255.255.0", "", "255.255.255.192", "nnnnnnnn.nnnnnnnn.nnnnnnnn.sshhhhhh", "26", "6", "4", "62"};
     request.fields.subnet.blockOctets = {"192", "168", "1", "0"};
     using namespace netquill;
-    request.plan = SubnetPlan(Block::containing(Ipv4Address(0xC0A80100), Prefix(24)), Prefix(26));
+    request.plan = SubnetPlan(Ipv4Block::containing(Ipv4Address(0xC0A80100), 24), Prefix(26));
     request.setting = {"12/5/2026 4:15:22 PM", "/opt/Trevantis Netquill"};
     return request;
 }

@@ -175,6 +175,7 @@ std::optional<netquill::SubnetPlan> frmNetquill::readSubnetPlan() const
 {
     if (cboBits->currentIndex() < 0)
         return std::nullopt;
-    const auto block = netquill::Block::containing(netquill::addressOfOctetTexts(octetTexts(txtIPBlock)), cidrPrefix());
+    const auto block =
+        netquill::Ipv4Block::containing(netquill::addressOfOctetTexts(octetTexts(txtIPBlock)), cidrPrefix().bits());
     return netquill::SubnetPlan(block, subnetPrefix());
 }

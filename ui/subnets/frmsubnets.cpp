@@ -171,7 +171,7 @@ void frmSubnets::decideColumnWidths()
         QString widestText = QString::fromStdString(lastText);
         if (changes)
             widestText =
-                atWidestDigits(widestText, m_listing.plan().block().prefix.bits() / 8, mfgSubnets->fontMetrics());
+                atWidestDigits(widestText, m_listing.plan().block().length / 8, mfgSubnets->fontMetrics());
         const auto alignment =
             m_batchModel->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
         needed[column] = std::max(header->sectionSizeHint(column), cellWidthFor(mfgSubnets, widestText, alignment));

@@ -12,7 +12,7 @@ namespace {
 
 netquill::SubnetPlan slash8Into(int subnetBits)
 {
-    const auto block = netquill::Block::containing(netquill::Ipv4Address(0x0A000000), netquill::Prefix(8));
+    const auto block = netquill::Ipv4Block::containing(netquill::Ipv4Address(0x0A000000), 8);
     return netquill::SubnetPlan(block, netquill::Prefix(subnetBits));
 }
 

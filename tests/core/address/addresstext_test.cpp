@@ -82,7 +82,7 @@ using RangeReading = testing::TestWithParam<Reading>;
 TEST_P(RangeReading, ReadsAnAddressABlockOrFirstToLast)
 {
     EXPECT_EQ(
-        shown(parseRange(GetParam().text), [](const AddressRange &r) { return r.first.text() + "-" + r.last.text(); }),
+        shown(parseRange<Ipv4Address>(GetParam().text), [](const Ipv4Range &r) { return r.first.text() + "-" + r.last.text(); }),
         GetParam().read);
 }
 
@@ -127,10 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BlockReading, HostBitsAreRefusedWhereABlockIsMeant)
 {
-    EXPECT_EQ(shown(parseBlock("10.0.0.0/8"), [](const Block &b) { return b.text(); }), "10.0.0.0/8");
-    EXPECT_EQ(shown(parseBlock("0.0.0.0/0"), [](const Block &b) { return b.text(); }), "0.0.0.0/0");
-    EXPECT_EQ(parseBlock("10.0.0.5/24").reason(), "has host bits set: the block that holds it is 10.0.0.0/24");
-    EXPECT_EQ(parseBlock("10.0.0.0").reason(), "needs a prefix after a slash, such as 192.168.1.0/24");
+    EXPECT_EQ(shown(parseBlock<Ipv4Address>("10.0.0.0/8"), [](const Ipv4Block &b) { return b.text(); }), "10.0.0.0/8");
+    EXPECT_EQ(shown(parseBlock<Ipv4Address>("0.0.0.0/0"), [](const Ipv4Block &b) { return b.text(); }), "0.0.0.0/0");
+    EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.5/24").reason(), "has host bits set: the block that holds it is 10.0.0.0/24");
+    EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.0").reason(), "needs a prefix after a slash, such as 192.168.1.0/24");
 }
 
 }  // namespace

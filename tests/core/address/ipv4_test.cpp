@@ -4,7 +4,6 @@
 
 namespace {
 
-using netquill::Block;
 using netquill::Ipv4Address;
 using netquill::Prefix;
 
@@ -36,14 +35,5 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, PrefixForms,
                                                     "2 (RFC3021)"},
                                          PrefixCase{"Slash32", 32, "255.255.255.255", "0.0.0.0", "1"}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Block, ContainingClearsAndBroadcastSetsTheHostBits)
-{
-    const Block block = Block::containing(Ipv4Address(0xC0A8014D), Prefix(26));  // 192.168.1.77/26
-    EXPECT_EQ(block.network.text(), "192.168.1.64");
-    EXPECT_EQ(block.broadcast().text(), "192.168.1.127");
-    EXPECT_EQ(Block::containing(Ipv4Address(0x01020304), Prefix(0)).broadcast().text(), "255.255.255.255");
-    EXPECT_EQ(Block::containing(Ipv4Address(0x01020304), Prefix(32)).broadcast().text(), "1.2.3.4");
-}
 
 }  // namespace

@@ -2,8 +2,9 @@
 // refusal, reverse names and zones checked against a nibble computation of
 // the test's own, and the edges of the 128-bit space in ranges and splits.
 #include "core/address/addresstext.h"
-#include "core/planning/ipv6plan.h"
+#include "core/address/reversezones.h"
 #include "core/planning/ranges.h"
+#include "core/planning/split.h"
 #include "core/planning/vlsm.h"
 
 #include <gtest/gtest.h>
@@ -76,8 +77,7 @@ TEST(Ipv6Address, ExpandedHexBinaryEmbeddedAndZoned)
     EXPECT_EQ(parseIpv6Address("2002:a01:203::1")->embeddedIpv4()->text(), "10.1.2.3");
     EXPECT_FALSE(parseIpv6Address("2001:db8::1")->embeddedIpv4());
     EXPECT_EQ(parseZonedIpv6Address("fe80::1%eth0")->zone, "eth0");
-    EXPECT_EQ(parseIpv6WithPrefix("2001:db8::/129").reason(), "the prefix length is over 128");
-    EXPECT_EQ(decimalText(~Uint128{0}), "340282366920938463463374607431768211455");
+    EXPECT_EQ(parseWithPrefix<Ipv6Address>("2001:db8::/129").reason(), "the prefix length is over 128");
 }
 
 // The zones of every prefix length of one address, against the test's own
@@ -101,10 +101,10 @@ TEST(Ipv6Block, ReverseZonesForEveryPrefixLength)
                 name += std::string(1, nibbles[static_cast<std::size_t>(k)]) + ".";
             expected.push_back(name + "ip6.arpa.");
         }
-        EXPECT_EQ(Ipv6Block::containing(address, length).reverseZones(), expected) << "/" << length;
+        EXPECT_EQ(reverseZones(Ipv6Block::containing(address, length)), expected) << "/" << length;
     }
     EXPECT_EQ(address.reverseName(), "0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.4.3.2.1.d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa.");
-    EXPECT_EQ(reverseZonesOf(Block::containing(Ipv4Address(0x0A010000), Prefix(20))).back(), "15.1.10.in-addr.arpa.");
+    EXPECT_EQ(reverseZones(Ipv4Block::containing(Ipv4Address(0x0A010000), 20)).back(), "15.1.10.in-addr.arpa.");
 }
 
 // Addresses written on from the one before, as the rows of a split are, read
@@ -149,21 +149,21 @@ TEST(Ipv6Planning, EdgesOfTheSpace)
     mergeRanges(ranges);
     EXPECT_EQ(ranges, (std::vector<Ipv6Range>{{Ipv6Address(), last}}));
 
-    const Ipv6Plan everything(Ipv6Block{}, 128);
-    EXPECT_EQ(everything.subnetCountText(), "340282366920938463463374607431768211456");
+    const Split<Ipv6Address> everything(Ipv6Block{}, 128);
+    EXPECT_EQ(everything.subnetCount().text(), "340282366920938463463374607431768211456");
     EXPECT_EQ(everything.row(everything.lastRow()).text(), "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128");
-    const Ipv6Plan sixtyFours(parseIpv6WithPrefix("2001:db8::/32")->block(), 64);
-    EXPECT_EQ(sixtyFours.addressCountText(), "18446744073709551616");  // 2^64, every address counts
+    const Split<Ipv6Address> sixtyFours(parseWithPrefix<Ipv6Address>("2001:db8::/32")->block(), 64);
+    EXPECT_EQ(sixtyFours.subnetSize().text(), "18446744073709551616");  // 2^64, every address counts
     EXPECT_EQ(sixtyFours.row(Uint128{0xFFFFFFFF}).text(), "2001:db8:ffff:ffff::/64");
-    EXPECT_EQ(Ipv6Plan(Ipv6Block{}, 0).addressCountText(), "340282366920938463463374607431768211456");
+    EXPECT_EQ(Split<Ipv6Address>(Ipv6Block{}, 0).subnetSize().text(), "340282366920938463463374607431768211456");
 }
 
 TEST(Ipv6Vlsm, LargestFirstThenTheFreeBlocks)
 {
-    const Ipv6Block block = parseIpv6WithPrefix("2001:db8::/62")->block();
-    const auto plan = std::get<Ipv6VlsmPlan>(allocateSubnets(block, {{"a", 64}, {"b", 63}, {"c", 64}}));
+    const Ipv6Block block = parseWithPrefix<Ipv6Address>("2001:db8::/62")->block();
+    const auto plan = std::get<VlsmPlan<Ipv6Address>>(allocateSubnets(block, {{"a", 64}, {"b", 63}, {"c", 64}}));
     std::vector<std::string> placed;
-    for (const Ipv6Allocation &allocation : plan.allocations)
+    for (const Allocation<Ipv6Address> &allocation : plan.allocations)
         placed.push_back(allocation.name + " " + allocation.subnet.text());
     EXPECT_EQ(placed, (std::vector<std::string>{"b 2001:db8::/63", "a 2001:db8:0:2::/64", "c 2001:db8:0:3::/64"}));
     EXPECT_TRUE(plan.free.empty());

@@ -7,7 +7,7 @@
 
 namespace {
 
-using netquill::Block;
+using netquill::Ipv4Block;
 using netquill::Ipv4Address;
 using netquill::Prefix;
 using netquill::RowFormat;
@@ -15,7 +15,7 @@ using netquill::SubnetPlan;
 
 SubnetPlan planOf(std::uint32_t address, int cidrBits, int subnetBits)
 {
-    return SubnetPlan(Block::containing(Ipv4Address(address), Prefix(cidrBits)), Prefix(subnetBits));
+    return SubnetPlan(Ipv4Block::containing(Ipv4Address(address), cidrBits), Prefix(subnetBits));
 }
 
 std::string rowText(const SubnetPlan &plan, std::uint64_t k, RowFormat format = RowFormat::TSV)

@@ -12,7 +12,7 @@ namespace {
 netquill::SubnetPlan tenOf(int cidrBits, int subnetBits)
 {
     using netquill::Prefix;
-    return {netquill::Block::containing(netquill::Ipv4Address(0x0A000000), Prefix(cidrBits)), Prefix(subnetBits)};
+    return {netquill::Ipv4Block::containing(netquill::Ipv4Address(0x0A000000), cidrBits), Prefix(subnetBits)};
 }
 
 TEST(WriteSubnetTable, EveryRowInBoundedBlocks)

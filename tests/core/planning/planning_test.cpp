@@ -12,17 +12,17 @@ namespace {
 
 using namespace netquill;
 
-std::string texts(const std::vector<Block> &blocks)
+std::string texts(const std::vector<Ipv4Block> &blocks)
 {
     std::string all;
-    for (const Block &block : blocks)
+    for (const Ipv4Block &block : blocks)
         all += block.text() + " ";
     return all;
 }
 
-std::vector<Block> covering(std::uint32_t first, std::uint32_t last)
+std::vector<Ipv4Block> covering(std::uint32_t first, std::uint32_t last)
 {
-    std::vector<Block> blocks;
+    std::vector<Ipv4Block> blocks;
     appendCoveringBlocks({Ipv4Address(first), Ipv4Address(last)}, blocks);
     return blocks;
 }
@@ -61,12 +61,12 @@ TEST(CoveringBlocks, AreTheFewestPossible)
 // The fuzz target checks that merged ranges hold every entry, in order and apart.
 TEST(MergeRanges, TheEndsOfTheAddressSpace)
 {
-    std::vector<AddressRange> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
+    std::vector<Ipv4Range> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
                                   {Ipv4Address(0), Ipv4Address(5)},
                                   {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)},
                                   {Ipv4Address(6), Ipv4Address(9)}};
     mergeRanges(top);
-    EXPECT_EQ(top, (std::vector<AddressRange>{{Ipv4Address(0), Ipv4Address(9)},
+    EXPECT_EQ(top, (std::vector<Ipv4Range>{{Ipv4Address(0), Ipv4Address(9)},
                                               {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
 }
 
@@ -82,39 +82,38 @@ TEST(Vlsm, SmallestSubnetForAHostCount)
 
 TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
-    const Block block = Block::containing(Ipv4Address(0x0A000000), Prefix(24));
-    const auto plan =
-        std::get<VlsmPlan>(allocateSubnets(block, {{"web", 100}, {"db", 50}, {"3", 20}, {"4", 2}}, false));
-    std::vector<Block> allocated;
-    for (const Allocation &allocation : plan.allocations)
+    const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0x0A000000), 24);
+    const auto plan = std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
+    std::vector<Ipv4Block> allocated;
+    for (const Allocation<Ipv4Address> &allocation : plan.allocations)
         allocated.push_back(allocation.subnet);
     EXPECT_EQ(texts(allocated), "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/30 ");
     EXPECT_EQ(plan.allocations[1].name, "db");
     EXPECT_EQ(texts(plan.free), "10.0.0.228/30 10.0.0.232/29 10.0.0.240/28 ");
 
-    const auto full = std::get<VlsmPlan>(allocateSubnets(block, {{"a", 126}, {"b", 126}}, false));
+    const auto full = std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"a", 25}, {"b", 25}}));
     EXPECT_TRUE(full.free.empty());
 }
 
 TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlock)
 {
     std::mt19937 random(1918);
-    const Block block = Block::containing(Ipv4Address(0xC0A80000), Prefix(22));
+    const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0xC0A80000), 22);
     for (int trial = 0; trial < 300; ++trial) {
         std::vector<SubnetRequest> requests;
         for (int k = static_cast<int>(random() % 6) + 1; k > 0; --k)
-            requests.push_back({std::to_string(k), random() % 200 + 1});
-        const auto result = allocateSubnets(block, requests, trial % 2 == 0);
-        const auto *plan = std::get_if<VlsmPlan>(&result);
+            requests.push_back({std::to_string(k), smallestPrefixHolding(random() % 200 + 1, trial % 2 == 0)->bits()});
+        const auto result = allocateSubnets(block, requests);
+        const auto *plan = std::get_if<VlsmPlan<Ipv4Address>>(&result);
         if (!plan)
             continue;
         std::bitset<1024> taken;
-        std::vector<Block> all = plan->free;
+        std::vector<Ipv4Block> all = plan->free;
         for (std::size_t k = 0; k < plan->allocations.size(); ++k)
             all.push_back(plan->allocations[k].subnet);
-        for (const Block &subnet : all) {
-            ASSERT_EQ(Block::containing(subnet.network, subnet.prefix), subnet);
-            for (std::uint32_t a = subnet.network.value(); a <= subnet.broadcast().value(); ++a) {
+        for (const Ipv4Block &subnet : all) {
+            ASSERT_EQ(Ipv4Block::containing(subnet.network, subnet.length), subnet);
+            for (std::uint32_t a = subnet.network.value(); a <= subnet.last().value(); ++a) {
                 ASSERT_FALSE(taken[a - block.network.value()]);
                 taken.set(a - block.network.value());
             }

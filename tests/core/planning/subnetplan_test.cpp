@@ -27,7 +27,7 @@ using PlanRow = testing::TestWithParam<PlanRowCase>;
 TEST_P(PlanRow, HasItsSubnetHostsBroadcastAndSize)
 {
     const PlanRowCase &c = GetParam();
-    const netquill::SubnetPlan plan(netquill::Block::containing(Ipv4Address(c.network), Prefix(c.cidrBits)),
+    const netquill::SubnetPlan plan(netquill::Ipv4Block::containing(Ipv4Address(c.network), c.cidrBits),
                                     Prefix(c.subnetBits));
     EXPECT_EQ(plan.row(c.row), (netquill::SubnetAddresses{Ipv4Address(c.subnet), Ipv4Address(c.firstHost),
                                                           Ipv4Address(c.lastHost), Ipv4Address(c.broadcast)}));

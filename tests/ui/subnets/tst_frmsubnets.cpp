@@ -14,7 +14,7 @@ private:
     {
         using namespace netquill;
         auto list = std::make_unique<frmSubnets>(
-            SubnetPlan(Block::containing(Ipv4Address(block), Prefix(cidrBits)), Prefix(subnetBits)), ui().window());
+            SubnetPlan(Ipv4Block::containing(Ipv4Address(block), cidrBits), Prefix(subnetBits)), ui().window());
         list->show();
         list->activateWindow();
         if (!QTest::qWaitFor([&list] { return QGuiApplication::focusWindow() == list->windowHandle(); }))

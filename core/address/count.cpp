@@ -1,0 +1,41 @@
+#include "core/address/count.h"
+
+#include <algorithm>
+
+namespace netquill {
+
+namespace {
+constexpr std::string_view kTwoToThe128 = "340282366920938463463374607431768211456";
+}
+
+std::string decimalText(Uint128 value)
+{
+    std::string digits;
+    do {
+        digits += static_cast<char>('0' + static_cast<int>(value % 10));
+        value /= 10;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+std::string Count::text() const { return m_whole ? std::string(kTwoToThe128) : decimalText(m_value); }
+
+std::optional<Count> readCount(std::string_view text)
+{
+    if (text.empty() || text.size() > kTwoToThe128.size() || (text.size() > 1 && text.front() == '0'))
+        return std::nullopt;
+    if (text == kTwoToThe128)
+        return Count::powerOfTwo(128);
+    Uint128 value = 0;
+    for (const char c : text) {
+        const auto digit = static_cast<unsigned>(c - '0');
+        // value * 10 + digit must stay within 128 bits.
+        if (c < '0' || c > '9' || value > (~Uint128{0} - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return Count(value);
+}
+
+}  // namespace netquill

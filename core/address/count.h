@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/address/bits.h"
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Exact counts of addresses, subnets and rows, for both families: 0 to 2^128,
+// which is one more than 128 bits hold (the addresses of ::/0, or its /128s).
+namespace netquill {
+
+// A 128-bit number in decimal.
+std::string decimalText(Uint128 value);
+
+class Count
+{
+public:
+    constexpr Count() = default;
+    constexpr explicit Count(Uint128 value) : m_value(value) {}
+    // 2^exponent, for an exponent of 0 to 128.
+    static constexpr Count powerOfTwo(int exponent)
+    {
+        return exponent == 128 ? whole() : Count(Uint128{1} << exponent);
+    }
+    // One more than `lessOne`: 2^128 for the largest 128-bit number.
+    static constexpr Count oneMoreThan(Uint128 lessOne)
+    {
+        return lessOne == ~Uint128{0} ? whole() : Count(lessOne + 1);
+    }
+
+    constexpr bool isZero() const { return !m_whole && m_value == 0; }
+    // One less than the count, which 128 bits always hold; the count is not 0.
+    constexpr Uint128 lessOne() const { return m_value - 1; }
+    // The count where it is below 2^64, as IPv4 counts always are.
+    constexpr std::optional<std::uint64_t> small() const
+    {
+        if (m_whole || (m_value >> 64) != 0)
+            return std::nullopt;
+        return static_cast<std::uint64_t>(m_value);
+    }
+
+    // The decimal digits: "340282366920938463463374607431768211456" for 2^128.
+    std::string text() const;
+
+    // 2^128 is above every 128-bit count.
+    constexpr auto operator<=>(const Count &) const = default;
+
+private:
+    static constexpr Count whole()
+    {
+        Count count;
+        count.m_whole = true;
+        return count;
+    }
+
+    bool m_whole = false;  // 2^128, with m_value 0; declared first, so that it orders first
+    Uint128 m_value = 0;
+};
+
+// A count written in decimal digits without a leading zero, up to 2^128;
+// nothing for any other text.
+std::optional<Count> readCount(std::string_view text);
+
+}  // namespace netquill

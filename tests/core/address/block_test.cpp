@@ -1,0 +1,105 @@
+// Blocks of both families through the one shape, and exact counts up to
+// 2^128; every expected text written out by hand.
+#include "core/address/addresstext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace netquill;
+
+struct BlockCase {
+    const char *name;
+    const char *given;  // ADDRESS/PREFIX
+    const char *block;  // the block that holds the address
+    const char *last;
+    const char *size;
+    const char *outside;  // the address after the last, or before the first at the top
+};
+
+void PrintTo(const BlockCase &row, std::ostream *out) { *out << row.name; }
+
+template <typename Address>
+void expectBlock(const BlockCase &row)
+{
+    const Block<Address> block = parseWithPrefix<Address>(row.given)->block();
+    EXPECT_EQ(block.text(), row.block);
+    EXPECT_EQ(block.last().text(), row.last);
+    EXPECT_EQ(block.size().text(), row.size);
+    EXPECT_TRUE(block.contains(block.first()));
+    EXPECT_TRUE(block.contains(block.last()));
+    EXPECT_FALSE(block.contains(*AddressFamily<Address>::readAddress(row.outside)));
+}
+
+using Blocks = testing::TestWithParam<BlockCase>;
+
+TEST_P(Blocks, NetworkLastSizeAndContainment)
+{
+    if (looksLikeIpv6(GetParam().given))
+        expectBlock<Ipv6Address>(GetParam());
+    else
+        expectBlock<Ipv4Address>(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothFamilies, Blocks,
+    testing::Values(
+        BlockCase{"Ipv4Slash26", "192.168.1.77/26", "192.168.1.64/26", "192.168.1.127", "64", "192.168.1.128"},
+        BlockCase{"Ipv4Slash1", "200.1.2.3/1", "128.0.0.0/1", "255.255.255.255", "2147483648", "127.255.255.255"},
+        BlockCase{"Ipv4Slash31", "10.0.0.7/31", "10.0.0.6/31", "10.0.0.7", "2", "10.0.0.8"},
+        BlockCase{"Ipv4Slash32", "255.255.255.255/32", "255.255.255.255/32", "255.255.255.255", "1",
+                  "255.255.255.254"},
+        BlockCase{"Ipv6Slash64", "2001:db8::1/64", "2001:db8::/64", "2001:db8::ffff:ffff:ffff:ffff",
+                  "18446744073709551616", "2001:db8:0:1::"},
+        BlockCase{"Ipv6Slash127", "2001:db8::1/127", "2001:db8::/127", "2001:db8::1", "2", "2001:db8::2"},
+        BlockCase{"Ipv6Slash1", "8000::1/1", "8000::/1", "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",
+                  "170141183460469231731687303715884105728", "7fff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"},
+        BlockCase{"Ipv6Slash128", "::/128", "::/128", "::", "1", "::1"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Block, TheWholeSpaceHoldsEveryAddress)
+{
+    const Ipv6Block all = parseWithPrefix<Ipv6Address>("1::/0")->block();
+    EXPECT_EQ(all.text(), "::/0");
+    EXPECT_EQ(all.size().text(), "340282366920938463463374607431768211456");
+    EXPECT_TRUE(all.contains(Ipv6Address(~Uint128{0})));
+    EXPECT_EQ(parseWithPrefix<Ipv4Address>("1.2.3.4/0")->block().size().text(), "4294967296");
+    EXPECT_THROW(Ipv4Block(Ipv4Address(), 33), std::out_of_range);
+}
+
+struct CountCase {
+    const char *name;
+    const char *text;
+    bool taken;
+};
+
+void PrintTo(const CountCase &row, std::ostream *out) { *out << row.name; }
+
+using Counts = testing::TestWithParam<CountCase>;
+
+// A count taken reads back as its own digits.
+TEST_P(Counts, ReadsDecimalDigitsUpTo2To128)
+{
+    const std::optional<Count> count = readCount(GetParam().text);
+    EXPECT_EQ(count ? count->text() : "refused", GetParam().taken ? GetParam().text : "refused");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Counts,
+                         testing::Values(CountCase{"Zero", "0", true}, CountCase{"TwoTo64", "18446744073709551616", true},
+                                         CountCase{"TwoTo128LessOne", "340282366920938463463374607431768211455", true},
+                                         CountCase{"TwoTo128", "340282366920938463463374607431768211456", true},
+                                         CountCase{"PastTwoTo128", "340282366920938463463374607431768211457", false},
+                                         CountCase{"FortyDigits", "1000000000000000000000000000000000000000", false},
+                                         CountCase{"LeadingZero", "01", false}, CountCase{"Empty", "", false},
+                                         CountCase{"Sign", "+1", false}, CountCase{"Exponent", "1e3", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Count, TwoTo128IsAboveEvery128BitCount)
+{
+    EXPECT_LT(Count(~Uint128{0}), Count::powerOfTwo(128));
+    EXPECT_EQ(Count::oneMoreThan(~Uint128{0}), Count::powerOfTwo(128));
+    EXPECT_EQ(Count::powerOfTwo(128).lessOne(), ~Uint128{0});
+    EXPECT_LT(Count(2), Count(10));
+}
+
+}  // namespace
