@@ -50,7 +50,7 @@ std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
             refuse("REQUEST", text, "the name (free) is kept for the rows of the space left over");
         if (!isUtf8(name))
             refuse("REQUEST", text, "the name is not UTF-8 text");
-        if (const std::string problem = SubnetRowRenderer::nameProblem(name, format); !problem.empty())
+        if (const std::string problem = nameProblem(name, format); !problem.empty())
             refuse("REQUEST", text, problem);
         Request request{name.empty() ? std::to_string(k) : std::string(name), text.substr(equals + 1)};
         for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)

@@ -139,7 +139,7 @@ void writeDelimited(Lines &lines, ExportMode mode, CalculatorTab tab, const Expo
         lines.asBuilt("#");
         // The comma-delimited heading has kept its blanks since the first version.
         lines.asBuilt(csv ? "Subnet,Mask,Inverse Mask, Subnet Size, Host Range, Broadcast"
-                          : subnetHeadingLine(RowFormat::TXT));
+                          : subnetTextHeadingLine());
     }
 }
 

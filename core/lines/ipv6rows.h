@@ -1,28 +1,18 @@
 #pragma once
 
-#include "core/lines/subnetrows.h"
+#include "core/lines/rowtable.h"
 #include "core/planning/split.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
+// The rows of IPv6 subnets as a table: subnet, prefix length, first and last
+// address and the address count, in the formats of the IPv4 rows.
 namespace netquill {
 
-// Rows of IPv6 subnets: subnet, prefix length, first and last address and the
-// address count, in the formats of the IPv4 rows; a named table (vlsm) has a
-// "Name" column first.
-class Ipv6RowRenderer : public RowRenderer<Ipv6RowRenderer, Ipv6Block>
-{
-public:
-    Ipv6RowRenderer(RowFormat format, LineEnd lineEnd);
-
-    std::string tableStart(bool named = false) const;
-    // A row written at `to`, which has room for kLongestRow bytes; returns its end.
-    char *writeRow(char *to, const Ipv6Block &row) const;
-    static constexpr std::size_t kLongestRow = 512;
-
-private:
+// What the cells of IPv6 rows are made from besides the row.
+struct Ipv6RowTexts {
     // A text of at most 39 characters, in a block that whole 40-byte copies read.
     struct ShortText {
         std::array<char, 40> chars{};
@@ -34,13 +24,17 @@ private:
     struct LengthTexts {
         ShortText length;  // "0" to "128"
         ShortText count;
-        std::string jsonCount;  // a JSON string of its digits
     };
-
-    std::array<LengthTexts, 129> m_lengthTexts;
+    std::array<LengthTexts, 129> lengths;
     // The rows of a split follow one another: their texts are written on from the row before.
-    mutable Ipv6TextWriter m_networkText;
-    mutable Ipv6TextWriter m_lastText;
+    mutable Ipv6TextWriter network;
+    mutable Ipv6TextWriter last;
+};
+
+class Ipv6RowRenderer : public RowWriter<Ipv6Block, Ipv6RowTexts>
+{
+public:
+    Ipv6RowRenderer(RowFormat format, LineEnd lineEnd);
 };
 
 }  // namespace netquill
