@@ -26,9 +26,13 @@ std::string shown(const Parsed<Value> &parsed, Show show)
 
 using AddressReading = testing::TestWithParam<Reading>;
 
+// Either family by its text, IPv6 printed as RFC 5952 says.
 TEST_P(AddressReading, ReadsWholeOrRefusesWithTheReason)
 {
-    EXPECT_EQ(shown(parseAddress(GetParam().text), [](Ipv4Address a) { return a.text(); }), GetParam().read);
+    const auto text = [](auto address) { return address.text(); };
+    EXPECT_EQ(looksLikeIpv6(GetParam().text) ? shown(parseIpv6Address(GetParam().text), text)
+                                             : shown(parseAddress(GetParam().text), text),
+              GetParam().read);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,7 +52,40 @@ INSTANTIATE_TEST_SUITE_P(
                 "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"},
         Reading{"Blank", " 10.0.0.1",
                 "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"},
-        Reading{"Empty", "", "refused: is empty: an address such as 192.168.1.1 is needed"}),
+        Reading{"Empty", "", "refused: is empty: an address such as 192.168.1.1 is needed"},
+        // RFC 4291 reading, RFC 5952 printing
+        Reading{"Unspecified", "::", "::"}, Reading{"Loopback", "0:0:0:0:0:0:0:1", "::1"},
+        Reading{"HighestIpv6", "FFFF:ffff:ffff:ffff:ffff:ffff:ffff:ffff", "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"},
+        Reading{"LeadingZerosDropped", "2001:0db8:0000:0000:0000:0000:0000:0001", "2001:db8::1"},
+        Reading{"FirstOfEqualRuns", "2001:db8:0:0:1:0:0:1", "2001:db8::1:0:0:1"},
+        Reading{"LongestRun", "2001:0:0:1:0:0:0:1", "2001:0:0:1::1"},
+        Reading{"SingleZeroGroupKept", "2001:db8:0:1:1:1:1:1", "2001:db8:0:1:1:1:1:1"},
+        Reading{"DoubleColonForOneGroup", "2001:db8::1:1:1:1:1", "2001:db8:0:1:1:1:1:1"},
+        Reading{"TrailingRun", "1::", "1::"}, Reading{"MappedIpv4Dotted", "::ffff:c000:0201", "::ffff:192.0.2.1"},
+        Reading{"Ipv4Tail", "64:ff9b::192.0.2.33", "64:ff9b::c000:221"},
+        Reading{"TripleColon", "2001:db8:::1",
+             "refused: has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one"},
+        Reading{"NineGroups", "1:2:3:4:5:6:7:8:9", "refused: has more than eight groups"},
+        Reading{"FiveDigitGroup", "02001:db8::1", "refused: has a group of more than four hex digits: '02001'"},
+        Reading{"Ipv4TailWithLeadingZero", "::ffff:1.2.3.04",
+             "refused: the IPv4 part: octet 4 has a leading zero, which other tools read as octal"},
+        Reading{"TrailingColon", "2001:db8::1:", "refused: ends with a single ':'"},
+        Reading{"LeadingColon", ":2001:db8::1", "refused: begins with a single ':'"},
+        Reading{"EmptyGroup", "1:2::3:4:5:6:7:8",
+             "refused: has '::' with eight groups beside it: '::' stands for one zero "
+             "group or more"},
+        Reading{"EmptyGroupWithoutDoubleColon", "1:2:3::4:5:6:7::",
+             "refused: has '::' more than once: it may stand "
+             "once, for one zero group or more"},
+        Reading{"SevenGroups", "1:2:3:4:5:6:7", "refused: has 7 groups, not eight, and no '::'"},
+        Reading{"Zone", "fe80::1%eth0", "refused: has a zone: a zone names a link, not an address or a block"},
+        // The dotted part only as the last 32 bits, and only ASCII hex digits
+        Reading{"Ipv4PartFirst", "1.2.3.4::1",
+             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+        Reading{"Ipv4PartInside", "1:2:3:4:5:6:1.2.3.4:7",
+             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+        Reading{"ArabicIndicDigit", "2001:db8::\xD9\xA1",
+             "refused: holds a character beyond ASCII, which is not a hex digit"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- Prefixes: a length or a contiguous mask ----
@@ -81,9 +118,10 @@ using RangeReading = testing::TestWithParam<Reading>;
 
 TEST_P(RangeReading, ReadsAnAddressABlockOrFirstToLast)
 {
-    EXPECT_EQ(
-        shown(parseRange<Ipv4Address>(GetParam().text), [](const Ipv4Range &r) { return r.first.text() + "-" + r.last.text(); }),
-        GetParam().read);
+    const auto text = [](const auto &range) { return range.first.text() + "-" + range.last.text(); };
+    EXPECT_EQ(looksLikeIpv6(GetParam().text) ? shown(parseRange<Ipv6Address>(GetParam().text), text)
+                                             : shown(parseRange<Ipv4Address>(GetParam().text), text),
+              GetParam().read);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,7 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"EmptyPrefix", "10.0.0.1/",
                 "refused: the prefix must be a length of 0 to 32 or a dotted mask such as 255.255.255.0"},
         Reading{"BlankBeforeTheSlash", "10.0.0.1 /8",
-                "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"}),
+                "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"},
+        Reading{"Ipv6Block", "2001:db8::1/127", "2001:db8::-2001:db8::1"},
+        Reading{"Ipv6FirstToLast", "::1 - ::ffff:0.0.0.0", "::1-::ffff:0.0.0.0"},
+        Reading{"Ipv6PrefixOver128", "::/129", "refused: the prefix length is over 128"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- UTF-8, as names and zones must be ----
@@ -131,6 +172,8 @@ TEST(BlockReading, HostBitsAreRefusedWhereABlockIsMeant)
     EXPECT_EQ(shown(parseBlock<Ipv4Address>("0.0.0.0/0"), [](const Ipv4Block &b) { return b.text(); }), "0.0.0.0/0");
     EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.5/24").reason(), "has host bits set: the block that holds it is 10.0.0.0/24");
     EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.0").reason(), "needs a prefix after a slash, such as 192.168.1.0/24");
+    EXPECT_EQ(parseBlock<Ipv6Address>("2001:db8::1/64").reason(),
+              "has host bits set: the block that holds it is 2001:db8::/64");
 }
 
 }  // namespace
