@@ -3,6 +3,7 @@
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
+#include "core/calculators/masktable.h"
 #include "core/calculators/subnetcalculator.h"
 #include "core/lines/answer.h"
 #include "core/lines/clipboardtext.h"
@@ -156,7 +157,7 @@ Plan<Address> readPlan(const CommandLine &line)
         option.read("--hosts", [&](const std::string &text) {
             std::string choices;
             for (int hostBits = 0; hostBits <= 32 - cidrBits; ++hostBits) {
-                const std::string hosts = Prefix(32 - hostBits).hostsPerSubnetText();
+                const std::string hosts = hostsPerSubnetText(Prefix(32 - hostBits));
                 if (hosts == text)
                     return 32 - hostBits;
                 choices +=
@@ -309,7 +310,7 @@ int planCommand(const CommandLine &line, Streams &streams)
     texts.maskBits = std::to_string(subnet.bits());
     texts.hostBits = std::to_string(subnet.hostBits());
     texts.numberOfSubnets = std::to_string(plan.subnetCount());
-    texts.hostsPerSubnet = subnet.hostsPerSubnetText();
+    texts.hostsPerSubnet = hostsPerSubnetText(subnet);
     if (!json) {
         writeCopiedText(streams, BuildSubnetClipboardText(texts));
         return kDone;

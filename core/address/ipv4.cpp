@@ -15,9 +15,4 @@ void Ipv4Address::appendText(std::string &out) const
     out.append(dotted, writeText(dotted));
 }
 
-std::string Prefix::hostsPerSubnetText() const
-{
-    return hostBits() == 1 ? "2 (RFC3021)" : std::to_string(usableHosts());
-}
-
 }  // namespace netquill

@@ -111,9 +111,6 @@ public:
         return hostBits() == 0 ? 1 : hostBits() == 1 ? 2 : addressCount() - 2;
     }
 
-    // The usable hosts as the window lists them: "2 (RFC3021)" for a /31.
-    std::string hostsPerSubnetText() const;
-
     constexpr bool operator==(const Prefix &) const = default;
 
 private:

@@ -4,6 +4,11 @@
 
 namespace netquill {
 
+std::string hostsPerSubnetText(Prefix prefix)
+{
+    return prefix.hostBits() == 1 ? "2 (RFC3021)" : std::to_string(prefix.usableHosts());
+}
+
 PlanLists planListsFor(Prefix cidr)
 {
     PlanLists lists;
@@ -15,7 +20,7 @@ PlanLists planListsFor(Prefix cidr)
         lists.maskBits.push_back(std::to_string(maskBits));
         lists.numberOfSubnets.push_back(std::to_string(std::uint64_t{1} << entry));
         lists.hostBits.push_back(std::to_string(entry));
-        lists.hostsPerSubnet.push_back(Prefix(kLongestMask - entry).hostsPerSubnetText());
+        lists.hostsPerSubnet.push_back(hostsPerSubnetText(Prefix(kLongestMask - entry)));
     }
     return lists;
 }

@@ -21,6 +21,10 @@ struct PlanLists {
     std::vector<std::string> hostsPerSubnet;
 };
 
+// The usable hosts of a subnet of the prefix as the lists offer them: "2
+// (RFC3021)" for a /31.
+std::string hostsPerSubnetText(Prefix prefix);
+
 // A prefix outside 1 to 32 has no plans: every list is empty.
 PlanLists planListsFor(Prefix cidr);
 

@@ -68,7 +68,7 @@ const char *subnetColumnHeading(SubnetColumn column) { return kColumns[static_ca
 SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
     : RowWriter(kTable,
                 {plan.subnetPrefix().maskAddress().text(), plan.subnetPrefix().inverseAddress().text(),
-                 plan.subnetSizeText(), std::to_string(plan.subnetPrefix().bits()), format, lineEndText(lineEnd)},
+                 std::to_string(plan.subnetPrefix().usableHosts()), std::to_string(plan.subnetPrefix().bits()), format, lineEndText(lineEnd)},
                 format, lineEnd)
 {
 }

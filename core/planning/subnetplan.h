@@ -44,9 +44,6 @@ public:
                 Ipv4Address(broadcast)};
     }
 
-    // The "Subnet Size" of every row: its usable hosts, "2" for a /31.
-    std::string subnetSizeText() const;
-
     bool operator==(const SubnetPlan &) const = default;
 
 private:

@@ -31,7 +31,7 @@ TEST_P(PlanRow, HasItsSubnetHostsBroadcastAndSize)
                                     Prefix(c.subnetBits));
     EXPECT_EQ(plan.row(c.row), (netquill::SubnetAddresses{Ipv4Address(c.subnet), Ipv4Address(c.firstHost),
                                                           Ipv4Address(c.lastHost), Ipv4Address(c.broadcast)}));
-    EXPECT_EQ(plan.subnetSizeText(), c.subnetSize);
+    EXPECT_EQ(std::to_string(plan.subnetPrefix().usableHosts()), c.subnetSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgesOfTheAddressSpace, PlanRow,
