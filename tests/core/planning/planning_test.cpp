@@ -70,6 +70,39 @@ TEST(MergeRanges, TheEndsOfTheAddressSpace)
                                               {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
 }
 
+// Long lists take the radix sort (IPv4) and the bucket sort (IPv6): the same
+// runs as a plain sort and merge, for ranges spread over the space and for
+// ranges that all start in one /64 (whose first 64 bits never differ).
+template <typename Address>
+void expectLongListsMergedAsSorted(typename Address::Value spread, typename Address::Value base)
+{
+    std::mt19937_64 random(4096);
+    std::vector<Range<Address>> ranges(20000);
+    for (Range<Address> &range : ranges) {
+        const auto first = static_cast<typename Address::Value>(base + (random() % 2 == 0 ? random() : random() % 64) % spread);
+        range = {Address(first), Address(first + random() % 32)};
+    }
+    std::vector<Range<Address>> expected = ranges;
+    std::sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::size_t runs = 0;
+    for (const Range<Address> &range : expected) {
+        if (runs > 0 && range.first.value() <= expected[runs - 1].last.value() + 1)
+            expected[runs - 1].last = std::max(expected[runs - 1].last, range.last);
+        else
+            expected[runs++] = range;
+    }
+    expected.resize(runs);
+    mergeRanges(ranges);
+    EXPECT_EQ(ranges, expected);
+}
+
+TEST(MergeRanges, LongListsOfBothFamilies)
+{
+    expectLongListsMergedAsSorted<Ipv4Address>(0xFFFFFF00, 0);
+    expectLongListsMergedAsSorted<Ipv6Address>(~Uint128{0} >> 1, 0);
+    expectLongListsMergedAsSorted<Ipv6Address>(Uint128{1} << 63, Uint128{0x20010DB8} << 96);
+}
+
 TEST(Vlsm, SmallestSubnetForAHostCount)
 {
     const std::tuple<std::uint64_t, bool, int> cases[] = {{1, false, 30},  {2, false, 30},  {3, false, 29},

@@ -17,32 +17,30 @@ struct PlanRowCase {
     int subnetBits;
     std::uint64_t row;
     std::uint32_t subnet, firstHost, lastHost, broadcast;
-    const char *subnetSize;
 };
 
 void PrintTo(const PlanRowCase &row, std::ostream *out) { *out << row.name; }
 
 using PlanRow = testing::TestWithParam<PlanRowCase>;
 
-TEST_P(PlanRow, HasItsSubnetHostsBroadcastAndSize)
+TEST_P(PlanRow, HasItsSubnetHostsAndBroadcast)
 {
     const PlanRowCase &c = GetParam();
     const netquill::SubnetPlan plan(netquill::Ipv4Block::containing(Ipv4Address(c.network), c.cidrBits),
                                     Prefix(c.subnetBits));
     EXPECT_EQ(plan.row(c.row), (netquill::SubnetAddresses{Ipv4Address(c.subnet), Ipv4Address(c.firstHost),
                                                           Ipv4Address(c.lastHost), Ipv4Address(c.broadcast)}));
-    EXPECT_EQ(std::to_string(plan.subnetPrefix().usableHosts()), c.subnetSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgesOfTheAddressSpace, PlanRow,
                          testing::Values(PlanRowCase{"LastAddressAsA32", 0xFFFFFFFF, 32, 32, 0, 0xFFFFFFFF, 0xFFFFFFFF,
-                                                     0xFFFFFFFF, 0xFFFFFFFF, "1"},
+                                                     0xFFFFFFFF, 0xFFFFFFFF},
                                          PlanRowCase{"Slash31BothAddressesHosts", 0x0A000000, 30, 31, 1, 0x0A000002,
-                                                     0x0A000002, 0x0A000003, 0x0A000003, "2"},
+                                                     0x0A000002, 0x0A000003, 0x0A000003},
                                          PlanRowCase{"UpperHalfOfASlash1", 0x80000000, 1, 2, 1, 0xC0000000, 0xC0000001,
-                                                     0xFFFFFFFE, 0xFFFFFFFF, "1073741822"},
+                                                     0xFFFFFFFE, 0xFFFFFFFF},
                                          PlanRowCase{"WholeSpaceIntoHalves", 0, 0, 1, 1, 0x80000000, 0x80000001,
-                                                     0xFFFFFFFE, 0xFFFFFFFF, "2147483646"}),
+                                                     0xFFFFFFFE, 0xFFFFFFFF}),
                          [](const testing::TestParamInfo<PlanRowCase> &info) { return std::string(info.param.name); });
 
 }  // namespace
