@@ -9,7 +9,7 @@ build=${1:-build}
 cli=$(cd "$build" && pwd)/netquill-cli
 results=$(mktemp)
 work=$(mktemp -d)
-trap 'rm -rf "$results" "$work"' EXIT
+trap 'rm -rf "$results" "$results".* "$work"' EXIT
 
 hyperfine --warmup 1 --runs 5 --export-json "$results" \
   -n netquill-cli "$cli list 10.0.0.0/8 --mask-bits 30 --format csv > /dev/null" \
@@ -33,25 +33,31 @@ for split in "0.0.0.0/1 --mask-bits 32 --count 50000000" "10.0.0.0/8 --mask-bits
   echo "largest memory for list $split: ${rss} KB"
 done
 
-# Aggregation: two million random prefixes (fixed seed, /16 to /32) against
-# iprange, and against aggregate on the first 20,000 (it is quadratic: the full
-# file takes it minutes). Each peer's output must be the same set of blocks.
+# Aggregation: two million random prefixes (fixed seed, /16 to /32), and two
+# million where /24s dominate (four in five, as in blocklists), against
+# iprange, and against aggregate on the first 20,000 (it is quadratic: the
+# full file takes it minutes). Each peer's output must be the same set of blocks.
 python3 - "$work" <<'PY'
 import random, sys
-r = random.Random(2026)
-with open(sys.argv[1] + "/prefixes.txt", "w") as f:
-    for _ in range(2_000_000):
-        bits = r.randint(16, 32)
-        a = r.getrandbits(32) & (0xFFFFFFFF << (32 - bits)) & 0xFFFFFFFF
-        f.write(f"{a >> 24}.{(a >> 16) & 255}.{(a >> 8) & 255}.{a & 255}/{bits}\n")
+for name, seed, share24 in (("prefixes", 2026, 0.0), ("slash24s", 24, 0.8)):
+    r = random.Random(seed)
+    with open(f"{sys.argv[1]}/{name}.txt", "w") as f:
+        for _ in range(2_000_000):
+            bits = 24 if r.random() < share24 else r.randint(16, 32)
+            a = r.getrandbits(32) & (0xFFFFFFFF << (32 - bits)) & 0xFFFFFFFF
+            f.write(f"{a >> 24}.{(a >> 16) & 255}.{(a >> 8) & 255}.{a & 255}/{bits}\n")
 PY
 head -n 20000 "$work/prefixes.txt" >"$work/small.txt"
 "$cli" aggregate "$work/prefixes.txt" >"$work/ours.txt"
 iprange "$work/prefixes.txt" | sed '/\//!s/$/\/32/' | cmp -s - "$work/ours.txt" && echo "iprange: the same blocks"
 "$cli" aggregate "$work/small.txt" | cmp -s - <(aggregate -q <"$work/small.txt") && echo "aggregate: the same blocks"
+iprange "$work/slash24s.txt" | sed '/\//!s/$/\/32/' | cmp -s - <("$cli" aggregate "$work/slash24s.txt") &&
+  echo "iprange: the same blocks (/24s)"
 hyperfine --warmup 1 --runs 5 --export-json "$results" \
   -n "netquill-cli aggregate" "$cli aggregate $work/prefixes.txt > /dev/null" \
-  -n iprange "iprange $work/prefixes.txt > /dev/null"
+  -n iprange "iprange $work/prefixes.txt > /dev/null" \
+  -n "netquill-cli aggregate (/24s)" "$cli aggregate $work/slash24s.txt > /dev/null" \
+  -n "iprange (/24s)" "iprange $work/slash24s.txt > /dev/null"
 hyperfine --warmup 1 --runs 3 \
   -n "netquill-cli aggregate (20,000)" "$cli aggregate $work/small.txt > /dev/null" \
   -n "aggregate (20,000)" "aggregate -q < $work/small.txt > /dev/null"
@@ -60,6 +66,8 @@ import json, sys
 times = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"]}
 ours, peer = times["netquill-cli aggregate"], times["iprange"]
 print(f"netquill-cli aggregate is {peer / ours:.1f}x as fast as iprange ({ours:.3f} s against {peer:.3f} s, 2,000,000 prefixes)")
+ours, peer = times["netquill-cli aggregate (/24s)"], times["iprange (/24s)"]
+print(f"netquill-cli aggregate is {peer / ours:.1f}x as fast as iprange ({ours:.3f} s against {peer:.3f} s, 2,000,000 prefixes, /24s dominating)")
 PY
 
 # Both families in one list: two million lines (fixed seed), 1.5 million IPv4
@@ -124,9 +132,15 @@ with open(sys.argv[1] + "/spread6.txt", "w") as f:
 PY
   "$work/iprange/iprange" -6 "$work/spread6.txt" | sed '/\//!s/$/\/128/' | cmp -s - <("$cli" aggregate "$work/spread6.txt") &&
     echo "iprange 2.1.1: the same IPv6 blocks"
-  hyperfine --warmup 1 --runs 3 \
+  hyperfine --warmup 1 --runs 3 --export-json "$results.spread" \
     -n "netquill-cli aggregate (2,000,000 IPv6, spread)" "$cli aggregate $work/spread6.txt > /dev/null" \
     -n "iprange 2.1.1 -6 (2,000,000 IPv6, spread)" "$work/iprange/iprange -6 $work/spread6.txt > /dev/null"
+  python3 - "$results.spread" <<'PY'
+import json, sys
+times = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"]}
+ours, peer = times["netquill-cli aggregate (2,000,000 IPv6, spread)"], times["iprange 2.1.1 -6 (2,000,000 IPv6, spread)"]
+print(f"2,000,000 spread IPv6 prefixes in {ours:.3f} s: {peer / ours:.1f}x as fast as iprange 2.1.1 ({peer:.3f} s)")
+PY
 fi
 
 # An IPv6 split streamed: ten million /64s of 2001:db8::/32 against the first
