@@ -88,8 +88,8 @@ public:
         for (const PlanOption &option : kPlanOptions)
             if (const std::string *value = line.option(option.name); value && !(ipv6 ? option.ipv6 : option.ipv4))
                 refuse(option.name, *value,
-                       std::string(ipv6 ? "is for IPv4; an IPv6" : "is for IPv6; an IPv4") + " block takes " +
-                           planOptionsOf(ipv6, "or"));
+                       std::string("is for ") + (ipv6 ? kIpv4 : kIpv6) + "; an " + (ipv6 ? kIpv6 : kIpv4) +
+                           " block takes " + planOptionsOf(ipv6, "or"));
     }
 
     // `decide` turns the option's value into the subnets' length.
@@ -106,6 +106,9 @@ public:
     int lengthOr(int blockLength) const { return m_length == kNoLength ? blockLength : m_length; }
 
 private:
+    static constexpr const char *kIpv4 = AddressFamily<Ipv4Address>::kName;
+    static constexpr const char *kIpv6 = AddressFamily<Ipv6Address>::kName;
+
     const CommandLine &m_line;
     bool m_ipv6;
     static constexpr int kNoLength = -1;
