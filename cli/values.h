@@ -5,8 +5,8 @@
 #include "cli/streams.h"
 #include "core/address/addresstext.h"
 #include "core/lines/answer.h"
-#include "core/lines/jsontext.h"
 #include "core/lines/ipv6rows.h"
+#include "core/lines/jsontext.h"
 #include "core/lines/subnetrows.h"
 
 #include <string>

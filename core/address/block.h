@@ -45,11 +45,7 @@ struct Block {
     constexpr Count size() const { return Count::powerOfTwo(Address::kBits - length); }
     constexpr bool contains(Address address) const { return (address.value() & maskOf(length)) == network.value(); }
     // The IPv4 mask of the length.
-    constexpr Prefix prefix() const
-        requires(Address::kBits == 32)
-    {
-        return Prefix(length);
-    }
+    constexpr Prefix prefix() const requires(Address::kBits == 32) { return Prefix(length); }
 
     // "10.0.0.0/8", "2001:db8::/32".
     std::string text() const

@@ -138,8 +138,7 @@ void writeDelimited(Lines &lines, ExportMode mode, CalculatorTab tab, const Expo
     if (subnetSection) {
         lines.asBuilt("#");
         // The comma-delimited heading has kept its blanks since the first version.
-        lines.asBuilt(csv ? "Subnet,Mask,Inverse Mask, Subnet Size, Host Range, Broadcast"
-                          : subnetTextHeadingLine());
+        lines.asBuilt(csv ? "Subnet,Mask,Inverse Mask, Subnet Size, Host Range, Broadcast" : subnetTextHeadingLine());
     }
 }
 

@@ -58,9 +58,15 @@ inline char *subnet(char *to, const Ipv6Block &row, const Texts &texts)
     *to++ = '/';
     return put40(to, texts.rowLength->length.view());
 }
-inline char *prefixLength(char *to, const Ipv6Block &, const Texts &texts) { return put40(to, texts.rowLength->length.view()); }
+inline char *prefixLength(char *to, const Ipv6Block &, const Texts &texts)
+{
+    return put40(to, texts.rowLength->length.view());
+}
 inline char *last(char *to, const Ipv6Block &row, const Texts &texts) { return texts.last.write(to, row.last()); }
-inline char *addressCount(char *to, const Ipv6Block &, const Texts &texts) { return put40(to, texts.rowLength->count.view()); }
+inline char *addressCount(char *to, const Ipv6Block &, const Texts &texts)
+{
+    return put40(to, texts.rowLength->count.view());
+}
 
 }  // namespace ipv6cells
 

@@ -4,11 +4,10 @@ namespace netquill {
 
 SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
     : RowWriter({plan.subnetPrefix().maskAddress().text(), plan.subnetPrefix().inverseAddress().text(),
-                 std::to_string(plan.subnetPrefix().usableHosts()), std::to_string(plan.subnetPrefix().bits()),
-                 format, lineEndText(lineEnd)},
+                 std::to_string(plan.subnetPrefix().usableHosts()), std::to_string(plan.subnetPrefix().bits()), format,
+                 lineEndText(lineEnd)},
                 format, lineEnd)
-{
-}
+{}
 
 std::string subnetTextHeadingLine()
 {

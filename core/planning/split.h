@@ -36,9 +36,9 @@ public:
     constexpr Address rowNetwork(Uint128 k) const
     {
         using Value = typename Address::Value;
-        return m_subnetLength == 0 ? m_block.network
-                                   : Address(m_block.network.value() +
-                                             (static_cast<Value>(k) << (Address::kBits - m_subnetLength)));
+        return m_subnetLength == 0
+                   ? m_block.network
+                   : Address(m_block.network.value() + (static_cast<Value>(k) << (Address::kBits - m_subnetLength)));
     }
 
     constexpr bool operator==(const Split &) const = default;

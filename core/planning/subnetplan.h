@@ -24,8 +24,7 @@ class SubnetPlan
 public:
     // The subnet prefix is at least as long as the block's.
     SubnetPlan(Ipv4Block block, Prefix subnetPrefix) : m_split(block, subnetPrefix.bits()), m_subnetPrefix(subnetPrefix)
-    {
-    }
+    {}
 
     const Ipv4Block &block() const { return m_split.block(); }
     Prefix subnetPrefix() const { return m_subnetPrefix; }

@@ -62,7 +62,7 @@ std::variant<Carving<Address>, VlsmShortfall> carve(Address network, int blockLe
             const Uint128 room = roomIsWhole ? 0 : Uint128{span} + 1;
             const int lackingCarries = carries - (roomIsWhole ? 1 : 0) - (asked < room ? 1 : 0);
             const Uint128 lacking = asked - room;
-            return VlsmShortfall{request, lackingCarries == 0                  ? decimalText(lacking)
+            return VlsmShortfall{request, lackingCarries == 0                   ? decimalText(lacking)
                                           : lackingCarries == 1 && lacking == 0 ? Count::powerOfTwo(128).text()
                                                                                 : "more than 2^128"};
         }

@@ -170,8 +170,7 @@ void frmSubnets::decideColumnWidths()
         const bool changes = renderer.cellText(firstRow, which) != lastText;
         QString widestText = QString::fromStdString(lastText);
         if (changes)
-            widestText =
-                atWidestDigits(widestText, m_listing.plan().block().length / 8, mfgSubnets->fontMetrics());
+            widestText = atWidestDigits(widestText, m_listing.plan().block().length / 8, mfgSubnets->fontMetrics());
         const auto alignment =
             m_batchModel->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
         needed[column] = std::max(header->sectionSizeHint(column), cellWidthFor(mfgSubnets, widestText, alignment));

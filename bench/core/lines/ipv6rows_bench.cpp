@@ -10,8 +10,9 @@ namespace {
 
 void BM_Ipv6CsvRowsOfASplit(benchmark::State &state)
 {
-    const netquill::Split<netquill::Ipv6Address> plan(netquill::Ipv6Block{netquill::Ipv6Address(netquill::Uint128{0x20010DB8} << 96), 32},
-                                  static_cast<int>(state.range(0)));
+    const netquill::Split<netquill::Ipv6Address> plan(
+        netquill::Ipv6Block{netquill::Ipv6Address(netquill::Uint128{0x20010DB8} << 96), 32},
+        static_cast<int>(state.range(0)));
     const netquill::Ipv6RowRenderer renderer(netquill::RowFormat::CSV, netquill::LineEnd::LF);
     std::vector<char> block(1 << 16);
     char *to = block.data();
@@ -31,8 +32,9 @@ BENCHMARK(BM_Ipv6CsvRowsOfASplit)->Arg(64)->Arg(128)->ArgName("subnet_length");
 template <bool kWrittenOn>
 void BM_Ipv6RowAddresses(benchmark::State &state)
 {
-    const netquill::Split<netquill::Ipv6Address> plan(netquill::Ipv6Block{netquill::Ipv6Address(netquill::Uint128{0x20010DB8} << 96), 32},
-                                  static_cast<int>(state.range(0)));
+    const netquill::Split<netquill::Ipv6Address> plan(
+        netquill::Ipv6Block{netquill::Ipv6Address(netquill::Uint128{0x20010DB8} << 96), 32},
+        static_cast<int>(state.range(0)));
     netquill::Ipv6TextWriter network;
     netquill::Ipv6TextWriter last;
     char text[96];

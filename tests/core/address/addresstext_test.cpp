@@ -64,28 +64,28 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"TrailingRun", "1::", "1::"}, Reading{"MappedIpv4Dotted", "::ffff:c000:0201", "::ffff:192.0.2.1"},
         Reading{"Ipv4Tail", "64:ff9b::192.0.2.33", "64:ff9b::c000:221"},
         Reading{"TripleColon", "2001:db8:::1",
-             "refused: has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one"},
+                "refused: has ':::': '::' stands for the zero groups, and the ':' beside it for an empty one"},
         Reading{"NineGroups", "1:2:3:4:5:6:7:8:9", "refused: has more than eight groups"},
         Reading{"FiveDigitGroup", "02001:db8::1", "refused: has a group of more than four hex digits: '02001'"},
         Reading{"Ipv4TailWithLeadingZero", "::ffff:1.2.3.04",
-             "refused: the IPv4 part: octet 4 has a leading zero, which other tools read as octal"},
+                "refused: the IPv4 part: octet 4 has a leading zero, which other tools read as octal"},
         Reading{"TrailingColon", "2001:db8::1:", "refused: ends with a single ':'"},
         Reading{"LeadingColon", ":2001:db8::1", "refused: begins with a single ':'"},
         Reading{"EmptyGroup", "1:2::3:4:5:6:7:8",
-             "refused: has '::' with eight groups beside it: '::' stands for one zero "
-             "group or more"},
+                "refused: has '::' with eight groups beside it: '::' stands for one zero "
+                "group or more"},
         Reading{"EmptyGroupWithoutDoubleColon", "1:2:3::4:5:6:7::",
-             "refused: has '::' more than once: it may stand "
-             "once, for one zero group or more"},
+                "refused: has '::' more than once: it may stand "
+                "once, for one zero group or more"},
         Reading{"SevenGroups", "1:2:3:4:5:6:7", "refused: has 7 groups, not eight, and no '::'"},
         Reading{"Zone", "fe80::1%eth0", "refused: has a zone: a zone names a link, not an address or a block"},
         // The dotted part only as the last 32 bits, and only ASCII hex digits
         Reading{"Ipv4PartFirst", "1.2.3.4::1",
-             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+                "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
         Reading{"Ipv4PartInside", "1:2:3:4:5:6:1.2.3.4:7",
-             "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
+                "refused: has a dotted IPv4 part before its end: it may stand only for the last 32 bits"},
         Reading{"ArabicIndicDigit", "2001:db8::\xD9\xA1",
-             "refused: holds a character beyond ASCII, which is not a hex digit"}),
+                "refused: holds a character beyond ASCII, which is not a hex digit"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- Prefixes: a length or a contiguous mask ----
@@ -126,23 +126,23 @@ TEST_P(RangeReading, ReadsAnAddressABlockOrFirstToLast)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RangeReading,
-    testing::Values(
-        Reading{"Address", "10.0.0.1", "10.0.0.1-10.0.0.1"},
-        Reading{"BlockHoldingTheAddress", "10.1.2.3/8", "10.0.0.0-10.255.255.255"},
-        Reading{"DottedMask", "10.1.2.3/255.255.0.0", "10.1.0.0-10.1.255.255"},
-        Reading{"Everything", "1.2.3.4/0", "0.0.0.0-255.255.255.255"},
-        Reading{"FirstToLast", "10.0.0.5-10.0.0.17", "10.0.0.5-10.0.0.17"},
-        Reading{"BlanksAroundTheDash", "10.0.0.5 - 10.0.0.17", "10.0.0.5-10.0.0.17"},
-        Reading{"Backwards", "10.0.0.17-10.0.0.5",
-                "refused: the range runs backwards: its last address comes before its first"},
-        Reading{"NoLast", "10.0.0.1-", "refused: the last address is empty: an address such as 192.168.1.1 is needed"},
-        Reading{"EmptyPrefix", "10.0.0.1/",
-                "refused: the prefix must be a length of 0 to 32 or a dotted mask such as 255.255.255.0"},
-        Reading{"BlankBeforeTheSlash", "10.0.0.1 /8",
-                "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"},
-        Reading{"Ipv6Block", "2001:db8::1/127", "2001:db8::-2001:db8::1"},
-        Reading{"Ipv6FirstToLast", "::1 - ::ffff:0.0.0.0", "::1-::ffff:0.0.0.0"},
-        Reading{"Ipv6PrefixOver128", "::/129", "refused: the prefix length is over 128"}),
+    testing::Values(Reading{"Address", "10.0.0.1", "10.0.0.1-10.0.0.1"},
+                    Reading{"BlockHoldingTheAddress", "10.1.2.3/8", "10.0.0.0-10.255.255.255"},
+                    Reading{"DottedMask", "10.1.2.3/255.255.0.0", "10.1.0.0-10.1.255.255"},
+                    Reading{"Everything", "1.2.3.4/0", "0.0.0.0-255.255.255.255"},
+                    Reading{"FirstToLast", "10.0.0.5-10.0.0.17", "10.0.0.5-10.0.0.17"},
+                    Reading{"BlanksAroundTheDash", "10.0.0.5 - 10.0.0.17", "10.0.0.5-10.0.0.17"},
+                    Reading{"Backwards", "10.0.0.17-10.0.0.5",
+                            "refused: the range runs backwards: its last address comes before its first"},
+                    Reading{"NoLast", "10.0.0.1-",
+                            "refused: the last address is empty: an address such as 192.168.1.1 is needed"},
+                    Reading{"EmptyPrefix", "10.0.0.1/",
+                            "refused: the prefix must be a length of 0 to 32 or a dotted mask such as 255.255.255.0"},
+                    Reading{"BlankBeforeTheSlash", "10.0.0.1 /8",
+                            "refused: is not an address: four numbers of 0 to 255 joined by dots, such as 192.168.1.1"},
+                    Reading{"Ipv6Block", "2001:db8::1/127", "2001:db8::-2001:db8::1"},
+                    Reading{"Ipv6FirstToLast", "::1 - ::ffff:0.0.0.0", "::1-::ffff:0.0.0.0"},
+                    Reading{"Ipv6PrefixOver128", "::/129", "refused: the prefix length is over 128"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- UTF-8, as names and zones must be ----
@@ -170,7 +170,8 @@ TEST(BlockReading, HostBitsAreRefusedWhereABlockIsMeant)
 {
     EXPECT_EQ(shown(parseBlock<Ipv4Address>("10.0.0.0/8"), [](const Ipv4Block &b) { return b.text(); }), "10.0.0.0/8");
     EXPECT_EQ(shown(parseBlock<Ipv4Address>("0.0.0.0/0"), [](const Ipv4Block &b) { return b.text(); }), "0.0.0.0/0");
-    EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.5/24").reason(), "has host bits set: the block that holds it is 10.0.0.0/24");
+    EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.5/24").reason(),
+              "has host bits set: the block that holds it is 10.0.0.0/24");
     EXPECT_EQ(parseBlock<Ipv4Address>("10.0.0.0").reason(), "needs a prefix after a slash, such as 192.168.1.0/24");
     EXPECT_EQ(parseBlock<Ipv6Address>("2001:db8::1/64").reason(),
               "has host bits set: the block that holds it is 2001:db8::/64");

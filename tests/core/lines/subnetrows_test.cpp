@@ -7,8 +7,8 @@
 
 namespace {
 
-using netquill::Ipv4Block;
 using netquill::Ipv4Address;
+using netquill::Ipv4Block;
 using netquill::Prefix;
 using netquill::RowFormat;
 using netquill::SubnetPlan;

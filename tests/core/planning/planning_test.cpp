@@ -62,12 +62,12 @@ TEST(CoveringBlocks, AreTheFewestPossible)
 TEST(MergeRanges, TheEndsOfTheAddressSpace)
 {
     std::vector<Ipv4Range> top{{Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)},
-                                  {Ipv4Address(0), Ipv4Address(5)},
-                                  {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)},
-                                  {Ipv4Address(6), Ipv4Address(9)}};
+                               {Ipv4Address(0), Ipv4Address(5)},
+                               {Ipv4Address(0xFFFFFFFF), Ipv4Address(0xFFFFFFFF)},
+                               {Ipv4Address(6), Ipv4Address(9)}};
     mergeRanges(top);
     EXPECT_EQ(top, (std::vector<Ipv4Range>{{Ipv4Address(0), Ipv4Address(9)},
-                                              {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
+                                           {Ipv4Address(0xFFFFFFF0), Ipv4Address(0xFFFFFFFF)}}));
 }
 
 // Long lists take the radix sort (IPv4) and the bucket sort (IPv6): the same
@@ -79,7 +79,8 @@ void expectLongListsMergedAsSorted(typename Address::Value spread, typename Addr
     std::mt19937_64 random(4096);
     std::vector<Range<Address>> ranges(20000);
     for (Range<Address> &range : ranges) {
-        const auto first = static_cast<typename Address::Value>(base + (random() % 2 == 0 ? random() : random() % 64) % spread);
+        const auto first =
+            static_cast<typename Address::Value>(base + (random() % 2 == 0 ? random() : random() % 64) % spread);
         range = {Address(first), Address(first + random() % 32)};
     }
     std::vector<Range<Address>> expected = ranges;
@@ -116,7 +117,8 @@ TEST(Vlsm, SmallestSubnetForAHostCount)
 TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
     const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0x0A000000), 24);
-    const auto plan = std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
+    const auto plan =
+        std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
     std::vector<Ipv4Block> allocated;
     for (const Allocation<Ipv4Address> &allocation : plan.allocations)
         allocated.push_back(allocation.subnet);

@@ -32,15 +32,13 @@ TEST_P(PlanRow, HasItsSubnetHostsAndBroadcast)
                                                           Ipv4Address(c.lastHost), Ipv4Address(c.broadcast)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgesOfTheAddressSpace, PlanRow,
-                         testing::Values(PlanRowCase{"LastAddressAsA32", 0xFFFFFFFF, 32, 32, 0, 0xFFFFFFFF, 0xFFFFFFFF,
-                                                     0xFFFFFFFF, 0xFFFFFFFF},
-                                         PlanRowCase{"Slash31BothAddressesHosts", 0x0A000000, 30, 31, 1, 0x0A000002,
-                                                     0x0A000002, 0x0A000003, 0x0A000003},
-                                         PlanRowCase{"UpperHalfOfASlash1", 0x80000000, 1, 2, 1, 0xC0000000, 0xC0000001,
-                                                     0xFFFFFFFE, 0xFFFFFFFF},
-                                         PlanRowCase{"WholeSpaceIntoHalves", 0, 0, 1, 1, 0x80000000, 0x80000001,
-                                                     0xFFFFFFFE, 0xFFFFFFFF}),
-                         [](const testing::TestParamInfo<PlanRowCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    EdgesOfTheAddressSpace, PlanRow,
+    testing::Values(
+        PlanRowCase{"LastAddressAsA32", 0xFFFFFFFF, 32, 32, 0, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
+        PlanRowCase{"Slash31BothAddressesHosts", 0x0A000000, 30, 31, 1, 0x0A000002, 0x0A000002, 0x0A000003, 0x0A000003},
+        PlanRowCase{"UpperHalfOfASlash1", 0x80000000, 1, 2, 1, 0xC0000000, 0xC0000001, 0xFFFFFFFE, 0xFFFFFFFF},
+        PlanRowCase{"WholeSpaceIntoHalves", 0, 0, 1, 1, 0x80000000, 0x80000001, 0xFFFFFFFE, 0xFFFFFFFF}),
+    [](const testing::TestParamInfo<PlanRowCase> &info) { return std::string(info.param.name); });
 
 }  // namespace
