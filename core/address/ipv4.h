@@ -6,8 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-// IPv4 values: an address and a prefix (a mask by its number of one bits). Everything computes on numbers; texts appear
-// only where a field is read and where a line is written.
+// IPv4 values: an address and a prefix (a mask by its number of one bits).
+// Everything computes on numbers; texts appear only where a field is read
+// and where a line is written.
 namespace netquill {
 
 constexpr std::uint32_t kLargestAddress = 0xFFFFFFFF;
