@@ -34,14 +34,6 @@ public:
     constexpr bool isZero() const { return !m_whole && m_value == 0; }
     // One less than the count, which 128 bits always hold; the count is not 0.
     constexpr Uint128 lessOne() const { return m_value - 1; }
-    // The count where it is below 2^64, as IPv4 counts always are.
-    constexpr std::optional<std::uint64_t> small() const
-    {
-        if (m_whole || (m_value >> 64) != 0)
-            return std::nullopt;
-        return static_cast<std::uint64_t>(m_value);
-    }
-
     // The decimal digits: "340282366920938463463374607431768211456" for 2^128.
     std::string text() const;
 
