@@ -28,8 +28,9 @@ void expectBlock(const BlockCase &row)
     EXPECT_EQ(block.size().text(), row.size);
     EXPECT_TRUE(block.contains(block.first()));
     EXPECT_TRUE(block.contains(block.last()));
-    if (*row.outside != '\0')
+    if (*row.outside != '\0') {
         EXPECT_FALSE(block.contains(*AddressFamily<Address>::readAddress(row.outside)));
+    }
 }
 
 using Blocks = testing::TestWithParam<BlockCase>;
