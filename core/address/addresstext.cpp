@@ -318,6 +318,14 @@ Parsed<int> parseIpv6PrefixLength(std::string_view text)
 
 Parsed<int> AddressFamily<Ipv4Address>::readLength(std::string_view text)
 {
+    // A length of 0 to 32 first, as lists of millions of lines give it; the
+    // rest (masks, and every refusal) as parsePrefix reads them.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() == 1 && digit(text[0]))
+        return text[0] - '0';
+    if (text.size() == 2 && text[0] >= '1' && text[0] <= '3' && digit(text[1]) &&
+        (text[0] - '0') * 10 + (text[1] - '0') <= kLongestMask)
+        return (text[0] - '0') * 10 + (text[1] - '0');
     const auto prefix = parsePrefix(text);
     if (!prefix)
         return Parsed<int>::refused(prefix.reason());
