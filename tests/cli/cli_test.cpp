@@ -90,10 +90,12 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
         "{\"address\":\"10.0.0.1\",\"network\":\"10.0.0.0\",\"broadcast\":\"10.0.0.1\",\"prefix_length\":31,"
         "\"mask\":\"255.255.255.254\",\"wildcard_mask\":\"0.0.0.1\",\"host_id\":\"0.0.0.1\",\"nodes_in_subnet\":0,"
         "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2,"
-        "\"reverse_zones\":[\"0.0.0.10.in-addr.arpa.\",\"1.0.0.10.in-addr.arpa.\"]}\n");
+        "\"reverse_zones\":[\"0.0.0.10.in-addr.arpa.\",\"1.0.0.10.in-addr.arpa.\"],\"address_type\":\"Private-Use\","
+        "\"address_type_rfc\":\"RFC 1918\"}\n");
     EXPECT_TRUE(run({"calc", "0.0.0.0/0", "--format", "json"})
                     .out.ends_with("\"address_count\":4294967296,\"usable_hosts\":4294967294,"
-                                   "\"reverse_zones\":[\"in-addr.arpa.\"]}\n"));
+                                   "\"reverse_zones\":[\"in-addr.arpa.\"],\"address_type\":"
+                                   "\"\\\"This host on this network\\\"\",\"address_type_rfc\":\"RFC 1122\"}\n"));
     EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
               "{\"address\":\"10.1.2.3\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
               "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
@@ -106,8 +108,11 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
 TEST(CliJson, OneMeaningForEachKeyAndOptionWhateverTheFamily)
 {
     const std::string calc = run({"calc", "2001:db8::1/64", "--format", "json"}).out;
-    EXPECT_TRUE(calc.starts_with("{\"address\":\"2001:db8::1\",\"network\":\"2001:db8::\",\"prefix_length\":64,"));
-    EXPECT_NE(calc.find(",\"address_count\":\"18446744073709551616\","), std::string::npos);
+    EXPECT_NE(calc.find(",\"network\":\"2001:db8::\",\"prefix_length\":64,"), std::string::npos);
+    EXPECT_NE(calc.find(",\"address_count\":\"18446744073709551616\",\"subnet_48_count\":null,"
+                        "\"subnet_64_count\":\"1\","),
+              std::string::npos);
+    EXPECT_NE(calc.find("\"address_type\":\"Documentation\",\"address_type_rfc\":\"RFC 3849\""), std::string::npos);
     const std::string convert = run({"convert", "::1", "--format", "json"}).out;
     EXPECT_TRUE(convert.find(",\"decimal\":\"1\",") != std::string::npos &&
                 convert.ends_with(",\"embedded_ipv4\":null}\n"));
@@ -161,14 +166,6 @@ TEST(CliIpv6, EveryCommandTakesIt)
                   .out,
               "2001:db8:ffff:ffff::/64,64,2001:db8:ffff:ffff::,2001:db8:ffff:ffff:ffff:ffff:ffff:ffff,"
               "18446744073709551616\n");
-    // Rows 2^128 − 1 and 2^128, the last two of the whole space in /128s.
-    EXPECT_EQ(run({"list", "::/0", "--mask-bits", "128", "--from", "340282366920938463463374607431768211455", "--count",
-                   "340282366920938463463374607431768211455", "--format", "csv", "--no-header"})
-                  .out,
-              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe/128,128,ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,"
-              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe,1\n"
-              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128,128,ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff,"
-              "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff,1\n");
     const char *mixed = "2001:db8:8000::/33\n10.0.0.1\n::ffff:10.0.0.0/127\n2001:db8::/33\n10.0.0.0\n";
     EXPECT_EQ(run({"aggregate"}, mixed).out, "10.0.0.0/31\n::ffff:10.0.0.0/127\n2001:db8::/32\n");
     EXPECT_EQ(run({"aggregate", "--family", "6", "--ranges"}, mixed).out,

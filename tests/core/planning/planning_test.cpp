@@ -78,10 +78,9 @@ void expectLongListsMergedAsSorted(typename Address::Value spread, typename Addr
 {
     std::mt19937_64 random(4096);
     std::vector<Range<Address>> ranges(20000);
-    for (Range<Address> &range : ranges) {
-        const auto first =
-            static_cast<typename Address::Value>(base + (random() % 2 == 0 ? random() : random() % 64) % spread);
-        range = {Address(first), Address(first + random() % 32)};
+    for (Range<Address> &range : ranges) {  // half of them overlapping near the base
+        range.first = Address(base + random() % (random() % 2 ? spread : 64));
+        range.last = Address(range.first.value() + random() % 32);
     }
     std::vector<Range<Address>> expected = ranges;
     std::sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
