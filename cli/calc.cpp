@@ -8,6 +8,7 @@
 #include "core/calculators/networknode.h"
 #include "core/lines/answer.h"
 #include "core/lines/clipboardtext.h"
+#include "core/lines/ipv6answer.h"
 #include "core/lines/jsontext.h"
 #include "core/planning/subnetplan.h"
 
@@ -22,56 +23,46 @@ const char *const kCalcHelp =
     "keys: address, network, broadcast, prefix_length, mask, wildcard_mask, host_id,\n"
     "nodes_in_subnet, first_host, last_host, address_count, usable_hosts, reverse_zones,\n"
     "address_type, address_type_rfc.\n"
-    "For IPv6 (ADDRESS/LENGTH or ADDRESS LENGTH, 0 to 128): the address's type, network,\n"
-    "prefix length, first and last address, address count, the /48s and /64s the block holds\n"
-    "and the reverse zones that cover exactly the block; JSON keys: address, address_type,\n"
-    "address_type_rfc, network, prefix_length, first_address, last_address, address_count,\n"
-    "subnet_48_count, subnet_64_count (null for a longer prefix), reverse_zones.\n"
+    "For IPv6 (ADDRESS/LENGTH or ADDRESS LENGTH, 0 to 128, the address with a zone if it\n"
+    "has one: fe80::1%eth0/64): the address expanded, its type, the IPv4 address it carries\n"
+    "(mapped, NAT64, 6to4, a Teredo client's, and the Teredo server), the network, prefix\n"
+    "length, first and last address, address count, the /48s and /64s the block holds, the\n"
+    "address's reverse name and the reverse zones that cover exactly the block; JSON keys:\n"
+    "address, expanded, address_type, address_type_rfc, embedded_ipv4, teredo_server,\n"
+    "network, prefix_length, first_address, last_address, address_count, subnet_48_count,\n"
+    "subnet_64_count, reverse_dns, reverse_zones; the IPv4 addresses and the subnet counts\n"
+    "are null where they do not apply.\n"
     "An address's type is the most specific block of IANA's Special-Purpose Address\n"
     "Registries that holds it, else multicast (with its scope), reserved or global unicast.\n";
 
 namespace {
 
-// ADDRESS/PREFIX, or ADDRESS PREFIX with each word refused as typed (an
-// IPv4 prefix is a MASK, a length or dotted).
-template <typename Address>
-AddressWithPrefix<Address> calcArgument(const CommandLine &line)
+// ADDRESS/MASK, or ADDRESS MASK with each word refused as typed (a MASK is
+// a length or dotted).
+AddressWithPrefix<Ipv4Address> calcArgument(const CommandLine &line)
 {
-    using Family = AddressFamily<Address>;
-    const bool ipv4 = Address::kBits == 32;
     const std::string_view first = line.positionals[0];
     if (line.positionals.size() == 1)
-        return accepted(ipv4 ? "ADDRESS/MASK" : "ADDRESS/PREFIX", first, parseWithPrefix<Address>(first));
+        return accepted("ADDRESS/MASK", first, parseWithPrefix<Ipv4Address>(first));
     const std::string_view second = line.positionals[1];
-    return {accepted("ADDRESS", first, Family::readAddress(first)),
-            accepted(ipv4 ? "MASK" : "PREFIX", second, Family::readLength(second))};
+    return {addressArgument("ADDRESS", first),
+            accepted("MASK", second, AddressFamily<Ipv4Address>::readLength(second))};
 }
 
 int calcIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const auto given = calcArgument<Ipv6Address>(line);
-    const Ipv6Block block = given.block();
-    const AddressType type = addressTypeOf(given.address);
-    // How many of the sizes sites and links are given the block holds.
-    const auto subnetsOf = [&block](int length) {
-        return block.length <= length ? std::optional(Count::powerOfTwo(length - block.length).text()) : std::nullopt;
-    };
-    // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
-    const Answer answer = Answer(streams.lineEnd)
-                              .text("IPv6 Address", "address", given.address.text())
-                              .text("Address Type", "", type.text())
-                              .text("", "address_type", type.name)
-                              .text("", "address_type_rfc", type.rfc)
-                              .text("Network", "", block.text())
-                              .text("", "network", block.network.text())
-                              .number("Prefix Length", "prefix_length", block.length)
-                              .text("First Address", "first_address", block.network.text())
-                              .text("Last Address", "last_address", block.last().text())
-                              .text("Addresses", "address_count", block.size().text())
-                              .optionalText("/48 Subnets", "subnet_48_count", subnetsOf(48))
-                              .optionalText("/64 Subnets", "subnet_64_count", subnetsOf(64))
-                              .texts("Reverse Zones", "reverse_zones", reverseZones(block));
-    writeAnswer(streams, answer, json);
+    // ADDRESS/PREFIX or ADDRESS PREFIX, the address with its zone if it has one.
+    const std::string_view first = line.positionals[0];
+    ZonedIpv6Entry given;
+    if (line.positionals.size() == 1) {
+        given = accepted("ADDRESS/PREFIX", first, parseZonedIpv6Entry(first));
+        if (!given.length)
+            refuse("ADDRESS/PREFIX", first, AddressFamily<Ipv6Address>::kNoPrefix);
+    } else {
+        given.address = accepted("ADDRESS", first, parseZonedIpv6Address(first));
+        given.length = accepted("PREFIX", line.positionals[1], parseIpv6PrefixLength(line.positionals[1]));
+    }
+    writeAnswer(streams, ipv6Answer(CalculateIpv6(given.address, *given.length), streams.lineEnd), json);
     return kDone;
 }
 
@@ -85,7 +76,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
     const bool json = jsonFormatOption(line);
     if (looksLikeIpv6(line.positionals[0]))
         return calcIpv6(line, json, streams);
-    const auto given = calcArgument<Ipv4Address>(line);
+    const auto given = calcArgument(line);
     const Prefix prefix = given.block().prefix();
     const NetworkNodeResult result = CalculateNetworkNode({octetTextsOf(given.address), prefix});
     if (!json) {

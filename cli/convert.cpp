@@ -25,8 +25,9 @@ const char *const kConvertHelp =
     "decimal, hexadecimal, octal, binary.\n"
     "An IPv6 ADDRESS (2001:db8::1, a zone shown as given) gives its compressed and expanded\n"
     "forms, decimal, 0x hexadecimal and 0b binary, its reverse-DNS name and any IPv4 address\n"
-    "inside (mapped, NAT64, 6to4); JSON keys: address, expanded, decimal, hexadecimal, binary,\n"
-    "reverse_dns, embedded_ipv4 (null where there is none).\n"
+    "inside (mapped, NAT64, 6to4, a Teredo client's, and the Teredo server); JSON keys:\n"
+    "address, expanded, decimal, hexadecimal, binary, reverse_dns, embedded_ipv4,\n"
+    "teredo_server (null where there is none).\n"
     "Each form convert writes reads back as the same address: a number too large for IPv4\n"
     "(a decimal above 4294967295, more than 8 hex or 32 binary digits) is IPv6, and --family 6\n"
     "reads a smaller one as IPv6 too.\n";
@@ -148,8 +149,11 @@ int convertIpv6(const ZonedIpv6Address &zoned, bool json, Streams &streams)
         .text("Hexadecimal", "hexadecimal", "0x" + address.hexadecimalText())
         .text("Binary", "binary", "0b" + address.binaryText())
         .text("Reverse DNS", "reverse_dns", address.reverseName());
-    const auto ipv4 = address.embeddedIpv4();
-    answer.optionalText("IPv4 Inside", "embedded_ipv4", ipv4 ? std::optional(ipv4->text()) : std::nullopt);
+    const auto textOf = [](std::optional<Ipv4Address> ipv4) {
+        return ipv4 ? std::optional(ipv4->text()) : std::nullopt;
+    };
+    answer.optionalText("IPv4 Inside", "embedded_ipv4", textOf(address.embeddedIpv4()))
+        .optionalText("Teredo Server", "teredo_server", textOf(address.teredoServer()));
     writeAnswer(streams, answer, json);
     return kDone;
 }

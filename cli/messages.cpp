@@ -8,38 +8,6 @@ std::string shown(std::string_view text)
     return text.size() <= kMostShown ? escaped(text) : escaped(text.substr(0, kMostShown)) + "\u2026";
 }
 
-std::string escaped(std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (byte >= 0x20 && byte < 0x7F) {
-                out += c;
-            } else {
-                out += "\\x";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            }
-        }
-    }
-    return out;
-}
-
 void refuse(std::string_view argument, std::string_view text, std::string_view reason)
 {
     throw UsageError(std::string(argument) + " '" + shown(text) + "': " + std::string(reason));

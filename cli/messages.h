@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lines/escapedtext.h"
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -14,10 +16,7 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The user's text as a terminal may show it: every byte outside printable
-// ASCII as an escape (\r, \t, \x1b, \x00), a backslash doubled.
-std::string escaped(std::string_view text);
-// The same as a message shows it: at most 60 characters, then "…".
+// The user's text as a message shows it (escaped): at most 60 characters, then "…".
 std::string shown(std::string_view text);
 
 // Refuses with the message "ARGUMENT 'text': reason".

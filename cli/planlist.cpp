@@ -9,6 +9,7 @@
 #include "core/lines/clipboardtext.h"
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
+#include "core/lines/splitrows.h"
 #include "core/planning/split.h"
 #include "core/planning/vlsm.h"
 
@@ -245,11 +246,12 @@ int listOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const Split<Address> split = readPlan<Address>(line).split;
     const RowsAsked asked = rowsAsked(line, split.lastRow());
-    const auto renderer = rowRendererOf(split, format, streams.lineEnd);
+    const SplitRows<Address> splitRows(split);
+    const auto renderer = splitRows.renderer(format, streams.lineEnd);
     writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
         if constexpr (Address::kBits == 32) {
             // At most 2^32 rows: counted in 64 bits.
-            const SubnetPlan plan(split.block(), Prefix(split.subnetLength()));
+            const SubnetPlan &plan = splitRows.plan;
             const auto first = static_cast<std::uint64_t>(asked.first);
             const std::uint64_t end = asked.any ? first + static_cast<std::uint64_t>(asked.after) + 1 : first;
             for (std::uint64_t row = first; row < end && streams.out.open(); ++row)

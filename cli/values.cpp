@@ -11,16 +11,6 @@ Ipv4Address addressArgument(std::string_view argument, std::string_view text)
     return accepted(argument, text, parseAddress(text));
 }
 
-SubnetRowRenderer rowRendererOf(const Split<Ipv4Address> &split, RowFormat format, LineEnd lineEnd)
-{
-    return {SubnetPlan(split.block(), Prefix(split.subnetLength())), format, lineEnd};
-}
-
-Ipv6RowRenderer rowRendererOf(const Split<Ipv6Address> &, RowFormat format, LineEnd lineEnd)
-{
-    return {format, lineEnd};
-}
-
 RowFormat rowFormatOption(const CommandLine &line)
 {
     static const std::map<std::string, RowFormat, std::less<>> formats{{"tsv", RowFormat::TSV},

@@ -27,11 +27,6 @@ Value accepted(std::string_view argument, std::string_view text, const Parsed<Va
 
 Ipv4Address addressArgument(std::string_view argument, std::string_view text);
 
-// The renderer of a split's rows in the format: an IPv4 row's texts depend on
-// the subnets' prefix, an IPv6 row's on nothing but the row.
-SubnetRowRenderer rowRendererOf(const Split<Ipv4Address> &split, RowFormat format, LineEnd lineEnd);
-Ipv6RowRenderer rowRendererOf(const Split<Ipv6Address> &split, RowFormat format, LineEnd lineEnd);
-
 // --format of list and vlsm: tsv (the default), csv, txt, html or jsonl.
 RowFormat rowFormatOption(const CommandLine &line);
 // --format of convert, calc and plan: text (the default) or json.

@@ -4,6 +4,7 @@
 #include "cli/values.h"
 #include "core/address/addresstext.h"
 #include "core/lines/ipv6rows.h"
+#include "core/lines/splitrows.h"
 #include "core/planning/vlsm.h"
 
 #include <optional>
@@ -100,7 +101,7 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
         return kNoAnswer;
     }
     const VlsmPlan<Address> &plan = std::get<VlsmPlan<Address>>(allocated);
-    const auto table = rowRendererOf(Split<Address>(block, block.length), format, streams.lineEnd);
+    const auto table = SplitRows<Address>(Split<Address>(block, block.length)).renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
     const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {
         if constexpr (Address::kBits == 32) {

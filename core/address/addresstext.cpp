@@ -284,7 +284,10 @@ Parsed<Ipv6Address> parseIpv6Address(std::string_view text)
     return detail::readIpv6Carefully(text);
 }
 
-Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
+namespace {
+
+// An address and its zone, which ends the text.
+Parsed<ZonedIpv6Address> readZonedIpv6(std::string_view text)
 {
     const std::size_t percent = text.find('%');
     const auto address = parseIpv6Address(text.substr(0, percent));
@@ -294,12 +297,35 @@ Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
         return ZonedIpv6Address{*address, {}};
     if (percent + 1 == text.size())
         return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
-    // RFC 4007, section 11.7: a "/" ends the zone, and what follows is a prefix.
-    if (text.find('/', percent) != std::string_view::npos)
-        return Parsed<ZonedIpv6Address>::refused("has a prefix after its zone: an address is meant, not a block");
     if (!isUtf8(text.substr(percent + 1)))
         return Parsed<ZonedIpv6Address>::refused("has a zone that is not UTF-8 text");
     return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
+}
+
+}  // namespace
+
+Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text)
+{
+    // RFC 4007, section 11.7: a "/" ends the zone, and what follows is a prefix.
+    const std::size_t percent = text.find('%');
+    if (percent != std::string_view::npos && text.find('/', percent) != std::string_view::npos &&
+        parseIpv6Address(text.substr(0, percent)))
+        return Parsed<ZonedIpv6Address>::refused("has a prefix after its zone: an address is meant, not a block");
+    return readZonedIpv6(text);
+}
+
+Parsed<ZonedIpv6Entry> parseZonedIpv6Entry(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    const auto address = readZonedIpv6(text.substr(0, slash));
+    if (!address)
+        return Parsed<ZonedIpv6Entry>::refused(address.reason());
+    if (slash == std::string_view::npos)
+        return ZonedIpv6Entry{*address, std::nullopt};
+    const auto length = parseIpv6PrefixLength(text.substr(slash + 1));
+    if (!length)
+        return Parsed<ZonedIpv6Entry>::refused(length.reason());
+    return ZonedIpv6Entry{*address, *length};
 }
 
 Parsed<int> parseIpv6PrefixLength(std::string_view text)

@@ -74,6 +74,14 @@ struct ZonedIpv6Address {
 };
 Parsed<ZonedIpv6Address> parseZonedIpv6Address(std::string_view text);
 
+// An address with its zone and, after a slash, the length of the block that
+// holds it, as RFC 4007 (section 11.7) writes them: "fe80::1%eth0/64".
+struct ZonedIpv6Entry {
+    ZonedIpv6Address address;
+    std::optional<int> length;  // none without a slash
+};
+Parsed<ZonedIpv6Entry> parseZonedIpv6Entry(std::string_view text);
+
 // A prefix length of 0 to 128, without a leading zero.
 Parsed<int> parseIpv6PrefixLength(std::string_view text);
 

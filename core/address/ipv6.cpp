@@ -243,7 +243,16 @@ std::optional<Ipv4Address> Ipv6Address::embeddedIpv4() const
         return low32;
     if ((m_value >> 112) == 0x2002)
         return Ipv4Address(static_cast<std::uint32_t>(m_value >> 80));
+    if (teredoServer())
+        return Ipv4Address(~static_cast<std::uint32_t>(m_value));
     return std::nullopt;
+}
+
+std::optional<Ipv4Address> Ipv6Address::teredoServer() const
+{
+    if ((m_value >> 96) != 0x20010000)
+        return std::nullopt;
+    return Ipv4Address(static_cast<std::uint32_t>(m_value >> 64));
 }
 
 }  // namespace netquill

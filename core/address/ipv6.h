@@ -39,9 +39,12 @@ public:
     std::string binaryText() const;
     // "1.0.0.0.….8.b.d.0.1.0.0.2.ip6.arpa.", a nibble a label.
     std::string reverseName() const;
-    // The IPv4 address an IPv4-mapped (::ffff:0:0/96), NAT64 (64:ff9b::/96)
-    // or 6to4 (2002::/16) address carries, if it is one of these.
+    // The IPv4 address an IPv4-mapped (::ffff:0:0/96), NAT64 (64:ff9b::/96),
+    // 6to4 (2002::/16) or Teredo (2001::/32) address carries, if it is one
+    // of these: for Teredo the client's, which the last 32 bits hold inverted.
     std::optional<Ipv4Address> embeddedIpv4() const;
+    // The Teredo server's IPv4 address, bits 32 to 63 of a Teredo address.
+    std::optional<Ipv4Address> teredoServer() const;
 
     constexpr bool operator==(const Ipv6Address &) const = default;
     constexpr bool operator<(const Ipv6Address &other) const { return m_value < other.m_value; }

@@ -104,12 +104,6 @@ class SubnetRowRenderer : public RowWriter<kSubnetRows>
 {
 public:
     SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd = LineEnd::CRLF);
-
-    // One cell as the grid shows it; "Host Range" is "first to last".
-    std::string cellText(const SubnetAddresses &row, SubnetColumn column) const
-    {
-        return RowWriter::cellText(row, static_cast<std::size_t>(column));
-    }
 };
 
 // The heading line of the text export's table, unended.

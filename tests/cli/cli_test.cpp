@@ -115,7 +115,7 @@ TEST(CliJson, OneMeaningForEachKeyAndOptionWhateverTheFamily)
     EXPECT_NE(calc.find("\"address_type\":\"Documentation\",\"address_type_rfc\":\"RFC 3849\""), std::string::npos);
     const std::string convert = run({"convert", "::1", "--format", "json"}).out;
     EXPECT_TRUE(convert.find(",\"decimal\":\"1\",") != std::string::npos &&
-                convert.ends_with(",\"embedded_ipv4\":null}\n"));
+                convert.ends_with(",\"embedded_ipv4\":null,\"teredo_server\":null}\n"));
     EXPECT_NE(run({"plan", "2001:db8::/48", "--mask-bits", "64", "--format", "json"})
                   .out.find(",\"subnet_count\":\"65536\",\"subnet_address_count\":\"18446744073709551616\","),
               std::string::npos);
@@ -156,10 +156,10 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
 
 TEST(CliIpv6, EveryCommandTakesIt)
 {
-    EXPECT_TRUE(
-        run({"convert", "::ffff:192.0.2.1", "--format", "json"}).out.ends_with(",\"embedded_ipv4\":\"192.0.2.1\"}\n"));
+    EXPECT_TRUE(run({"convert", "::ffff:192.0.2.1", "--format", "json"})
+                    .out.ends_with(",\"embedded_ipv4\":\"192.0.2.1\",\"teredo_server\":null}\n"));
     EXPECT_TRUE(run({"convert", "fe80::1%e\x1bth0"}).out.starts_with("IPv6 Address  : fe80::1%e\\x1bth0\n"));
-    EXPECT_NE(run({"calc", "::", "0"}).out.find("Addresses     : 340282366920938463463374607431768211456\n"),
+    EXPECT_NE(run({"calc", "::", "0"}).out.find("Addresses     : 340282366920938463463374607431768211456 (2^128)\n"),
               std::string::npos);
     EXPECT_EQ(run({"list", "2001:db8::/32", "--mask-bits", "64", "--from", "4294967296", "--count", "1", "--format",
                    "csv", "--no-header"})

@@ -165,7 +165,10 @@ void frmNetquill::btnGenerate_Click()
         cboCIDRMask->setFocus(Qt::OtherFocusReason);
         return;
     }
-    frmSubnets subnetList(*readSubnetPlan(), this);
+    const netquill::SubnetPlan plan = *readSubnetPlan();
+    frmSubnets subnetList(
+        netquill::subnetListing(netquill::Split<netquill::Ipv4Address>(plan.block(), plan.subnetPrefix().bits())),
+        this);
     subnetList.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/subnets/frmsubnets.h"
 
 #include "ui/shell/helpmenu.h"
+#include "ui/subnets/frmfind.h"
 #include "ui/subnets/subnetbatchmodel.h"
 #include "ui/widgets/accessiblenames.h"
 #include "ui/widgets/clipboard.h"
@@ -37,7 +38,8 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-frmSubnets::frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner) : QDialog(owner), m_listing(plan)
+frmSubnets::frmSubnets(std::unique_ptr<netquill::SubnetListing> listing, QWidget *owner)
+    : QDialog(owner), m_batchModel(new SubnetBatchModel(std::move(listing), this)), m_listing(&m_batchModel->listing())
 {
     setObjectName(QStringLiteral("frmSubnets"));
     setWindowTitle(QStringLiteral("Subnets"));
@@ -52,6 +54,7 @@ frmSubnets::frmSubnets(const netquill::SubnetPlan &plan, QWidget *owner) : QDial
     connect(btnOK, &QPushButton::clicked, this, &frmSubnets::btnOK_Click);
     connect(mnuGenerate, &QAction::triggered, this, &frmSubnets::btnGenerate_Click);
     connect(mnuCopyToClipboard, &QAction::triggered, this, &frmSubnets::btnCopyToClipboard_Click);
+    connect(mnuFind, &QAction::triggered, this, &frmSubnets::mnuFind_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSubnets::btnOK_Click);
 
     decideColumnWidths();
@@ -73,7 +76,6 @@ void frmSubnets::buildLayout()
     mfgSubnets = new QTableView(client);
     mfgSubnets->setObjectName(QStringLiteral("mfgSubnets"));
     mfgSubnets->setGeometry(fromTwips(240, 240, 8775, 2655));
-    m_batchModel = new SubnetBatchModel(m_listing.renderer(), this);
     mfgSubnets->setModel(m_batchModel);
     mfgSubnets->verticalHeader()->hide();
     mfgSubnets->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -118,16 +120,31 @@ int cellWidthFor(const QTableView *grid, const QString &text, Qt::Alignment alig
     return width + (grid->showGrid() ? 1 : 0);
 }
 
-// The text with every digit that can change from row to row written as the
-// font's widest digit, so that no row of the plan needs more room than it.
-// The octets inside the block's prefix are the same on every row.
-QString atWidestDigits(const QString &text, int fixedOctets, const QFontMetrics &metrics)
+QChar widestOf(QLatin1StringView digits, const QFontMetrics &metrics)
 {
-    QChar widest = QLatin1Char('0');
-    for (char digit = '1'; digit <= '9'; ++digit)
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
-            widest = QLatin1Char(digit);
+    QChar widest = digits.front();
+    for (const QChar digit : digits)
+        if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
+            widest = digit;
+    return widest;
+}
+
+// The text with every digit that can change from row to row written as the
+// font's widest digit, so that no row of the split needs more room than it.
+// An IPv4 row's octets inside the block's prefix are the same on every row;
+// an IPv6 row's groups move as "::" moves, so every hex digit may change.
+QString atWidestDigits(const QString &text, const netquill::SubnetListing &listing, const QFontMetrics &metrics)
+{
     QString widened = text;
+    if (listing.isIpv6()) {
+        const QChar widest = widestOf(QLatin1StringView("0123456789abcdef"), metrics);
+        for (QChar &character : widened)
+            if (character.isDigit() || (character >= QLatin1Char('a') && character <= QLatin1Char('f')))
+                character = widest;
+        return widened;
+    }
+    const QChar widest = widestOf(QLatin1StringView("0123456789"), metrics);
+    const int fixedOctets = listing.blockLength() / 8;
     int octet = 0;
     for (QChar &character : widened) {
         if (character == QLatin1Char('.'))
@@ -142,60 +159,84 @@ QString atWidestDigits(const QString &text, int fixedOctets, const QFontMetrics 
 
 }  // namespace
 
-// The widths are decided once, for the whole plan, so that the columns stand
+// The widths are decided once, for the whole split, so that the columns stand
 // still from batch to batch. Each column starts from its share of the grid in
-// the classic proportions and is widened only where the widest text the plan
+// the classic proportions and is widened only where the widest text the split
 // can show, or its heading, would be cut: a column that changes from row to
-// row is measured on the last row, where every octet is largest, with every
-// digit that changes at the widest digit's width. What the widening takes is given back by
-// the columns with room to spare; only when none is left does the grid scroll
-// sideways. No text is ever cut.
+// row is measured on the last row, with every digit that changes at the
+// widest digit's width. An IPv6 grid first grows the window towards that
+// width, as far as the screen allows. What the widening takes is given back
+// by the columns with room to spare; only when none is left does the grid
+// scroll sideways. No text is ever cut.
 void frmSubnets::decideColumnWidths()
 {
     const QHeaderView *header = mfgSubnets->horizontalHeader();
-    const int room = mfgSubnets->width() - 2 * mfgSubnets->frameWidth() -
-                     mfgSubnets->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mfgSubnets);
+    const int columns = m_batchModel->columnCount();
+    const auto roomInGrid = [this] {
+        return mfgSubnets->width() - 2 * mfgSubnets->frameWidth() -
+               mfgSubnets->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mfgSubnets);
+    };
     int allTwips = 0;
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
-        allTwips += SubnetBatchModel::columnWidthTwips(static_cast<netquill::SubnetColumn>(column));
-
-    const netquill::SubnetRowRenderer &renderer = m_listing.renderer();
-    const netquill::SubnetAddresses firstRow = m_listing.batch().front();
-    const netquill::SubnetAddresses lastRow = m_listing.lastRow();
-    std::array<int, netquill::kSubnetColumnCount> needed{};
-    int total = 0;
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column) {
-        const auto which = static_cast<netquill::SubnetColumn>(column);
-        const std::string lastText = renderer.cellText(lastRow, which);
-        const bool changes = renderer.cellText(firstRow, which) != lastText;
+    std::vector<int> needed(static_cast<std::size_t>(columns));
+    int allNeeded = 0;
+    for (int column = 0; column < columns; ++column) {
+        const auto k = static_cast<std::size_t>(column);
+        allTwips += m_batchModel->columnWidthTwips(column);
+        const std::string lastText = m_listing->lastRowText(k);
         QString widestText = QString::fromStdString(lastText);
-        if (changes)
-            widestText = atWidestDigits(widestText, m_listing.plan().block().length / 8, mfgSubnets->fontMetrics());
+        if (m_listing->cellText(0, k) != lastText)
+            widestText = atWidestDigits(widestText, *m_listing, mfgSubnets->fontMetrics());
         const auto alignment =
             m_batchModel->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
-        needed[column] = std::max(header->sectionSizeHint(column), cellWidthFor(mfgSubnets, widestText, alignment));
-        const int share = room * SubnetBatchModel::columnWidthTwips(which) / allTwips;
-        m_columnWidths[column] = std::max(share, needed[column]);
-        total += m_columnWidths[column];
+        needed[k] = std::max(header->sectionSizeHint(column), cellWidthFor(mfgSubnets, widestText, alignment));
+        allNeeded += needed[k];
+    }
+    if (m_listing->isIpv6())
+        widenForColumns(allNeeded - roomInGrid());
+
+    const int room = roomInGrid();
+    m_columnWidths.assign(needed.size(), 0);
+    int total = 0;
+    for (std::size_t k = 0; k < needed.size(); ++k) {
+        const int share = room * m_batchModel->columnWidthTwips(static_cast<int>(k)) / allTwips;
+        m_columnWidths[k] = std::max(share, needed[k]);
+        total += m_columnWidths[k];
     }
 
     int spare = 0;
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
-        spare += m_columnWidths[column] - needed[column];
+    for (std::size_t k = 0; k < needed.size(); ++k)
+        spare += m_columnWidths[k] - needed[k];
     int giveBack = std::min(std::max(total - room, 0), spare);
-    for (int column = 0; column < netquill::kSubnetColumnCount && giveBack > 0; ++column) {
-        const int slack = m_columnWidths[column] - needed[column];
+    for (std::size_t k = 0; k < needed.size() && giveBack > 0; ++k) {
+        const int slack = m_columnWidths[k] - needed[k];
         const int taken = std::min(slack, (slack * giveBack + spare - 1) / spare);
-        m_columnWidths[column] -= taken;
+        m_columnWidths[k] -= taken;
         giveBack -= taken;
         spare -= slack;
     }
 }
 
+// Widens the grid and the window by what the columns lack, up to the
+// screen's free width; the buttons stay centred under the grid.
+void frmSubnets::widenForColumns(int shortOf)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    const int free = screen ? screen->availableGeometry().width() - kClientWidth / kTwipsPerPixel - margin : 0;
+    const int wider = std::clamp(shortOf, 0, std::max(free, 0));
+    if (wider == 0)
+        return;
+    mfgSubnets->resize(mfgSubnets->width() + wider, mfgSubnets->height());
+    auto *client = mfgSubnets->parentWidget();
+    client->setMinimumWidth(client->minimumWidth() + wider);
+    for (QPushButton *button : {btnGenerate, btnCopyToClipboard, btnOK})
+        button->move(button->x() + wider / 2, button->y());
+}
+
 void frmSubnets::applyColumnWidths()
 {
-    for (int column = 0; column < netquill::kSubnetColumnCount; ++column)
-        mfgSubnets->horizontalHeader()->resizeSection(column, m_columnWidths[column]);
+    for (std::size_t k = 0; k < m_columnWidths.size(); ++k)
+        mfgSubnets->horizontalHeader()->resizeSection(static_cast<int>(k), m_columnWidths[k]);
 }
 
 void frmSubnets::buildMenus()
@@ -207,34 +248,52 @@ void frmSubnets::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuGenerate = addMenuEntry(mnuFile, "mnuGenerate", "&Generate Next 1024 Subnets", Qt::CTRL | Qt::Key_G);
     mnuCopyToClipboard = addMenuEntry(mnuFile, "mnuCopyToClipboard", "&Copy to Clipboard", Qt::CTRL | Qt::Key_C);
+    mnuFind = addMenuEntry(mnuFile, "mnuFind", "&Find Row or Address...", Qt::CTRL | Qt::Key_F);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 
     addHelpMenu(menuBar, this, "About...");
+
+    // The grid's own menu (right click, or the Menu key) holds the same entries.
+    mfgSubnets->setContextMenuPolicy(Qt::ActionsContextMenu);
+    mfgSubnets->addActions({mnuFind, mnuGenerate, mnuCopyToClipboard});
 }
 
 void frmSubnets::showCurrentBatch()
 {
-    m_batchModel->showBatch(m_listing.batch());
+    m_batchModel->showBatch();
     // A new batch resets the heading, and with it the widths.
     applyColumnWidths();
-    const bool moreRows = m_listing.hasMoreRows();
+    const bool moreRows = m_listing->hasMoreRows();
     btnGenerate->setEnabled(moreRows);
     mnuGenerate->setEnabled(moreRows);
 }
 
 void frmSubnets::btnGenerate_Click()
 {
-    if (!m_listing.hasMoreRows())
+    if (!m_listing->hasMoreRows())
         return;
-    m_listing.nextBatch();
+    m_listing->nextBatch();
     showCurrentBatch();
     mfgSubnets->scrollToTop();
-    if (!m_listing.hasMoreRows())
+    if (!m_listing->hasMoreRows())
         btnCopyToClipboard->setFocus();
 }
 
-void frmSubnets::btnCopyToClipboard_Click() { replaceClipboardText(m_listing.clipboardText()); }
+void frmSubnets::btnCopyToClipboard_Click() { replaceClipboardText(m_listing->clipboardText()); }
+
+// The listing starts again at the row found, which is the grid's current row.
+void frmSubnets::mnuFind_Click()
+{
+    frmFind findBox(*m_listing, this);
+    if (findBox.exec() != QDialog::Accepted)
+        return;
+    m_listing->startAt(findBox.foundRow());
+    showCurrentBatch();
+    mfgSubnets->setCurrentIndex(m_batchModel->index(0, 0));
+    mfgSubnets->scrollToTop();
+    mfgSubnets->setFocus();
+}
 
 // Enter clicks the focused button, as Space does, and nothing else: the
 // list has no default button.

@@ -34,7 +34,8 @@ TEST(SubnetRowRenderer, WritesEachFormatsLine)
               "\"10.0.0.1\"}\r\n");
     const netquill::SubnetRowRenderer tsv(plan, RowFormat::TSV);
     EXPECT_EQ(tsv.tableStart(), "Subnet\tMask\tInverse Mask\tSubnet Size\tHost Range\tBroadcast\r\n");
-    EXPECT_EQ(tsv.cellText(plan.row(1), netquill::SubnetColumn::HostRange), "10.0.0.2 to 10.0.0.3");
+    EXPECT_EQ(tsv.cellText(plan.row(1), static_cast<std::size_t>(netquill::SubnetColumn::HostRange)),
+              "10.0.0.2 to 10.0.0.3");
 }
 
 // Named rows (netquill-cli's vlsm): the name first, written as each format

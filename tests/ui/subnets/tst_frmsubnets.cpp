@@ -13,8 +13,12 @@ private:
     std::unique_ptr<frmSubnets> showList(std::uint32_t block = 0x0A000000, int cidrBits = 8, int subnetBits = 19)
     {
         using namespace netquill;
-        auto list = std::make_unique<frmSubnets>(
-            SubnetPlan(Ipv4Block::containing(Ipv4Address(block), cidrBits), Prefix(subnetBits)), ui().window());
+        return show(std::make_unique<frmSubnets>(
+            subnetListing(Split<Ipv4Address>(Ipv4Block::containing(Ipv4Address(block), cidrBits), subnetBits)),
+            ui().window()));
+    }
+    std::unique_ptr<frmSubnets> show(std::unique_ptr<frmSubnets> list)
+    {
         list->show();
         list->activateWindow();
         if (!QTest::qWaitFor([&list] { return QGuiApplication::focusWindow() == list->windowHandle(); }))

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace netquill {
+
+// A user's text as a terminal may show it: every byte outside printable
+// ASCII as an escape (\r, \t, \x1b, \x00), a backslash doubled.
+std::string escaped(std::string_view text);
+
+}  // namespace netquill

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/calculators/ipv6calculator.h"
+#include "core/lines/answer.h"
+
+// What netquill-cli calc writes for an IPv6 address, and what the "IPv6" tab
+// copies: one text, so that the two never differ.
+namespace netquill {
+
+Answer ipv6Answer(const Ipv6Texts &texts, LineEnd lineEnd);
+
+}  // namespace netquill
