@@ -100,18 +100,25 @@ std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, 
                                              const ExportProgress &progress)
 {
     ExportFile file(QString::fromStdString(path.string()));
-    if (file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting)) &&
-        request.tab == CalculatorTab::SubnetCalculator && request.plan) {
-        const std::uint64_t rows = request.plan->subnetCount();
-        WriteSubnetTable(*request.plan, request.mode, [&](std::string_view block, std::uint64_t rowsWritten) {
-            if (!file.write(block))
-                return false;
-            if (progress && !progress(rowsWritten, rows)) {
-                file.cancel();
-                return false;
-            }
-            return true;
-        });
+    const bool sectionWritten = file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting));
+    // Up to 2^128 rows: their share is reckoned in floating point.
+    long double rows = 0;
+    const auto toFile = [&](std::string_view block, Uint128 rowsWritten) {
+        if (!file.write(block))
+            return false;
+        if (progress && !progress(static_cast<int>(1000 * static_cast<long double>(rowsWritten) / rows))) {
+            file.cancel();
+            return false;
+        }
+        return true;
+    };
+    if (sectionWritten && request.tab == CalculatorTab::SubnetCalculator && request.plan) {
+        rows = static_cast<long double>(request.plan->subnetCount());
+        WriteSubnetTable(*request.plan, request.mode, toFile);
+    }
+    if (sectionWritten && request.tab == CalculatorTab::Ipv6 && request.ipv6Split) {
+        rows = static_cast<long double>(request.ipv6Split->lastRow()) + 1;
+        WriteSubnetTable(*request.ipv6Split, request.mode, toFile);
     }
     file.write(linesAfterTable(request.mode, request.tab, request.setting));
     return file.finish();

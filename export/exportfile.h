@@ -10,7 +10,7 @@
 #include <string>
 
 // Writes one export file: the header, the shown tab's section, for the
-// "Subnet Calculator" tab its whole subnet table, and a web page's footer;
+// "Subnet Calculator" and "IPv6" tabs their whole subnet table, and a web page's footer;
 // every line ended by CR LF, no byte-order mark.
 namespace netquill {
 
@@ -19,6 +19,7 @@ struct ExportRequest {
     CalculatorTab tab = CalculatorTab::Netquill;
     ExportFields fields;
     std::optional<SubnetPlan> plan;  // the subnet table's; none before a CIDR mask is chosen
+    std::optional<Split<Ipv6Address>> ipv6Split;  // the "IPv6" tab's; none while its text is not an address
     ExportSetting setting;
 };
 
@@ -39,9 +40,9 @@ struct ExportFailure {
     bool operator==(const ExportFailure &) const = default;
 };
 
-// Told how many rows of the subnet table are written, of how many; returns
+// Told how much of the subnet table is written, in thousandths; returns
 // false to cancel the export.
-using ExportProgress = std::function<bool(std::uint64_t rowsWritten, std::uint64_t rows)>;
+using ExportProgress = std::function<bool(int thousandths)>;
 
 // Writes the whole file or nothing: the lines go to a temporary file beside
 // it, which replaces the file only once every line is written. After a

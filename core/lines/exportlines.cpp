@@ -2,6 +2,7 @@
 
 #include "core/lines/clipboardtext.h"
 #include "core/lines/exporttext.h"
+#include "core/lines/ipv6rows.h"
 #include "core/lines/subnetrows.h"
 #include "core/productinfo.h"
 
@@ -94,8 +95,56 @@ Section sectionOf(CalculatorTab tab, const ExportFields &fields, const Lines &li
                  {"# Hosts per Subnet", lines.value(subnet.hostsPerSubnet)}},
                 32};
     }
+    case CalculatorTab::Ipv6: {
+        const Ipv6Texts &ipv6 = fields.ipv6;
+        const bool shown = !ipv6.address.empty();
+        std::string zones;
+        for (const std::string &zone : ipv6.reverseZones)
+            zones += (zones.empty() ? "" : ", ") + zone;
+        return {"IPv6",
+                {{"IPv6 Address:", lines.value(ipv6.address + (ipv6.zone.empty() ? "" : "%" + ipv6.zone))},
+                 {"Expanded:", ipv6.expanded},
+                 {"Address Type:", shown ? ipv6.type.text() : ""},
+                 {"IPv4 Inside:", ipv6.embeddedIpv4.value_or("")},
+                 {"Teredo Server:", ipv6.teredoServer.value_or("")},
+                 {"Network:", ipv6.network},
+                 {"First Address:", ipv6.networkAddress},
+                 {"Last Address:", ipv6.lastAddress},
+                 {"Addresses:", shown ? ipv6.addressCount + " (" + ipv6.addressPower + ")" : ""},
+                 {"/48 Subnets:", ipv6.subnets48.value_or(""), true},
+                 {"/64 Subnets:", ipv6.subnets64.value_or(""), true},
+                 {"Reverse DNS:", ipv6.reverseName},
+                 {"Reverse Zones:", zones},
+                 {"", ""},
+                 {"Subnet Prefix:", fields.ipv6SubnetLength.empty() ? "" : "/" + fields.ipv6SubnetLength},
+                 {"Number of Subnets:", fields.ipv6SubnetCount, true}},
+                24};
+    }
     }
     return {};
+}
+
+// The heading cells of a web page's subnet table, in the border's colours.
+void writeHtmlTableHeadings(Lines &lines, CalculatorTab tab)
+{
+    const std::string heading = "<td bordercolor=\"#000000\" bgcolor=\"#F0F0F0\"";
+    const auto cell = [&heading](std::string_view text, bool centred) {
+        return heading + (centred ? " align=\"center\">" : ">") + std::string(text) + "</td>";
+    };
+    lines.asBuilt("<tr>");
+    if (tab == CalculatorTab::Ipv6) {
+        for (const auto &column : kIpv6Rows.columns)
+            lines.asBuilt(cell(column.heading, column.centred) +
+                          (&column == &kIpv6Rows.columns.back() ? "</tr>" : ""));
+        return;
+    }
+    for (const SubnetColumn column : {SubnetColumn::Subnet, SubnetColumn::Mask, SubnetColumn::InverseMask,
+                                      SubnetColumn::SubnetSize, SubnetColumn::HostRange}) {
+        const bool centred =
+            column == SubnetColumn::Mask || column == SubnetColumn::InverseMask || column == SubnetColumn::SubnetSize;
+        lines.asBuilt(cell(subnetColumnHeading(column), centred));
+    }
+    lines.asBuilt(cell(subnetColumnHeading(SubnetColumn::Broadcast), false) + "</tr>");
 }
 
 // The text file's label followed by the tabs that bring its value to the column.
@@ -140,6 +189,10 @@ void writeDelimited(Lines &lines, ExportMode mode, CalculatorTab tab, const Expo
         // The comma-delimited heading has kept its blanks since the first version.
         lines.asBuilt(csv ? "Subnet,Mask,Inverse Mask, Subnet Size, Host Range, Broadcast" : subnetTextHeadingLine());
     }
+    if (tab == CalculatorTab::Ipv6) {
+        lines.trimmed("#");
+        lines.trimmed(Ipv6RowRenderer(csv ? RowFormat::CSV : RowFormat::TXT, LineEnd::CRLF).headingLine());
+    }
 }
 
 std::string htmlRow(const Entry &entry)
@@ -166,7 +219,7 @@ void writeHtml(Lines &lines, CalculatorTab tab, const ExportFields &fields, cons
     lines.trimmed("<center>");
     lines.trimmed("<br><font size=5>" + section.title + "</font><br><br>");
     lines.trimmed("<table border=0 width=50%>");
-    if (tab != CalculatorTab::SubnetCalculator) {
+    if (tab == CalculatorTab::Netquill || tab == CalculatorTab::NetworkNodeCalculator) {
         // The first two tabs' rows stand on one line.
         std::string rows;
         for (const Entry &entry : section.entries)
@@ -182,15 +235,7 @@ void writeHtml(Lines &lines, CalculatorTab tab, const ExportFields &fields, cons
     lines.asBuilt("</center>");
     lines.asBuilt("<br><br>");
     lines.asBuilt("<table width=\"100%\" border=\"1\" cellpadding=\"0\" cellspacing=\"0\" bordercolor=\"#000000\">");
-    lines.asBuilt("<tr>");
-    const std::string heading = "<td bordercolor=\"#000000\" bgcolor=\"#F0F0F0\"";
-    for (const SubnetColumn column : {SubnetColumn::Subnet, SubnetColumn::Mask, SubnetColumn::InverseMask,
-                                      SubnetColumn::SubnetSize, SubnetColumn::HostRange}) {
-        const bool centred =
-            column == SubnetColumn::Mask || column == SubnetColumn::InverseMask || column == SubnetColumn::SubnetSize;
-        lines.asBuilt(heading + (centred ? " align=\"center\">" : ">") + subnetColumnHeading(column) + "</td>");
-    }
-    lines.asBuilt(heading + ">" + subnetColumnHeading(SubnetColumn::Broadcast) + "</td></tr>");
+    writeHtmlTableHeadings(lines, tab);
 }
 
 }  // namespace
@@ -211,7 +256,7 @@ std::vector<std::string> linesAfterTable(ExportMode mode, CalculatorTab tab, con
     Lines lines(mode);
     if (mode != ExportMode::HTML)
         return {};
-    if (tab == CalculatorTab::SubnetCalculator)
+    if (tab == CalculatorTab::SubnetCalculator || tab == CalculatorTab::Ipv6)
         lines.asBuilt("</table>");
     lines.asBuilt(std::string("<br><br><center><font size=2 color=#C0C0C0>Generated by ") + kProductName + " on " +
                   lines.value(setting.timestamp) + "</font></center>");

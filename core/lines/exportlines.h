@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calculators/ipv6calculator.h"
 #include "core/calculators/networknode.h"
 #include "core/calculators/subnetcalculator.h"
 #include "core/fields/addressconverter.h"
@@ -12,13 +13,16 @@
 // section of the shown tab, and the web page's footer.
 namespace netquill {
 
-enum class CalculatorTab { Netquill = 0, NetworkNodeCalculator = 1, SubnetCalculator = 2 };
+enum class CalculatorTab { Netquill = 0, NetworkNodeCalculator = 1, SubnetCalculator = 2, Ipv6 = 3 };
 
 // What the export reads of the main window's three tabs, as the fields show it (UTF-8).
 struct ExportFields {
     AddressFields converter;
     NetworkNodeTexts networkNode;
     SubnetTexts subnet;  // its subnetAddress is not exported
+    Ipv6Texts ipv6;      // all empty while the tab's text is not an address
+    std::string ipv6SubnetLength;
+    std::string ipv6SubnetCount;
 };
 
 // Where and when: the export's moment in the desktop's general date format,

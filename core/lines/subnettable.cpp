@@ -1,23 +1,43 @@
 #include "core/lines/subnettable.h"
 
+#include "core/lines/splitrows.h"
+
 namespace netquill {
 
-bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink)
+namespace {
+
+template <typename Address>
+bool writeSplitTable(const Split<Address> &split, ExportMode mode, const SubnetTableSink &sink)
 {
-    const std::uint64_t total = plan.subnetCount();
-    const SubnetRowRenderer renderer(plan, rowFormatOf(mode));
+    const SplitRows<Address> rows(split);
+    const auto renderer = rows.renderer(rowFormatOf(mode), LineEnd::CRLF);
     constexpr std::size_t kBlock = 1 << 16;
     std::string block;
     block.reserve(2 * kBlock);
-    for (std::uint64_t row = 0; row < total; ++row) {
-        renderer.append(block, plan.row(row));
-        if (block.size() < kBlock && row + 1 < total)
+    // The last row is 2^128 - 1 at most: the row after it is never counted to.
+    const Uint128 last = split.lastRow();
+    for (Uint128 row = 0;; ++row) {
+        renderer.append(block, rows.row(row));
+        if (block.size() < kBlock && row < last)
             continue;
         if (!sink(block, row + 1))
             return false;
         block.clear();
+        if (row == last)
+            return true;
     }
-    return true;
+}
+
+}  // namespace
+
+bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink)
+{
+    return writeSplitTable(Split<Ipv4Address>(plan.block(), plan.subnetPrefix().bits()), mode, sink);
+}
+
+bool WriteSubnetTable(const Split<Ipv6Address> &split, ExportMode mode, const SubnetTableSink &sink)
+{
+    return writeSplitTable(split, mode, sink);
 }
 
 }  // namespace netquill

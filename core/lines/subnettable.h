@@ -2,7 +2,6 @@
 
 #include "core/lines/subnetrows.h"
 
-#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -11,10 +10,11 @@ namespace netquill {
 
 // Takes the table a block of rows at a time, with the number of rows written
 // so far; returns false to stop (the output failed, or the user cancelled).
-using SubnetTableSink = std::function<bool(std::string_view rows, std::uint64_t rowsWritten)>;
+using SubnetTableSink = std::function<bool(std::string_view rows, Uint128 rowsWritten)>;
 
-// Writes every row of the plan, however many, in blocks of about 64 KiB, so
+// Writes every row of the split, however many, in blocks of about 64 KiB, so
 // that memory stays flat; false when the sink stopped it.
 bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink);
+bool WriteSubnetTable(const Split<Ipv6Address> &split, ExportMode mode, const SubnetTableSink &sink);
 
 }  // namespace netquill

@@ -53,6 +53,8 @@ void frmNetquill::Form_Load()
 
     for (QLineEdit *result : {txtHostID, txtNetworkID, txtBroadcastAddress, txtNodesPerSubnet, txtSubnetBitMask})
         showReadOnly(result, true);
+    for (QLineEdit *result : SSTab1->widget(static_cast<int>(netquill::CalculatorTab::Ipv6))->findChildren<QLineEdit *>())
+        showReadOnly(result, result->isReadOnly());
     m_notationOptions->button(static_cast<int>(netquill::AddressNotation::DottedQuad))->setChecked(true);
     chooseNotation(netquill::AddressNotation::DottedQuad);
 }
@@ -103,6 +105,12 @@ void frmNetquill::connectHandlers()
     connect(btnCopyTab3ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab3ToClipboard_Click);
     connect(btnGenerate, &QPushButton::clicked, this, &frmNetquill::btnGenerate_Click);
     connect(lblRFC3021, &LinkLabel::linkActivated, this, &frmNetquill::lblRFC3021_Click);
+
+    connect(txtIPv6Address, &QLineEdit::textChanged, this, &frmNetquill::txtIPv6Address_Change);
+    connect(cboIPv6Prefix, &QComboBox::activated, this, &frmNetquill::cboIPv6Prefix_Click);
+    connect(cboIPv6SubnetPrefix, &QComboBox::activated, this, &frmNetquill::cboIPv6SubnetPrefix_Click);
+    connect(btnIPv6Generate, &QPushButton::clicked, this, &frmNetquill::btnIPv6Generate_Click);
+    connect(btnCopyTab4ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab4ToClipboard_Click);
 
     m_clickHandlers = {
         {cboNetworkSubnetMask, &frmNetquill::cboNetworkSubnetMask_Click},
@@ -185,6 +193,9 @@ void frmNetquill::SSTab1_Click()
     case netquill::CalculatorTab::SubnetCalculator:
         txtIPBlock.front()->setFocus(Qt::OtherFocusReason);
         break;
+    case netquill::CalculatorTab::Ipv6:
+        txtIPv6Address->setFocus(Qt::OtherFocusReason);
+        break;
     }
 }
 
@@ -199,6 +210,9 @@ void frmNetquill::mnuCopyToClipboard_Click()
         break;
     case netquill::CalculatorTab::SubnetCalculator:
         btnCopyTab3ToClipboard_Click();
+        break;
+    case netquill::CalculatorTab::Ipv6:
+        btnCopyTab4ToClipboard_Click();
         break;
     }
 }

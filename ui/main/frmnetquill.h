@@ -1,9 +1,10 @@
 #pragma once
 
-// The main window. Three tabs, each a calculator over the Qt-free core:
+// The main window. Four tabs, each a calculator over the Qt-free core:
 //   "Netquill"                 ConvertAddress, BuildAddressClipboardText (core/addressconverter)
 //   "Network/Node Calculator"  mask lists and the network/node calculation
 //   "Subnet Calculator"        the plan lists of a CIDR prefix
+//   "IPv6"                     CalculateIpv6 (core/calculators/ipv6calculator), as typed
 // A click travels: the handler (named control_Event) reads its tab's fields,
 // calls the core with plain strings, writes every field back and returns. The
 // fields are the whole state; nothing runs after a handler returns.
@@ -11,7 +12,7 @@
 // The class is split by tab: frmnetquill.cpp (load, tabs, menus, exit),
 // frmnetquill_layout.cpp (the controls as tables), then one file per tab:
 // frmnetquill_converter.cpp, frmnetquill_network.cpp, frmnetquill_subnet.cpp,
-// and frmnetquill_export.cpp for File > Export.
+// frmnetquill_ipv6.cpp, and frmnetquill_export.cpp for File > Export.
 //
 // Pick-lists react to the user's choices (QComboBox::activated); a choice the
 // program makes itself goes through selectEntry, which raises the list's click
@@ -20,8 +21,10 @@
 
 #include "core/fields/addressconverter.h"
 #include "core/lines/exportlines.h"
+#include "core/calculators/ipv6calculator.h"
 #include "core/calculators/networknode.h"
 #include "core/calculators/subnetcalculator.h"
+#include "core/planning/split.h"
 #include "core/planning/subnetplan.h"
 #include "core/lines/subnettable.h"
 
@@ -95,6 +98,13 @@ private slots:
     void btnGenerate_Click();
     void lblRFC3021_Click();
 
+    // "IPv6" tab
+    void txtIPv6Address_Change();
+    void cboIPv6Prefix_Click();
+    void cboIPv6SubnetPrefix_Click();
+    void btnIPv6Generate_Click();
+    void btnCopyTab4ToClipboard_Click();
+
     // File > Export
     void mnuCSV_Click();
     void mnuTXT_Click();
@@ -108,6 +118,7 @@ private:
     void bindConverterTab(const ControlSet &controls);
     void bindNetworkTab(const ControlSet &controls);
     void bindSubnetTab(const ControlSet &controls);
+    void bindIpv6Tab(const ControlSet &controls);
     void connectHandlers();
     void keepCopyShortcutFromLineEdits();
 
@@ -142,6 +153,13 @@ private:
     std::optional<netquill::SubnetPlan> readSubnetPlan() const;
     netquill::SubnetTexts readSubnetTexts() const;
     netquill::NetworkNodeTexts readNetworkNodeTexts() const;
+
+    // "IPv6" tab
+    std::optional<netquill::ZonedIpv6Entry> readIpv6Entry() const;
+    int ipv6PrefixLength(const netquill::ZonedIpv6Entry &entry) const;
+    void writeIpv6Fields(const netquill::Ipv6Texts *texts);
+    void fillIpv6SubnetPrefixes(int blockLength);
+    std::optional<netquill::Split<netquill::Ipv6Address>> readIpv6Split() const;
 
     // File > Export
     void runExport(netquill::ExportMode mode, const QString &description, const QString &patterns);
@@ -207,6 +225,32 @@ private:
     // where the lists stand: the CIDR prefix by cboBits, the subnet prefix by
     // cboMaskBits.
     std::array<QComboBox *, netquill::kPlanListCount> m_planLists{};
+
+    // "IPv6" tab
+    static constexpr int kIpv6DefaultPrefix = 64;
+    QLineEdit *txtIPv6Address = nullptr;
+    QComboBox *cboIPv6Prefix = nullptr;
+    QLabel *lblIPv6Reason = nullptr;
+    QLineEdit *txtIPv6Compressed = nullptr;
+    QLineEdit *txtIPv6Expanded = nullptr;
+    QLineEdit *txtIPv6Ipv4 = nullptr;
+    QLineEdit *txtIPv6TeredoServer = nullptr;
+    QLineEdit *txtIPv6Type = nullptr;
+    QLineEdit *txtIPv6Network = nullptr;
+    QLineEdit *txtIPv6First = nullptr;
+    QLineEdit *txtIPv6Last = nullptr;
+    QLineEdit *txtIPv6AddressCount = nullptr;
+    QLineEdit *txtIPv6AddressPower = nullptr;
+    QLineEdit *txtIPv6Subnets48 = nullptr;
+    QLineEdit *txtIPv6Subnets64 = nullptr;
+    QLineEdit *txtIPv6ReverseName = nullptr;
+    // One zone stands in a field; 2 to 8 in a drop-down list in its place.
+    QLineEdit *txtIPv6ReverseZone = nullptr;
+    QComboBox *cboIPv6ReverseZones = nullptr;
+    QComboBox *cboIPv6SubnetPrefix = nullptr;
+    QLineEdit *txtIPv6SubnetCount = nullptr;
+    QPushButton *btnIPv6Generate = nullptr;
+    QPushButton *btnCopyTab4ToClipboard = nullptr;
 
     // The file the last export was saved as, which the next one proposes.
     QString m_lastExportPath;

@@ -7,21 +7,16 @@
 #include "export/exporttimestamp.h"
 #include "ui/shell/hyperjump.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTabWidget>
-
-namespace {
-
-// The progress bar's steps: rows written, in thousandths of the table.
-constexpr int kProgressSteps = 1000;
-
-}  // namespace
 
 void frmNetquill::mnuCSV_Click()
 {
@@ -73,21 +68,31 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     request.fields.converter = readAddressFields();
     request.fields.networkNode = readNetworkNodeTexts();
     request.fields.subnet = readSubnetTexts();
+    if (const auto entry = readIpv6Entry()) {
+        request.fields.ipv6 = netquill::CalculateIpv6(entry->address, ipv6PrefixLength(*entry));
+        request.fields.ipv6SubnetLength = cboIPv6SubnetPrefix->currentText().toStdString();
+        request.fields.ipv6SubnetCount = txtIPv6SubnetCount->text().toStdString();
+        if (request.tab == netquill::CalculatorTab::Ipv6)
+            request.ipv6Split = readIpv6Split();
+    }
     request.setting.timestamp = exportTimestamp(QDateTime::currentDateTime()).toStdString();
     request.setting.programFolder = QCoreApplication::applicationDirPath().toStdString();
 
-    // A long table shows its progress after a second, with a Cancel; the
+    // A long table shows its progress, in thousandths, after a second, with a Cancel; the
     // window stays drawn meanwhile.
-    const std::uint64_t rows = request.plan ? request.plan->subnetCount() : 0;
-    QProgressDialog progress(QStringLiteral("Exporting %1 subnets to %2...").arg(rows).arg(QFileInfo(path).fileName()),
-                             QStringLiteral("Cancel"), 0, kProgressSteps, this);
+    const std::string rows = request.ipv6Split ? request.ipv6Split->subnetCount().text()
+                             : request.plan    ? std::to_string(request.plan->subnetCount())
+                                               : "0";
+    QProgressDialog progress(QStringLiteral("Exporting %1 subnets to %2...")
+                                 .arg(QString::fromStdString(rows), QFileInfo(path).fileName()),
+                             QStringLiteral("Cancel"), 0, 1000, this);
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowTitle(QString::fromLatin1(netquill::kProductName));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
     progress.setAutoReset(false);
-    const auto keepGoing = [&progress](std::uint64_t rowsWritten, std::uint64_t rows) {
-        progress.setValue(static_cast<int>(rowsWritten * kProgressSteps / rows));
+    const auto keepGoing = [&progress](int thousandths) {
+        progress.setValue(thousandths);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };

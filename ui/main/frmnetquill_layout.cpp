@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -112,6 +113,49 @@ constexpr ControlRow kSubnetTab[] = {
     {"Line1", K::Line, "", 120, 1305, 7320, 30},
 };
 
+// Denser than the first three tabs: one answer field a row, the short ones
+// beside the long ones, every field as wide as its longest text.
+constexpr ControlRow kIpv6Tab[] = {
+    {"lblIPv6Address", K::Label, "Address:", 180, 90, 1080, 255, "txtIPv6Address"},
+    {"txtIPv6Address", K::TextField, "", 1290, 75, 3210, 285},
+    {"lblIPv6Slash", K::Label, "/", 4530, 90, 120, 255},
+    {"cboIPv6Prefix", K::DropDown, "", 4680, 60, 750, 315},
+    {"btnCopyTab4ToClipboard", K::Button, "Copy to Clipboard", 5610, 60, 1830, 315},
+    {"lblIPv6Reason", K::Label, "", 1290, 375, 6150, 225},
+    {"lblIPv6Compressed", K::Label, "Compressed:", 180, 615, 1080, 255, "txtIPv6Compressed"},
+    {"txtIPv6Compressed", K::ResultField, "", 1290, 600, 3660, 255},
+    {"lblIPv6Ipv4", K::Label, "IPv4:", 5040, 615, 540, 255, "txtIPv6Ipv4"},
+    {"txtIPv6Ipv4", K::ResultField, "", 5610, 600, 1830, 255},
+    {"lblIPv6Expanded", K::Label, "Expanded:", 180, 885, 1080, 255, "txtIPv6Expanded"},
+    {"txtIPv6Expanded", K::ResultField, "", 1290, 870, 3660, 255},
+    {"lblIPv6TeredoServer", K::Label, "Server:", 5040, 885, 540, 255, "txtIPv6TeredoServer"},
+    {"txtIPv6TeredoServer", K::ResultField, "", 5610, 870, 1830, 255},
+    {"lblIPv6Type", K::Label, "Type:", 180, 1155, 1080, 255, "txtIPv6Type"},
+    {"txtIPv6Type", K::ResultField, "", 1290, 1140, 6150, 255},
+    {"lblIPv6Network", K::Label, "Network:", 180, 1425, 1080, 255, "txtIPv6Network"},
+    {"txtIPv6Network", K::ResultField, "", 1290, 1410, 3660, 255},
+    {"lblIPv6Subnets48", K::Label, "/48s:", 5040, 1425, 540, 255, "txtIPv6Subnets48"},
+    {"txtIPv6Subnets48", K::ResultField, "", 5610, 1410, 1830, 255},
+    {"lblIPv6First", K::Label, "First:", 180, 1695, 1080, 255, "txtIPv6First"},
+    {"txtIPv6First", K::ResultField, "", 1290, 1680, 3660, 255},
+    {"lblIPv6Subnets64", K::Label, "/64s:", 5040, 1695, 540, 255, "txtIPv6Subnets64"},
+    {"txtIPv6Subnets64", K::ResultField, "", 5610, 1680, 1830, 255},
+    {"lblIPv6Last", K::Label, "Last:", 180, 1965, 1080, 255, "txtIPv6Last"},
+    {"txtIPv6Last", K::ResultField, "", 1290, 1950, 3660, 255},
+    {"lblIPv6AddressCount", K::Label, "Addresses:", 180, 2235, 1080, 255, "txtIPv6AddressCount"},
+    {"txtIPv6AddressCount", K::ResultField, "", 1290, 2220, 3660, 255},
+    {"txtIPv6AddressPower", K::ResultField, "", 5610, 2220, 1830, 255},
+    {"lblIPv6ReverseName", K::Label, "Reverse name:", 180, 2505, 1080, 255, "txtIPv6ReverseName"},
+    {"txtIPv6ReverseName", K::ResultField, "", 1290, 2490, 6150, 255},
+    {"lblIPv6ReverseZones", K::Label, "Reverse zones:", 180, 2775, 1080, 255, "txtIPv6ReverseZone"},
+    {"txtIPv6ReverseZone", K::ResultField, "", 1290, 2760, 6150, 255},
+    {"cboIPv6ReverseZones", K::DropDown, "", 1290, 2745, 6150, 285},
+    {"lblIPv6SubnetPrefix", K::Label, "Subnet Prefix:", 180, 3045, 1080, 255, "cboIPv6SubnetPrefix"},
+    {"cboIPv6SubnetPrefix", K::DropDown, "", 1290, 3015, 750, 315},
+    {"txtIPv6SubnetCount", K::ResultField, "", 2100, 3030, 3390, 255},
+    {"btnIPv6Generate", K::Button, "&Generate Subnets", 5610, 3015, 1830, 315},
+};
+
 template <std::size_t N>
 std::array<AddressField *, N> octetFields(const ControlSet &controls, const char *const (&names)[N])
 {
@@ -147,6 +191,7 @@ void frmNetquill::buildLayout()
         {"Frame1", "Netquill", kConverterTab, &frmNetquill::bindConverterTab},
         {"Frame2", "Network/Node Calculator", kNetworkTab, &frmNetquill::bindNetworkTab},
         {"Frame3", "Subnet Calculator", kSubnetTab, &frmNetquill::bindSubnetTab},
+        {"Frame4", "IPv&6", kIpv6Tab, &frmNetquill::bindIpv6Tab},
     };
     for (const auto &tab : tabs) {
         auto *page = new QWidget;
@@ -177,7 +222,7 @@ void frmNetquill::buildLayout()
     tellApartLikeNames(this, [this](const QWidget *control) {
         for (int tab = 0; tab < SSTab1->count(); ++tab)
             if (SSTab1->widget(tab)->isAncestorOf(control))
-                return SSTab1->tabText(tab);
+                return SSTab1->tabText(tab).remove(QLatin1Char('&'));
         return QString();
     });
 }
@@ -270,4 +315,52 @@ void frmNetquill::bindSubnetTab(const ControlSet &controls)
 
     lblRFC3021->setLink(QString::fromLatin1(netquill::kRfc3021Text));
     lblRFC3021->hide();
+}
+
+void frmNetquill::bindIpv6Tab(const ControlSet &controls)
+{
+    txtIPv6Address = controls.get<QLineEdit>("txtIPv6Address");
+    cboIPv6Prefix = controls.get<QComboBox>("cboIPv6Prefix");
+    lblIPv6Reason = controls.get<QLabel>("lblIPv6Reason");
+    txtIPv6Compressed = controls.get<QLineEdit>("txtIPv6Compressed");
+    txtIPv6Expanded = controls.get<QLineEdit>("txtIPv6Expanded");
+    txtIPv6Ipv4 = controls.get<QLineEdit>("txtIPv6Ipv4");
+    txtIPv6TeredoServer = controls.get<QLineEdit>("txtIPv6TeredoServer");
+    txtIPv6Type = controls.get<QLineEdit>("txtIPv6Type");
+    txtIPv6Network = controls.get<QLineEdit>("txtIPv6Network");
+    txtIPv6First = controls.get<QLineEdit>("txtIPv6First");
+    txtIPv6Last = controls.get<QLineEdit>("txtIPv6Last");
+    txtIPv6AddressCount = controls.get<QLineEdit>("txtIPv6AddressCount");
+    txtIPv6AddressPower = controls.get<QLineEdit>("txtIPv6AddressPower");
+    txtIPv6Subnets48 = controls.get<QLineEdit>("txtIPv6Subnets48");
+    txtIPv6Subnets64 = controls.get<QLineEdit>("txtIPv6Subnets64");
+    txtIPv6ReverseName = controls.get<QLineEdit>("txtIPv6ReverseName");
+    txtIPv6ReverseZone = controls.get<QLineEdit>("txtIPv6ReverseZone");
+    cboIPv6ReverseZones = controls.get<QComboBox>("cboIPv6ReverseZones");
+    cboIPv6SubnetPrefix = controls.get<QComboBox>("cboIPv6SubnetPrefix");
+    txtIPv6SubnetCount = controls.get<QLineEdit>("txtIPv6SubnetCount");
+    btnIPv6Generate = controls.get<QPushButton>("btnIPv6Generate");
+    btnCopyTab4ToClipboard = controls.get<QPushButton>("btnCopyTab4ToClipboard");
+
+    // The fields without a label of their own are named after what they
+    // show, the short labels' fields at greater length.
+    cboIPv6Prefix->setAccessibleName(QStringLiteral("Prefix length"));
+    txtIPv6Ipv4->setAccessibleName(QStringLiteral("IPv4 address inside"));
+    txtIPv6TeredoServer->setAccessibleName(QStringLiteral("Server of Teredo"));
+    txtIPv6Subnets48->setAccessibleName(QStringLiteral("/48s the block holds"));
+    txtIPv6Subnets64->setAccessibleName(QStringLiteral("/64s the block holds"));
+    txtIPv6AddressPower->setAccessibleName(QStringLiteral("Addresses as a power of two"));
+    cboIPv6ReverseZones->setAccessibleName(QStringLiteral("Reverse zones list"));
+    txtIPv6SubnetCount->setAccessibleName(QStringLiteral("Number of subnets"));
+    lblIPv6Reason->setAccessibleName(QStringLiteral("Why the address is not valid"));
+
+    for (int length = 0; length <= netquill::Ipv6Address::kBits; ++length)
+        cboIPv6Prefix->addItem(QString::number(length));
+    cboIPv6Prefix->setCurrentIndex(kIpv6DefaultPrefix);
+    // The zones can be selected and copied, as every answer can.
+    cboIPv6ReverseZones->setEditable(true);
+    cboIPv6ReverseZones->lineEdit()->setReadOnly(true);
+    cboIPv6ReverseZones->lineEdit()->setAccessibleName(QStringLiteral("Reverse zone chosen"));
+    cboIPv6ReverseZones->hide();
+    btnIPv6Generate->setEnabled(false);
 }

@@ -35,6 +35,8 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
         return new AddressField({FieldCharset::OctalDigits, false}, netquill::kOctalFieldLength, parent);
     case ControlKind::BinaryField:
         return new AddressField({FieldCharset::BinaryDigits, false}, netquill::kBinaryFieldLength, parent);
+    case ControlKind::TextField:
+        return new QLineEdit(parent);
     case ControlKind::ResultField: {
         auto *field = new QLineEdit(parent);
         field->setReadOnly(true);

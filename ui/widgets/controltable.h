@@ -17,6 +17,7 @@ enum class ControlKind {
     HexadecimalField,
     OctalField,
     BinaryField,
+    TextField,    // free text, read as a whole by the core
     ResultField,  // read-only display
     Button,
     Option,
