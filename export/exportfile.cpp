@@ -100,7 +100,8 @@ std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, 
                                              const ExportProgress &progress)
 {
     ExportFile file(QString::fromStdString(path.string()));
-    const bool sectionWritten = file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting));
+    const bool sectionWritten =
+        file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting));
     // Up to 2^128 rows: their share is reckoned in floating point.
     long double rows = 0;
     const auto toFile = [&](std::string_view block, Uint128 rowsWritten) {

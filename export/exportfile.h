@@ -18,7 +18,7 @@ struct ExportRequest {
     ExportMode mode = ExportMode::CSV;
     CalculatorTab tab = CalculatorTab::Netquill;
     ExportFields fields;
-    std::optional<SubnetPlan> plan;  // the subnet table's; none before a CIDR mask is chosen
+    std::optional<SubnetPlan> plan;               // the subnet table's; none before a CIDR mask is chosen
     std::optional<Split<Ipv6Address>> ipv6Split;  // the "IPv6" tab's; none while its text is not an address
     ExportSetting setting;
 };

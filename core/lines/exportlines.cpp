@@ -134,8 +134,7 @@ void writeHtmlTableHeadings(Lines &lines, CalculatorTab tab)
     lines.asBuilt("<tr>");
     if (tab == CalculatorTab::Ipv6) {
         for (const auto &column : kIpv6Rows.columns)
-            lines.asBuilt(cell(column.heading, column.centred) +
-                          (&column == &kIpv6Rows.columns.back() ? "</tr>" : ""));
+            lines.asBuilt(cell(column.heading, column.centred) + (&column == &kIpv6Rows.columns.back() ? "</tr>" : ""));
         return;
     }
     for (const SubnetColumn column : {SubnetColumn::Subnet, SubnetColumn::Mask, SubnetColumn::InverseMask,

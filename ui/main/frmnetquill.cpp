@@ -53,7 +53,8 @@ void frmNetquill::Form_Load()
 
     for (QLineEdit *result : {txtHostID, txtNetworkID, txtBroadcastAddress, txtNodesPerSubnet, txtSubnetBitMask})
         showReadOnly(result, true);
-    for (QLineEdit *result : SSTab1->widget(static_cast<int>(netquill::CalculatorTab::Ipv6))->findChildren<QLineEdit *>())
+    for (QLineEdit *result :
+         SSTab1->widget(static_cast<int>(netquill::CalculatorTab::Ipv6))->findChildren<QLineEdit *>())
         showReadOnly(result, result->isReadOnly());
     m_notationOptions->button(static_cast<int>(netquill::AddressNotation::DottedQuad))->setChecked(true);
     chooseNotation(netquill::AddressNotation::DottedQuad);

@@ -19,14 +19,14 @@
 // handler at once, as a user's would. ListSyncGuard silences those handlers
 // while one handler moves linked lists.
 
-#include "core/fields/addressconverter.h"
-#include "core/lines/exportlines.h"
 #include "core/calculators/ipv6calculator.h"
 #include "core/calculators/networknode.h"
 #include "core/calculators/subnetcalculator.h"
+#include "core/fields/addressconverter.h"
+#include "core/lines/exportlines.h"
+#include "core/lines/subnettable.h"
 #include "core/planning/split.h"
 #include "core/planning/subnetplan.h"
-#include "core/lines/subnettable.h"
 
 #include <QColor>
 #include <QHash>

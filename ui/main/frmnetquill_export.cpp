@@ -83,9 +83,9 @@ void frmNetquill::runExport(netquill::ExportMode mode, const QString &descriptio
     const std::string rows = request.ipv6Split ? request.ipv6Split->subnetCount().text()
                              : request.plan    ? std::to_string(request.plan->subnetCount())
                                                : "0";
-    QProgressDialog progress(QStringLiteral("Exporting %1 subnets to %2...")
-                                 .arg(QString::fromStdString(rows), QFileInfo(path).fileName()),
-                             QStringLiteral("Cancel"), 0, 1000, this);
+    QProgressDialog progress(
+        QStringLiteral("Exporting %1 subnets to %2...").arg(QString::fromStdString(rows), QFileInfo(path).fileName()),
+        QStringLiteral("Cancel"), 0, 1000, this);
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowTitle(QString::fromLatin1(netquill::kProductName));
     progress.setWindowModality(Qt::WindowModal);

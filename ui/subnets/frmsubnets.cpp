@@ -286,7 +286,10 @@ void frmSubnets::btnCopyToClipboard_Click() { replaceClipboardText(m_listing->cl
 void frmSubnets::mnuFind_Click()
 {
     frmFind findBox(*m_listing, this);
-    if (findBox.exec() != QDialog::Accepted)
+    const bool found = findBox.exec() == QDialog::Accepted;
+    // The keys come back to the list, whatever the window system chose.
+    activateWindow();
+    if (!found)
         return;
     m_listing->startAt(findBox.foundRow());
     showCurrentBatch();

@@ -44,6 +44,15 @@ public:
     }
 
     static QWidget *focus() { return QApplication::focusWidget(); }
+    // What netquill-cli writes on its standard output for the arguments.
+    static QString cli(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QString::fromUtf8(NETQUILL_CLI), arguments);
+        if (!process.waitForFinished())
+            qFatal("netquill-cli did not finish");
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
     static QString clipboardText() { return QApplication::clipboard()->text(); }
     // The help window, from wherever it was opened.
     static HelpViewer *shownHelp()

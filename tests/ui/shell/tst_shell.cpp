@@ -10,7 +10,6 @@
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 
-
 namespace {
 
 // Where the build puts the compiled help beside this test.

@@ -166,6 +166,61 @@ private slots:
         }
     }
 
+    // The IPv6 tab's Generate lists its split; Find (Ctrl+F, and the grid's
+    // menu) starts again at a row or at an address's subnet, that row
+    // current, Generate going on from there; Copy holds the rows since the
+    // Find, as netquill-cli list writes them from that row.
+    void findStartsAgainAtARowOrAnAddressBothFamilies()
+    {
+        ui().showTab(3);
+        QTest::keyClicks(ui().focus(), "2001:db8::/32");
+        ui().pick("cboIPv6SubnetPrefix", "64");
+        QStringList seen;
+        const auto find = [&seen](frmSubnets *list, const QString &text) {
+            QTimer::singleShot(0, list, [&seen, text] {
+                auto *box = QApplication::activeModalWidget();
+                QTest::keyClicks(box->findChild<QLineEdit *>("txtFind"), text);
+                seen << box->findChild<QLabel *>("lblReason")->text();
+                box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
+        };
+        QTimer::singleShot(0, this, [&] {
+            auto *list = qobject_cast<frmSubnets *>(QApplication::activeModalWidget());
+            const auto active = [list] {
+                return QTest::qWaitFor([list] { return QGuiApplication::focusWindow() == list->windowHandle(); });
+            };
+            QVERIFY(active());
+            find(list, "4294967296");
+            QTest::keyClick(grid(list), Qt::Key_F, Qt::ControlModifier);
+            seen << cell(list, 0, 0) << QString::number(grid(list)->currentIndex().row());
+            find(list, "2001:db8:1:2::3");
+            grid(list)->actions().at(0)->trigger();  // the grid's menu: Find
+            QVERIFY(active());
+            QTest::keyClick(list, Qt::Key_G, Qt::ControlModifier);
+            seen << cell(list, 0, 0) << cell(list, 0, 4);
+            button(list, "btnCopyToClipboard")->click();
+            list->close();
+        });
+        ui().click("btnIPv6Generate");
+        QCOMPARE(seen,
+                 (QStringList{"", "2001:db8:ffff:ffff::/64", "0", "", "2001:db8:1:402::/64", "18446744073709551616"}));
+        QCOMPARE(MainWindowDriver::clipboardText(),
+                 MainWindowDriver::cli(
+                     {"list", "2001:db8::/32", "--mask-bits", "64", "--from", "65539", "--count", "2048", "--crlf"}));
+
+        auto list = showList();
+        QTimer::singleShot(0, list.get(), [&seen] {
+            auto *box = QApplication::activeModalWidget();
+            for (const char *text : {"0", "10.1.0.0", "11.0.0.1"}) {
+                box->findChild<QLineEdit *>("txtFind")->setText(text);
+                seen << box->findChild<QLabel *>("lblReason")->text();
+            }
+            box->close();
+        });
+        QTest::keyClick(grid(list.get()), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(seen.mid(6), (QStringList{"rows are numbered 1 to 2048", "", "is outside 10.0.0.0/8"}));
+    }
+
     void screenReadersHearTheGridAndItsButtons()
     {
         auto list = showList();
