@@ -98,6 +98,10 @@ Section sectionOf(CalculatorTab tab, const ExportFields &fields, const Lines &li
     case CalculatorTab::Ipv6: {
         const Ipv6Texts &ipv6 = fields.ipv6;
         const bool shown = !ipv6.address.empty();
+        // Counts are kept from a spreadsheet's reformatting, as the other tabs' are.
+        const auto count = [](std::string label, const std::optional<std::string> &digits) {
+            return Entry(std::move(label), digits.value_or(""), digits.has_value());
+        };
         std::string zones;
         for (const std::string &zone : ipv6.reverseZones)
             zones += (zones.empty() ? "" : ", ") + zone;
@@ -111,13 +115,14 @@ Section sectionOf(CalculatorTab tab, const ExportFields &fields, const Lines &li
                  {"First Address:", ipv6.networkAddress},
                  {"Last Address:", ipv6.lastAddress},
                  {"Addresses:", shown ? ipv6.addressCount + " (" + ipv6.addressPower + ")" : ""},
-                 {"/48 Subnets:", ipv6.subnets48.value_or(""), true},
-                 {"/64 Subnets:", ipv6.subnets64.value_or(""), true},
+                 count("/48 Subnets:", ipv6.subnets48),
+                 count("/64 Subnets:", ipv6.subnets64),
                  {"Reverse DNS:", ipv6.reverseName},
                  {"Reverse Zones:", zones},
                  {"", ""},
                  {"Subnet Prefix:", fields.ipv6SubnetLength.empty() ? "" : "/" + fields.ipv6SubnetLength},
-                 {"Number of Subnets:", fields.ipv6SubnetCount, true}},
+                 count("Number of Subnets:",
+                       fields.ipv6SubnetCount.empty() ? std::nullopt : std::optional(fields.ipv6SubnetCount))},
                 24};
     }
     }

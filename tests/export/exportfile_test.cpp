@@ -45,7 +45,8 @@ fs::path scratchFolder()
 
 // The window as the golden files were taken: the "Netquill" tab empty, the
 // "Network/Node Calculator" tab after calculating 192.168.1.10 with /24, and the
-// "Subnet Calculator" tab planning 192.168.1.0/24 in subnets of /26.
+// "Subnet Calculator" tab planning 192.168.1.0/24 in subnets of /26, and the
+// "IPv6" tab holding 2001:db8::1/62, split into /64s.
 ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
 {
     ExportRequest request;
@@ -58,6 +59,10 @@ ExportRequest goldenRequest(ExportMode mode, CalculatorTab tab)
     request.fields.subnet.blockOctets = {"192", "168", "1", "0"};
     using namespace netquill;
     request.plan = SubnetPlan(Ipv4Block::containing(Ipv4Address(0xC0A80100), 24), Prefix(26));
+    request.fields.ipv6 = CalculateIpv6(*parseZonedIpv6Address("2001:db8::1"), 62);
+    request.fields.ipv6SubnetLength = "64";
+    request.fields.ipv6SubnetCount = "4";
+    request.ipv6Split = Split<Ipv6Address>(*parseBlock<Ipv6Address>("2001:db8::/62"), 64);
     request.setting = {"12/5/2026 4:15:22 PM", "/opt/Trevantis Netquill"};
     return request;
 }
@@ -68,7 +73,7 @@ using GoldenExport = testing::TestWithParam<std::tuple<ExportMode, CalculatorTab
 
 std::string goldenFile(const std::tuple<ExportMode, CalculatorTab> &kind)
 {
-    const char *tabs[] = {"netquill", "networknode", "subnet"};
+    const char *tabs[] = {"netquill", "networknode", "subnet", "ipv6"};
     const char *extensions[] = {"csv", "txt", "htm"};
     return std::string(tabs[static_cast<int>(std::get<1>(kind))]) + "." +
            extensions[static_cast<int>(std::get<0>(kind))];
@@ -86,7 +91,7 @@ TEST_P(GoldenExport, WritesTheFileByteForByte)
 INSTANTIATE_TEST_SUITE_P(Files, GoldenExport,
                          testing::Combine(testing::Values(ExportMode::CSV, ExportMode::TXT, ExportMode::HTML),
                                           testing::Values(CalculatorTab::Netquill, CalculatorTab::NetworkNodeCalculator,
-                                                          CalculatorTab::SubnetCalculator)),
+                                                          CalculatorTab::SubnetCalculator, CalculatorTab::Ipv6)),
                          [](const auto &info) {
                              std::string name = goldenFile(info.param);
                              name[name.find('.')] = '_';

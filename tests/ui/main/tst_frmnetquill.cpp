@@ -487,6 +487,22 @@ private slots:
         QCOMPARE(MainWindowDriver::clipboardText(), "kept");
     }
 
+    // With the IPv6 tab shown, the export holds its fields and its split's rows.
+    void ipv6ExportWritesTheTabAndItsSplit()
+    {
+        ui().showTab(3);
+        QTest::keyClicks(ui().focus(), "2001:db8::1/62");
+        const QString path = m_folder->filePath("ipv6.csv");
+        DialogAnswerer answerer({DialogAnswerer::saveAs(path)});
+        ui().control<QAction>("mnuCSV")->trigger();
+        QFile file(path);
+        const QByteArray written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QVERIFY2(written.contains("#,IPv6\r\n#\r\nIPv6 Address:,2001:db8::1\r\n") &&
+                     written.endsWith("2001:db8:0:3::/64,64,2001:db8:0:3::,2001:db8:0:3:ffff:ffff:ffff:ffff,"
+                                      "18446744073709551616\r\n"),
+                 written.constData());
+    }
+
     // Every row of a plan goes into the file, which is written whole or not
     // at all: a cancelled export and a failed one leave the file from before
     // as it was, and nothing beside it.
