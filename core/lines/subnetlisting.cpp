@@ -67,15 +67,17 @@ public:
     {
         const std::string_view entry = withoutBlanksAround(text);
         const std::string range = "rows are numbered " + rowNumbers();
-        if (const auto number = readCount(entry)) {
-            if (number->isZero() || Count::oneMoreThan(m_split.lastRow()) < *number)
+        // Digits alone are a row number: no address of either family is written so.
+        if (!entry.empty() && entry.find_first_not_of("0123456789") == std::string_view::npos) {
+            const auto number = readCount(entry);
+            if (!number || number->isZero() || Count::oneMoreThan(m_split.lastRow()) < *number)
                 return Parsed<Uint128>::refused(range);
             return number->lessOne();
         }
         const auto address = AddressFamily<Address>::readAddress(entry);
         if (!address)
-            return Parsed<Uint128>::refused("is neither a row number (" + range + ") nor an " +
-                                            AddressFamily<Address>::kName + " address: " + address.reason());
+            return Parsed<Uint128>::refused("is neither a row number, " + rowNumbers() + ", nor an " +
+                                            AddressFamily<Address>::kName + " address (" + address.reason() + ")");
         if (!m_split.block().contains(*address))
             return Parsed<Uint128>::refused("is outside " + m_split.block().text());
         const Uint128 offset = address->value() - m_split.block().network.value();
