@@ -264,7 +264,8 @@ Parsed<Ipv6Address> readIpv6Carefully(std::string_view text)
     if (std::string problem = readGroups(after, tail, tails, true); !problem.empty())
         return Refused::refused(problem);
     if (!compressed && heads != 8)
-        return Refused::refused("has " + std::to_string(heads) + " groups, not eight, and no '::'");
+        return Refused::refused("has " + std::to_string(heads) + (heads == 1 ? " group" : " groups") +
+                                ", not eight, and no '::'");
     if (compressed && heads + tails > 7)
         return Refused::refused("has '::' with eight groups beside it: '::' stands for one zero group or more");
     Uint128 value = 0;
