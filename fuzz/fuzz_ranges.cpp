@@ -6,6 +6,7 @@
 // cover them exactly, in order, each aligned; an IPv6 block split into equal
 // subnets tiles it, its last row at once.
 #include "core/address/addresstext.h"
+#include "core/calculators/ipv6calculator.h"
 #include "core/planning/ranges.h"
 #include "core/planning/split.h"
 #include "fuzz/fuzzcheck.h"
@@ -72,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto address6 = netquill::parseIpv6Address(line);
         FUZZ_CHECK(address6 ? *netquill::parseIpv6Address(address6->text()) == *address6 : !address6.reason().empty());
         FUZZ_CHECK(!address6 || writtenOn.view(*address6) == address6->text());
+        if (const auto entry = netquill::readIpv6Field(line))  // the IPv6 tab's field, as typed
+            FUZZ_CHECK(!netquill::CalculateIpv6(entry->address, entry->length.value_or(64)).reverseZones.empty());
         if (const auto given = netquill::parseWithPrefix<netquill::Ipv6Address>(line)) {
             const netquill::Ipv6Block block = given->block();
             const int subnetLength =
