@@ -30,7 +30,14 @@ void frmNetquill::txtIPv6Address_Change()
 {
     const QString text = txtIPv6Address->text();
     const auto entry = netquill::readIpv6Field(text.toStdString());
-    lblIPv6Reason->setText(entry || text.trimmed().isEmpty() ? QString() : QString::fromStdString(entry.reason()));
+    // A reason that quotes a long text is shortened with "…" to the line;
+    // its tooltip and screen readers have it whole.
+    const QString reason = entry ? QString() : QString::fromStdString(entry.reason());
+    lblIPv6Reason->setText(text.trimmed().isEmpty() ? QString()
+                                                    : lblIPv6Reason->fontMetrics().elidedText(reason, Qt::ElideRight,
+                                                                                              lblIPv6Reason->width()));
+    lblIPv6Reason->setToolTip(reason);
+    lblIPv6Reason->setAccessibleDescription(reason);
     if (!entry) {
         writeIpv6Fields(nullptr);
         return;

@@ -37,7 +37,7 @@ frmFind::frmFind(const netquill::SubnetListing &listing, QWidget *owner) : QDial
     layout->addWidget(lblReason);
     layout->addWidget(m_buttons);
     // The reason line keeps its room, so the box does not jump as it comes and goes.
-    lblReason->setMinimumHeight(2 * lblReason->fontMetrics().lineSpacing());
+    lblReason->setMinimumHeight(3 * lblReason->fontMetrics().lineSpacing());
 
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -50,6 +50,10 @@ void frmFind::txtFind_Change()
     const auto found = m_listing.findRow(text.toStdString());
     if (found)
         m_row = *found;
-    lblReason->setText(found || text.trimmed().isEmpty() ? QString() : QString::fromStdString(found.reason()));
+    // A reason that quotes a long text is shortened with "…" to the three
+    // lines it has; its tooltip has it whole.
+    const QString reason = found || text.trimmed().isEmpty() ? QString() : QString::fromStdString(found.reason());
+    lblReason->setText(lblReason->fontMetrics().elidedText(reason, Qt::ElideRight, 2 * txtFind->width()));
+    lblReason->setToolTip(reason);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(static_cast<bool>(found));
 }
