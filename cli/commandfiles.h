@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/streams.h"
+#include "core/planning/plan.h"
 
 #include <string>
 #include <string_view>
@@ -37,5 +38,12 @@ int aggregateCommand(const CommandLine &line, Streams &streams);
 // vlsm.cpp: subnets of different sizes carved from a block.
 extern const char *const kVlsmHelp;
 int vlsmCommand(const CommandLine &line, Streams &streams);
+
+// plans.cpp: plan files, read and written whole.
+extern const char *const kPlanFileHelp;
+int planFileCommand(const CommandLine &line, Streams &streams);
+// Writes the plan to the file whole or not at all: a temporary file beside
+// it, flushed to the disk, then renamed over it.
+void savePlanFile(std::string_view name, const Plan &plan);
 
 }  // namespace netquill::cli

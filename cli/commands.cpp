@@ -23,6 +23,7 @@ constexpr const char *kUsage =
     "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
     "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
     "  vlsm BLOCK/PREFIX REQUEST... subnets of different sizes for host counts\n"
+    "  plan-file FILE               the rows of a plan file the window saved\n"
     "  help [COMMAND]               this text, or a command's\n"
     "The first four print what the matching tab of Trevantis Netquill copies to the clipboard.\n"
     "Every command takes IPv6 too, by the text (an address with a colon), exact to 2^128;\n"
@@ -78,7 +79,12 @@ const std::vector<Command> &commands()
          listCommand},
         {"range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},
-        {"vlsm", {"--format"}, {"--rfc3021", "--no-header"}, std::string(kVlsmHelp) + kUsableHosts, vlsmCommand},
+        {"vlsm",
+         {"--format", "--save"},
+         {"--rfc3021", "--no-header"},
+         std::string(kVlsmHelp) + kUsableHosts,
+         vlsmCommand},
+        {"plan-file", {"--format"}, {"--no-header"}, kPlanFileHelp, planFileCommand},
         // Answered by runCommand itself; here for its own help.
         {"help", {}, {}, kHelpHelp, nullptr},
     };
@@ -90,7 +96,7 @@ const Command &commandNamed(std::string_view name)
     const auto found =
         std::find_if(commands().begin(), commands().end(), [&](const Command &each) { return each.name == name; });
     if (found == commands().end())
-        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, vlsm or help");
+        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, vlsm, plan-file or help");
     return *found;
 }
 
@@ -142,6 +148,9 @@ int runCli(const std::vector<std::string_view> &arguments, Output &out, int stan
     } catch (const UsageError &refusal) {
         errors << "netquill-cli: " << refusal.what() << "\n";
         return kRefused;
+    } catch (const NotWritten &failure) {
+        errors << "netquill-cli: " << failure.what() << "\n";
+        return kNotWritten;
     } catch (const std::bad_alloc &) {
         errors << "netquill-cli: out of memory: the input is too large for this machine\n";
         return kRefused;

@@ -16,6 +16,12 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A file the command was to write that could not be written whole; the
+// message follows "netquill-cli: ".
+struct NotWritten : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // The user's text as a message shows it (escaped): at most 60 characters, then "…".
 std::string shown(std::string_view text);
 

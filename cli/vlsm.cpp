@@ -7,6 +7,7 @@
 #include "core/lines/splitrows.h"
 #include "core/planning/vlsm.h"
 
+#include <algorithm>
 #include <optional>
 #include <variant>
 
@@ -23,7 +24,9 @@ const char *const kVlsmHelp =
     "with a Name column first; jsonl keys: name, network, prefix_length, mask, wildcard_mask,\n"
     "usable_hosts, first_host, last_host, broadcast. For IPv6, keys: name, network,\n"
     "prefix_length, first_address, last_address, address_count. Status 1 when the requests\n"
-    "do not fit.\n";
+    "do not fit. --save FILE also writes the allocation as a plan file, which the window opens\n"
+    "and plan-file prints: the block split in halves down to each subnet, named, with its\n"
+    "REQUEST; the file is written whole or not at all (status 3).\n";
 
 namespace {
 
@@ -82,6 +85,22 @@ std::optional<int> requestedLength(std::string_view amount, bool rfc3021)
     }
 }
 
+// The allocation as a plan the window opens: the block a tree whose named
+// leaves are the subnets, each carrying its request as it was written.
+template <typename Address>
+Plan planOf(const Block<Address> &block, const VlsmPlan<Address> &allocated, const std::vector<Request> &asked)
+{
+    Plan plan;
+    plan.addRoot(PlanBlock::of(block));
+    for (const Allocation<Address> &allocation : allocated.allocations) {
+        const auto request =
+            std::find_if(asked.begin(), asked.end(), [&](const Request &each) { return each.name == allocation.name; });
+        plan.claim(PlanBlock::of(allocation.subnet), {allocation.name, "", std::string(request->amount), std::nullopt});
+    }
+    plan.forgetHistory();
+    return plan;
+}
+
 // The allocation as a named table of list's rows: each request's subnet,
 // then a (free) row for each block of what is left; or the request that does
 // not fit, status 1.
@@ -91,7 +110,8 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
     std::vector<SubnetRequest> requests;
-    for (const Request &request : readRequests(line, format))
+    const std::vector<Request> asked = readRequests(line, format);
+    for (const Request &request : asked)
         requests.push_back({request.name, requestedLength<Address>(request.amount, line.has("--rfc3021"))});
     const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
@@ -101,6 +121,8 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
         return kNoAnswer;
     }
     const VlsmPlan<Address> &plan = std::get<VlsmPlan<Address>>(allocated);
+    if (const std::string *file = line.option("--save"))
+        savePlanFile(*file, planOf(block, plan, asked));
     const auto table = SplitRows<Address>(Split<Address>(block, block.length)).renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
     const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {

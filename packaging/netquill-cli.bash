@@ -3,7 +3,7 @@
 _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="convert calc plan list range aggregate vlsm help"
+    local commands="convert calc plan list range aggregate vlsm plan-file help"
     # The plan options as netquill-cli's own help lists them, one a line.
     local plan
     plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
@@ -16,7 +16,7 @@ _netquill_cli()
     case $previous in
         --format)
             case ${COMP_WORDS[1]} in
-                list|vlsm) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
+                list|vlsm|plan-file) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
                 *) COMPREPLY=($(compgen -W "text json" -- "$current")) ;;
             esac
             return ;;
@@ -27,6 +27,9 @@ _netquill_cli()
             return ;;
         --family)
             COMPREPLY=($(compgen -W "4 6" -- "$current"))
+            return ;;
+        --save)
+            COMPREPLY=($(compgen -f -- "$current"))
             return ;;
         --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
             return ;;
@@ -40,11 +43,12 @@ _netquill_cli()
         list) options="$plan --format --no-header --from --count" ;;
         range) options="" ;;
         aggregate) options="--ranges --family" ;;
-        vlsm) options="--rfc3021 --format --no-header" ;;
+        vlsm) options="--rfc3021 --format --no-header --save" ;;
+        plan-file) options="--format --no-header" ;;
     esac
     if [[ $current == -* ]]; then
         COMPREPLY=($(compgen -W "$options $common" -- "$current"))
-    elif [ "${COMP_WORDS[1]}" = aggregate ]; then
+    elif [ "${COMP_WORDS[1]}" = aggregate ] || [ "${COMP_WORDS[1]}" = plan-file ]; then
         COMPREPLY=($(compgen -f -- "$current"))
     fi
 }

@@ -152,6 +152,25 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
               "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
 }
 
+// vlsm --save writes a plan file whole or not at all (status 3); plan-file
+// prints it, and refuses a damaged one with its line.
+TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
+{
+    const std::string file = testing::TempDir() + "vlsm.nqplan";
+    EXPECT_EQ(run({"vlsm", "10.0.0.0/29", "a=2", "--save", file}).status, 0);
+    EXPECT_EQ(run({"plan-file", file, "--format", "csv"}).out, "Depth,Subnet,Name,Note,Request,Paired,Size\n"
+                                                               "0,10.0.0.0/29,,,,,6\n"
+                                                               "1,10.0.0.0/30,a,,2,,2\n"
+                                                               "1,10.0.0.4/30,,,,,2\n");
+    const CliRun damaged =
+        run({"plan-file", "-"}, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0}]}");
+    EXPECT_EQ(damaged.errors, "netquill-cli: FILE '-': line 2: has no \"block\"\n");
+    EXPECT_EQ(damaged.status, 2);
+    const CliRun full = run({"vlsm", "10.0.0.0/29", "a=2", "--save", "/dev/full"});
+    EXPECT_EQ(full.errors, "netquill-cli: --save '/dev/full': No space left on device; nothing was written\n");
+    EXPECT_EQ(full.status, 3);
+}
+
 // ---- IPv6, decided by the text, and lists of both families ----
 
 TEST(CliIpv6, EveryCommandTakesIt)
@@ -276,7 +295,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
-                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, vlsm or help\n"}),
+                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, vlsm, plan-file "
+                "or help\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -349,7 +369,10 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
                 found.insert(*key);
         return found;
     };
+    const std::string plan = testing::TempDir() + "keys.nqplan";
+    run({"vlsm", "10.0.0.0/30", "a=1", "--save", plan});
     const std::pair<const char *, std::vector<Arguments>> commands[] = {
+        {"plan-file", {{"plan-file", plan, "--format", "jsonl"}}},
         {"convert", {{"convert", "10.0.0.1", "--format", "json"}, {"convert", "::ffff:1.2.3.4", "--format", "json"}}},
         {"calc", {{"calc", "10.0.0.1/24", "--format", "json"}, {"calc", "::1/64", "--format", "json"}}},
         {"plan", {{"plan", "10.0.0.0/24", "--format", "json"}, {"plan", "::/64", "--format", "json"}}},

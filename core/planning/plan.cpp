@@ -1,0 +1,258 @@
+#include "core/planning/plan.h"
+
+#include "core/address/count.h"
+#include "core/planning/split.h"
+
+#include <algorithm>
+
+namespace netquill {
+
+Uint128 PlanBlock::last() const
+{
+    const int hostBits = bits() - length;
+    return network | (hostBits == 0 ? 0 : ~Uint128{0} >> (128 - hostBits));
+}
+
+bool PlanBlock::contains(const PlanBlock &inner) const
+{
+    return ipv6 == inner.ipv6 && inner.length >= length && inner.network >= network && inner.network <= last();
+}
+
+PlanBlock PlanBlock::child(Uint128 k, int childLength) const
+{
+    return {ipv6, network + (k << (bits() - childLength)), childLength};
+}
+
+std::string PlanBlock::text() const
+{
+    return ipv6 ? Ipv6Block{Ipv6Address(network), length}.text()
+                : Ipv4Block{Ipv4Address(static_cast<std::uint32_t>(network)), length}.text();
+}
+
+std::string PlanBlock::sizeText() const
+{
+    return ipv6 ? Count::powerOfTwo(128 - length).text() : std::to_string(Prefix(length).usableHosts());
+}
+
+Parsed<PlanBlock> parsePlanBlock(std::string_view text)
+{
+    if (looksLikeIpv6(text)) {
+        const auto block = parseBlock<Ipv6Address>(text);
+        return block ? Parsed(PlanBlock::of(*block)) : Parsed<PlanBlock>::refused(block.reason());
+    }
+    const auto block = parseBlock<Ipv4Address>(text);
+    return block ? Parsed(PlanBlock::of(*block)) : Parsed<PlanBlock>::refused(block.reason());
+}
+
+namespace {
+
+// The key after every block inside `top` (and `top` itself).
+PlanBlock pastSubtree(PlanBlock top)
+{
+    const Uint128 last = top.last();
+    return last == ~Uint128{0} ? PlanBlock{true, last, 129} : PlanBlock{top.ipv6, last + 1, 0};
+}
+
+}  // namespace
+
+std::pair<Plan::Nodes::iterator, Plan::Nodes::iterator> Plan::subtree(PlanBlock top)
+{
+    return {m_nodes.lower_bound(top), m_nodes.lower_bound(pastSubtree(top))};
+}
+
+Plan::Snapshot Plan::snapshot(PlanBlock top)
+{
+    const auto [first, past] = subtree(top);
+    return Snapshot(first, past);
+}
+
+void Plan::restore(PlanBlock top, const Snapshot &nodes)
+{
+    const auto [first, past] = subtree(top);
+    m_nodes.erase(first, past);
+    m_nodes.insert(nodes.begin(), nodes.end());
+}
+
+template <typename Operation>
+void Plan::record(const std::vector<PlanBlock> &tops, Operation operation)
+{
+    Change change;
+    for (const PlanBlock &top : tops)
+        change.push_back({top, snapshot(top), {}});
+    operation();
+    for (Piece &piece : change)
+        piece.after = snapshot(piece.top);
+    m_done.push_back(std::move(change));
+    m_undone.clear();
+}
+
+bool Plan::undo()
+{
+    if (m_done.empty())
+        return false;
+    for (auto piece = m_done.back().rbegin(); piece != m_done.back().rend(); ++piece)
+        restore(piece->top, piece->before);
+    m_undone.push_back(std::move(m_done.back()));
+    m_done.pop_back();
+    return true;
+}
+
+bool Plan::redo()
+{
+    if (m_undone.empty())
+        return false;
+    for (const Piece &piece : m_undone.back())
+        restore(piece.top, piece.after);
+    m_done.push_back(std::move(m_undone.back()));
+    m_undone.pop_back();
+    return true;
+}
+
+bool Plan::isLeaf(PlanBlock block) const
+{
+    const auto next = m_nodes.upper_bound(block);
+    return next == m_nodes.end() || !block.contains(next->first);
+}
+
+// The trees tile their roots, so the block overlaps the plan exactly where a
+// block inside it is planned, or the last block before it holds its first address.
+Plan::Refusal Plan::addRoot(PlanBlock block)
+{
+    const auto after = m_nodes.lower_bound(block);
+    const auto overlap = [](PlanBlock planned) {
+        return Refusal("overlaps " + planned.text() + ", which the plan holds already");
+    };
+    if (after != m_nodes.end() && block.contains(after->first))
+        return overlap(after->first);
+    if (after != m_nodes.begin() && std::prev(after)->first.contains({block.ipv6, block.network, block.bits()}))
+        return overlap(std::prev(after)->first);
+    record({block}, [&] { m_nodes.emplace(block, PlanLeaf{}); });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::split(PlanBlock leaf, int bits)
+{
+    if (!has(leaf) || !isLeaf(leaf))
+        return leaf.text() + " is not a leaf of the plan";
+    if (bits < 1 || bits > kMostSplitBits)
+        return "a leaf splits into 2 to 1024 subnets (1 to 10 bits)";
+    if (leaf.length + bits > leaf.bits())
+        return leaf.text() + " has only " + std::to_string(leaf.bits() - leaf.length) + " bits to split";
+    if (m_nodes.at(leaf).carriesAnything())
+        return leaf.text() + " carries a name, note, request or pairing: clear it first";
+    record({leaf}, [&] {
+        for (Uint128 k = 0; k < (Uint128{1} << bits); ++k)
+            m_nodes.emplace(leaf.child(k, leaf.length + bits), PlanLeaf{});
+    });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::join(PlanBlock node, bool dropWhatLeavesCarry)
+{
+    if (!has(node) || isLeaf(node))
+        return node.text() + " has no subnets to join";
+    std::vector<PlanBlock> tops{node};
+    const auto [first, past] = subtree(node);
+    for (auto below = std::next(first); below != past; ++below) {
+        if (!below->second.carriesAnything())
+            continue;
+        if (!dropWhatLeavesCarry)
+            return below->first.text() + " below it carries a name, note, request or pairing";
+        if (below->second.paired)
+            tops.push_back(*below->second.paired);
+    }
+    record(tops, [&] {
+        for (auto partner = tops.begin() + 1; partner != tops.end(); ++partner)
+            m_nodes.at(*partner).paired.reset();
+        const auto [from, to] = subtree(node);
+        m_nodes.erase(std::next(from), to);
+    });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description)
+{
+    if (!has(leaf) || !isLeaf(leaf))
+        return leaf.text() + " is not a leaf of the plan";
+    if (!isUtf8(description.name) || !isUtf8(description.note) || !isUtf8(description.request))
+        return "a name, note or request must be UTF-8 text";
+    record({leaf}, [&] {
+        PlanLeaf &carried = m_nodes.at(leaf);
+        carried.name = description.name;
+        carried.note = description.note;
+        carried.request = description.request;
+    });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf)
+{
+    for (const PlanBlock &leaf : {ipv4Leaf, ipv6Leaf})
+        if (!has(leaf) || !isLeaf(leaf))
+            return leaf.text() + " is not a leaf of the plan";
+    if (ipv4Leaf.ipv6 || !ipv6Leaf.ipv6)
+        return "a pair is an IPv4 leaf and an IPv6 leaf";
+    std::vector<PlanBlock> tops{ipv4Leaf, ipv6Leaf};
+    for (const PlanBlock &leaf : {ipv4Leaf, ipv6Leaf})
+        if (const auto &partner = m_nodes.at(leaf).paired;
+            partner && std::find(tops.begin(), tops.end(), *partner) == tops.end())
+            tops.push_back(*partner);
+    record(tops, [&] {
+        for (auto partner = tops.begin() + 2; partner != tops.end(); ++partner)
+            m_nodes.at(*partner).paired.reset();
+        m_nodes.at(ipv4Leaf).paired = ipv6Leaf;
+        m_nodes.at(ipv6Leaf).paired = ipv4Leaf;
+    });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::claim(PlanBlock block, const PlanLeaf &description)
+{
+    const auto holder = leafHolding(block.ipv6, block.network);
+    if (!holder || !holder->contains(block))
+        return block.text() + " is in no leaf of the plan";
+    if (m_nodes.at(*holder).carriesAnything())
+        return block.text() + " is in " + holder->text() + ", which is taken";
+    record({*holder}, [&] {
+        // Halves down to the block, the other half of each a free leaf.
+        for (PlanBlock at = *holder; at.length < block.length;) {
+            const PlanBlock low = at.child(0, at.length + 1);
+            const PlanBlock high = at.child(1, at.length + 1);
+            m_nodes.emplace(low, PlanLeaf{});
+            m_nodes.emplace(high, PlanLeaf{});
+            at = low.contains(block) ? low : high;
+        }
+        PlanLeaf &carried = m_nodes.at(block);
+        carried = description;
+        carried.paired.reset();
+    });
+    return std::nullopt;
+}
+
+// The trees tile their roots: the last block that starts at or before the
+// address holds it, and is a leaf, if any block of the plan does.
+std::optional<PlanBlock> Plan::leafHolding(bool ipv6, Uint128 address) const
+{
+    const PlanBlock point{ipv6, address, ipv6 ? 128 : 32};
+    const auto after = m_nodes.upper_bound(point);
+    if (after == m_nodes.begin() || !std::prev(after)->first.contains(point))
+        return std::nullopt;
+    return std::prev(after)->first;
+}
+
+std::vector<Plan::Row> Plan::rows() const
+{
+    std::vector<Row> rows;
+    rows.reserve(m_nodes.size());
+    std::vector<PlanBlock> ancestors;
+    for (const auto &[block, carried] : m_nodes) {
+        while (!ancestors.empty() && !ancestors.back().contains(block))
+            ancestors.pop_back();
+        const bool leaf = isLeaf(block);
+        rows.push_back({static_cast<int>(ancestors.size()), block, leaf, leaf ? &carried : nullptr});
+        ancestors.push_back(block);
+    }
+    return rows;
+}
+
+}  // namespace netquill

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core/address/addresstext.h"
+
+#include <compare>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A plan that lasts: root blocks of either family, each a tree in which a
+// node is a leaf or is split into 2^k equal children that tile it. A leaf
+// may carry a name, a note, a request and a pairing with a leaf of the other
+// family (dual stack). Every change can be undone.
+namespace netquill {
+
+// A block of either family. Blocks order IPv4 first, then by address, a
+// block before the blocks inside it: a plan's blocks in order are its rows,
+// each tree depth first.
+struct PlanBlock {
+    bool ipv6 = false;
+    Uint128 network = 0;
+    int length = 0;
+
+    static PlanBlock of(const Ipv4Block &block) { return {false, block.network.value(), block.length}; }
+    static PlanBlock of(const Ipv6Block &block) { return {true, block.network.value(), block.length}; }
+    int bits() const { return ipv6 ? 128 : 32; }
+    Uint128 last() const;
+    bool contains(const PlanBlock &inner) const;
+    // Child k of a split into children of `childLength` bits.
+    PlanBlock child(Uint128 k, int childLength) const;
+    // "10.0.0.0/8", "2001:db8::/32".
+    std::string text() const;
+    // How large: "62" usable hosts for IPv4 (RFC 3021's 2 for a /31), addresses for IPv6.
+    std::string sizeText() const;
+
+    auto operator<=>(const PlanBlock &) const = default;
+};
+
+// A block by its network address, of the family its text is written in.
+Parsed<PlanBlock> parsePlanBlock(std::string_view text);
+
+// What a leaf carries; a node with children carries nothing.
+struct PlanLeaf {
+    std::string name;
+    std::string note;
+    std::string request;  // hosts for IPv4, "/64" or an address count for IPv6, as the user wrote it
+    std::optional<PlanBlock> paired;
+
+    bool carriesAnything() const { return !name.empty() || !note.empty() || !request.empty() || paired; }
+    bool operator==(const PlanLeaf &) const = default;
+};
+
+class Plan
+{
+public:
+    // Why an operation was refused; nothing when it was done.
+    using Refusal = std::optional<std::string>;
+    static constexpr int kMostSplitBits = 10;
+
+    // A new tree, refused where it overlaps a block already planned.
+    Refusal addRoot(PlanBlock block);
+    // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
+    // something keeps it, so it is refused.
+    Refusal split(PlanBlock leaf, int bits);
+    // The children of a node back into it, refused while a leaf below it
+    // carries something, unless `dropWhatLeavesCarry` (pairings go from both sides).
+    Refusal join(PlanBlock node, bool dropWhatLeavesCarry);
+    // A leaf's name, note and request (its pairing stays as it is).
+    Refusal describe(PlanBlock leaf, const PlanLeaf &description);
+    // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.
+    Refusal pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf);
+    // A block inside a free leaf becomes a leaf of its own, the leaf split in
+    // halves down to it, and carries the description (netquill-cli vlsm --save).
+    Refusal claim(PlanBlock block, const PlanLeaf &description);
+
+    // The leaf that holds an address of the family.
+    std::optional<PlanBlock> leafHolding(bool ipv6, Uint128 address) const;
+    bool has(PlanBlock block) const { return m_nodes.contains(block); }
+    bool isLeaf(PlanBlock block) const;
+    const PlanLeaf &leaf(PlanBlock block) const { return m_nodes.at(block); }
+    std::size_t nodeCount() const { return m_nodes.size(); }
+
+    bool canUndo() const { return !m_done.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    // Each operation done is one step back; a new one forgets the steps undone.
+    bool undo();
+    bool redo();
+    // A plan just read has nothing to undo.
+    void forgetHistory()
+    {
+        m_done.clear();
+        m_undone.clear();
+    }
+
+    struct Row {
+        int depth;
+        PlanBlock block;
+        bool leaf;
+        const PlanLeaf *carried;  // a leaf's; nothing for a node with children
+    };
+    // Every node, each tree depth first: the plan's rows.
+    std::vector<Row> rows() const;
+
+private:
+    using Nodes = std::map<PlanBlock, PlanLeaf>;
+    using Snapshot = std::vector<std::pair<PlanBlock, PlanLeaf>>;
+    // One subtree's nodes before and after a change.
+    struct Piece {
+        PlanBlock top;
+        Snapshot before;
+        Snapshot after;
+    };
+    using Change = std::vector<Piece>;
+
+    std::pair<Nodes::iterator, Nodes::iterator> subtree(PlanBlock top);
+    Snapshot snapshot(PlanBlock top);
+    void restore(PlanBlock top, const Snapshot &nodes);
+    // Records the subtrees under `tops` around a change made by `change`.
+    template <typename Change>
+    void record(const std::vector<PlanBlock> &tops, Change change);
+
+    Nodes m_nodes;
+    std::vector<Change> m_done;
+    std::vector<Change> m_undone;
+};
+
+}  // namespace netquill

@@ -1,0 +1,97 @@
+// The plan file: written as the format says, read back to the same bytes,
+// and each kind of damage refused with its line.
+#include "core/lines/planfile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using netquill::Plan;
+using netquill::PlanBlock;
+
+PlanBlock block(std::string_view text) { return *netquill::parsePlanBlock(text); }
+
+// Both families, a pairing, and names and notes a format must escape; a
+// non-ASCII character stands as it is, a control character as \u00XX.
+const std::string kBothFamilies =
+    "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n"
+    "{\"depth\":0,\"block\":\"10.0.0.0/31\"},\n"
+    "{\"depth\":1,\"block\":\"10.0.0.0/32\",\"name\":\"\\\"gw\\\" \xC3\xA9\","
+    "\"note\":\"line 1\\u000aline 2\\u0009\\\\\",\"request\":\"1\",\"paired\":\"2001:db8::/64\"},\n"
+    "{\"depth\":1,\"block\":\"10.0.0.1/32\"},\n"
+    "{\"depth\":0,\"block\":\"2001:db8::/64\",\"paired\":\"10.0.0.0/32\"}\n"
+    "]}\n";
+
+TEST(PlanFile, WritesThePlanAsTheFormatSaysAndReadsItBackByteForByte)
+{
+    Plan plan;
+    plan.addRoot(block("2001:db8::/64"));
+    plan.addRoot(block("10.0.0.0/31"));
+    plan.split(block("10.0.0.0/31"), 1);
+    plan.describe(block("10.0.0.0/32"), {"\"gw\" \xC3\xA9", "line 1\nline 2\t\\", "1", {}});
+    plan.pair(block("10.0.0.0/32"), block("2001:db8::/64"));
+    EXPECT_EQ(netquill::planFileText(plan), kBothFamilies);
+    const auto read = netquill::readPlanFile(kBothFamilies);
+    ASSERT_TRUE(read) << read.reason();
+    EXPECT_EQ(netquill::planFileText(*read), kBothFamilies);
+    EXPECT_FALSE(read->canUndo());
+}
+
+struct Damage {
+    const char *name;
+    std::string text;
+    const char *reason;
+};
+
+class DamagedPlanFile : public testing::TestWithParam<Damage>
+{
+};
+
+TEST_P(DamagedPlanFile, IsRefusedWithItsLine)
+{
+    EXPECT_EQ(netquill::readPlanFile(GetParam().text).reason(), GetParam().reason);
+}
+
+std::string withNodes(const std::string &nodes)
+{
+    return "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n" + nodes + "]}\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DamagedPlanFile,
+    testing::Values(
+        Damage{"CutShort", kBothFamilies.substr(0, 120), "line 3: ends inside a string (the file is cut short)"},
+        Damage{"Empty", "", "line 1: ends before its JSON value does (the file is cut short)"},
+        Damage{"NotJson", "format: netquill-plan", "line 1: has something that is not a JSON value"},
+        Damage{"Foreign", "{\"format\":\"other\",\"version\":1}",
+               "line 1: is not a Netquill plan (it has no \"format\":\"netquill-plan\")"},
+        Damage{"Newer", "{\"format\":\"netquill-plan\",\n\"version\":2,\"nodes\":[]}",
+               "line 2: is a plan of version 2, from a newer Netquill; this one reads version 1"},
+        Damage{"UnknownKey", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"colour\":\"red\"}\n"),
+               "line 2: has an unknown key \"colour\""},
+        Damage{"HostBitsSet", withNodes("{\"depth\":0,\"block\":\"10.0.0.1/8\"}\n"),
+               "line 2: has a \"block\" that has host bits set: the block that holds it is 10.0.0.0/8"},
+        Damage{"Overlap",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\"},\n{\"depth\":0,\"block\":\"10.1.0.0/16\"}\n"),
+               "line 3: 10.1.0.0/16 overlaps 10.0.0.0/8, which the plan holds already"},
+        Damage{"DepthJump",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\"},\n{\"depth\":2,\"block\":\"10.0.0.0/10\"}\n"),
+               "line 3: is deeper than the node before it allows"},
+        Damage{"ChildOutOfOrder",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\"},\n{\"depth\":1,\"block\":\"10.128.0.0/9\"}\n"),
+               "line 3: 10.128.0.0/9 is not the next of 2 to 1024 equal subnets of 10.0.0.0/8"},
+        Damage{"SubnetMissing",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\"},\n{\"depth\":1,\"block\":\"10.0.0.0/9\"}\n"),
+               "line 2: 10.0.0.0/8 is split, but not every subnet of the split follows it"},
+        Damage{"NameOnASplitNode",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"name\":\"x\"},\n"
+                         "{\"depth\":1,\"block\":\"10.0.0.0/9\"},\n{\"depth\":1,\"block\":\"10.128.0.0/9\"}\n"),
+               "line 2: 10.0.0.0/8 is split, and only a leaf carries a name, note, request or pairing"},
+        Damage{"PairingOneSided",
+               withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"paired\":\"2001:db8::/32\"},\n"
+                         "{\"depth\":0,\"block\":\"2001:db8::/32\"}\n"),
+               "line 1: 10.0.0.0/8 is paired with 2001:db8::/32, which is not an IPv6 leaf of the plan paired with it"},
+        Damage{"TooDeep", std::string(100, '['), "line 1: nests deeper than 64 levels"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+}  // namespace

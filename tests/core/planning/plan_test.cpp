@@ -1,0 +1,130 @@
+// The plan's operations, their refusals and their undoing.
+#include "core/planning/plan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using netquill::Plan;
+using netquill::PlanBlock;
+using netquill::PlanLeaf;
+
+PlanBlock block(std::string_view text) { return *netquill::parsePlanBlock(text); }
+
+// "depth block name" a row, as a reader checks a plan at a glance.
+std::vector<std::string> rowsOf(const Plan &plan)
+{
+    std::vector<std::string> rows;
+    for (const Plan::Row &row : plan.rows()) {
+        std::string text = std::to_string(row.depth) + " " + row.block.text();
+        if (row.carried && !row.carried->name.empty())
+            text += " " + row.carried->name;
+        if (row.carried && row.carried->paired)
+            text += " =" + row.carried->paired->text();
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+using Rows = std::vector<std::string>;
+
+TEST(Plan, RootsOfBothFamiliesRefuseToOverlap)
+{
+    Plan plan;
+    EXPECT_EQ(plan.addRoot(block("10.0.0.0/8")), std::nullopt);
+    EXPECT_EQ(plan.split(block("10.0.0.0/8"), 1), std::nullopt);
+    EXPECT_EQ(plan.addRoot(block("10.200.0.0/16")), "overlaps 10.128.0.0/9, which the plan holds already");
+    EXPECT_EQ(plan.addRoot(block("0.0.0.0/0")), "overlaps 10.0.0.0/8, which the plan holds already");
+    EXPECT_EQ(plan.addRoot(block("::/0")), std::nullopt);
+    EXPECT_EQ(plan.addRoot(block("9.255.255.255/32")), std::nullopt);
+    EXPECT_EQ(plan.addRoot(block("2001:db8::/32")), "overlaps ::/0, which the plan holds already");
+    EXPECT_EQ(rowsOf(plan), (Rows{"0 9.255.255.255/32", "0 10.0.0.0/8", "1 10.0.0.0/9", "1 10.128.0.0/9", "0 ::/0"}));
+}
+
+TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
+{
+    Plan plan;
+    plan.addRoot(block("192.168.1.0/24"));
+    EXPECT_EQ(plan.split(block("192.168.1.0/24"), 0), "a leaf splits into 2 to 1024 subnets (1 to 10 bits)");
+    EXPECT_EQ(plan.split(block("192.168.1.0/24"), 11), "a leaf splits into 2 to 1024 subnets (1 to 10 bits)");
+    EXPECT_EQ(plan.split(block("192.168.1.0/24"), 2), std::nullopt);
+    EXPECT_EQ(plan.split(block("192.168.1.0/24"), 1), "192.168.1.0/24 is not a leaf of the plan");
+    EXPECT_EQ(plan.describe(block("192.168.1.64/26"), {"lab", "2nd floor", "50", {}}), std::nullopt);
+    EXPECT_EQ(plan.split(block("192.168.1.64/26"), 1),
+              "192.168.1.64/26 carries a name, note, request or pairing: clear it first");
+    EXPECT_EQ(plan.join(block("192.168.1.0/24"), false),
+              "192.168.1.64/26 below it carries a name, note, request or pairing");
+    EXPECT_EQ(plan.join(block("192.168.1.128/26"), false), "192.168.1.128/26 has no subnets to join");
+    plan.addRoot(block("10.0.0.254/31"));
+    EXPECT_EQ(plan.split(block("10.0.0.254/31"), 1), std::nullopt);
+    EXPECT_EQ(plan.split(block("10.0.0.255/32"), 1), "10.0.0.255/32 has only 0 bits to split");
+    EXPECT_EQ(rowsOf(plan),
+              (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24", "1 192.168.1.0/26",
+                    "1 192.168.1.64/26 lab", "1 192.168.1.128/26", "1 192.168.1.192/26"}));
+    EXPECT_EQ(plan.join(block("192.168.1.0/24"), true), std::nullopt);
+    EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24"}));
+}
+
+// Every operation is one step back and forth, however many nodes it touched.
+TEST(Plan, UndoesAndRedoesEachOperation)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/30"));
+    plan.split(block("10.0.0.0/30"), 2);
+    plan.describe(block("10.0.0.1/32"), {"gw", "", "", {}});
+    plan.join(block("10.0.0.0/30"), true);
+    const Rows joined{"0 10.0.0.0/30"};
+    const Rows named{"0 10.0.0.0/30", "1 10.0.0.0/32", "1 10.0.0.1/32 gw", "1 10.0.0.2/32", "1 10.0.0.3/32"};
+    EXPECT_EQ(rowsOf(plan), joined);
+    EXPECT_TRUE(plan.undo());
+    EXPECT_EQ(rowsOf(plan), named);
+    EXPECT_TRUE(plan.undo());
+    EXPECT_EQ(plan.leaf(block("10.0.0.1/32")).name, "");
+    EXPECT_TRUE(plan.undo() && plan.undo());
+    EXPECT_EQ(rowsOf(plan), Rows{});
+    EXPECT_FALSE(plan.undo());
+    EXPECT_TRUE(plan.redo() && plan.redo() && plan.redo());
+    EXPECT_EQ(rowsOf(plan), named);
+    plan.describe(block("10.0.0.2/32"), {"dns", "", "", {}});
+    EXPECT_FALSE(plan.redo());  // a new operation forgets what was undone
+}
+
+// A pair is mutual; pairing anew, or joining a partner away, unpairs the
+// other side, and undo gives both sides back.
+TEST(Plan, PairsAnIpv4LeafWithAnIpv6LeafBothWays)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/31"));
+    plan.split(block("10.0.0.0/31"), 1);
+    plan.addRoot(block("2001:db8::/63"));
+    plan.split(block("2001:db8::/63"), 1);
+    EXPECT_EQ(plan.pair(block("2001:db8::/64"), block("10.0.0.0/32")), "a pair is an IPv4 leaf and an IPv6 leaf");
+    EXPECT_EQ(plan.pair(block("10.0.0.0/31"), block("2001:db8::/64")), "10.0.0.0/31 is not a leaf of the plan");
+    EXPECT_EQ(plan.pair(block("10.0.0.0/32"), block("2001:db8::/64")), std::nullopt);
+    EXPECT_EQ(plan.pair(block("10.0.0.1/32"), block("2001:db8::/64")), std::nullopt);
+    EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.0/31", "1 10.0.0.0/32", "1 10.0.0.1/32 =2001:db8::/64", "0 2001:db8::/63",
+                                  "1 2001:db8::/64 =10.0.0.1/32", "1 2001:db8:0:1::/64"}));
+    EXPECT_EQ(plan.join(block("2001:db8::/63"), true), std::nullopt);
+    EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32");
+    plan.undo();
+    EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32 =2001:db8::/64");
+}
+
+// A block claimed inside a free leaf, the leaf halved down to it, as vlsm
+// places its subnets; the leaf that holds an address.
+TEST(Plan, ClaimsABlockAndFindsTheLeafOfAnAddress)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    EXPECT_EQ(plan.claim(block("10.0.0.64/26"), {"lab", "", "50", {}}), std::nullopt);
+    EXPECT_EQ(plan.claim(block("10.0.0.96/27"), {"x", "", "", {}}), "10.0.0.96/27 is in 10.0.0.64/26, which is taken");
+    EXPECT_EQ(plan.claim(block("10.0.1.0/24"), {}), "10.0.1.0/24 is in no leaf of the plan");
+    EXPECT_EQ(rowsOf(plan),
+              (Rows{"0 10.0.0.0/24", "1 10.0.0.0/25", "2 10.0.0.0/26", "2 10.0.0.64/26 lab", "1 10.0.0.128/25"}));
+    EXPECT_EQ(plan.leafHolding(false, 0x0A000050)->text(), "10.0.0.64/26");
+    EXPECT_EQ(plan.leafHolding(false, 0x0A0000FF)->text(), "10.0.0.128/25");
+    EXPECT_FALSE(plan.leafHolding(false, 0x0A000100));
+    EXPECT_FALSE(plan.leafHolding(true, 0));
+}
+
+}  // namespace
