@@ -130,6 +130,26 @@ Plan::Refusal Plan::addRoot(PlanBlock block)
     return std::nullopt;
 }
 
+Plan::Refusal Plan::addRoots(const std::vector<PlanBlock> &blocks)
+{
+    std::vector<PlanBlock> sorted = blocks;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        if (k > 0 && sorted[k - 1].contains({sorted[k].ipv6, sorted[k].network, sorted[k].bits()}))
+            return sorted[k].text() + " overlaps " + sorted[k - 1].text();
+        const auto after = m_nodes.lower_bound(sorted[k]);
+        if ((after != m_nodes.end() && sorted[k].contains(after->first)) ||
+            (after != m_nodes.begin() &&
+             std::prev(after)->first.contains({sorted[k].ipv6, sorted[k].network, sorted[k].bits()})))
+            return sorted[k].text() + " overlaps a block the plan holds already";
+    }
+    record(sorted, [&] {
+        for (const PlanBlock &block : sorted)
+            m_nodes.emplace(block, PlanLeaf{});
+    });
+    return std::nullopt;
+}
+
 Plan::Refusal Plan::split(PlanBlock leaf, int bits)
 {
     if (!has(leaf) || !isLeaf(leaf))
@@ -226,6 +246,38 @@ Plan::Refusal Plan::claim(PlanBlock block, const PlanLeaf &description)
         carried = description;
         carried.paired.reset();
     });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::placeRequests(PlanBlock node, const std::vector<Request> &requests)
+{
+    if (!has(node))
+        return node.text() + " is not a block of the plan";
+    std::vector<std::size_t> order(requests.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return requests[a].length < requests[b].length; });
+    // Placed on a copy first: either every request finds room, or the plan stays as it was.
+    Plan trial;
+    trial.m_nodes = Nodes(subtree(node).first, subtree(node).second);
+    for (const std::size_t k : order) {
+        const Request &request = requests[k];
+        if (request.length < node.length || request.length > node.bits())
+            return "request '" + request.name + "' (/" + std::to_string(request.length) + ") does not fit in " +
+                   node.text();
+        std::optional<PlanBlock> room;
+        for (const auto &[block, carried] : trial.m_nodes)
+            if (block.length <= request.length && !carried.carriesAnything() && trial.isLeaf(block)) {
+                room = PlanBlock{block.ipv6, block.network, request.length};
+                break;
+            }
+        if (!room)
+            return "request '" + request.name + "' (/" + std::to_string(request.length) +
+                   ") finds no free leaf large enough in " + node.text();
+        trial.claim(*room, {request.name, "", request.asked, std::nullopt});
+    }
+    record({node}, [&] { restore(node, Snapshot(trial.m_nodes.begin(), trial.m_nodes.end())); });
     return std::nullopt;
 }
 

@@ -62,6 +62,9 @@ public:
 
     // A new tree, refused where it overlaps a block already planned.
     Refusal addRoot(PlanBlock block);
+    // Several new trees in one step (an address list imported), or none
+    // where one overlaps the plan or another.
+    Refusal addRoots(const std::vector<PlanBlock> &blocks);
     // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
     // something keeps it, so it is refused.
     Refusal split(PlanBlock leaf, int bits);
@@ -75,6 +78,18 @@ public:
     // A block inside a free leaf becomes a leaf of its own, the leaf split in
     // halves down to it, and carries the description (netquill-cli vlsm --save).
     Refusal claim(PlanBlock block, const PlanLeaf &description);
+
+    // A named request for a subnet of a prefix length, and the amount as the user wrote it.
+    struct Request {
+        std::string name;
+        int length;
+        std::string asked;
+    };
+    // Places the requests into the free leaves inside `node` in one step,
+    // as netquill-cli vlsm places them in a block: the largest first (ties
+    // in the order given), each at the lowest free address aligned to its
+    // size; none where one finds no room.
+    Refusal placeRequests(PlanBlock node, const std::vector<Request> &requests);
 
     // The leaf that holds an address of the family.
     std::optional<PlanBlock> leafHolding(bool ipv6, Uint128 address) const;

@@ -1,4 +1,5 @@
 // The plan's operations, their refusals and their undoing.
+#include "core/lines/addresslist.h"
 #include "core/planning/plan.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,46 @@ TEST(Plan, ClaimsABlockAndFindsTheLeafOfAnAddress)
     EXPECT_EQ(plan.leafHolding(false, 0x0A0000FF)->text(), "10.0.0.128/25");
     EXPECT_FALSE(plan.leafHolding(false, 0x0A000100));
     EXPECT_FALSE(plan.leafHolding(true, 0));
+}
+
+// Requests go where vlsm puts them in an empty block (its office/lab/link
+// example), and into the free leaves of a plan in use; all or none, one step.
+TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"link", 30, "/30"}, {"office", 25, "100"}, {"lab", 26, "50"}}),
+              std::nullopt);
+    EXPECT_EQ(rowsOf(plan),
+              (Rows{"0 10.0.0.0/24", "1 10.0.0.0/25 office", "1 10.0.0.128/25", "2 10.0.0.128/26 lab",
+                    "2 10.0.0.192/26", "3 10.0.0.192/27", "4 10.0.0.192/28", "5 10.0.0.192/29", "6 10.0.0.192/30 link",
+                    "6 10.0.0.196/30", "5 10.0.0.200/29", "4 10.0.0.208/28", "3 10.0.0.224/27"}));
+    EXPECT_EQ(plan.leaf(block("10.0.0.0/25")).request, "100");
+    const Rows placed = rowsOf(plan);
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"a", 27, "20"}, {"b", 26, "40"}}),
+              "request 'b' (/26) finds no free leaf large enough in 10.0.0.0/24");
+    EXPECT_EQ(rowsOf(plan), placed);
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.128/25"), {{"a", 27, "20"}}), std::nullopt);
+    EXPECT_EQ(rowsOf(plan).back(), "3 10.0.0.224/27 a");
+    plan.undo();
+    EXPECT_EQ(rowsOf(plan), placed);
+}
+
+// An address list, as aggregate reads it, imported as roots in one step.
+TEST(Plan, ImportsAnAddressListMergedAsRoots)
+{
+    const auto list = netquill::readAddressList("\xEF\xBB\xBF# sites\r\n10.0.0.0/25\r\n\n 10.0.0.128 - 10.0.0.255 \n"
+                                                "2001:db8::/33 # lab\n2001:db8:8000::/33\n");
+    ASSERT_TRUE(list) << list.reason();
+    Plan plan;
+    plan.addRoot(block("192.168.0.0/16"));
+    EXPECT_EQ(plan.addRoots(*list), std::nullopt);
+    EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.0/24", "0 192.168.0.0/16", "0 2001:db8::/32"}));
+    plan.undo();
+    EXPECT_EQ(rowsOf(plan), Rows{"0 192.168.0.0/16"});
+    EXPECT_EQ(plan.addRoots({block("10.0.0.0/8"), block("10.1.0.0/16")}), "10.1.0.0/16 overlaps 10.0.0.0/8");
+    EXPECT_EQ(plan.addRoots({block("192.168.1.0/24")}), "192.168.1.0/24 overlaps a block the plan holds already");
+    EXPECT_EQ(netquill::readAddressList("10.0.0.0/8\n\n10.0.0.256\n").reason(), "line 3: octet 4 is above 255");
 }
 
 }  // namespace
