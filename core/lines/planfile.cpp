@@ -106,6 +106,9 @@ Plan planOf(const JsonValue &nodes)
         for (std::size_t k = 0; k < node.keys.size(); ++k)
             if (std::find(std::begin(kKeys), std::end(kKeys), node.keys[k]) == std::end(kKeys))
                 throw Damage{node.items[k].line, "has an unknown key \"" + node.keys[k] + "\""};
+            else if (std::find(node.keys.begin(), node.keys.begin() + static_cast<std::ptrdiff_t>(k), node.keys[k]) !=
+                     node.keys.begin() + static_cast<std::ptrdiff_t>(k))
+                throw Damage{node.items[k].line, "has \"" + node.keys[k] + "\" twice"};
         const auto depth = static_cast<std::size_t>(depthOf(node));
         const PlanBlock block = blockOf(node, "block");
         if (depth > path.size())
@@ -161,6 +164,9 @@ Plan planOf(const JsonValue &nodes)
 
 Parsed<Plan> readPlanFile(std::string_view text)
 {
+    // A byte-order mark, which some editors put before UTF-8, says nothing here (RFC 8259, section 8.1).
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     const auto document = readJson(text);
     if (!document)
         return Parsed<Plan>::refused(document.reason());

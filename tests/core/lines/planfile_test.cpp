@@ -35,6 +35,7 @@ TEST(PlanFile, WritesThePlanAsTheFormatSaysAndReadsItBackByteForByte)
     ASSERT_TRUE(read) << read.reason();
     EXPECT_EQ(netquill::planFileText(*read), kBothFamilies);
     EXPECT_FALSE(read->canUndo());
+    EXPECT_EQ(netquill::planFileText(*netquill::readPlanFile("\xEF\xBB\xBF" + kBothFamilies)), kBothFamilies);
 }
 
 struct Damage {
@@ -69,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                "line 2: is a plan of version 2, from a newer Netquill; this one reads version 1"},
         Damage{"UnknownKey", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"colour\":\"red\"}\n"),
                "line 2: has an unknown key \"colour\""},
+        Damage{"KeyTwice", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"block\":\"11.0.0.0/8\"}\n"),
+               "line 2: has \"block\" twice"},
         Damage{"HostBitsSet", withNodes("{\"depth\":0,\"block\":\"10.0.0.1/8\"}\n"),
                "line 2: has a \"block\" that has host bits set: the block that holds it is 10.0.0.0/8"},
         Damage{"Overlap",
