@@ -2,6 +2,7 @@
 
 #include "core/address/ipv4.h"
 #include "core/productinfo.h"
+#include "ui/plans/frmplan.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/shell/hyperjump.h"
 #include "ui/widgets/addressfield.h"
@@ -16,6 +17,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +73,8 @@ void frmNetquill::buildMenus()
     mnuCSV = addMenuEntry(mnuExport, "mnuCSV", "Export to &Comma Delimited File...");
     mnuTXT = addMenuEntry(mnuExport, "mnuTXT", "Export to &Text File...");
     mnuHTML = addMenuEntry(mnuExport, "mnuHTML", "Export to &HTML File...");
+    mnuNewPlan = addMenuEntry(mnuFile, "mnuNewPlan", "&New Plan", QKeySequence::New);
+    mnuOpenPlan = addMenuEntry(mnuFile, "mnuOpenPlan", "&Open Plan...", QKeySequence::Open);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 
@@ -85,6 +90,8 @@ void frmNetquill::connectHandlers()
     connect(mnuCSV, &QAction::triggered, this, &frmNetquill::mnuCSV_Click);
     connect(mnuTXT, &QAction::triggered, this, &frmNetquill::mnuTXT_Click);
     connect(mnuHTML, &QAction::triggered, this, &frmNetquill::mnuHTML_Click);
+    connect(mnuNewPlan, &QAction::triggered, this, &frmNetquill::mnuNewPlan_Click);
+    connect(mnuOpenPlan, &QAction::triggered, this, &frmNetquill::mnuOpenPlan_Click);
 
     const auto option = [this](netquill::AddressNotation notation) {
         return m_notationOptions->button(static_cast<int>(notation));
@@ -216,6 +223,23 @@ void frmNetquill::mnuCopyToClipboard_Click()
         btnCopyTab4ToClipboard_Click();
         break;
     }
+}
+
+// A plan window stands beside this one, not over it: several plans and the
+// tabs are used together.
+void frmNetquill::mnuNewPlan_Click()
+{
+    auto *plan = new frmPlan;
+    plan->show();
+    plan->activateWindow();
+}
+
+void frmNetquill::mnuOpenPlan_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Plan"), QDir::currentPath(),
+                                                      QStringLiteral("Netquill plans (*.nqplan)"));
+    if (!path.isEmpty())
+        frmPlan::openFile(path, this);
 }
 
 void frmNetquill::lblRFC3021_Click() { HyperJump(QString::fromLatin1(netquill::kRfc3021Text)); }

@@ -105,6 +105,10 @@ private slots:
     void btnIPv6Generate_Click();
     void btnCopyTab4ToClipboard_Click();
 
+    // File > New Plan, Open Plan
+    void mnuNewPlan_Click();
+    void mnuOpenPlan_Click();
+
     // File > Export
     void mnuCSV_Click();
     void mnuTXT_Click();
@@ -261,5 +265,7 @@ private:
     QAction *mnuCSV = nullptr;
     QAction *mnuTXT = nullptr;
     QAction *mnuHTML = nullptr;
+    QAction *mnuNewPlan = nullptr;
+    QAction *mnuOpenPlan = nullptr;
     QAction *mnuExit = nullptr;
 };
