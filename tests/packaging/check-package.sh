@@ -48,6 +48,10 @@ expect "netquill-cli links the C++ library as Debian does" bash -c "ldd '$root/u
 completion=$root/usr/share/bash-completion/completions/netquill-cli
 expect "bash completes netquill-cli's commands" test "$(bash -c "source '$completion'; COMP_WORDS=(netquill-cli li); COMP_CWORD=1; _netquill_cli; echo \${COMPREPLY[*]}")" = list
 expect "and a command's options" test "$(bash -c "source '$completion'; COMP_WORDS=(netquill-cli list 10.0.0.0/8 --no-h); COMP_CWORD=3; _netquill_cli; echo \${COMPREPLY[*]}")" = --no-header
+# A plan file is a document of the desktop: its type, and the program that opens it.
+mime=$root/usr/share/mime
+expect "the plan file type is registered" bash -c "update-mime-database '$mime' && grep -q 'application/x-netquill-plan' '$mime/globs2' && grep -q '\*.nqplan' '$mime/globs2'"
+expect "and opens in netquill" grep -qx 'MimeType=application/x-netquill-plan;' "$root/usr/share/applications/com.trevantis.netquill.desktop"
 expect "netquill-cli runs" bash -c "'$root/usr/bin/netquill-cli' calc 10.1.2.3/8 | grep -q 'Network ID       : 10.0.0.0'"
 
 # Started through its command, the program runs until it is stopped.
