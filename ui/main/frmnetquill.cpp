@@ -3,6 +3,7 @@
 #include "core/address/ipv4.h"
 #include "core/productinfo.h"
 #include "ui/plans/frmplan.h"
+#include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/shell/hyperjump.h"
 #include "ui/widgets/addressfield.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +77,25 @@ void frmNetquill::buildMenus()
     mnuHTML = addMenuEntry(mnuExport, "mnuHTML", "Export to &HTML File...");
     mnuNewPlan = addMenuEntry(mnuFile, "mnuNewPlan", "&New Plan", QKeySequence::New);
     mnuOpenPlan = addMenuEntry(mnuFile, "mnuOpenPlan", "&Open Plan...", QKeySequence::Open);
+    // The recent plans, read anew each time the menu opens: a plan window saves beside this one.
+    for (int k = 0; k < kRecentPlanCount; ++k) {
+        QAction *recent = mnuFile->addAction(QString());
+        recent->setObjectName(QStringLiteral("mnuRecentPlan%1").arg(k + 1));
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { frmPlan::openFile(recent->data().toString(), this); });
+    }
+    connect(mnuFile, &QMenu::aboutToShow, this, [mnuFile] {
+        const QStringList plans = recentPlans();
+        for (int k = 0; k < kRecentPlanCount; ++k) {
+            QAction *recent = mnuFile->findChild<QAction *>(QStringLiteral("mnuRecentPlan%1").arg(k + 1));
+            recent->setVisible(k < plans.size());
+            if (k < plans.size()) {
+                recent->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(plans[k]).fileName()));
+                recent->setData(plans[k]);
+                recent->setToolTip(plans[k]);
+            }
+        }
+    });
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     mnuExit = addMenuEntry(mnuFile, "mnuExit", "E&xit", Qt::Key_F3);
 

@@ -5,6 +5,7 @@
 #include "core/lines/planrows.h"
 #include "core/productinfo.h"
 #include "ui/plans/plantreemodel.h"
+#include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/widgets/menuentry.h"
 #include "ui/widgets/netquillfont.h"
@@ -158,6 +159,7 @@ frmPlan *frmPlan::openFile(const QString &path, QWidget *messageOwner)
         return nullptr;
     }
     auto *window = new frmPlan(*plan, QFileInfo(path).absoluteFilePath(), false);
+    rememberPlan(path);
     window->show();
     window->activateWindow();
     return window;
@@ -470,6 +472,7 @@ bool frmPlan::save(const QString &path)
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
+    rememberPlan(m_path);
     m_unsaved = false;
     removeAutosave();
     updateTitle();

@@ -98,8 +98,9 @@ private slots:
         QCOMPARE(rows(plan).at(1), "10.0.0.0/31 gw");
     }
 
-    // Save As writes the plan file, which File > Open Plan opens again; a
-    // change then asks on closing, and Discard closes without saving.
+    // Save As writes the plan file, which File lists among the recent plans
+    // and Open Plan opens again; a change then asks on closing, and Discard
+    // closes without saving.
     void saveOpenAndTheCloseQuestion()
     {
         auto *plan = new frmPlan;
@@ -110,6 +111,9 @@ private slots:
         QVERIFY(answerer.allAnswered() && !plan->isWindowModified());
         QCOMPARE(plan->windowTitle(), "lab.nqplan[*] - Trevantis Netquill");
         plan->close();
+        emit m_ui->window()->findChild<QMenu *>("mnuFile")->aboutToShow();  // the recent plans, as File opens
+        QCOMPARE(m_ui->window()->findChild<QAction *>("mnuRecentPlan1")->text(), "&1 lab.nqplan");
+        QVERIFY(!m_ui->window()->findChild<QAction *>("mnuRecentPlan2")->isVisible());
         QFile file(m_folder->filePath("lab.nqplan"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n"
