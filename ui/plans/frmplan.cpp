@@ -277,11 +277,16 @@ void frmPlan::mnuSplit_Click()
     const auto leaf = currentBlock();
     if (!leaf)
         return;
-    if (const auto refusal = m_plan.split(*leaf, 1))
+    splitLeaf(*leaf, 1);
+}
+
+// The leaf split, its new subnets in sight.
+void frmPlan::splitLeaf(netquill::PlanBlock leaf, int bits)
+{
+    if (const auto refusal = m_plan.split(leaf, bits))
         return refuse(*refusal + ".");
-    tvwPlan->expand(m_model->indexOf(*leaf));
-    showChange(*leaf);
-    tvwPlan->expand(m_model->indexOf(*leaf));
+    m_expanded.insert(leaf);
+    showChange(leaf);
 }
 
 // Into 2 to 1024 subnets; an IPv6 leaf proposes the next nibble boundary.
@@ -306,10 +311,7 @@ void frmPlan::mnuSplitInto_Click()
     activateWindow();
     if (!given)
         return;
-    if (const auto refusal = m_plan.split(*leaf, static_cast<int>(std::log2(count.toInt()))))
-        return refuse(*refusal + ".");
-    showChange(*leaf);
-    tvwPlan->expand(m_model->indexOf(*leaf));
+    splitLeaf(*leaf, static_cast<int>(std::log2(count.toInt())));
 }
 
 // A join that would drop names asks first.

@@ -57,6 +57,7 @@ private:
     frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const QString &autosaveName = {});
     void buildMenus();
     std::optional<netquill::PlanBlock> currentBlock() const;
+    void splitLeaf(netquill::PlanBlock leaf, int bits);
     // After any change: the tree read again, the same row current, the title, the autosave copy.
     void showChange(std::optional<netquill::PlanBlock> current);
     void markEdited();
