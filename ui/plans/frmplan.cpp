@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QUuid>
@@ -73,7 +74,13 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
     tvwPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_model = new PlanTreeModel(
         m_plan, [this] { markEdited(); }, this);
-    tvwPlan->setModel(m_model);
+    // Sorted by any column, the Subnet column first, which is the plan's own order.
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(PlanTreeModel::kSortRole);
+    tvwPlan->setModel(m_sorted);
+    tvwPlan->setSortingEnabled(true);
+    tvwPlan->sortByColumn(PlanTreeModel::Subnet, Qt::AscendingOrder);
     tvwPlan->header()->setSectionResizeMode(QHeaderView::Interactive);
     // Room for the longest texts a column can hold: a /128 nine levels deep, and the 39 digits of 2^128.
     const QFontMetrics metrics = tvwPlan->fontMetrics();
@@ -83,16 +90,16 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
     tvwPlan->header()->resizeSection(PlanTreeModel::Size, metrics.horizontalAdvance(QString(40, QLatin1Char('0'))));
     setCentralWidget(tvwPlan);
     connect(tvwPlan, &QTreeView::expanded, this,
-            [this](const QModelIndex &index) { m_expanded.insert(m_model->blockAt(index)); });
+            [this](const QModelIndex &index) { m_expanded.insert(blockAt(index)); });
     connect(tvwPlan, &QTreeView::collapsed, this,
-            [this](const QModelIndex &index) { m_expanded.erase(m_model->blockAt(index)); });
+            [this](const QModelIndex &index) { m_expanded.erase(blockAt(index)); });
     // A plan opens with its trees open, as far as a screenful or two needs.
     if (m_plan.nodeCount() <= kNodesOpenedWhole)
         tvwPlan->expandAll();
     else
         tvwPlan->expandToDepth(0);
     buildMenus();
-    tvwPlan->setCurrentIndex(m_model->index(0, PlanTreeModel::Name));
+    tvwPlan->setCurrentIndex(m_sorted->index(0, PlanTreeModel::Name));
     updateTitle();
     // As wide as the columns want, within the screen.
     QSize size(960, 480);
@@ -192,10 +199,20 @@ void frmPlan::offerAutosaves(QWidget *messageOwner)
     }
 }
 
+netquill::PlanBlock frmPlan::blockAt(const QModelIndex &shown) const
+{
+    return m_model->blockAt(m_sorted->mapToSource(shown));
+}
+
+QModelIndex frmPlan::indexOf(const netquill::PlanBlock &block) const
+{
+    return m_sorted->mapFromSource(m_model->indexOf(block));
+}
+
 std::optional<netquill::PlanBlock> frmPlan::currentBlock() const
 {
     const QModelIndex current = tvwPlan->currentIndex();
-    return current.isValid() ? std::optional(m_model->blockAt(current)) : std::nullopt;
+    return current.isValid() ? std::optional(blockAt(current)) : std::nullopt;
 }
 
 void frmPlan::showChange(std::optional<netquill::PlanBlock> current)
@@ -203,13 +220,13 @@ void frmPlan::showChange(std::optional<netquill::PlanBlock> current)
     m_model->reload();
     const std::set<netquill::PlanBlock> expanded = std::exchange(m_expanded, {});
     for (const netquill::PlanBlock &block : expanded)
-        if (const QModelIndex index = m_model->indexOf(block); index.isValid())
+        if (const QModelIndex index = indexOf(block); index.isValid())
             tvwPlan->expand(index);
     // The row to show: the one asked for, else the leaf where it stood.
     if (current && !m_plan.has(*current))
         current = m_plan.leafHolding(current->ipv6, current->network);
     if (current) {
-        const QModelIndex index = m_model->indexOf(*current);
+        const QModelIndex index = indexOf(*current);
         for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
             tvwPlan->expand(above);
         tvwPlan->setCurrentIndex(index.siblingAtColumn(PlanTreeModel::Name));
@@ -366,7 +383,7 @@ void frmPlan::mnuFind_Click()
     }
     if (!leaf)
         return refuse("No block of the plan holds " + typed + ".");
-    const QModelIndex index = m_model->indexOf(*leaf);
+    const QModelIndex index = indexOf(*leaf);
     for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
         tvwPlan->expand(above);
     tvwPlan->setCurrentIndex(index.siblingAtColumn(PlanTreeModel::Name));

@@ -16,6 +16,8 @@
 
 class PlanTreeModel;
 class QAction;
+class QModelIndex;
+class QSortFilterProxyModel;
 class QTreeView;
 
 class frmPlan : public QMainWindow
@@ -56,6 +58,9 @@ private:
     // `autosaveName` names the copy of a plan offered back; a new window's is new.
     frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const QString &autosaveName = {});
     void buildMenus();
+    // The tree's rows as the view sorts them, and the blocks they show.
+    netquill::PlanBlock blockAt(const QModelIndex &shown) const;
+    QModelIndex indexOf(const netquill::PlanBlock &block) const;
     std::optional<netquill::PlanBlock> currentBlock() const;
     void splitLeaf(netquill::PlanBlock leaf, int bits);
     // After any change: the tree read again, the same row current, the title, the autosave copy.
@@ -79,6 +84,7 @@ private:
     std::set<netquill::PlanBlock> m_expanded;
 
     PlanTreeModel *m_model = nullptr;
+    QSortFilterProxyModel *m_sorted = nullptr;
     QTreeView *tvwPlan = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;

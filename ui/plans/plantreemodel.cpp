@@ -66,8 +66,36 @@ int PlanTreeModel::rowCount(const QModelIndex &parent) const
 
 int PlanTreeModel::columnCount(const QModelIndex &) const { return ColumnCount; }
 
+namespace {
+
+// A block as a text that sorts as the plan orders blocks.
+QString blockKey(const PlanBlock &block)
+{
+    const auto high = static_cast<quint64>(block.network >> 64);
+    const auto low = static_cast<quint64>(block.network);
+    return QStringLiteral("%1%2%3%4")
+        .arg(block.ipv6 ? 1 : 0)
+        .arg(high, 16, 16, QLatin1Char('0'))
+        .arg(low, 16, 16, QLatin1Char('0'))
+        .arg(block.length, 3, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
 QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && role == kSortRole) {
+        const PlanBlock &block = nodeAt(index).row.block;
+        switch (index.column()) {
+        case Subnet:
+        case Paired:
+            return index.column() == Subnet ? blockKey(block) : data(index).toString();
+        case Size:  // by the number of addresses, alike in both families
+            return QStringLiteral("%1").arg(block.bits() - block.length, 3, 10, QLatin1Char('0'));
+        default:
+            return data(index).toString().toCaseFolded();
+        }
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const netquill::Plan::Row &row = nodeAt(index).row;

@@ -18,6 +18,10 @@ class PlanTreeModel : public QAbstractItemModel
 
 public:
     enum Column { Subnet = 0, Name, Size, Note, Paired, ColumnCount };
+    // What a column sorts by: blocks in the plan's order (IPv4 first, by
+    // address, a block before those inside it), sizes by their number, texts
+    // without regard to case.
+    static constexpr int kSortRole = Qt::UserRole;
 
     // `edited` is told of every change made through an edit in place; the
     // model shows it already, and is reloaded after any other change.

@@ -71,8 +71,8 @@ private slots:
     }
 
     // File > New Plan (Ctrl+N) opens a window beside the main one; its
-    // operations reach the plan, the title marks it unsaved, F2 renames, and
-    // Undo and Redo step through it all.
+    // operations reach the plan, the title marks it unsaved, F2 renames,
+    // Undo and Redo step through it all, and a column sorts the tree.
     void newPlanOperationsRenameUndoAndTheAsterisk()
     {
         QTest::keyClick(m_ui->window(), Qt::Key_N, Qt::ControlModifier);
@@ -96,6 +96,8 @@ private slots:
         QCOMPARE(rows(plan).at(1), "10.0.0.0/31 ");
         QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(rows(plan).at(1), "10.0.0.0/31 gw");
+        tree->sortByColumn(1, Qt::AscendingOrder);  // by name, as a click on its heading sorts
+        QCOMPARE(rows(plan), (QStringList{"10.0.0.0/30 ", "10.0.0.2/31 ", "10.0.0.0/31 gw"}));
     }
 
     // Save As writes the plan file, which File lists among the recent plans
