@@ -1,6 +1,7 @@
 #include "ui/plans/frmplan.h"
 
 #include "core/calculators/ipv6calculator.h"
+#include "core/lines/addresslist.h"
 #include "core/lines/planfile.h"
 #include "core/lines/planrows.h"
 #include "core/productinfo.h"
@@ -139,6 +140,7 @@ void frmPlan::buildMenus()
         void (frmPlan::*handler)();
     } entries[] = {
         {"mnuAddBlock", "&Add Block...", QKeySequence(Qt::Key_Insert), &frmPlan::mnuAddBlock_Click},
+        {"mnuImportList", "Import &List...", QKeySequence(), &frmPlan::mnuImportList_Click},
         {"mnuSplit", "&Split", QKeySequence(), &frmPlan::mnuSplit_Click},
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
         {"mnuJoin", "&Join", QKeySequence(), &frmPlan::mnuJoin_Click},
@@ -287,6 +289,33 @@ void frmPlan::mnuAddBlock_Click()
     if (const auto refusal = m_plan.addRoot(*block))
         return refuse(block->text() + " " + *refusal + ".");
     showChange(*block);
+}
+
+// An address list, merged as netquill-cli aggregate merges it, as new trees
+// in one step: all of them, or none where one overlaps the plan.
+void frmPlan::mnuImportList_Click()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import List"), QDir::currentPath(),
+                                     QStringLiteral("Address lists (*.txt *.lst *.csv);;All files (*)"));
+    activateWindow();
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPlanFile)
+        return refuse("\"" + path.toStdString() + "\" cannot be read: " +
+                      (file.isOpen() ? std::string("it is larger than 256 MiB") : file.errorString().toStdString()) +
+                      ".");
+    const QByteArray bytes = file.readAll();
+    const auto blocks =
+        netquill::readAddressList(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!blocks)
+        return refuse("\"" + path.toStdString() + "\", " + blocks.reason() + ".");
+    if (blocks->empty())
+        return refuse("\"" + path.toStdString() + "\" holds no address.");
+    if (const auto refusal = m_plan.addRoots(*blocks))
+        return refuse(*refusal + ".");
+    showChange(blocks->front());
 }
 
 void frmPlan::mnuSplit_Click()

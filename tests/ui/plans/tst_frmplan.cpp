@@ -156,6 +156,21 @@ private slots:
         QCOMPARE(QString::fromUtf8(file.readAll()), QString(rows).replace('\t', ','));
     }
 
+    // Import List adds the blocks of an address list, merged, as new trees.
+    void importListAddsItsMergedBlocks()
+    {
+        QFile list(m_folder->filePath("sites.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("# sites\n10.0.0.0/25\n10.0.0.128-10.0.0.255\n2001:db8::1\n");
+        list.close();
+        auto *plan = new frmPlan;
+        plan->show();
+        DialogAnswerer answerer({DialogAnswerer::saveAs(list.fileName())});
+        trigger(plan, "mnuImportList");
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "2001:db8::1/128 "}));
+    }
+
     // Every change is in the autosave copy: a window that ended without
     // closing (the main window ends the program at once) is offered back.
     void theAutosaveCopyIsOfferedBack()
