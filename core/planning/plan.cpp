@@ -171,22 +171,28 @@ Plan::Refusal Plan::join(PlanBlock node, bool dropWhatLeavesCarry)
 {
     if (!has(node) || isLeaf(node))
         return node.text() + " has no subnets to join";
+    if (const auto carrier = carrierBelow(node); carrier && !dropWhatLeavesCarry)
+        return carrier->text() + " below it carries a name, note, request or pairing";
     std::vector<PlanBlock> tops{node};
     const auto [first, past] = subtree(node);
-    for (auto below = std::next(first); below != past; ++below) {
-        if (!below->second.carriesAnything())
-            continue;
-        if (!dropWhatLeavesCarry)
-            return below->first.text() + " below it carries a name, note, request or pairing";
+    for (auto below = std::next(first); below != past; ++below)
         if (below->second.paired)
             tops.push_back(*below->second.paired);
-    }
     record(tops, [&] {
         for (auto partner = tops.begin() + 1; partner != tops.end(); ++partner)
             m_nodes.at(*partner).paired.reset();
         const auto [from, to] = subtree(node);
         m_nodes.erase(std::next(from), to);
     });
+    return std::nullopt;
+}
+
+std::optional<PlanBlock> Plan::carrierBelow(PlanBlock node) const
+{
+    const auto past = m_nodes.lower_bound(pastSubtree(node));
+    for (auto below = m_nodes.upper_bound(node); below != past; ++below)
+        if (below->second.carriesAnything())
+            return below->first;
     return std::nullopt;
 }
 

@@ -71,6 +71,8 @@ public:
     // The children of a node back into it, refused while a leaf below it
     // carries something, unless `dropWhatLeavesCarry` (pairings go from both sides).
     Refusal join(PlanBlock node, bool dropWhatLeavesCarry);
+    // The first leaf below a node that carries something, which a join would drop.
+    std::optional<PlanBlock> carrierBelow(PlanBlock node) const;
     // A leaf's name, note and request (its pairing stays as it is).
     Refusal describe(PlanBlock leaf, const PlanLeaf &description);
     // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.

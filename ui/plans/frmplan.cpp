@@ -366,16 +366,15 @@ void frmPlan::mnuJoin_Click()
     const auto node = currentBlock();
     if (!node)
         return;
-    auto refusal = m_plan.join(*node, false);
-    if (refusal && refusal->find("below it carries") != std::string::npos &&
+    const auto carrier = m_plan.carrierBelow(*node);
+    if (carrier &&
         QMessageBox::question(this, productName(),
-                              QString::fromStdString(*refusal) +
-                                  QStringLiteral(". Join it all the same, dropping what the subnets below carry?")) ==
-            QMessageBox::Yes)
-        refusal = m_plan.join(*node, true);
-    else if (refusal && refusal->find("below it carries") != std::string::npos)
+                              QStringLiteral("%1 below %2 carries a name, note, request or pairing. Join all the "
+                                             "same, dropping what the subnets below carry?")
+                                  .arg(QString::fromStdString(carrier->text()),
+                                       QString::fromStdString(node->text()))) != QMessageBox::Yes)
         return;
-    if (refusal)
+    if (const auto refusal = m_plan.join(*node, carrier.has_value()))
         return refuse(*refusal + ".");
     showChange(*node);
 }
