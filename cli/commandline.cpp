@@ -1,10 +1,9 @@
 #include "cli/commandline.h"
 
 #include "cli/messages.h"
-#include "core/address/ipv6.h"
+#include "core/address/addresstext.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace netquill::cli {
 
@@ -112,55 +111,16 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
     return line;
 }
 
-namespace {
-
-// "010" is eight to some tools and ten to others, as it is in an octet.
-void refuseLeadingZero(std::string_view argument, std::string_view text)
-{
-    if (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9')
-        refuse(argument, text, "has a leading zero, which other tools read as octal");
-}
-
-}  // namespace
-
 std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest, std::uint64_t highest)
 {
-    refuseLeadingZero(argument, text);
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-        refuse(argument, text,
-               "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest));
-    return value;
-}
-
-Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
-                       std::string_view highestText)
-{
-    refuseLeadingZero(argument, text);
-    Uint128 value = 0;
-    bool overflow = text.empty() || text.size() > 39;
-    for (const char c : text) {
-        const auto digit = static_cast<unsigned>(c - '0');
-        // value * 10 + digit stays within 128 bits: the largest number itself is taken.
-        if (c < '0' || c > '9' || value > (~Uint128{0} - digit) / 10) {
-            overflow = true;
-            break;
-        }
-        value = value * 10 + digit;
-    }
-    if (overflow || value < lowest || value > highest)
-        refuse(argument, text,
-               "must be a whole number from " + decimalText(lowest) + " to " + std::string(highestText));
-    return value;
+    return static_cast<std::uint64_t>(countArgument(argument, text, Count(lowest), Count(highest)).value());
 }
 
 Count countArgument(std::string_view argument, std::string_view text, Count lowest, Count highest)
 {
-    refuseLeadingZero(argument, text);
-    const std::optional<Count> count = readCount(text);
-    if (!count || *count < lowest || highest < *count)
-        refuse(argument, text, "must be a whole number from " + lowest.text() + " to " + highest.text());
+    const Parsed<Count> count = parseWholeNumber(text, lowest, highest);
+    if (!count)
+        refuse(argument, text, count.reason());
     return *count;
 }
 

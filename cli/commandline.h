@@ -33,9 +33,6 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
 // A whole number from `lowest` to `highest`, the option's value.
 std::uint64_t parseNumber(std::string_view argument, std::string_view text, std::uint64_t lowest,
                           std::uint64_t highest);
-// The same up to 128 bits; `highestText` is how the refusal names the highest.
-Uint128 parseNumber128(std::string_view argument, std::string_view text, Uint128 lowest, Uint128 highest,
-                       std::string_view highestText);
 // A count from `lowest` to `highest`, which may be 2^128 (the subnets or
 // rows of the whole IPv6 space).
 Count countArgument(std::string_view argument, std::string_view text, Count lowest, Count highest);

@@ -121,7 +121,7 @@ std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
     case AddressNotation::Decimal: {
         if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
             return std::nullopt;  // refused with the IPv4 notations' reason
-        const Uint128 value = parseNumber128("ADDRESS", digits, 0, ~Uint128{0}, decimalText(~Uint128{0}));
+        const Uint128 value = countArgument("ADDRESS", digits, Count(0), Count(~Uint128{0})).value();
         if (value <= kLargestAddress && !ipv6Asked)
             return std::nullopt;
         return Ipv6Address(value);

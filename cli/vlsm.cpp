@@ -5,6 +5,7 @@
 #include "core/address/addresstext.h"
 #include "core/lines/ipv6rows.h"
 #include "core/lines/splitrows.h"
+#include "core/planning/requesttext.h"
 #include "core/planning/vlsm.h"
 
 #include <algorithm>
@@ -46,43 +47,23 @@ std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
     std::vector<Request> requests;
     for (std::size_t k = 1; k < line.positionals.size(); ++k) {
         const std::string_view text = line.positionals[k];
-        const std::size_t equals = text.rfind('=');
-        const std::string_view name = equals == std::string_view::npos ? std::string_view() : text.substr(0, equals);
-        if (equals != std::string_view::npos && name.empty())
-            refuse("REQUEST", text, "must be AMOUNT or NAME=AMOUNT with a name before the =");
-        if (name == kFreeName)
+        const WrittenRequest written = accepted("REQUEST", text, splitRequest(text));
+        if (written.name == kFreeName)
             refuse("REQUEST", text, "the name (free) is kept for the rows of the space left over");
-        if (!isUtf8(name))
+        if (!isUtf8(written.name))
             refuse("REQUEST", text, "the name is not UTF-8 text");
-        if (const std::string problem = nameProblem(name, format); !problem.empty())
+        if (const std::string problem = nameProblem(written.name, format); !problem.empty())
             refuse("REQUEST", text, problem);
-        Request request{name.empty() ? std::to_string(k) : std::string(name), text.substr(equals + 1)};
+        Request request{written.name.empty() ? std::to_string(k) : std::string(written.name), written.amount};
         for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
             if (requests[earlier].name == request.name)
                 refuse("REQUEST", text,
                        "names its subnet '" + shown(request.name) + "', as REQUEST '" +
                            shown(line.positionals[earlier + 1]) + "' does" +
-                           (name.empty() ? " (an unnamed request is named by its place)" : ""));
+                           (written.name.empty() ? " (an unnamed request is named by its place)" : ""));
         requests.push_back(std::move(request));
     }
     return requests;
-}
-
-// The prefix length a request asks for: "/LENGTH", or the smallest subnet
-// that holds AMOUNT, usable hosts in IPv4 (a /31 holds 2 with --rfc3021),
-// addresses in IPv6. None where no subnet holds so many hosts.
-template <typename Address>
-std::optional<int> requestedLength(std::string_view amount, bool rfc3021)
-{
-    if (amount.starts_with("/"))
-        return static_cast<int>(parseNumber("REQUEST", amount.substr(1), 0, Address::kBits));
-    if constexpr (Address::kBits == 32) {
-        const auto prefix = smallestPrefixHolding(parseNumber("REQUEST", amount, 1, kMostUsableHosts), rfc3021);
-        return prefix ? std::optional<int>(prefix->bits()) : std::nullopt;
-    } else {
-        const Count addresses = countArgument("REQUEST", amount, Count(1), Count(~Uint128{0}));
-        return 128 - bitWidth(addresses.lessOne());
-    }
 }
 
 // The allocation as a plan the window opens: the block a tree whose named
@@ -112,7 +93,8 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
     std::vector<SubnetRequest> requests;
     const std::vector<Request> asked = readRequests(line, format);
     for (const Request &request : asked)
-        requests.push_back({request.name, requestedLength<Address>(request.amount, line.has("--rfc3021"))});
+        requests.push_back({request.name, accepted("REQUEST", amountNumber(request.amount),
+                                                   requestedLength<Address>(request.amount, line.has("--rfc3021")))});
     const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])

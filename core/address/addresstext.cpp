@@ -343,6 +343,16 @@ Parsed<int> parseIpv6PrefixLength(std::string_view text)
     return bits;
 }
 
+Parsed<Count> parseWholeNumber(std::string_view text, Count lowest, Count highest)
+{
+    if (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9')
+        return Parsed<Count>::refused("has a leading zero, which other tools read as octal");
+    const std::optional<Count> count = readCount(text);
+    if (!count || *count < lowest || highest < *count)
+        return Parsed<Count>::refused("must be a whole number from " + lowest.text() + " to " + highest.text());
+    return *count;
+}
+
 Parsed<int> AddressFamily<Ipv4Address>::readLength(std::string_view text)
 {
     // A length of 0 to 32 first, as lists of millions of lines give it; the

@@ -85,6 +85,10 @@ Parsed<ZonedIpv6Entry> parseZonedIpv6Entry(std::string_view text);
 // A prefix length of 0 to 128, without a leading zero.
 Parsed<int> parseIpv6PrefixLength(std::string_view text);
 
+// A whole number of `lowest` to `highest` (which may be 2^128) in decimal
+// digits; "007" is refused, as other tools read it as octal.
+Parsed<Count> parseWholeNumber(std::string_view text, Count lowest, Count highest);
+
 // What tells the families apart where a text is read: their parsers of an
 // address and of a prefix length, and the names the messages give them.
 template <typename Address>

@@ -34,6 +34,8 @@ public:
     constexpr bool isZero() const { return !m_whole && m_value == 0; }
     // One less than the count, which 128 bits always hold; the count is not 0.
     constexpr Uint128 lessOne() const { return m_value - 1; }
+    // The count itself, which 128 bits hold for any count below 2^128.
+    constexpr Uint128 value() const { return m_value; }
     // The decimal digits: "340282366920938463463374607431768211456" for 2^128.
     std::string text() const;
 

@@ -5,6 +5,7 @@
 #include "core/lines/planfile.h"
 #include "core/lines/planrows.h"
 #include "core/productinfo.h"
+#include "ui/plans/frmplacerequests.h"
 #include "ui/plans/plantreemodel.h"
 #include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
@@ -144,6 +145,7 @@ void frmPlan::buildMenus()
         {"mnuSplit", "&Split", QKeySequence(), &frmPlan::mnuSplit_Click},
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
         {"mnuJoin", "&Join", QKeySequence(), &frmPlan::mnuJoin_Click},
+        {"mnuPlaceRequests", "&Place Requests...", QKeySequence(), &frmPlan::mnuPlaceRequests_Click},
         {"mnuPair", "Pa&ir...", QKeySequence(), &frmPlan::mnuPair_Click},
         {"mnuRename", "Re&name", QKeySequence(Qt::Key_F2), &frmPlan::mnuRename_Click},
         {"mnuFind", "&Find Address...", QKeySequence(Qt::CTRL | Qt::Key_F), &frmPlan::mnuFind_Click},
@@ -377,6 +379,26 @@ void frmPlan::mnuJoin_Click()
     if (const auto refusal = m_plan.join(*node, carrier.has_value()))
         return refuse(*refusal + ".");
     showChange(*node);
+}
+
+// Named requests into the free leaves inside the current block, in one step.
+void frmPlan::mnuPlaceRequests_Click()
+{
+    const auto node = currentBlock();
+    if (!node)
+        return;
+    frmPlaceRequests box(*node, this);
+    const bool given = box.exec() == QDialog::Accepted;
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    if (!given)
+        return;
+    if (const auto refusal = m_plan.placeRequests(*node, box.requests()))
+        return refuse(*refusal + ".");
+    showChange(*node);
+    // The placed subnets lie several halvings down: in sight, where the plan is small enough to open whole.
+    if (m_plan.nodeCount() <= kNodesOpenedWhole)
+        tvwPlan->expandRecursively(indexOf(*node));
 }
 
 void frmPlan::mnuRename_Click()

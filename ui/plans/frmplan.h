@@ -49,6 +49,7 @@ private slots:
     void mnuSplit_Click();
     void mnuSplitInto_Click();
     void mnuJoin_Click();
+    void mnuPlaceRequests_Click();
     void mnuRename_Click();
     void mnuFind_Click();
     void mnuPair_Click();

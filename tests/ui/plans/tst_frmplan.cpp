@@ -171,6 +171,33 @@ private slots:
         QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "2001:db8::1/128 "}));
     }
 
+    // Place Requests reads its lines as they are typed, OK only once all
+    // read, and places them in the current block's free space.
+    void placeRequestsChecksItsLinesAndPlacesThem()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        bool refusedFirst = false;
+        DialogAnswerer answerer({input("10.0.0.0/24"), [&](QWidget *dialog) {
+                                     auto *lines = dialog->findChild<QPlainTextEdit *>("txtRequests");
+                                     if (!lines)
+                                         return false;
+                                     auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+                                     lines->setPlainText("office=100\nlab=0");
+                                     refusedFirst = !ok->isEnabled() &&
+                                                    dialog->findChild<QLabel *>("lblReason")->text() ==
+                                                        "line 2: '0' must be a whole number from 1 to 4294967294.";
+                                     lines->setPlainText("office=100\nlab=50");
+                                     ok->click();
+                                     return true;
+                                 }});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuPlaceRequests");
+        QVERIFY(answerer.allAnswered() && refusedFirst);
+        QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 office", "10.0.0.128/25 ", "10.0.0.128/26 lab",
+                                          "10.0.0.192/26 "}));
+    }
+
     // Every change is in the autosave copy: a window that ended without
     // closing (the main window ends the program at once) is offered back.
     void theAutosaveCopyIsOfferedBack()

@@ -1,0 +1,58 @@
+// The plan window's requests, one a line, read into prefix lengths.
+#include "core/planning/requesttext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RequestLinesCase {
+    const char *name;
+    const char *text;
+    bool ipv6;
+    bool rfc3021;
+    // "name /length asked" per request, or the refusal.
+    std::vector<std::string> expected;
+};
+
+std::vector<std::string> readRequests(const RequestLinesCase &row)
+{
+    const auto requests = netquill::parseRequestLines(row.text, row.ipv6, row.rfc3021);
+    if (!requests)
+        return {requests.reason()};
+    std::vector<std::string> read;
+    for (const auto &request : *requests)
+        read.push_back(request.name + " /" + std::to_string(request.length) + " " + request.asked);
+    return read;
+}
+
+class RequestLines : public testing::TestWithParam<RequestLinesCase>
+{};
+
+TEST_P(RequestLines, ReadAsVlsmReadsItsArguments) { EXPECT_EQ(readRequests(GetParam()), GetParam().expected); }
+
+// 100 hosts need 7 host bits (126), 50 need 6 (62), 2 need 2 (a /30) or a
+// /31 under RFC 3021; 256 IPv6 addresses are a /120, 257 a /119.
+INSTANTIATE_TEST_SUITE_P(
+    Requests, RequestLines,
+    testing::Values(
+        RequestLinesCase{"HostsByName", "office=100\nlab=50\n", false, false, {"office /25 100", "lab /26 50"}},
+        RequestLinesCase{"UnnamedByPlace", "2\n\n /28 \r\n", false, false, {"1 /30 2", "2 /28 /28"}},
+        RequestLinesCase{"Rfc3021LinkOfTwo", "link = 2", false, true, {"link /31 2"}},
+        RequestLinesCase{"Ipv6Addresses", "a=256\nb=257\nc=/64", true, false, {"a /120 256", "b /119 257", "c /64 /64"}},
+        RequestLinesCase{"WholeIpv4Space", "all=4294967294", false, false, {"all /0 4294967294"}},
+        RequestLinesCase{"WholeIpv6SpaceLessOne", "all=340282366920938463463374607431768211455", true, false,
+                         {"all /0 340282366920938463463374607431768211455"}},
+        RequestLinesCase{"NoName", "lan=4\n=5", false, false,
+                         {"line 2: must be AMOUNT or NAME=AMOUNT with a name before the ="}},
+        RequestLinesCase{"NoHosts", "a=0", false, false, {"line 1: '0' must be a whole number from 1 to 4294967294"}},
+        RequestLinesCase{"LengthPastTheFamily", "a=/33", false, false,
+                         {"line 1: '33' must be a whole number from 0 to 32"}},
+        RequestLinesCase{"Octal", "a=/064", true, false,
+                         {"line 1: '064' has a leading zero, which other tools read as octal"}},
+        RequestLinesCase{"NameTwice", "a=4\na=5", false, false, {"line 2: the name 'a' is given twice"}},
+        RequestLinesCase{"PlaceNameTaken", "2=3\n4", false, false,
+                         {"line 2: the name '2' is given twice (an unnamed request is named by its place)"}},
+        RequestLinesCase{"Nothing", " \n\n", false, false, {"no request is given"}}),
+    [](const auto &info) { return info.param.name; });
+
+}  // namespace

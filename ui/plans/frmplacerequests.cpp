@@ -1,0 +1,77 @@
+#include "ui/plans/frmplacerequests.h"
+
+#include "core/planning/requesttext.h"
+#include "ui/widgets/netquillfont.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmPlaceRequests::frmPlaceRequests(const netquill::PlanBlock &node, QWidget *owner)
+    : QDialog(owner), m_ipv6(node.ipv6)
+{
+    setObjectName(QStringLiteral("frmPlaceRequests"));
+    setWindowTitle(QStringLiteral("Place Requests"));
+    setFont(netquillFont());
+
+    auto *prompt = new QLabel(
+        QStringLiteral("&Requests to place in the free subnets of %1, one a line as NAME=AMOUNT: the amount in %2, "
+                       "or /LENGTH. The largest goes first, each at the lowest free address.")
+            .arg(QString::fromStdString(node.text()),
+                 m_ipv6 ? QStringLiteral("addresses") : QStringLiteral("usable hosts")),
+        this);
+    prompt->setObjectName(QStringLiteral("lblRequests"));
+    prompt->setWordWrap(true);
+    txtRequests = new QPlainTextEdit(this);
+    txtRequests->setObjectName(QStringLiteral("txtRequests"));
+    txtRequests->setAccessibleName(QStringLiteral("Requests"));
+    // Tab leaves the box, as in every other field of a dialog.
+    txtRequests->setTabChangesFocus(true);
+    txtRequests->setPlaceholderText(m_ipv6 ? QStringLiteral("servers=/64\nclients=/60")
+                                           : QStringLiteral("office=100\nlab=50\nlink=2"));
+    prompt->setBuddy(txtRequests);
+    lblReason = new QLabel(this);
+    lblReason->setObjectName(QStringLiteral("lblReason"));
+    lblReason->setAccessibleName(QStringLiteral("Why the requests cannot be read"));
+    lblReason->setWordWrap(true);
+    // The reason keeps its room, so the box does not jump as it comes and goes.
+    lblReason->setMinimumHeight(2 * lblReason->fontMetrics().lineSpacing());
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(txtRequests);
+    if (!m_ipv6) {
+        chkRfc3021 = new QCheckBox(QStringLiteral("RFC &3021: a /31 holds two hosts"), this);
+        chkRfc3021->setObjectName(QStringLiteral("chkRfc3021"));
+        layout->addWidget(chkRfc3021);
+        connect(chkRfc3021, &QCheckBox::toggled, this, &frmPlaceRequests::txtRequests_Change);
+    }
+    layout->addWidget(lblReason);
+    layout->addWidget(m_buttons);
+    // Wide enough for an IPv6 address count of 39 digits and a name.
+    setMinimumWidth(txtRequests->fontMetrics().horizontalAdvance(QString(60, QLatin1Char('0'))));
+
+    connect(txtRequests, &QPlainTextEdit::textChanged, this, &frmPlaceRequests::txtRequests_Change);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void frmPlaceRequests::txtRequests_Change()
+{
+    const std::string text = txtRequests->toPlainText().toStdString();
+    const auto requests = netquill::parseRequestLines(text, m_ipv6, chkRfc3021 && chkRfc3021->isChecked());
+    m_requests = requests ? *requests : std::vector<netquill::Plan::Request>();
+    // Nothing typed yet is no mistake to point at.
+    const bool blank = txtRequests->toPlainText().trimmed().isEmpty();
+    const QString reason =
+        requests || blank ? QString() : QString::fromStdString(requests.reason()) + QLatin1Char('.');
+    // A reason that quotes a long amount is shortened with "…" to two lines; its tooltip has it whole.
+    lblReason->setText(lblReason->fontMetrics().elidedText(reason, Qt::ElideRight, 2 * txtRequests->width()));
+    lblReason->setToolTip(reason);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(static_cast<bool>(requests));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/planning/plan.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
+class QPlainTextEdit;
+
+// Edit > Place Requests: named requests, one a line as netquill-cli vlsm
+// takes them, checked as they are typed; OK only once every line reads.
+class frmPlaceRequests : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmPlaceRequests(const netquill::PlanBlock &node, QWidget *owner);
+
+    // The requests the lines ask for; valid once the box is accepted.
+    const std::vector<netquill::Plan::Request> &requests() const { return m_requests; }
+
+private slots:
+    void txtRequests_Change();
+
+private:
+    bool m_ipv6;
+    std::vector<netquill::Plan::Request> m_requests;
+
+    QPlainTextEdit *txtRequests = nullptr;
+    QCheckBox *chkRfc3021 = nullptr;  // IPv4 only
+    QLabel *lblReason = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+};
