@@ -24,6 +24,7 @@ public:
 
     explicit operator bool() const { return m_value.has_value(); }
     const Value &operator*() const { return *m_value; }
+    Value &operator*() { return *m_value; }
     const Value *operator->() const { return &*m_value; }
     // Why the text was refused: "octet 4 is above 255".
     const std::string &reason() const { return m_reason; }

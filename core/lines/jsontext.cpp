@@ -6,19 +6,25 @@ void appendJsonString(std::string &out, std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text) {
+    // Runs of bytes that need no escape are copied whole.
+    std::size_t plainFrom = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
+        if (c != '"' && c != '\\' && byte >= 0x20)
+            continue;
+        out.append(text.substr(plainFrom, k - plainFrom));
+        plainFrom = k + 1;
+        if (byte < 0x20) {
             out += "\\u00";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];
         } else {
+            out += '\\';
             out += c;
         }
     }
+    out.append(text.substr(plainFrom));
     out += '"';
 }
 

@@ -55,12 +55,12 @@ PlanBlock pastSubtree(PlanBlock top)
 
 }  // namespace
 
-std::pair<Plan::Nodes::iterator, Plan::Nodes::iterator> Plan::subtree(PlanBlock top)
+std::pair<Plan::Nodes::const_iterator, Plan::Nodes::const_iterator> Plan::subtree(PlanBlock top) const
 {
     return {m_nodes.lower_bound(top), m_nodes.lower_bound(pastSubtree(top))};
 }
 
-Plan::Snapshot Plan::snapshot(PlanBlock top)
+Plan::Snapshot Plan::snapshot(PlanBlock top) const
 {
     const auto [first, past] = subtree(top);
     return Snapshot(first, past);
@@ -82,6 +82,7 @@ void Plan::record(const std::vector<PlanBlock> &tops, Operation operation)
     operation();
     for (Piece &piece : change)
         piece.after = snapshot(piece.top);
+    m_lastChanged = tops;
     m_done.push_back(std::move(change));
     m_undone.clear();
 }
@@ -90,8 +91,11 @@ bool Plan::undo()
 {
     if (m_done.empty())
         return false;
-    for (auto piece = m_done.back().rbegin(); piece != m_done.back().rend(); ++piece)
+    m_lastChanged.clear();
+    for (auto piece = m_done.back().rbegin(); piece != m_done.back().rend(); ++piece) {
         restore(piece->top, piece->before);
+        m_lastChanged.push_back(piece->top);
+    }
     m_undone.push_back(std::move(m_done.back()));
     m_done.pop_back();
     return true;
@@ -101,8 +105,11 @@ bool Plan::redo()
 {
     if (m_undone.empty())
         return false;
-    for (const Piece &piece : m_undone.back())
+    m_lastChanged.clear();
+    for (const Piece &piece : m_undone.back()) {
         restore(piece.top, piece.after);
+        m_lastChanged.push_back(piece.top);
+    }
     m_done.push_back(std::move(m_undone.back()));
     m_undone.pop_back();
     return true;
@@ -298,15 +305,19 @@ std::optional<PlanBlock> Plan::leafHolding(bool ipv6, Uint128 address) const
     return std::prev(after)->first;
 }
 
-std::vector<Plan::Row> Plan::rows() const
+std::vector<Plan::Row> Plan::rows(std::optional<PlanBlock> top) const
 {
+    const auto [first, past] = top ? subtree(*top) : std::pair(m_nodes.begin(), m_nodes.end());
     std::vector<Row> rows;
-    rows.reserve(m_nodes.size());
+    rows.reserve(top ? static_cast<std::size_t>(std::distance(first, past)) : m_nodes.size());
     std::vector<PlanBlock> ancestors;
-    for (const auto &[block, carried] : m_nodes) {
+    for (auto node = first; node != past; ++node) {
+        const auto &[block, carried] = *node;
         while (!ancestors.empty() && !ancestors.back().contains(block))
             ancestors.pop_back();
-        const bool leaf = isLeaf(block);
+        // Blocks are in order, each before those inside it: a leaf is one the next block is not inside.
+        const auto next = std::next(node);
+        const bool leaf = next == m_nodes.end() || !block.contains(next->first);
         rows.push_back({static_cast<int>(ancestors.size()), block, leaf, leaf ? &carried : nullptr});
         ancestors.push_back(block);
     }

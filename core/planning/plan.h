@@ -105,6 +105,9 @@ public:
     // Each operation done is one step back; a new one forgets the steps undone.
     bool undo();
     bool redo();
+    // The tops of the subtrees the last step done, undone or redone changed
+    // (new and removed trees among them): a view of the plan reads only these again.
+    const std::vector<PlanBlock> &lastChanged() const { return m_lastChanged; }
     // A plan just read has nothing to undo.
     void forgetHistory()
     {
@@ -118,8 +121,9 @@ public:
         bool leaf;
         const PlanLeaf *carried;  // a leaf's; nothing for a node with children
     };
-    // Every node, each tree depth first: the plan's rows.
-    std::vector<Row> rows() const;
+    // Every node, each tree depth first: the plan's rows; or those of one
+    // subtree, its top at depth 0.
+    std::vector<Row> rows(std::optional<PlanBlock> top = std::nullopt) const;
 
 private:
     using Nodes = std::map<PlanBlock, PlanLeaf>;
@@ -132,14 +136,15 @@ private:
     };
     using Change = std::vector<Piece>;
 
-    std::pair<Nodes::iterator, Nodes::iterator> subtree(PlanBlock top);
-    Snapshot snapshot(PlanBlock top);
+    std::pair<Nodes::const_iterator, Nodes::const_iterator> subtree(PlanBlock top) const;
+    Snapshot snapshot(PlanBlock top) const;
     void restore(PlanBlock top, const Snapshot &nodes);
     // Records the subtrees under `tops` around a change made by `change`.
     template <typename Change>
     void record(const std::vector<PlanBlock> &tops, Change change);
 
     Nodes m_nodes;
+    std::vector<PlanBlock> m_lastChanged;
     std::vector<Change> m_done;
     std::vector<Change> m_undone;
 };

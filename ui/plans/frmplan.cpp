@@ -12,6 +12,7 @@
 #include "ui/widgets/menuentry.h"
 #include "ui/widgets/netquillfont.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -28,6 +29,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QUuid>
@@ -36,6 +38,9 @@ namespace {
 
 constexpr qint64 kLargestPlanFile = qint64{256} << 20;
 constexpr std::size_t kNodesOpenedWhole = 2000;
+// How long a change waits for the next before the autosave copy is written:
+// a copy of 100,000 rows takes a tenth of a second to write.
+constexpr int kAutosaveDelayMs = 250;
 
 QString productName() { return QString::fromLatin1(netquill::kProductName); }
 
@@ -66,6 +71,12 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
 {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
+    m_autosaveDue = new QTimer(this);
+    m_autosaveDue->setSingleShot(true);
+    m_autosaveDue->setInterval(kAutosaveDelayMs);
+    connect(m_autosaveDue, &QTimer::timeout, this, &frmPlan::writeAutosave);
+    // The main window ends the program at once: the last changes reach the copy first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &frmPlan::flushAutosave);
     setFont(netquillFont());
     tvwPlan = new QTreeView(this);
     tvwPlan->setObjectName(QStringLiteral("tvwPlan"));
@@ -91,10 +102,6 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
                                                                 10 * tvwPlan->indentation());
     tvwPlan->header()->resizeSection(PlanTreeModel::Size, metrics.horizontalAdvance(QString(40, QLatin1Char('0'))));
     setCentralWidget(tvwPlan);
-    connect(tvwPlan, &QTreeView::expanded, this,
-            [this](const QModelIndex &index) { m_expanded.insert(blockAt(index)); });
-    connect(tvwPlan, &QTreeView::collapsed, this,
-            [this](const QModelIndex &index) { m_expanded.erase(blockAt(index)); });
     // A plan opens with its trees open, as far as a screenful or two needs.
     if (m_plan.nodeCount() <= kNodesOpenedWhole)
         tvwPlan->expandAll();
@@ -111,6 +118,8 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
     if (m_unsaved)
         writeAutosave();
 }
+
+frmPlan::~frmPlan() { flushAutosave(); }
 
 void frmPlan::buildMenus()
 {
@@ -169,7 +178,7 @@ frmPlan *frmPlan::openFile(const QString &path, QWidget *messageOwner)
                                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(plan.reason())));
         return nullptr;
     }
-    auto *window = new frmPlan(*plan, QFileInfo(path).absoluteFilePath(), false);
+    auto *window = new frmPlan(std::move(*plan), QFileInfo(path).absoluteFilePath(), false);
     rememberPlan(path);
     window->show();
     window->activateWindow();
@@ -193,7 +202,7 @@ void frmPlan::offerAutosaves(QWidget *messageOwner)
             QMessageBox::Open | QMessageBox::Discard, QMessageBox::Open);
         auto plan = readPlan(copy.filePath());
         if (answer == QMessageBox::Open && plan) {
-            auto *window = new frmPlan(*plan, path, true, name);
+            auto *window = new frmPlan(std::move(*plan), path, true, name);
             window->show();
             window->activateWindow();
             continue;
@@ -221,11 +230,7 @@ std::optional<netquill::PlanBlock> frmPlan::currentBlock() const
 
 void frmPlan::showChange(std::optional<netquill::PlanBlock> current)
 {
-    m_model->reload();
-    const std::set<netquill::PlanBlock> expanded = std::exchange(m_expanded, {});
-    for (const netquill::PlanBlock &block : expanded)
-        if (const QModelIndex index = indexOf(block); index.isValid())
-            tvwPlan->expand(index);
+    m_model->showLastChange();
     // The row to show: the one asked for, else the leaf where it stood.
     if (current && !m_plan.has(*current))
         current = m_plan.leafHolding(current->ipv6, current->network);
@@ -243,7 +248,8 @@ void frmPlan::markEdited()
 {
     m_unsaved = true;
     updateTitle();
-    writeAutosave();
+    if (!m_autosaveDue->isActive())
+        m_autosaveDue->start();
 }
 
 void frmPlan::updateTitle()
@@ -333,8 +339,8 @@ void frmPlan::splitLeaf(netquill::PlanBlock leaf, int bits)
 {
     if (const auto refusal = m_plan.split(leaf, bits))
         return refuse(*refusal + ".");
-    m_expanded.insert(leaf);
     showChange(leaf);
+    tvwPlan->expand(indexOf(leaf));
 }
 
 // Into 2 to 1024 subnets; an IPv6 leaf proposes the next nibble boundary.
@@ -585,8 +591,17 @@ void frmPlan::writeAutosave()
         source.commit();
 }
 
+void frmPlan::flushAutosave()
+{
+    if (m_autosaveDue->isActive()) {
+        m_autosaveDue->stop();
+        writeAutosave();
+    }
+}
+
 void frmPlan::removeAutosave()
 {
+    m_autosaveDue->stop();
     QFile::remove(autosavePath() + QStringLiteral(".nqplan"));
     QFile::remove(autosavePath() + QStringLiteral(".path"));
 }

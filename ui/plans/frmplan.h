@@ -12,12 +12,12 @@
 
 #include <QMainWindow>
 
-#include <set>
 
 class PlanTreeModel;
 class QAction;
 class QModelIndex;
 class QSortFilterProxyModel;
+class QTimer;
 class QTreeView;
 
 class frmPlan : public QMainWindow
@@ -27,6 +27,7 @@ class frmPlan : public QMainWindow
 public:
     // An empty plan.
     frmPlan();
+    ~frmPlan() override;
     // The plan of a file, in a window of its own, or nothing after a message
     // that says why the file was refused.
     static frmPlan *openFile(const QString &path, QWidget *messageOwner);
@@ -65,7 +66,7 @@ private:
     QModelIndex indexOf(const netquill::PlanBlock &block) const;
     std::optional<netquill::PlanBlock> currentBlock() const;
     void splitLeaf(netquill::PlanBlock leaf, int bits);
-    // After any change: the tree read again, the same row current, the title, the autosave copy.
+    // After any change: the tree told of it, the same row current, the title, the autosave copy.
     void showChange(std::optional<netquill::PlanBlock> current);
     void markEdited();
     void refuse(const std::string &reason);
@@ -75,6 +76,8 @@ private:
     // Every row of the plan in the format, each tree depth first.
     std::string rowsText(netquill::RowFormat format) const;
     void writeAutosave();
+    // A copy the last changes are waiting for, written now (the program ends).
+    void flushAutosave();
     void removeAutosave();
     QString autosavePath() const;
 
@@ -82,8 +85,8 @@ private:
     QString m_path;  // empty until saved
     bool m_unsaved = false;
     QString m_autosaveName;  // the copy's name in the cache folder, one for each window
-    // The nodes open in the tree, opened again after the tree is read anew.
-    std::set<netquill::PlanBlock> m_expanded;
+    // Changes in quick succession (a key held down) are written to the copy once.
+    QTimer *m_autosaveDue = nullptr;
 
     PlanTreeModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;

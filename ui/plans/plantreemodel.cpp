@@ -1,6 +1,18 @@
 #include "ui/plans/plantreemodel.h"
 
+#include <algorithm>
+#include <set>
+
 using netquill::PlanBlock;
+
+namespace {
+
+// More trees than this changed in one step (a list imported, or its import
+// undone) are read again whole: a view takes one reset faster than thousands
+// of rows told one at a time.
+constexpr std::size_t kMostTreesToldOneByOne = 64;
+
+}  // namespace
 
 PlanTreeModel::PlanTreeModel(netquill::Plan &plan, std::function<void()> edited, QObject *parent)
     : QAbstractItemModel(parent), m_plan(plan), m_edited(std::move(edited))
@@ -11,73 +23,162 @@ PlanTreeModel::PlanTreeModel(netquill::Plan &plan, std::function<void()> edited,
 void PlanTreeModel::reload()
 {
     beginResetModel();
-    m_rows = m_plan.rows();
-    m_nodes.assign(m_rows.size(), {});
+    m_nodes.clear();
     m_roots.clear();
-    m_byBlock.clear();
-    std::vector<int> path;  // the node at each depth above the current one
-    for (std::size_t k = 0; k < m_rows.size(); ++k) {
-        Node &node = m_nodes[k];
-        node.row = m_rows[k];
-        path.resize(static_cast<std::size_t>(node.row.depth));
-        std::vector<int> &siblings = path.empty() ? m_roots : m_nodes[static_cast<std::size_t>(path.back())].children;
-        node.parent = path.empty() ? -1 : path.back();
-        node.rowInParent = static_cast<int>(siblings.size());
-        siblings.push_back(static_cast<int>(k));
-        path.push_back(static_cast<int>(k));
-        m_byBlock.emplace(node.row.block, static_cast<int>(k));
+    const std::vector<netquill::Plan::Row> rows = m_plan.rows();
+    for (auto root = rows.begin(); root != rows.end();) {
+        const auto past = std::find_if(std::next(root), rows.end(), [](const auto &row) { return row.depth == 0; });
+        auto &node = m_nodes[root->block] = std::make_unique<Node>(Node{root->block});
+        node->rowInParent = static_cast<int>(m_roots.size());
+        m_roots.push_back(node.get());
+        buildBelow(node.get(), std::span(root, past));
+        root = past;
     }
     endResetModel();
 }
 
-PlanBlock PlanTreeModel::blockAt(const QModelIndex &index) const { return nodeAt(index).row.block; }
+void PlanTreeModel::buildBelow(Node *top, std::span<const netquill::Plan::Row> rows)
+{
+    std::vector<Node *> path{top};  // the node at each depth above the current one
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        path.resize(static_cast<std::size_t>(rows[k].depth));
+        auto &node = m_nodes[rows[k].block] = std::make_unique<Node>(Node{rows[k].block, path.back()});
+        node->rowInParent = static_cast<int>(path.back()->children.size());
+        path.back()->children.push_back(node.get());
+        path.push_back(node.get());
+    }
+}
+
+void PlanTreeModel::forgetBelow(Node *top)
+{
+    for (Node *child : top->children) {
+        forgetBelow(child);
+        m_nodes.erase(child->block);
+    }
+    top->children.clear();
+}
+
+void PlanTreeModel::numberRows(std::vector<Node *> &siblings, std::size_t from)
+{
+    for (std::size_t k = from; k < siblings.size(); ++k)
+        siblings[k]->rowInParent = static_cast<int>(k);
+}
+
+void PlanTreeModel::showLastChange()
+{
+    const std::vector<PlanBlock> &tops = m_plan.lastChanged();
+    if (tops.size() > kMostTreesToldOneByOne)
+        return reload();
+    for (const PlanBlock &top : std::set<PlanBlock>(tops.begin(), tops.end())) {
+        const auto shown = m_nodes.find(top);
+        // A step changes whole subtrees; only a tree's root comes or goes.
+        if (shown == m_nodes.end())
+            addTree(top);
+        else if (!m_plan.has(top))
+            removeTree(shown->second.get());
+        else
+            replaceChildren(shown->second.get());
+    }
+}
+
+void PlanTreeModel::replaceChildren(Node *top)
+{
+    const QModelIndex index = indexOf(top);
+    if (!top->children.empty()) {
+        beginRemoveRows(index, 0, static_cast<int>(top->children.size()) - 1);
+        forgetBelow(top);
+        endRemoveRows();
+    }
+    const std::vector<netquill::Plan::Row> rows = m_plan.rows(top->block);
+    const auto children = std::count_if(rows.begin(), rows.end(), [](const auto &row) { return row.depth == 1; });
+    if (children > 0) {
+        beginInsertRows(index, 0, static_cast<int>(children) - 1);
+        buildBelow(top, rows);
+        endInsertRows();
+    }
+    emit dataChanged(index, index.siblingAtColumn(ColumnCount - 1));
+}
+
+void PlanTreeModel::addTree(const PlanBlock &root)
+{
+    const auto at = std::lower_bound(m_roots.begin(), m_roots.end(), root,
+                                     [](const Node *node, const PlanBlock &block) { return node->block < block; });
+    const auto row = static_cast<std::size_t>(at - m_roots.begin());
+    beginInsertRows({}, static_cast<int>(row), static_cast<int>(row));
+    auto &node = m_nodes[root] = std::make_unique<Node>(Node{root});
+    m_roots.insert(at, node.get());
+    numberRows(m_roots, row);
+    buildBelow(node.get(), m_plan.rows(root));
+    endInsertRows();
+}
+
+void PlanTreeModel::removeTree(Node *root)
+{
+    const auto row = static_cast<std::size_t>(root->rowInParent);
+    beginRemoveRows({}, root->rowInParent, root->rowInParent);
+    forgetBelow(root);
+    m_roots.erase(m_roots.begin() + root->rowInParent);
+    m_nodes.erase(root->block);
+    numberRows(m_roots, row);
+    endRemoveRows();
+}
+
+// What a leaf carries; nothing for a node with children, or one a step has
+// just taken from the plan while the view is still being told.
+const netquill::PlanLeaf *PlanTreeModel::carriedBy(const Node *node) const
+{
+    return node->children.empty() && m_plan.has(node->block) ? &m_plan.leaf(node->block) : nullptr;
+}
+
+QModelIndex PlanTreeModel::indexOf(const Node *node) const
+{
+    return createIndex(node->rowInParent, 0, const_cast<Node *>(node));
+}
+
+PlanBlock PlanTreeModel::blockAt(const QModelIndex &index) const { return nodeAt(index)->block; }
 
 QModelIndex PlanTreeModel::indexOf(const PlanBlock &block) const
 {
-    const auto found = m_byBlock.find(block);
-    if (found == m_byBlock.end())
-        return {};
-    return createIndex(m_nodes[static_cast<std::size_t>(found->second)].rowInParent, 0,
-                       static_cast<quintptr>(found->second));
+    const auto found = m_nodes.find(block);
+    return found == m_nodes.end() ? QModelIndex() : indexOf(found->second.get());
 }
 
 QModelIndex PlanTreeModel::index(int row, int column, const QModelIndex &parent) const
 {
-    const std::vector<int> &siblings = parent.isValid() ? nodeAt(parent).children : m_roots;
+    const std::vector<Node *> &siblings = parent.isValid() ? nodeAt(parent)->children : m_roots;
     if (row < 0 || row >= static_cast<int>(siblings.size()) || column < 0 || column >= ColumnCount)
         return {};
-    return createIndex(row, column, static_cast<quintptr>(siblings[static_cast<std::size_t>(row)]));
+    return createIndex(row, column, siblings[static_cast<std::size_t>(row)]);
 }
 
 QModelIndex PlanTreeModel::parent(const QModelIndex &child) const
 {
-    if (!child.isValid() || nodeAt(child).parent < 0)
+    if (!child.isValid() || !nodeAt(child)->parent)
         return {};
-    const int parent = nodeAt(child).parent;
-    return createIndex(m_nodes[static_cast<std::size_t>(parent)].rowInParent, 0, static_cast<quintptr>(parent));
+    return indexOf(nodeAt(child)->parent);
 }
 
 int PlanTreeModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() && parent.column() != 0)
         return 0;
-    return static_cast<int>(parent.isValid() ? nodeAt(parent).children.size() : m_roots.size());
+    return static_cast<int>(parent.isValid() ? nodeAt(parent)->children.size() : m_roots.size());
 }
 
 int PlanTreeModel::columnCount(const QModelIndex &) const { return ColumnCount; }
 
 namespace {
 
-// A block as a text that sorts as the plan orders blocks.
-QString blockKey(const PlanBlock &block)
+// A block as bytes that compare as the plan orders blocks: the family, the
+// network address, the length.
+QByteArray blockKey(const PlanBlock &block)
 {
-    const auto high = static_cast<quint64>(block.network >> 64);
-    const auto low = static_cast<quint64>(block.network);
-    return QStringLiteral("%1%2%3%4")
-        .arg(block.ipv6 ? 1 : 0)
-        .arg(high, 16, 16, QLatin1Char('0'))
-        .arg(low, 16, 16, QLatin1Char('0'))
-        .arg(block.length, 3, 10, QLatin1Char('0'));
+    QByteArray key(18, '\0');
+    key[0] = static_cast<char>(block.ipv6);
+    for (int k = 0; k < 16; ++k)
+        key[1 + k] = static_cast<char>(block.network >> (8 * (15 - k)));
+    key[17] = static_cast<char>(block.length);
+    return key;
 }
 
 }  // namespace
@@ -85,28 +186,31 @@ QString blockKey(const PlanBlock &block)
 QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
 {
     if (index.isValid() && role == kSortRole) {
-        const PlanBlock &block = nodeAt(index).row.block;
+        const Node *node = nodeAt(index);
         switch (index.column()) {
-        case Subnet:
-        case Paired:
-            return index.column() == Subnet ? blockKey(block) : data(index).toString();
+        case Subnet:  // siblings stand in the plan's order already; the view sorts every parent's children it opens
+            return node->rowInParent;
+        case Paired: {
+            const netquill::PlanLeaf *carried = carriedBy(node);
+            return carried && carried->paired ? blockKey(*carried->paired) : QByteArray();
+        }
         case Size:  // by the number of addresses, alike in both families
-            return QStringLiteral("%1").arg(block.bits() - block.length, 3, 10, QLatin1Char('0'));
+            return node->block.bits() - node->block.length;
         default:
             return data(index).toString().toCaseFolded();
         }
     }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const netquill::Plan::Row &row = nodeAt(index).row;
-    const netquill::PlanLeaf *carried = row.carried;
+    const Node *node = nodeAt(index);
+    const netquill::PlanLeaf *carried = carriedBy(node);
     switch (index.column()) {
     case Subnet:
-        return QString::fromStdString(row.block.text());
+        return QString::fromStdString(node->block.text());
     case Name:
         return carried ? QString::fromStdString(carried->name) : QString();
     case Size:
-        return QString::fromStdString(row.block.sizeText());
+        return QString::fromStdString(node->block.sizeText());
     case Note:
         return carried ? QString::fromStdString(carried->note) : QString();
     case Paired:
@@ -128,7 +232,7 @@ Qt::ItemFlags PlanTreeModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    const bool editable = nodeAt(index).row.leaf && (index.column() == Name || index.column() == Note);
+    const bool editable = carriedBy(nodeAt(index)) && (index.column() == Name || index.column() == Note);
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
@@ -136,11 +240,10 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    netquill::PlanLeaf described = *nodeAt(index).row.carried;
+    netquill::PlanLeaf described = *carriedBy(nodeAt(index));
     (index.column() == Name ? described.name : described.note) = value.toString().toStdString();
-    if (described == *nodeAt(index).row.carried || m_plan.describe(blockAt(index), described))
+    if (described == *carriedBy(nodeAt(index)) || m_plan.describe(blockAt(index), described))
         return false;
-    // The leaf changed where it stands in the plan, which the row points to.
     emit dataChanged(index, index);
     m_edited();
     return true;

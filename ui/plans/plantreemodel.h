@@ -6,12 +6,15 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <span>
 #include <vector>
 
 // The plan window's tree: the plan's nodes, each tree under its root, in
-// five columns. It reads the plan's rows once per change, so the view asks
-// only for the rows it draws. A leaf's name and note are edited in place,
-// each edit one step of the plan's undo.
+// five columns. After a change it reads again only the subtrees the change
+// touched, so a step in a plan of 100,000 rows costs what the step does, and
+// the view asks only for the rows it draws. A leaf's name and note are
+// edited in place, each edit one step of the plan's undo.
 class PlanTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -27,8 +30,8 @@ public:
     // model shows it already, and is reloaded after any other change.
     PlanTreeModel(netquill::Plan &plan, std::function<void()> edited, QObject *parent);
 
-    // Reads the plan again after it changed.
-    void reload();
+    // Reads again what the plan's last step (done, undone or redone) changed.
+    void showLastChange();
     netquill::PlanBlock blockAt(const QModelIndex &index) const;
     QModelIndex indexOf(const netquill::PlanBlock &block) const;
 
@@ -43,18 +46,28 @@ public:
 
 private:
     struct Node {
-        netquill::Plan::Row row;
-        int parent = -1;  // none for a root
+        netquill::PlanBlock block;
+        Node *parent = nullptr;  // none for a root
         int rowInParent = 0;
-        std::vector<int> children;
+        std::vector<Node *> children;
     };
 
-    const Node &nodeAt(const QModelIndex &index) const { return m_nodes[index.internalId()]; }
+    Node *nodeAt(const QModelIndex &index) const { return static_cast<Node *>(index.internalPointer()); }
+    QModelIndex indexOf(const Node *node) const;
+    const netquill::PlanLeaf *carriedBy(const Node *node) const;
+    // Every tree read again, as when the window opens.
+    void reload();
+    // The nodes below `top` as the plan has them now, each told to the view.
+    void replaceChildren(Node *top);
+    void addTree(const netquill::PlanBlock &root);
+    void removeTree(Node *root);
+    // Builds the nodes of the plan's rows below rows[0], which is `top`.
+    void buildBelow(Node *top, std::span<const netquill::Plan::Row> rows);
+    void forgetBelow(Node *top);
+    static void numberRows(std::vector<Node *> &siblings, std::size_t from);
 
     netquill::Plan &m_plan;
     std::function<void()> m_edited;
-    std::vector<netquill::Plan::Row> m_rows;  // whose leaves' texts the nodes point to
-    std::vector<Node> m_nodes;
-    std::vector<int> m_roots;
-    std::map<netquill::PlanBlock, int> m_byBlock;
+    std::map<netquill::PlanBlock, std::unique_ptr<Node>> m_nodes;
+    std::vector<Node *> m_roots;
 };

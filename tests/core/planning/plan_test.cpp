@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using netquill::Plan;
@@ -107,8 +109,16 @@ TEST(Plan, PairsAnIpv4LeafWithAnIpv6LeafBothWays)
                                   "1 2001:db8::/64 =10.0.0.1/32", "1 2001:db8:0:1::/64"}));
     EXPECT_EQ(plan.join(block("2001:db8::/63"), true), std::nullopt);
     EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32");
+    // What a view of the plan reads again: the joined tree and the partner it lost.
+    const std::vector<PlanBlock> changed{block("2001:db8::/63"), block("10.0.0.1/32")};
+    EXPECT_EQ(plan.lastChanged(), changed);
     plan.undo();
     EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32 =2001:db8::/64");
+    EXPECT_EQ(std::set(plan.lastChanged().begin(), plan.lastChanged().end()),
+              std::set(changed.begin(), changed.end()));
+    const auto subtree = plan.rows(block("2001:db8::/63"));
+    ASSERT_EQ(subtree.size(), 3u);
+    EXPECT_TRUE(subtree[0].depth == 0 && !subtree[0].leaf && subtree[2].depth == 1 && subtree[2].leaf);
 }
 
 // A block claimed inside a free leaf, the leaf halved down to it, as vlsm
