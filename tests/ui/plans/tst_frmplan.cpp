@@ -96,6 +96,14 @@ private slots:
         QCOMPARE(rows(plan).at(1), "10.0.0.0/31 ");
         QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(rows(plan).at(1), "10.0.0.0/31 gw");
+        // Back to the empty plan and forward again: the tree follows each step.
+        for (int step = 0; step < 3; ++step)
+            trigger(plan, "mnuUndo");
+        QVERIFY(rows(plan).isEmpty() && !plan->findChild<QAction *>("mnuUndo")->isEnabled());
+        for (int step = 0; step < 3; ++step)
+            trigger(plan, "mnuRedo");
+        tree->expandAll();
+        QCOMPARE(rows(plan), (QStringList{"10.0.0.0/30 ", "10.0.0.0/31 gw", "10.0.0.2/31 "}));
         tree->sortByColumn(1, Qt::AscendingOrder);  // by name, as a click on its heading sorts
         QCOMPARE(rows(plan), (QStringList{"10.0.0.0/30 ", "10.0.0.2/31 ", "10.0.0.0/31 gw"}));
     }
