@@ -36,6 +36,14 @@ public:
     constexpr Uint128 lessOne() const { return m_value - 1; }
     // The count itself, which 128 bits hold for any count below 2^128.
     constexpr Uint128 value() const { return m_value; }
+    // The sum, which must not pass 2^128: the sizes of disjoint ranges of one family never do.
+    constexpr Count operator+(Count other) const
+    {
+        if (m_whole || other.m_whole)
+            return whole();
+        const Uint128 sum = m_value + other.m_value;
+        return sum < m_value ? whole() : Count(sum);
+    }
     // The decimal digits: "340282366920938463463374607431768211456" for 2^128.
     std::string text() const;
 

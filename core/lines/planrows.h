@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/lines/rowformat.h"
+#include "core/lines/celltable.h"
 #include "core/planning/plan.h"
 
 #include <string>
@@ -14,21 +14,20 @@ namespace netquill {
 class PlanRowWriter
 {
 public:
-    PlanRowWriter(RowFormat format, LineEnd lineEnd) : m_format(format), m_eol(lineEndText(lineEnd)) {}
+    PlanRowWriter(RowFormat format, LineEnd lineEnd)
+        : m_cells(format, lineEnd, {"Depth", "Subnet", "Name", "Note", "Request", "Paired", "Size"})
+    {}
 
     // The heading line (an HTML page and its heading row); nothing for JSONL.
-    std::string tableStart() const;
-    std::string tableEnd() const;
+    std::string tableStart() const { return m_cells.tableStart(); }
+    std::string tableEnd() const { return m_cells.tableEnd(); }
     // One row, its line end included. JSONL keys: depth, network,
     // prefix_length, name, note, request, paired (null without), and the
     // counts of list's rows: address_count, and usable_hosts for IPv4 (null for IPv6).
     void append(std::string &out, const Plan::Row &row) const;
 
 private:
-    void appendCell(std::string &out, std::string_view text, bool first = false) const;
-
-    RowFormat m_format;
-    std::string_view m_eol;
+    CellTable m_cells;
 };
 
 }  // namespace netquill

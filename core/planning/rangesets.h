@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/address/block.h"
+
+#include <cstddef>
+#include <vector>
+
+// Address lists as sets: what two lists share, what one has that the other
+// lacks, what they differ by, and how large a list is. Every list here is
+// merged as mergeRanges leaves it (ascending, no two ranges overlapping or
+// touching), and so is every answer; each walk is linear in the two lists.
+namespace netquill {
+
+template <typename Address>
+using RangeSet = std::vector<Range<Address>>;
+
+// The addresses in both.
+template <typename Address>
+RangeSet<Address> intersection(const RangeSet<Address> &a, const RangeSet<Address> &b);
+
+// The addresses of `a` that are not in `b`.
+template <typename Address>
+RangeSet<Address> difference(const RangeSet<Address> &a, const RangeSet<Address> &b);
+
+// The addresses in exactly one of the two.
+template <typename Address>
+RangeSet<Address> symmetricDifference(const RangeSet<Address> &a, const RangeSet<Address> &b);
+
+// How many addresses: up to 2^128, the whole IPv6 space.
+template <typename Address>
+Count addressCount(const RangeSet<Address> &set);
+
+// How many blocks the fewest that cover the set exactly are.
+template <typename Address>
+std::size_t blockCount(const RangeSet<Address> &set);
+
+}  // namespace netquill
