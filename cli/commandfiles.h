@@ -35,6 +35,18 @@ extern const char *const kAggregateHelp;
 int rangeCommand(const CommandLine &line, Streams &streams);
 int aggregateCommand(const CommandLine &line, Streams &streams);
 
+// listsets.cpp: address lists as sets: what they share, lack and differ by, and their sizes.
+extern const std::string kCommonHelp;
+extern const std::string kExceptHelp;
+extern const std::string kDiffHelp;
+extern const std::string kCompareHelp;
+extern const std::string kCountHelp;
+int commonCommand(const CommandLine &line, Streams &streams);
+int exceptCommand(const CommandLine &line, Streams &streams);
+int diffCommand(const CommandLine &line, Streams &streams);
+int compareCommand(const CommandLine &line, Streams &streams);
+int countCommand(const CommandLine &line, Streams &streams);
+
 // vlsm.cpp: subnets of different sizes carved from a block.
 extern const char *const kVlsmHelp;
 int vlsmCommand(const CommandLine &line, Streams &streams);

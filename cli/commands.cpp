@@ -22,15 +22,21 @@ constexpr const char *kUsage =
     "  list BLOCK/PREFIX [PLAN]     every subnet of the plan, streamed\n"
     "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
     "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
+    "  common LIST LIST...          the addresses in every list\n"
+    "  except LIST LIST...          the addresses of the first list in none of the others\n"
+    "  diff LIST LIST               the addresses in exactly one of two lists\n"
+    "  compare LIST LIST...         how many addresses each pair of lists shares and lacks\n"
+    "  count LIST...                how many addresses and blocks each list holds\n"
     "  vlsm BLOCK/PREFIX REQUEST... subnets of different sizes for host counts\n"
     "  plan-file FILE               the rows of a plan file the window saved\n"
     "  help [COMMAND]               this text, or a command's\n"
     "The first four print what the matching tab of Trevantis Netquill copies to the clipboard.\n"
     "Every command takes IPv6 too, by the text (an address with a colon), exact to 2^128;\n"
-    "aggregate reads lists of both families.\n"
+    "aggregate and the commands over lists read lists of both families.\n"
     "Every command ends its lines with LF; --crlf ends them with CR LF, as the window copies\n"
     "them. -- ends the options; - is standard input wherever a FILE is read.\n"
-    "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit); 2 a bad\n"
+    "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit, lists that\n"
+    "diff finds different); 2 a bad\n"
     "command line or bad input, unreadable files included; 3 the output could not be written;\n"
     "4 an internal error, a fault of netquill-cli's own.\n"
     "COMMAND --help tells more; --version prints the version.\n";
@@ -79,6 +85,11 @@ const std::vector<Command> &commands()
          listCommand},
         {"range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},
+        {"common", {"--family"}, {"--ranges"}, kCommonHelp, commonCommand},
+        {"except", {"--family"}, {"--ranges"}, kExceptHelp, exceptCommand},
+        {"diff", {"--family"}, {"--ranges", "-q", "--quiet"}, kDiffHelp, diffCommand},
+        {"compare", {"--family", "--format"}, {"--no-header"}, kCompareHelp, compareCommand},
+        {"count", {"--family", "--format"}, {"--no-header"}, kCountHelp, countCommand},
         {"vlsm",
          {"--format", "--save"},
          {"--rfc3021", "--no-header"},
@@ -96,7 +107,8 @@ const Command &commandNamed(std::string_view name)
     const auto found =
         std::find_if(commands().begin(), commands().end(), [&](const Command &each) { return each.name == name; });
     if (found == commands().end())
-        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, vlsm, plan-file or help");
+        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, common, except, diff, compare, count, vlsm, "
+               "plan-file or help");
     return *found;
 }
 

@@ -1,6 +1,6 @@
 #include "cli/commandfiles.h"
 
-#include "cli/input.h"
+#include "cli/addresslists.h"
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
@@ -28,27 +28,6 @@ const char *const kAggregateHelp =
 
 namespace {
 
-// The entry of a list line: without a # comment and the blanks around it.
-std::string_view entryOf(std::string_view line) { return withoutBlanksAround(line.substr(0, line.find('#'))); }
-
-template <typename Address>
-void appendBlocks(std::string &out, const std::vector<Block<Address>> &blocks, std::string_view eol)
-{
-    for (const Block<Address> &block : blocks) {
-        block.appendText(out);
-        out += eol;
-    }
-}
-
-// A range of one family, covered by the fewest blocks.
-template <typename Address>
-void writeRange(Streams &streams, const Range<Address> &range)
-{
-    std::vector<Block<Address>> blocks;
-    appendCoveringBlocks(range, blocks);
-    appendBlocks(streams.out.buffer(), blocks, streams.eol());
-}
-
 // FIRST LAST or FIRST-LAST, of one family.
 template <typename Address>
 Range<Address> readRange(const CommandLine &line)
@@ -72,104 +51,33 @@ Range<Address> readRange(const CommandLine &line)
     return {first, last};
 }
 
-// Adds a range to a long list. Once the list is long, it takes room at once
-// for as many ranges as come before the next merge (`mergeAt`): memory that
-// no range reaches is never touched, and no range is copied again as the
-// list grows, which was a third of the time two million lines took.
-template <typename Address>
-void keep(std::vector<Range<Address>> &ranges, const Range<Address> &range, std::size_t mergeAt)
-{
-    if (ranges.size() == ranges.capacity() && ranges.size() >= (std::size_t{1} << 16))
-        ranges.reserve(std::max(mergeAt, 2 * ranges.size()));
-    ranges.push_back(range);
-}
-
-// The merged runs of one family, as blocks or as first-last.
-template <typename Address>
-void writeMerged(std::vector<Range<Address>> &ranges, bool asRanges, Streams &streams)
-{
-    mergeRanges(ranges);
-    std::vector<Block<Address>> blocks;
-    for (const Range<Address> &range : ranges) {
-        std::string &out = streams.out.buffer();
-        if (asRanges) {
-            range.first.appendText(out);
-            out += '-';
-            range.last.appendText(out);
-            out += streams.eol();
-        } else {
-            blocks.clear();
-            appendCoveringBlocks(range, blocks);
-            appendBlocks(out, blocks, streams.eol());
-        }
-        streams.out.flushWhenFull();
-        if (!streams.out.open())
-            return;
-    }
-}
-
 }  // namespace
 
 int rangeCommand(const CommandLine &line, Streams &streams)
 {
     const bool ipv6 = std::any_of(line.positionals.begin(), line.positionals.end(), looksLikeIpv6);
+    MergedList covered;
     if (ipv6)
-        writeRange(streams, readRange<Ipv6Address>(line));
+        covered.ipv6.push_back(readRange<Ipv6Address>(line));
     else
-        writeRange(streams, readRange<Ipv4Address>(line));
+        covered.ipv4.push_back(readRange<Ipv4Address>(line));
+    writeMergedList(covered, line, streams);
     return kDone;
 }
 
 int aggregateCommand(const CommandLine &line, Streams &streams)
 {
-    const std::string *family = line.option("--family");
-    if (family && *family != "4" && *family != "6")
-        refuse("--family", *family, "must be 4 or 6");
-    std::vector<Ipv4Range> ipv4;
-    std::vector<Ipv6Range> ipv6;
-    std::size_t mergedSize = 0;
-    Complaints complaints;
+    familyOption(line);  // refused before any input is read
     std::vector<std::string_view> sources = line.positionals;
     if (sources.empty())
         sources.push_back("-");
-    for (const std::string_view source : sources) {
-        LineReader reader(source, streams.standardInput);
-        std::string_view text;
-        while (reader.next(text, complaints)) {
-            const std::string_view entry = entryOf(text);
-            if (entry.empty())
-                continue;
-            const auto complain = [&](const std::string &reason) {
-                complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason);
-            };
-            // Memory follows what the answer keeps, not how long the lists are.
-            const std::size_t mergeAt = 2 * mergedSize + (1 << 22);
-            if (looksLikeIpv6(entry)) {
-                if (const auto range = parseRange<Ipv6Address>(entry))
-                    keep(ipv6, *range, mergeAt);
-                else
-                    complain(range.reason());
-            } else if (const auto range = parseRange<Ipv4Address>(entry)) {
-                keep(ipv4, *range, mergeAt);
-            } else {
-                complain(range.reason());
-            }
-            if (ipv4.size() + ipv6.size() >= mergeAt) {
-                mergeRanges(ipv4);
-                mergeRanges(ipv6);
-                mergedSize = ipv4.size() + ipv6.size();
-            }
-        }
-    }
+    Complaints complaints;
+    const MergedList list = readMergedList(sources, streams.standardInput, complaints);
     if (complaints.any()) {
         streams.errors << complaints.report();
         return kRefused;
     }
-    // IPv4 first, then IPv6, each ascending; an IPv4-mapped address stays IPv6.
-    if (!family || *family == "4")
-        writeMerged(ipv4, line.has("--ranges"), streams);
-    if (!family || *family == "6")
-        writeMerged(ipv6, line.has("--ranges"), streams);
+    writeMergedList(list, line, streams);
     return kDone;
 }
 

@@ -152,6 +152,42 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
               "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
 }
 
+// The commands over lists read each LIST as aggregate does, write the
+// answer as it does, and diff's status tells whether the lists differ.
+TEST(CliLists, SetsOfListsTheirCountsAndDiffsStatus)
+{
+    const std::string a = testing::TempDir() + "a.lst";
+    const std::string b = testing::TempDir() + "b.lst";
+    std::FILE *file = std::fopen(a.c_str(), "w");
+    std::fputs("10.0.0.0/24\n2001:db8::/32\n192.0.2.1\n", file);
+    std::fclose(file);
+    const char *listB = "10.0.0.128-10.0.1.255\n2001:db8:1::/48\n";
+    EXPECT_EQ(run({"common", a, "-"}, listB).out, "10.0.0.128/25\n2001:db8:1::/48\n");
+    EXPECT_EQ(run({"except", a, "-", "--family", "4", "--ranges"}, listB).out,
+              "10.0.0.0-10.0.0.127\n192.0.2.1-192.0.2.1\n");
+    const CliRun differ = run({"diff", a, "-", "--family", "4"}, listB);
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out, "10.0.0.0/25\n10.0.1.0/24\n192.0.2.1/32\n");
+    const CliRun same = run({"diff", "-q", a, "-"}, "192.0.2.1\n10.0.0.0-10.0.0.255\n2001:db8::/32\n");
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    // 2^96 − 2^80 of a's IPv6 addresses are not in b.
+    EXPECT_EQ(run({"compare", a, "-", "--format", "csv"}, listB).out,
+              "First,Second,Family,Both,Only First,Only Second\n" + a + ",-,IPv4,128,129,256\n" + a +
+                  ",-,IPv6,1208925819614629174706176,79226953588444722964369244160,0\n");
+    EXPECT_EQ(run({"count", "-", "--no-header", "--family", "6"}, "::/0\n").out,
+              "-\tIPv6\t340282366920938463463374607431768211456\t1\n");
+    file = std::fopen(b.c_str(), "w");
+    std::fputs("10.0.0.1\nten\n", file);
+    std::fclose(file);
+    const CliRun bad = run({"count", a, b});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");  // nothing is printed until every list is read
+    EXPECT_TRUE(bad.errors.starts_with("netquill-cli: " + b + ":2: 'ten': ")) << bad.errors;
+    EXPECT_EQ(run({"common", "-", "-"}, "").errors,
+              "netquill-cli: LIST '-': is given twice: standard input is read once\n");
+}
+
 // vlsm --save writes a plan file whole or not at all (status 3); plan-file
 // prints it, and refuses a damaged one with its line.
 TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
@@ -295,8 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
-                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, vlsm, plan-file "
-                "or help\n"}),
+                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, common, except, "
+                "diff, compare, count, vlsm, plan-file or help\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -371,6 +407,10 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
     };
     const std::string plan = testing::TempDir() + "keys.nqplan";
     run({"vlsm", "10.0.0.0/30", "a=1", "--save", plan});
+    const std::string list = testing::TempDir() + "keys.lst";
+    std::FILE *file = std::fopen(list.c_str(), "w");
+    std::fputs("::1\n", file);
+    std::fclose(file);
     const std::pair<const char *, std::vector<Arguments>> commands[] = {
         {"plan-file", {{"plan-file", plan, "--format", "jsonl"}}},
         {"convert", {{"convert", "10.0.0.1", "--format", "json"}, {"convert", "::ffff:1.2.3.4", "--format", "json"}}},
@@ -378,11 +418,13 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
         {"plan", {{"plan", "10.0.0.0/24", "--format", "json"}, {"plan", "::/64", "--format", "json"}}},
         {"list", {{"list", "10.0.0.0/30", "--format", "jsonl"}, {"list", "::/126", "--format", "jsonl"}}},
         {"vlsm",
-         {{"vlsm", "10.0.0.0/24", "a=3", "--format", "jsonl"}, {"vlsm", "::/120", "a=3", "--format", "jsonl"}}}};
+         {{"vlsm", "10.0.0.0/24", "a=3", "--format", "jsonl"}, {"vlsm", "::/120", "a=3", "--format", "jsonl"}}},
+        {"compare", {{"compare", "-", list, "--format", "jsonl"}}},
+        {"count", {{"count", "-", "--format", "jsonl"}}}};
     for (const auto &[command, runs] : commands) {
         std::string written;
         for (const Arguments &arguments : runs)
-            written += run(arguments).out;
+            written += run(arguments, "10.0.0.0/8\n").out;
         EXPECT_EQ(all(run({"help", command}).out, std::regex("keys: ([a-z0-9_]+(, [a-z0-9_]+)*)")),
                   all(written, std::regex("\"([a-z0-9_]+)\":")))
             << command;

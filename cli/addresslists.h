@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cli/commandline.h"
+#include "cli/messages.h"
+#include "cli/streams.h"
+#include "core/planning/rangesets.h"
+
+#include <string_view>
+#include <vector>
+
+// Address lists as aggregate and the commands over lists read and write
+// them: one entry a line (an address, a block or a range, of either family),
+// merged into the fewest ranges; written as blocks or ranges, IPv4 first.
+namespace netquill::cli {
+
+struct MergedList {
+    RangeSet<Ipv4Address> ipv4;
+    RangeSet<Ipv6Address> ipv6;
+
+    bool operator==(const MergedList &) const = default;
+};
+
+// The entries of all the sources ("-" for standard input) as one merged
+// list; each bad line is added to the complaints, "name:LINE: 'entry': reason".
+MergedList readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints);
+
+// The families --family 4|6 keeps, both when it is not given.
+struct Families {
+    bool ipv4 = true;
+    bool ipv6 = true;
+};
+Families familyOption(const CommandLine &line);
+
+// The list as the fewest blocks, or with --ranges as first-last ranges, of
+// the families kept: IPv4 first, each ascending.
+void writeMergedList(const MergedList &list, const CommandLine &line, Streams &streams);
+
+}  // namespace netquill::cli
