@@ -3,7 +3,7 @@
 _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="convert calc plan list range aggregate vlsm plan-file help"
+    local commands="convert calc plan list range aggregate common except diff compare count vlsm plan-file help"
     # The plan options as netquill-cli's own help lists them, one a line.
     local plan
     plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
@@ -16,7 +16,7 @@ _netquill_cli()
     case $previous in
         --format)
             case ${COMP_WORDS[1]} in
-                list|vlsm|plan-file) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
+                list|vlsm|plan-file|compare|count) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
                 *) COMPREPLY=($(compgen -W "text json" -- "$current")) ;;
             esac
             return ;;
@@ -42,14 +42,18 @@ _netquill_cli()
         plan) options="$plan --format" ;;
         list) options="$plan --format --no-header --from --count" ;;
         range) options="" ;;
-        aggregate) options="--ranges --family" ;;
+        aggregate|common|except) options="--ranges --family" ;;
+        diff) options="--ranges --family -q --quiet" ;;
+        compare|count) options="--format --no-header --family" ;;
         vlsm) options="--rfc3021 --format --no-header --save" ;;
         plan-file) options="--format --no-header" ;;
     esac
     if [[ $current == -* ]]; then
         COMPREPLY=($(compgen -W "$options $common" -- "$current"))
-    elif [ "${COMP_WORDS[1]}" = aggregate ] || [ "${COMP_WORDS[1]}" = plan-file ]; then
-        COMPREPLY=($(compgen -f -- "$current"))
+    else
+        case ${COMP_WORDS[1]} in
+            aggregate|common|except|diff|compare|count|plan-file) COMPREPLY=($(compgen -f -- "$current")) ;;
+        esac
     fi
 }
 complete -F _netquill_cli netquill-cli
