@@ -162,3 +162,71 @@ for peer in ("sipcalc", "ipcalc-ng"):
     theirs = times[f"{peer} (1,000,000 /64)"] / 1_000_000
     print(f"IPv6 list: {theirs / ours:.1f}x as fast per row as {peer} ({ours * 1e9:.0f} ns against {theirs * 1e9:.0f} ns)")
 PY
+
+# Lists as sets: two lists of two million lines each (fixed seed), both
+# families (three IPv4 prefixes /16-/32 to one IPv6 prefix /24-/128 under a
+# few thousand /32 sites), half of the second list's lines the first's.
+# common, except and diff of both families against iprange on the IPv4 parts
+# and Python's ipaddress on the IPv6 parts, each answer compared; then the
+# largest memory.
+python3 - "$work" <<'PY'
+import ipaddress, random, sys
+r = random.Random(29)
+sites = [r.getrandbits(32) for _ in range(3000)]
+def line():
+    if r.random() < 0.75:
+        bits = r.randint(16, 32)
+        a = r.getrandbits(32) & (0xFFFFFFFF << (32 - bits)) & 0xFFFFFFFF
+        return f"{a >> 24}.{(a >> 16) & 255}.{(a >> 8) & 255}.{a & 255}/{bits}\n"
+    bits = r.randint(24, 128)
+    a = (0x2001 << 112) | (r.choice(sites) << 80) | r.getrandbits(80)
+    return f"{ipaddress.IPv6Address(a & (((1 << 128) - 1) ^ ((1 << (128 - bits)) - 1)))}/{bits}\n"
+first = [line() for _ in range(2_000_000)]
+second = r.sample(first, 1_000_000) + [line() for _ in range(1_000_000)]
+for name, lines in (("setA", first), ("setB", second)):
+    with open(f"{sys.argv[1]}/{name}.txt", "w") as both, open(f"{sys.argv[1]}/{name}4.txt", "w") as v4, \
+         open(f"{sys.argv[1]}/{name}6.txt", "w") as v6:
+        for text in lines:
+            both.write(text)
+            (v6 if ":" in text else v4).write(text)
+PY
+sets=(common except diff)
+for operation in "${sets[@]}"; do
+  # iprange's blocks are compared as sets of addresses: its --diff does not always print the fewest.
+  { iprange "$work/setA4.txt" "--$operation" "$work/setB4.txt" || true; } | "$cli" aggregate >"$work/theirs4.txt"
+  { "$cli" "$operation" "$work/setA4.txt" "$work/setB4.txt" || true; } | cmp -s - "$work/theirs4.txt" &&
+    echo "iprange --$operation: the same IPv4 addresses"
+  python3 "$(dirname "$0")/listsets.py" "$operation" "$work/setA6.txt" "$work/setB6.txt" |
+    cmp -s - <("$cli" "$operation" "$work/setA6.txt" "$work/setB6.txt" || true) &&
+    echo "Python ipaddress $operation: the same IPv6 blocks"
+done
+runs=()
+for operation in "${sets[@]}"; do
+  runs+=(-n "netquill-cli $operation (both families)" "$cli $operation $work/setA.txt $work/setB.txt > /dev/null || true"
+         -n "netquill-cli $operation (IPv4 part)" "$cli $operation $work/setA4.txt $work/setB4.txt > /dev/null || true"
+         -n "iprange --$operation (IPv4 part)" "iprange $work/setA4.txt --$operation $work/setB4.txt > /dev/null || true"
+         -n "netquill-cli $operation (IPv6 part)" "$cli $operation $work/setA6.txt $work/setB6.txt > /dev/null || true")
+done
+hyperfine --warmup 1 --runs 5 --export-json "$results.sets" "${runs[@]}"
+# Python takes half a minute an operation: one run each.
+runs=()
+for operation in "${sets[@]}"; do
+  runs+=(-n "Python $operation (IPv6 part)"
+         "python3 $(dirname "$0")/listsets.py $operation $work/setA6.txt $work/setB6.txt > /dev/null")
+done
+hyperfine --runs 1 --export-json "$results.python" "${runs[@]}"
+python3 - "$results.sets" "$results.python" <<'PY'
+import json, sys
+times = {r["command"]: r["mean"] for f in sys.argv[1:] for r in json.load(open(f))["results"]}
+for operation in ("common", "except", "diff"):
+    both = times[f"netquill-cli {operation} (both families)"]
+    ours4, v4 = times[f"netquill-cli {operation} (IPv4 part)"], times[f"iprange --{operation} (IPv4 part)"]
+    ours6, v6 = times[f"netquill-cli {operation} (IPv6 part)"], times[f"Python {operation} (IPv6 part)"]
+    print(f"{operation}: both families {both:.3f} s; IPv4 part {v4 / ours4:.1f}x as fast as iprange "
+          f"({ours4:.3f} s against {v4:.3f} s); IPv6 part {v6 / ours6:.0f}x as fast as Python "
+          f"({ours6:.3f} s against {v6:.3f} s)")
+PY
+for operation in "${sets[@]}"; do
+  rss=$({ /usr/bin/time -f %M "$cli" "$operation" "$work/setA.txt" "$work/setB.txt" >/dev/null || true; } 2>&1 | tail -n 1)
+  echo "largest memory for $operation of two lists of 2,000,000 lines: ${rss} KB"
+done

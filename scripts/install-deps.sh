@@ -16,7 +16,7 @@ packages=(
 )
 
 if [ "${1:-}" = peers ]; then
-  packages+=(hyperfine sipcalc ipcalc-ng time iprange aggregate)
+  packages+=(hyperfine sipcalc ipcalc-ng time iprange aggregate grepcidr)
 fi
 
 missing=()

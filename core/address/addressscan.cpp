@@ -1,0 +1,164 @@
+#include "core/address/addressscan.h"
+
+#include "core/address/addresstext.h"
+
+#include <algorithm>
+#include <array>
+
+namespace netquill {
+
+namespace {
+
+// What a byte can be in free text around an address.
+enum CharClass : std::uint8_t {
+    kOther = 0,      // a boundary
+    kRun = 1,        // hex digits, '.' and ':': what address texts are made of
+    kWordOnly = 2,   // letters past 'f' and '_': they continue a word, not an address
+};
+
+constexpr std::array<std::uint8_t, 256> charClasses()
+{
+    std::array<std::uint8_t, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        classes[static_cast<std::size_t>(c)] = hex || c == '.' || c == ':' ? kRun
+                                               : letter || c == '_'         ? kWordOnly
+                                                                            : kOther;
+    }
+    return classes;
+}
+constexpr std::array<std::uint8_t, 256> kClasses = charClasses();
+
+std::uint8_t classAt(std::string_view line, std::size_t at)
+{
+    return at < line.size() ? kClasses[static_cast<unsigned char>(line[at])] : std::uint8_t{kOther};
+}
+
+// The longest address text: eight groups of four and seven colons, or six
+// groups and a dotted tail.
+constexpr std::size_t kLongestIpv6 = 45;
+constexpr std::size_t kLongestIpv4 = 15;
+
+// Four dotted numbers of at most three digits: the shape of an IPv4 address,
+// checked before the parser, which is only asked about such texts.
+bool ipv4Shaped(std::string_view text)
+{
+    if (text.size() < 7 || text.size() > kLongestIpv4)
+        return false;
+    int dots = 0;
+    std::size_t digits = 0;
+    for (const char c : text) {
+        if (c == '.') {
+            if (digits == 0)
+                return false;
+            ++dots;
+            digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > 3)
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return dots == 3 && digits > 0;
+}
+
+std::optional<Uint128> readIpv4(std::string_view text)
+{
+    if (!ipv4Shaped(text))
+        return std::nullopt;
+    const auto address = parseAddress(text);
+    return address ? std::optional<Uint128>(address->value()) : std::nullopt;
+}
+
+// A "::" or seven colons, and no more than an address holds: the shape of an
+// IPv6 address, which times of day ("12:34:56") and MAC addresses lack.
+bool ipv6Shaped(std::string_view text)
+{
+    if (text.size() < 2 || text.size() > kLongestIpv6)
+        return false;
+    const auto colons = std::count(text.begin(), text.end(), ':');
+    return colons >= 2 && (colons == 7 || text.find("::") != std::string_view::npos ||
+                           (colons == 6 && text.find('.') != std::string_view::npos));
+}
+
+std::optional<Uint128> readIpv6(std::string_view text)
+{
+    if (!ipv6Shaped(text))
+        return std::nullopt;
+    if (const auto address = detail::readWellFormedIpv6(text))
+        return address->value();
+    const auto address = parseIpv6Address(text);
+    return address ? std::optional<Uint128>(address->value()) : std::nullopt;
+}
+
+// The run of address characters [start, end): the whole of it as an IPv6
+// address, or a dotted piece of it between colons as an IPv4 one. A final
+// '.' or ':' is punctuation ("from 10.0.0.1.", "2001:db8::1: refused").
+std::optional<FoundAddress> addressInRun(std::string_view line, std::size_t start, std::size_t end,
+                                         std::size_t from, bool boundaryBefore)
+{
+    const bool openBefore = start == 0 ? boundaryBefore : classAt(line, start - 1) == kOther;
+    const bool openAfter = classAt(line, end) == kOther;
+    const std::string_view run = line.substr(start, end - start);
+    if (openBefore && openAfter && start >= from) {
+        for (std::size_t size = run.size(); size + 2 >= run.size() && size > 0; --size) {
+            if (const auto value = readIpv6(run.substr(0, size)))
+                return FoundAddress{start, size, true, *value};
+            if (run[size - 1] != ':' && run[size - 1] != '.')
+                break;
+        }
+    }
+    // IPv4 pieces: between the run's ends and its colons.
+    for (std::size_t piece = start; piece < end;) {
+        const std::size_t colon = std::min(line.find(':', piece), end);
+        const bool bounded = (piece == start ? openBefore : true) && (colon == end ? openAfter : true);
+        std::size_t size = colon - piece;
+        while (size > 0 && line[piece + size - 1] == '.')
+            --size;
+        if (bounded && piece >= from)
+            if (const auto value = readIpv4(line.substr(piece, size)))
+                return FoundAddress{piece, size, false, *value};
+        piece = colon + 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool isAddressBoundary(char c) { return kClasses[static_cast<unsigned char>(c)] == kOther; }
+
+std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from, bool boundaryBefore)
+{
+    // From the start of the run `from` stands in, so that its boundaries are seen.
+    std::size_t at = from;
+    while (at > 0 && classAt(line, at - 1) == kRun)
+        --at;
+    while (at < line.size()) {
+        while (at < line.size() && kClasses[static_cast<unsigned char>(line[at])] != kRun)
+            ++at;
+        std::size_t end = at;
+        while (end < line.size() && kClasses[static_cast<unsigned char>(line[end])] == kRun)
+            ++end;
+        if (at < end && end > from)
+            if (const auto found = addressInRun(line, at, end, from, boundaryBefore))
+                return found;
+        at = end;
+    }
+    return std::nullopt;
+}
+
+std::size_t safeEnd(std::string_view piece)
+{
+    std::size_t start = piece.size();
+    while (start > 0 && classAt(piece, start - 1) == kRun)
+        --start;
+    if (piece.size() - start <= kLongestIpv6 + 2)
+        return start;
+    // Too long for an address: only a dotted piece after its last colon may still be one.
+    const std::size_t colon = piece.rfind(':');
+    return colon >= start && piece.size() - colon <= kLongestIpv4 + 2 ? colon : piece.size();
+}
+
+}  // namespace netquill
