@@ -35,6 +35,10 @@ extern const char *const kAggregateHelp;
 int rangeCommand(const CommandLine &line, Streams &streams);
 int aggregateCommand(const CommandLine &line, Streams &streams);
 
+// grep.cpp: the lines of files that hold an address inside a block.
+extern const char *const kGrepHelp;
+int grepCommand(const CommandLine &line, Streams &streams);
+
 // listsets.cpp: address lists as sets: what they share, lack and differ by, and their sizes.
 extern const std::string kCommonHelp;
 extern const std::string kExceptHelp;

@@ -57,7 +57,8 @@ const std::string *CommandLine::option(std::string_view name) const
 }
 
 CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
-                            const std::vector<std::string_view> &options, const std::vector<std::string_view> &flags)
+                            const std::vector<std::string_view> &options, const std::vector<std::string_view> &flags,
+                            const std::vector<std::string_view> &repeatable)
 {
     std::vector<std::string_view> allFlags(flags);
     allFlags.insert(allFlags.end(), {"--crlf", "--help", "--version"});
@@ -65,7 +66,33 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
         return std::find(names.begin(), names.end(), name) != names.end();
     };
     const std::string command(arguments[0]);
+    const auto unknown = [&](std::string_view name) {
+        std::vector<std::string_view> every(options);
+        every.insert(every.end(), allFlags.begin(), allFlags.end());
+        every.insert(every.end(), repeatable.begin(), repeatable.end());
+        return UsageError("unknown option '" + shown(name) + "' for " + command + nearestOf(name, every));
+    };
     CommandLine line;
+    const auto takeFlag = [&](std::string_view name) {
+        if ((name == "-h" && !known(flags, "-h")) || name == "--help" || name == "--version") {
+            (name == "--version" ? line.version : line.help) = true;
+            return;
+        }
+        if (line.has(name))
+            throw UsageError(std::string(name) + " is given twice");
+        line.flags.push_back(name);
+    };
+    const auto takeValue = [&](std::string_view name, std::string value) {
+        if (known(repeatable, name)) {
+            line.repeated[std::string(name)].push_back(std::move(value));
+            return;
+        }
+        if (const std::string *earlier = line.option(name))
+            throw UsageError(std::string(name) + " is given twice: '" + shown(*earlier) + "', then '" + shown(value) +
+                             "'");
+        line.options[std::string(name)] = std::move(value);
+    };
+    const auto takesValue = [&](std::string_view name) { return known(options, name) || known(repeatable, name); };
     bool optionsEnded = false;
     for (std::size_t k = 1; k < arguments.size(); ++k) {
         const std::string_view argument = arguments[k];
@@ -75,38 +102,45 @@ CommandLine readCommandLine(const std::vector<std::string_view> &arguments,
         }
         if (argument == "--") {
             optionsEnded = true;
+            line.positionalsBeforeDashes = line.positionals.size();
+            continue;
+        }
+        // One-letter flags together, the last perhaps an option with its value after it.
+        if (!argument.starts_with("--") && argument.size() > 2 && !known(allFlags, argument)) {
+            for (std::size_t at = 1; at < argument.size(); ++at) {
+                const std::string name{'-', argument[at]};
+                if (takesValue(name)) {
+                    if (at + 1 < argument.size())
+                        takeValue(name, std::string(argument.substr(at + 1)));
+                    else if (k + 1 < arguments.size())
+                        takeValue(name, std::string(arguments[++k]));
+                    else
+                        throw UsageError(name + " needs a value");
+                    break;
+                }
+                const auto flag = std::find(allFlags.begin(), allFlags.end(), name);
+                if (flag == allFlags.end() && name != "-h")
+                    throw unknown(argument);
+                takeFlag(flag == allFlags.end() ? std::string_view("-h") : *flag);
+            }
             continue;
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        if (name == "-h" || name == "--help" || name == "--version") {
-            (name == "--version" ? line.version : line.help) = true;
-            continue;
-        }
-        if (known(allFlags, name)) {
+        if (known(allFlags, name) || name == "-h") {
             if (equals != std::string_view::npos)
                 throw UsageError(std::string(name) + " is a flag and takes no value");
-            if (line.has(name))
-                throw UsageError(std::string(name) + " is given twice");
-            line.flags.push_back(name);
+            takeFlag(known(allFlags, name) ? *std::find(allFlags.begin(), allFlags.end(), name) : "-h");
             continue;
         }
-        if (!known(options, name)) {
-            std::vector<std::string_view> every(options);
-            every.insert(every.end(), allFlags.begin(), allFlags.end());
-            throw UsageError("unknown option '" + shown(name) + "' for " + command + nearestOf(name, every));
-        }
-        std::string value;
+        if (!takesValue(name))
+            throw unknown(name);
         if (equals != std::string_view::npos)
-            value = std::string(argument.substr(equals + 1));
+            takeValue(name, std::string(argument.substr(equals + 1)));
         else if (k + 1 < arguments.size())
-            value = std::string(arguments[++k]);
+            takeValue(name, std::string(arguments[++k]));
         else
             throw UsageError(std::string(name) + " needs a value");
-        if (const std::string *earlier = line.option(name))
-            throw UsageError(std::string(name) + " is given twice: '" + shown(*earlier) + "', then '" + shown(value) +
-                             "'");
-        line.options[std::string(name)] = std::move(value);
     }
     return line;
 }

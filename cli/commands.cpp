@@ -22,6 +22,7 @@ constexpr const char *kUsage =
     "  list BLOCK/PREFIX [PLAN]     every subnet of the plan, streamed\n"
     "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
     "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
+    "  grep PATTERN... [FILE...]    the lines that hold an address inside a block\n"
     "  common LIST LIST...          the addresses in every list\n"
     "  except LIST LIST...          the addresses of the first list in none of the others\n"
     "  diff LIST LIST               the addresses in exactly one of two lists\n"
@@ -36,7 +37,7 @@ constexpr const char *kUsage =
     "Every command ends its lines with LF; --crlf ends them with CR LF, as the window copies\n"
     "them. -- ends the options; - is standard input wherever a FILE is read.\n"
     "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit, lists that\n"
-    "diff finds different); 2 a bad\n"
+    "diff finds different, grep finds no line); 2 a bad\n"
     "command line or bad input, unreadable files included; 3 the output could not be written;\n"
     "4 an internal error, a fault of netquill-cli's own.\n"
     "COMMAND --help tells more; --version prints the version.\n";
@@ -59,6 +60,7 @@ struct Command {
     std::vector<std::string_view> flags;
     std::string help;
     int (*run)(const CommandLine &, Streams &);
+    std::vector<std::string_view> repeatable = {};  // options that may be given more than once
 };
 
 std::vector<std::string_view> withPlanOptions(std::vector<std::string_view> options)
@@ -89,6 +91,7 @@ const std::vector<Command> &commands()
         {"except", {"--family"}, {"--ranges"}, kExceptHelp, exceptCommand},
         {"diff", {"--family"}, {"--ranges", "-q", "--quiet"}, kDiffHelp, diffCommand},
         {"compare", {"--family", "--format"}, {"--no-header"}, kCompareHelp, compareCommand},
+        {"grep", {}, {"-v", "-c", "-o", "-x", "-n", "-H", "-h", "-q"}, kGrepHelp, grepCommand, {"-e", "-f"}},
         {"count", {"--family", "--format"}, {"--no-header"}, kCountHelp, countCommand},
         {"vlsm",
          {"--format", "--save"},
@@ -107,8 +110,8 @@ const Command &commandNamed(std::string_view name)
     const auto found =
         std::find_if(commands().begin(), commands().end(), [&](const Command &each) { return each.name == name; });
     if (found == commands().end())
-        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, common, except, diff, compare, count, vlsm, "
-               "plan-file or help");
+        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, grep, common, except, diff, compare, count, "
+               "vlsm, plan-file or help");
     return *found;
 }
 
@@ -136,7 +139,7 @@ int runCommand(const std::vector<std::string_view> &arguments, Output &out, int 
     if (first.starts_with("-"))
         refuse("COMMAND", first, "must come first: netquill-cli COMMAND [OPTION...]");
     const Command &command = commandNamed(first);
-    const CommandLine line = readCommandLine(arguments, command.options, command.flags);
+    const CommandLine line = readCommandLine(arguments, command.options, command.flags, command.repeatable);
     if (line.help) {
         out.append(command.help);
         return kDone;

@@ -138,10 +138,21 @@ std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from,
     while (at < line.size()) {
         while (at < line.size() && kClasses[static_cast<unsigned char>(line[at])] != kRun)
             ++at;
+        // Most runs are parts of words, numbers and times: only a run with a
+        // dot or a colon can hold an address, and without a colon only where
+        // it stands apart from a word.
         std::size_t end = at;
-        while (end < line.size() && kClasses[static_cast<unsigned char>(line[end])] == kRun)
-            ++end;
-        if (at < end && end > from)
+        bool dotOrColon = false;
+        bool colon = false;
+        for (; end < line.size(); ++end) {
+            const char c = line[end];
+            if (kClasses[static_cast<unsigned char>(c)] != kRun)
+                break;
+            dotOrColon |= c == '.' || c == ':';
+            colon |= c == ':';
+        }
+        const bool apart = at == 0 ? boundaryBefore : kClasses[static_cast<unsigned char>(line[at - 1])] == kOther;
+        if (dotOrColon && end > from && (colon || apart))
             if (const auto found = addressInRun(line, at, end, from, boundaryBefore))
                 return found;
         at = end;

@@ -1,0 +1,200 @@
+#include "cli/commandfiles.h"
+
+#include "cli/addresslists.h"
+#include "cli/greplines.h"
+#include "cli/values.h"
+#include "core/address/addresstext.h"
+#include "core/planning/ranges.h"
+
+#include <algorithm>
+
+namespace netquill::cli {
+
+const char *const kGrepHelp =
+    "usage: netquill-cli grep [-vcoxnHhq] PATTERN... [--] [FILE...]\n"
+    "       netquill-cli grep [-vcoxnHhq] -e PATTERN... | -f LIST... [--] [FILE...]\n"
+    "Prints each line of the FILEs (standard input when none or - is given) that holds an\n"
+    "address inside a PATTERN: an address, a block or a range of either family, as aggregate\n"
+    "reads a list's lines; -e gives one (repeat it), -f a LIST file of them. Without -e and -f,\n"
+    "the first arguments are the PATTERNs, up to -- or the first that is not one. An address\n"
+    "is a whole token: 1.2.3.45 is not 1.2.3.4, v1.2.3.4, 10.0.0.256 and 1.2.3.4.5 are none;\n"
+    "IPv4 is found after a colon or before a port (src=192.0.2.7:5353), IPv6 in brackets\n"
+    "([2001:db8::1]:443), with a zone (fe80::1%eth0) or a dotted tail: ::ffff:192.0.2.1 is an\n"
+    "IPv6 address, matched by IPv6 patterns only (grepcidr also takes it for IPv4).\n"
+    "  -v  the lines that hold no address inside a PATTERN\n"
+    "  -c  the count of such lines, per FILE\n"
+    "  -o  each matching address as it stands, one a line\n"
+    "  -x  lines that are one address and nothing else\n"
+    "  -n  each line's number before it\n"
+    "  -H  each FILE's name before its lines (the default for more than one FILE); -h never\n"
+    "  -q  nothing printed: the status says whether a line matched\n"
+    "Lines pass as bytes, whatever their length or encoding. Exit status, as grep's: 0 a line\n"
+    "was selected, 1 none was, 2 trouble (a bad PATTERN, a FILE that cannot be read).\n";
+
+namespace {
+
+struct Selection {
+    bool invert;
+    bool count;
+    bool only;
+    bool whole;
+    bool numbers;
+    bool quiet;
+};
+
+bool holds(const MergedList &patterns, const FoundAddress &address)
+{
+    const auto inside = [&](const auto &ranges, auto value) {
+        const auto after = std::upper_bound(ranges.begin(), ranges.end(), value,
+                                            [](auto v, const auto &range) { return v < range.first.value(); });
+        return after != ranges.begin() && !(std::prev(after)->last.value() < value);
+    };
+    return address.ipv6 ? inside(patterns.ipv6, address.value)
+                        : inside(patterns.ipv4, static_cast<std::uint32_t>(address.value));
+}
+
+// The PATTERNs of -e and -f, or the first positionals; the FILEs after them.
+MergedList readPatterns(const CommandLine &line, std::vector<std::string_view> &files, Streams &streams)
+{
+    std::vector<std::string> given;
+    std::vector<std::string_view> lists;
+    const auto repeated = [&](std::string_view name) {
+        const auto found = line.repeated.find(name);
+        return found == line.repeated.end() ? std::vector<std::string>() : found->second;
+    };
+    for (const std::string &pattern : repeated("-e"))
+        given.push_back(pattern);
+    const std::vector<std::string> listFiles = repeated("-f");
+    lists.assign(listFiles.begin(), listFiles.end());
+    std::size_t firstFile = 0;
+    if (given.empty() && lists.empty()) {
+        // Up to "--", or the first positional that is no entry of a list.
+        const std::size_t most = line.positionalsBeforeDashes.value_or(line.positionals.size());
+        while (firstFile < most && (line.positionalsBeforeDashes ||
+                                    parseRange<Ipv4Address>(line.positionals[firstFile]) ||
+                                    parseRange<Ipv6Address>(line.positionals[firstFile])))
+            given.emplace_back(line.positionals[firstFile++]);
+        if (given.empty())
+            throw UsageError(line.positionals.empty() ? "PATTERN is missing"
+                                                      : "PATTERN '" + shown(line.positionals[0]) +
+                                                            "': is not an address, block or range of either family");
+    }
+    files.assign(line.positionals.begin() + static_cast<std::ptrdiff_t>(firstFile), line.positionals.end());
+    MergedList patterns;
+    for (const std::string &pattern : given) {
+        const std::string_view entry = withoutBlanksAround(pattern);
+        if (looksLikeIpv6(entry))
+            patterns.ipv6.push_back(accepted("PATTERN", pattern, parseRange<Ipv6Address>(entry)));
+        else
+            patterns.ipv4.push_back(accepted("PATTERN", pattern, parseRange<Ipv4Address>(entry)));
+    }
+    Complaints complaints;
+    const MergedList fromLists = readMergedList(lists, streams.standardInput, complaints);
+    if (complaints.any())
+        throw UsageError(complaints.report().substr(std::string_view("netquill-cli: ").size()));
+    patterns.ipv4.insert(patterns.ipv4.end(), fromLists.ipv4.begin(), fromLists.ipv4.end());
+    patterns.ipv6.insert(patterns.ipv6.end(), fromLists.ipv6.begin(), fromLists.ipv6.end());
+    mergeRanges(patterns.ipv4);
+    mergeRanges(patterns.ipv6);
+    return patterns;
+}
+
+// The lines of one FILE the selection takes; their count.
+std::size_t grepFile(std::string_view name, const MergedList &patterns, const Selection &selection,
+                     const std::string &prefix, Streams &streams)
+{
+    std::string &out = streams.out.buffer();
+    bool matched = false;
+    std::size_t selected = 0;
+    const auto linePrefix = [&](std::size_t number) {
+        out += prefix;
+        if (selection.numbers)
+            out.append(std::to_string(number)).append(":");
+    };
+    // -o prints every matching address; otherwise the first decides the line.
+    const bool onlyEach =
+        selection.only && !selection.invert && !selection.count && !selection.quiet && !selection.whole;
+    const ScannedLines *reader = nullptr;
+    ScannedLines lines(name, streams.standardInput, !selection.count && !selection.only && !selection.quiet,
+                       [&](std::string_view text, const FoundAddress &address) {
+                           if (!holds(patterns, address))
+                               return true;
+                           matched = true;
+                           if (!onlyEach)
+                               return false;  // one address decides the line
+                           linePrefix(reader->lineNumber());
+                           out.append(text).append(streams.eol());
+                           streams.out.flushWhenFull();
+                           return true;
+                       });
+    reader = &lines;
+    while (lines.next()) {
+        const std::size_t number = lines.lineNumber();
+        if (selection.whole && matched) {
+            // The line is the address and nothing else (a CR before its LF aside).
+            const std::string_view *text = lines.wholeText();
+            std::string_view line = text ? *text : std::string_view();
+            if (line.ends_with('\r'))
+                line.remove_suffix(1);
+            const auto address = nextAddress(line);
+            matched = address && address->at == 0 && address->size == line.size();
+        }
+        if (matched != selection.invert) {
+            ++selected;
+            if (selection.quiet)
+                return selected;
+            if (selection.whole && selection.only && !selection.invert) {
+                linePrefix(number);
+                lines.writeLine(streams.out);
+                out.append(streams.eol());
+            } else if (!selection.count && !selection.only) {
+                linePrefix(number);
+                lines.writeLine(streams.out);
+                out += '\n';
+            }
+            streams.out.flushWhenFull();
+            if (!streams.out.open())
+                return selected;
+        }
+        matched = false;
+    }
+    if (selection.count) {
+        out.append(prefix).append(std::to_string(selected)).append(streams.eol());
+        streams.out.flushWhenFull();
+    }
+    return selected;
+}
+
+}  // namespace
+
+int grepCommand(const CommandLine &line, Streams &streams)
+{
+    std::vector<std::string_view> files;
+    const MergedList patterns = readPatterns(line, files, streams);
+    if (files.empty())
+        files.push_back("-");
+    if (std::count(files.begin(), files.end(), "-") > 1)
+        refuse("FILE", "-", "is given twice: standard input is read once");
+    const Selection selection{line.has("-v"), line.has("-c"), line.has("-o"),
+                              line.has("-x"), line.has("-n"), line.has("-q")};
+    const bool names = line.has("-H") || (files.size() > 1 && !line.has("-h"));
+    bool anySelected = false;
+    bool trouble = false;
+    for (const std::string_view file : files) {
+        try {
+            const std::string prefix = names ? std::string(file == "-" ? "(standard input)" : file) + ":" : "";
+            anySelected = grepFile(file, patterns, selection, prefix, streams) > 0 || anySelected;
+        } catch (const UsageError &error) {
+            // One FILE that cannot be read does not stop the others, as in grep.
+            streams.errors << "netquill-cli: " << error.what() << "\n";
+            trouble = true;
+        }
+        if ((selection.quiet && anySelected) || !streams.out.open())
+            break;
+    }
+    if (selection.quiet && anySelected)
+        return kDone;
+    return trouble ? kRefused : anySelected ? kDone : kNoAnswer;
+}
+
+}  // namespace netquill::cli

@@ -1,0 +1,148 @@
+#include "cli/greplines.h"
+
+#include "cli/messages.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace netquill::cli {
+
+namespace {
+
+// Lines up to this long are scanned and written whole; a longer one in pieces.
+constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+[[noreturn]] void refuseFile(std::string_view name, int error)
+{
+    throw UsageError("FILE '" + shown(name) + "': " + std::strerror(error));
+}
+
+}  // namespace
+
+ScannedLines::ScannedLines(std::string_view name, int standardInput, bool keepLongLines, OnAddress onAddress)
+    : m_name(name), m_descriptor(standardInput), m_owned(name != "-"), m_keepLongLines(keepLongLines),
+      m_onAddress(std::move(onAddress)), m_buffer(kBufferSize)
+{
+    if (m_owned) {
+        m_descriptor = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_descriptor < 0)
+            refuseFile(name, errno);
+    }
+}
+
+ScannedLines::~ScannedLines()
+{
+    if (m_owned)
+        ::close(m_descriptor);
+}
+
+// Keeps the bytes from `keepFrom` at the buffer's start and reads after them.
+bool ScannedLines::readMore(std::size_t keepFrom)
+{
+    std::memmove(m_buffer.data(), m_buffer.data() + keepFrom, m_end - keepFrom);
+    m_end -= keepFrom;
+    m_start = 0;
+    for (;;) {
+        const ssize_t got = ::read(m_descriptor, m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            refuseFile(m_name, errno);
+        if (got == 0)
+            m_atEnd = true;
+        m_end += static_cast<std::size_t>(got);
+        return got > 0;
+    }
+}
+
+void ScannedLines::scan(std::string_view text, bool boundaryBefore)
+{
+    for (auto address = m_scanned ? std::nullopt : nextAddress(text, 0, boundaryBefore); address;
+         address = nextAddress(text, address->at + address->size, boundaryBefore))
+        if (!m_onAddress(text.substr(address->at, address->size), *address)) {
+            m_scanned = true;
+            return;
+        }
+}
+
+bool ScannedLines::next()
+{
+    m_long = false;
+    m_scanned = false;
+    m_kept.reset();
+    ++m_lineNumber;  // the line being read, as its addresses are told
+    for (;;) {
+        const char *begin = m_buffer.data() + m_start;
+        if (const auto *newline = static_cast<const char *>(std::memchr(begin, '\n', m_end - m_start))) {
+            m_text = std::string_view(begin, static_cast<std::size_t>(newline - begin));
+            m_start += m_text.size() + 1;
+            break;
+        }
+        if (m_atEnd) {
+            if (m_start == m_end) {
+                --m_lineNumber;
+                return false;
+            }
+            m_text = std::string_view(begin, m_end - m_start);  // the last line, without a LF
+            m_start = m_end;
+            break;
+        }
+        if (m_start == 0 && m_end == m_buffer.size()) {
+            scanLongLine();
+            return true;
+        }
+        readMore(m_start);
+    }
+    scan(m_text, true);
+    return true;
+}
+
+// The buffer is full and holds no LF: the line is scanned a buffer at a
+// time, each piece up to its safe end; the rest goes on into the next.
+void ScannedLines::scanLongLine()
+{
+    m_long = true;
+    if (m_keepLongLines) {
+        m_kept.reset(std::tmpfile());
+        if (!m_kept)
+            throw UsageError("a line of '" + shown(m_name) + "' is too long to keep in memory, and no temporary file "
+                             "can hold it: " + std::strerror(errno));
+    }
+    bool boundaryBefore = true;
+    for (;;) {
+        const std::string_view piece(m_buffer.data(), m_end);
+        const auto *newline = static_cast<const char *>(std::memchr(piece.data(), '\n', piece.size()));
+        if (newline || m_atEnd) {
+            // The line's last piece, scanned to its end.
+            m_text = piece.substr(0, newline ? static_cast<std::size_t>(newline - piece.data()) : piece.size());
+            scan(m_text, boundaryBefore);
+            m_start = m_text.size() + (newline ? 1 : 0);
+            return;
+        }
+        const std::size_t cut = safeEnd(piece);
+        scan(piece.substr(0, cut), boundaryBefore);
+        if (cut > 0)
+            boundaryBefore = isAddressBoundary(piece[cut - 1]);
+        if (m_kept && std::fwrite(piece.data(), 1, cut, m_kept.get()) != cut)
+            throw UsageError("a line of '" + shown(m_name) + "' could not be kept in a temporary file: " +
+                             std::strerror(errno));
+        readMore(cut);
+    }
+}
+
+void ScannedLines::writeLine(Output &out)
+{
+    if (m_kept) {
+        std::rewind(m_kept.get());
+        std::vector<char> block(Output::kDirect);
+        for (std::size_t got; (got = std::fread(block.data(), 1, block.size(), m_kept.get())) > 0;)
+            out.append(std::string_view(block.data(), got));
+        if (std::ferror(m_kept.get()))
+            throw UsageError("a line of '" + shown(m_name) + "' could not be read back from its temporary file");
+    }
+    out.append(m_text);
+}
+
+}  // namespace netquill::cli
