@@ -3,7 +3,7 @@
 _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="convert calc plan list range aggregate common except diff compare count vlsm plan-file help"
+    local commands="convert calc plan list range aggregate grep common except diff compare count vlsm plan-file help"
     # The plan options as netquill-cli's own help lists them, one a line.
     local plan
     plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
@@ -28,7 +28,7 @@ _netquill_cli()
         --family)
             COMPREPLY=($(compgen -W "4 6" -- "$current"))
             return ;;
-        --save)
+        --save|-f)
             COMPREPLY=($(compgen -f -- "$current"))
             return ;;
         --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
@@ -44,6 +44,7 @@ _netquill_cli()
         range) options="" ;;
         aggregate|common|except) options="--ranges --family" ;;
         diff) options="--ranges --family -q --quiet" ;;
+        grep) options="-e -f -v -c -o -x -n -H -h -q" ;;
         compare|count) options="--format --no-header --family" ;;
         vlsm) options="--rfc3021 --format --no-header --save" ;;
         plan-file) options="--format --no-header" ;;
@@ -52,7 +53,7 @@ _netquill_cli()
         COMPREPLY=($(compgen -W "$options $common" -- "$current"))
     else
         case ${COMP_WORDS[1]} in
-            aggregate|common|except|diff|compare|count|plan-file) COMPREPLY=($(compgen -f -- "$current")) ;;
+            aggregate|grep|common|except|diff|compare|count|plan-file) COMPREPLY=($(compgen -f -- "$current")) ;;
         esac
     fi
 }

@@ -188,6 +188,33 @@ TEST(CliLists, SetsOfListsTheirCountsAndDiffsStatus)
               "netquill-cli: LIST '-': is given twice: standard input is read once\n");
 }
 
+// grep passes the lines that hold an address inside a pattern as they are,
+// with grep's options and statuses; a line longer than its buffer is read in
+// pieces, an address across two pieces found all the same.
+TEST(CliGrep, LinesOptionsAndStatuses)
+{
+    const char *log = "ok 10.0.0.1 here\r\nno 10.0.0.10x\nsrc=192.0.2.7:5353\n[2001:db8::1]:443\nlast 10.0.0.200";
+    EXPECT_EQ(run({"grep", "10.0.0.0/24"}, log).out, "ok 10.0.0.1 here\r\nlast 10.0.0.200\n");
+    EXPECT_EQ(run({"grep", "-vn", "-e", "10.0.0.0/24", "-e2001:db8::/32"}, log).out,
+              "2:no 10.0.0.10x\n3:src=192.0.2.7:5353\n");
+    EXPECT_EQ(run({"grep", "-o", "192.0.2.0-192.0.2.9", "::/0"}, log).out, "192.0.2.7\n2001:db8::1\n");
+    EXPECT_EQ(run({"grep", "-c", "-H", "0.0.0.0/0", "--", "-"}, log).out, "(standard input):3\n");
+    EXPECT_EQ(run({"grep", "-x", "10.0.0.0/8"}, "10.0.0.1\r\n 10.0.0.2\n").out, "10.0.0.1\r\n");
+    EXPECT_EQ(run({"grep", "-q", "10.0.0.1"}, log).status, 0);
+    const CliRun none = run({"grep", "10.9.9.9"}, log);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    const CliRun bad = run({"grep", "-e", "10.0.0.0/33"}, log);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.errors.starts_with("netquill-cli: PATTERN '10.0.0.0/33': ")) << bad.errors;
+    // An address across the first megabyte's end, in a line of three.
+    std::string longLine(3 << 20, 'x');
+    longLine.replace((1 << 20) - 4, 10, " 10.0.0.7 ");
+    const CliRun found = run({"grep", "10.0.0.7"}, longLine + "\n10.0.0.8\n");
+    EXPECT_EQ(found.status, 0);
+    EXPECT_TRUE(found.out == longLine + "\n") << found.out.size();
+}
+
 // vlsm --save writes a plan file whole or not at all (status 3); plan-file
 // prints it, and refuses a damaged one with its line.
 TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
@@ -331,8 +358,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
-                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, common, except, "
-                "diff, compare, count, vlsm, plan-file or help\n"}),
+                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
+                "except, diff, compare, count, vlsm, plan-file or help\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
