@@ -230,3 +230,22 @@ for operation in "${sets[@]}"; do
   rss=$({ /usr/bin/time -f %M "$cli" "$operation" "$work/setA.txt" "$work/setB.txt" >/dev/null || true; } 2>&1 | tail -n 1)
   echo "largest memory for $operation of two lists of 2,000,000 lines: ${rss} KB"
 done
+
+# grep: a log of five million lines (about 500 MB, both families, fixed seed)
+# against 50,000 blocks of both families, beside grepcidr on the same files;
+# the lines must be the same.
+python3 "$(dirname "$0")/greplog.py" 5000000 50000 "$work"
+"$cli" grep -f "$work/patterns.txt" "$work/log.txt" | cmp -s - <(grepcidr -f "$work/patterns.txt" "$work/log.txt") &&
+  echo "grepcidr: the same lines"
+hyperfine --warmup 1 --runs 5 --export-json "$results.grep" \
+  -n "netquill-cli grep" "$cli grep -f $work/patterns.txt $work/log.txt > /dev/null" \
+  -n grepcidr "grepcidr -f $work/patterns.txt $work/log.txt > /dev/null"
+python3 - "$results.grep" <<'PY'
+import json, sys
+times = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"]}
+ours, peer = times["netquill-cli grep"], times["grepcidr"]
+print(f"grep of 5,000,000 log lines against 50,000 blocks: {peer / ours:.1f}x as fast as grepcidr "
+      f"({ours:.3f} s against {peer:.3f} s)")
+PY
+rss=$(/usr/bin/time -f %M "$cli" grep -f "$work/patterns.txt" "$work/log.txt" 2>&1 >/dev/null)
+echo "largest memory for grep of 5,000,000 log lines: ${rss} KB"

@@ -4,7 +4,9 @@
 // address (the very text for IPv4); the fast IPv6 reading and the careful one
 // agree; the merged ranges hold every entry, in order and apart; the blocks
 // cover them exactly, in order, each aligned; an IPv6 block split into equal
-// subnets tiles it, its last row at once.
+// subnets tiles it, its last row at once; each address found in free text
+// is a token the parser reads as the same address, the tokens in order.
+#include "core/address/addressscan.h"
 #include "core/address/addresstext.h"
 #include "core/calculators/ipv6calculator.h"
 #include "core/planning/ranges.h"
@@ -55,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<netquill::Ipv6Range> ipv6;
     netquill::Ipv6TextWriter writtenOn;  // each address's text written on from the line before's
     for (const std::string &line : lines) {
+        std::size_t after = 0;
+        for (auto found = netquill::nextAddress(line); found; found = netquill::nextAddress(line, after)) {
+            const std::string_view token = std::string_view(line).substr(found->at, found->size);
+            FUZZ_CHECK(found->at >= after && found->size > 0);
+            if (found->ipv6)
+                FUZZ_CHECK(netquill::parseIpv6Address(token)->value() == found->value);
+            else
+                FUZZ_CHECK(netquill::parseAddress(token)->value() == found->value);
+            after = found->at + found->size;
+        }
         const auto address = netquill::parseAddress(line);
         FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
         const auto prefix = netquill::parsePrefix(line);
