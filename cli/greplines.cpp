@@ -4,8 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace netquill::cli {
 
@@ -14,29 +12,12 @@ namespace {
 // Lines up to this long are scanned and written whole; a longer one in pieces.
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 
-[[noreturn]] void refuseFile(std::string_view name, int error)
-{
-    throw UsageError("FILE '" + shown(name) + "': " + std::strerror(error));
-}
-
 }  // namespace
 
 ScannedLines::ScannedLines(std::string_view name, int standardInput, bool keepLongLines, OnAddress onAddress)
-    : m_name(name), m_descriptor(standardInput), m_owned(name != "-"), m_keepLongLines(keepLongLines),
-      m_onAddress(std::move(onAddress)), m_buffer(kBufferSize)
-{
-    if (m_owned) {
-        m_descriptor = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
-        if (m_descriptor < 0)
-            refuseFile(name, errno);
-    }
-}
-
-ScannedLines::~ScannedLines()
-{
-    if (m_owned)
-        ::close(m_descriptor);
-}
+    : m_file(name, standardInput), m_keepLongLines(keepLongLines), m_onAddress(std::move(onAddress)),
+      m_buffer(kBufferSize)
+{}
 
 // Keeps the bytes from `keepFrom` at the buffer's start and reads after them.
 bool ScannedLines::readMore(std::size_t keepFrom)
@@ -44,17 +25,10 @@ bool ScannedLines::readMore(std::size_t keepFrom)
     std::memmove(m_buffer.data(), m_buffer.data() + keepFrom, m_end - keepFrom);
     m_end -= keepFrom;
     m_start = 0;
-    for (;;) {
-        const ssize_t got = ::read(m_descriptor, m_buffer.data() + m_end, m_buffer.size() - m_end);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            refuseFile(m_name, errno);
-        if (got == 0)
-            m_atEnd = true;
-        m_end += static_cast<std::size_t>(got);
-        return got > 0;
-    }
+    const std::size_t got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    m_atEnd = got == 0;
+    m_end += got;
+    return got > 0;
 }
 
 void ScannedLines::scan(std::string_view text, bool boundaryBefore)
@@ -107,7 +81,7 @@ void ScannedLines::scanLongLine()
     if (m_keepLongLines) {
         m_kept.reset(std::tmpfile());
         if (!m_kept)
-            throw UsageError("a line of '" + shown(m_name) + "' is too long to keep in memory, and no temporary file "
+            throw UsageError("a line of '" + shown(m_file.name()) + "' is too long to keep in memory, and no temporary file "
                              "can hold it: " + std::strerror(errno));
     }
     bool boundaryBefore = true;
@@ -126,7 +100,7 @@ void ScannedLines::scanLongLine()
         if (cut > 0)
             boundaryBefore = isAddressBoundary(piece[cut - 1]);
         if (m_kept && std::fwrite(piece.data(), 1, cut, m_kept.get()) != cut)
-            throw UsageError("a line of '" + shown(m_name) + "' could not be kept in a temporary file: " +
+            throw UsageError("a line of '" + shown(m_file.name()) + "' could not be kept in a temporary file: " +
                              std::strerror(errno));
         readMore(cut);
     }
@@ -140,7 +114,7 @@ void ScannedLines::writeLine(Output &out)
         for (std::size_t got; (got = std::fread(block.data(), 1, block.size(), m_kept.get())) > 0;)
             out.append(std::string_view(block.data(), got));
         if (std::ferror(m_kept.get()))
-            throw UsageError("a line of '" + shown(m_name) + "' could not be read back from its temporary file");
+            throw UsageError("a line of '" + shown(m_file.name()) + "' could not be read back from its temporary file");
     }
     out.append(m_text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/input.h"
 #include "cli/output.h"
 #include "core/address/addressscan.h"
 
@@ -26,9 +27,6 @@ public:
 
     // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
     ScannedLines(std::string_view name, int standardInput, bool keepLongLines, OnAddress onAddress);
-    ~ScannedLines();
-    ScannedLines(const ScannedLines &) = delete;
-    ScannedLines &operator=(const ScannedLines &) = delete;
 
     // The next line; false at the end of the file. A read error is refused.
     bool next();
@@ -43,9 +41,7 @@ private:
     void scan(std::string_view text, bool boundaryBefore);
     void scanLongLine();
 
-    std::string_view m_name;
-    int m_descriptor;
-    bool m_owned;
+    InputFile m_file;
     bool m_keepLongLines;
     OnAddress m_onAddress;
     std::vector<char> m_buffer;

@@ -17,7 +17,7 @@ namespace {
 
 }  // namespace
 
-LineReader::LineReader(std::string_view name, int standardInput)
+InputFile::InputFile(std::string_view name, int standardInput)
     : m_name(name), m_descriptor(standardInput), m_owned(name != "-")
 {
     if (m_owned) {
@@ -27,15 +27,26 @@ LineReader::LineReader(std::string_view name, int standardInput)
     }
 }
 
-LineReader::~LineReader()
+InputFile::~InputFile()
 {
     if (m_owned)
         ::close(m_descriptor);
 }
 
+std::size_t InputFile::read(char *into, std::size_t room)
+{
+    for (;;) {
+        const ssize_t got = ::read(m_descriptor, into, room);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            refuseFile(m_name, errno);
+    }
+}
+
 std::string LineReader::placeOf(std::size_t lineNumber) const
 {
-    return shown(m_name) + ":" + std::to_string(lineNumber);
+    return shown(m_file.name()) + ":" + std::to_string(lineNumber);
 }
 
 bool LineReader::readMore()
@@ -45,20 +56,14 @@ bool LineReader::readMore()
         m_end -= m_start;
         m_start = 0;
     }
-    for (;;) {
-        const ssize_t got = ::read(m_descriptor, m_buffer.data() + m_end, m_buffer.size() - m_end);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            refuseFile(m_name, errno);
-        if (got == 0)
-            m_atEnd = true;
-        // Lines are searched for a NUL byte only once one has been read.
-        if (std::memchr(m_buffer.data() + m_end, '\0', static_cast<std::size_t>(got > 0 ? got : 0)))
-            m_holdsNul = true;
-        m_end += static_cast<std::size_t>(got);
-        return got > 0;
-    }
+    const std::size_t got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    if (got == 0)
+        m_atEnd = true;
+    // Lines are searched for a NUL byte only once one has been read.
+    if (std::memchr(m_buffer.data() + m_end, '\0', got))
+        m_holdsNul = true;
+    m_end += got;
+    return got > 0;
 }
 
 bool LineReader::next(std::string_view &line, Complaints &complaints)

@@ -18,14 +18,31 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // before it and a CR before its LF.
 constexpr std::size_t kLongestRawLine = kByteOrderMark.size() + kLongestLine + 1;
 
+// A FILE operand opened for reading, "-" standard input (left open).
+class InputFile
+{
+public:
+    // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
+    InputFile(std::string_view name, int standardInput);
+    ~InputFile();
+    InputFile(const InputFile &) = delete;
+    InputFile &operator=(const InputFile &) = delete;
+
+    std::string_view name() const { return m_name; }
+    // Up to `room` bytes into `into`; 0 at the end of the file. A read error is refused.
+    std::size_t read(char *into, std::size_t room);
+
+private:
+    std::string_view m_name;
+    int m_descriptor;
+    bool m_owned;
+};
+
 class LineReader
 {
 public:
     // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
-    LineReader(std::string_view name, int standardInput);
-    ~LineReader();
-    LineReader(const LineReader &) = delete;
-    LineReader &operator=(const LineReader &) = delete;
+    LineReader(std::string_view name, int standardInput) : m_file(name, standardInput) {}
 
     // The next line, without its line end (LF or CR LF) and, on the first
     // line, without a UTF-8 byte-order mark. False at the end of the file, or
@@ -39,9 +56,7 @@ private:
     bool readMore();
     std::string placeOf(std::size_t lineNumber) const;
 
-    std::string_view m_name;
-    int m_descriptor;
-    bool m_owned;
+    InputFile m_file;
     std::array<char, (std::size_t{1} << 16) + kLongestRawLine + 1> m_buffer;
     std::size_t m_start = 0;
     std::size_t m_end = 0;
