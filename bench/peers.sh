@@ -164,8 +164,8 @@ for peer in ("sipcalc", "ipcalc-ng"):
 PY
 
 # Lists as sets: two lists of two million lines each (fixed seed), both
-# families (three IPv4 prefixes /16-/32 to one IPv6 prefix /24-/128 under a
-# few thousand /32 sites), half of the second list's lines the first's.
+# families (three IPv4 prefixes /16-/32 to one IPv6 prefix /40-/128 under a
+# few thousand sites), half of the second list's lines the first's.
 # common, except and diff of both families against iprange on the IPv4 parts
 # and Python's ipaddress on the IPv6 parts, each answer compared; then the
 # largest memory.
@@ -178,7 +178,7 @@ def line():
         bits = r.randint(16, 32)
         a = r.getrandbits(32) & (0xFFFFFFFF << (32 - bits)) & 0xFFFFFFFF
         return f"{a >> 24}.{(a >> 16) & 255}.{(a >> 8) & 255}.{a & 255}/{bits}\n"
-    bits = r.randint(24, 128)
+    bits = r.randint(40, 128)
     a = (0x2001 << 112) | (r.choice(sites) << 80) | r.getrandbits(80)
     return f"{ipaddress.IPv6Address(a & (((1 << 128) - 1) ^ ((1 << (128 - bits)) - 1)))}/{bits}\n"
 first = [line() for _ in range(2_000_000)]
