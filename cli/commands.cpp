@@ -37,9 +37,9 @@ constexpr const char *kUsage =
     "Every command ends its lines with LF; --crlf ends them with CR LF, as the window copies\n"
     "them. -- ends the options; - is standard input wherever a FILE is read.\n"
     "Exit status: 0 done; 1 a request with no answer (vlsm that does not fit, lists that\n"
-    "diff finds different, grep finds no line); 2 a bad\n"
-    "command line or bad input, unreadable files included; 3 the output could not be written;\n"
-    "4 an internal error, a fault of netquill-cli's own.\n"
+    "diff finds different, grep finds no line); 2 a bad command line or bad input, unreadable\n"
+    "files included; 3 the output could not be written; 4 an internal error, a fault of\n"
+    "netquill-cli's own.\n"
     "COMMAND --help tells more; --version prints the version.\n";
 
 // What "usable hosts" means wherever a command counts or asks for them.
