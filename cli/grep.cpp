@@ -130,27 +130,27 @@ std::size_t grepFile(std::string_view name, const MergedList &patterns, const Se
     reader = &lines;
     while (lines.next()) {
         const std::size_t number = lines.lineNumber();
+        std::string_view address;  // with -x, the line's one address
         if (selection.whole && matched) {
             // The line is the address and nothing else (a CR before its LF aside).
             const std::string_view *text = lines.wholeText();
-            std::string_view line = text ? *text : std::string_view();
-            if (line.ends_with('\r'))
-                line.remove_suffix(1);
-            const auto address = nextAddress(line);
-            matched = address && address->at == 0 && address->size == line.size();
+            address = text ? *text : std::string_view();
+            if (address.ends_with('\r'))
+                address.remove_suffix(1);
+            const auto found = nextAddress(address);
+            matched = found && found->at == 0 && found->size == address.size();
         }
         if (matched != selection.invert) {
             ++selected;
             if (selection.quiet)
                 return selected;
-            if (selection.whole && selection.only && !selection.invert) {
-                linePrefix(number);
-                lines.writeLine(streams.out);
-                out.append(streams.eol());
-            } else if (!selection.count && !selection.only) {
+            if (!selection.only && !selection.count) {
                 linePrefix(number);
                 lines.writeLine(streams.out);
                 out += '\n';
+            } else if (selection.only && selection.whole && !selection.invert) {
+                linePrefix(number);
+                out.append(address).append(streams.eol());
             }
             streams.out.flushWhenFull();
             if (!streams.out.open())
