@@ -281,19 +281,29 @@ void frmPlan::mnuRedo_Click()
         showChange(current);
 }
 
-void frmPlan::mnuAddBlock_Click()
+// A block of either family asked for by its text; nothing when the box is
+// cancelled or the text is refused, which says why.
+std::optional<netquill::PlanBlock> frmPlan::askForBlock(const QString &title, const QString &prompt)
 {
     bool given = false;
-    const QString text =
-        QInputDialog::getText(this, QStringLiteral("Add Block"), QStringLiteral("Block (10.0.0.0/8 or 2001:db8::/32):"),
-                              QLineEdit::Normal, QString(), &given);
+    const QString text = QInputDialog::getText(this, title, prompt, QLineEdit::Normal, QString(), &given);
     // The keys come back to this window, whatever the window system chose.
     activateWindow();
     if (!given)
-        return;
+        return std::nullopt;
     const auto block = netquill::parsePlanBlock(text.trimmed().toStdString());
+    if (!block) {
+        refuse("\"" + text.toStdString() + "\" " + block.reason() + ".");
+        return std::nullopt;
+    }
+    return *block;
+}
+
+void frmPlan::mnuAddBlock_Click()
+{
+    const auto block = askForBlock(QStringLiteral("Add Block"), QStringLiteral("Block (10.0.0.0/8 or 2001:db8::/32):"));
     if (!block)
-        return refuse("\"" + text.toStdString() + "\" " + block.reason() + ".");
+        return;
     if (const auto refusal = m_plan.addRoot(*block))
         return refuse(block->text() + " " + *refusal + ".");
     showChange(*block);
@@ -452,19 +462,12 @@ void frmPlan::mnuPair_Click()
     const auto leaf = currentBlock();
     if (!leaf)
         return;
-    bool given = false;
-    const QString text = QInputDialog::getText(
-        this, QStringLiteral("Pair"),
+    const auto partner = askForBlock(
+        QStringLiteral("Pair"),
         QStringLiteral("Pair %1 with the %2 leaf:")
-            .arg(QString::fromStdString(leaf->text()), leaf->ipv6 ? QStringLiteral("IPv4") : QStringLiteral("IPv6")),
-        QLineEdit::Normal, QString(), &given);
-    // The keys come back to this window, whatever the window system chose.
-    activateWindow();
-    if (!given)
-        return;
-    const auto partner = netquill::parsePlanBlock(text.trimmed().toStdString());
+            .arg(QString::fromStdString(leaf->text()), leaf->ipv6 ? QStringLiteral("IPv4") : QStringLiteral("IPv6")));
     if (!partner)
-        return refuse("\"" + text.toStdString() + "\" " + partner.reason() + ".");
+        return;
     const auto refusal = leaf->ipv6 ? m_plan.pair(*partner, *leaf) : m_plan.pair(*leaf, *partner);
     if (refusal)
         return refuse(*refusal + ".");

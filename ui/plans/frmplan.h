@@ -70,6 +70,7 @@ private:
     void showChange(std::optional<netquill::PlanBlock> current);
     void markEdited();
     void refuse(const std::string &reason);
+    std::optional<netquill::PlanBlock> askForBlock(const QString &title, const QString &prompt);
     bool save(const QString &path);
     bool saveAsked();
     void updateTitle();
