@@ -10,21 +10,6 @@ namespace netquill::cli {
 
 namespace {
 
-// The entry of a list line: without a # comment and the blanks around it.
-std::string_view entryOf(std::string_view line) { return withoutBlanksAround(line.substr(0, line.find('#'))); }
-
-// Adds a range to a long list. Once the list is long, it takes room at once
-// for as many ranges as come before the next merge (`mergeAt`): memory that
-// no range reaches is never touched, and no range is copied again as the
-// list grows, which was a third of the time two million lines took.
-template <typename Address>
-void keep(std::vector<Range<Address>> &ranges, const Range<Address> &range, std::size_t mergeAt)
-{
-    if (ranges.size() == ranges.capacity() && ranges.size() >= (std::size_t{1} << 16))
-        ranges.reserve(std::max(mergeAt, 2 * ranges.size()));
-    ranges.push_back(range);
-}
-
 template <typename Address>
 void writeRanges(const RangeSet<Address> &ranges, bool asRanges, Streams &streams)
 {
@@ -54,40 +39,16 @@ void writeRanges(const RangeSet<Address> &ranges, bool asRanges, Streams &stream
 
 MergedList readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints)
 {
-    MergedList list;
-    std::size_t mergedSize = 0;
+    AddressListReader list;
     for (const std::string_view source : sources) {
         LineReader reader(source, standardInput);
         std::string_view text;
-        while (reader.next(text, complaints)) {
-            const std::string_view entry = entryOf(text);
-            if (entry.empty())
-                continue;
-            const auto complain = [&](const std::string &reason) {
-                complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason);
-            };
-            // Memory follows what the answer keeps, not how long the lists are.
-            const std::size_t mergeAt = 2 * mergedSize + (1 << 22);
-            if (looksLikeIpv6(entry)) {
-                if (const auto range = parseRange<Ipv6Address>(entry))
-                    keep(list.ipv6, *range, mergeAt);
-                else
-                    complain(range.reason());
-            } else if (const auto range = parseRange<Ipv4Address>(entry)) {
-                keep(list.ipv4, *range, mergeAt);
-            } else {
-                complain(range.reason());
-            }
-            if (list.ipv4.size() + list.ipv6.size() >= mergeAt) {
-                mergeRanges(list.ipv4);
-                mergeRanges(list.ipv6);
-                mergedSize = list.ipv4.size() + list.ipv6.size();
-            }
-        }
+        std::string_view entry;
+        while (reader.next(text, complaints))
+            if (const auto reason = list.add(text, entry))
+                complaints.add(reader.place() + ": '" + shown(entry) + "': " + *reason);
     }
-    mergeRanges(list.ipv4);
-    mergeRanges(list.ipv6);
-    return list;
+    return list.take();
 }
 
 Families familyOption(const CommandLine &line)

@@ -3,7 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/messages.h"
 #include "cli/streams.h"
-#include "core/planning/rangesets.h"
+#include "core/planning/addresslist.h"
 
 #include <string_view>
 #include <vector>
@@ -12,13 +12,6 @@
 // them: one entry a line (an address, a block or a range, of either family),
 // merged into the fewest ranges; written as blocks or ranges, IPv4 first.
 namespace netquill::cli {
-
-struct MergedList {
-    RangeSet<Ipv4Address> ipv4;
-    RangeSet<Ipv6Address> ipv6;
-
-    bool operator==(const MergedList &) const = default;
-};
 
 // The entries of all the sources ("-" for standard input) as one merged
 // list; each bad line is added to the complaints, "name:LINE: 'entry': reason".

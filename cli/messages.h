@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/complaints.h"
 #include "core/lines/escapedtext.h"
 
 #include <cstddef>
@@ -22,27 +23,12 @@ struct NotWritten : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The user's text as a message shows it (escaped): at most 60 characters, then "…".
-std::string shown(std::string_view text);
-
 // Refuses with the message "ARGUMENT 'text': reason".
 [[noreturn]] void refuse(std::string_view argument, std::string_view text, std::string_view reason);
 
-// The mistakes found in an input, reported once it has all been read: the
-// first kMostReported each on a line of its own, then how many more.
-class Complaints
-{
-public:
-    static constexpr std::size_t kMostReported = 20;
-
-    void add(std::string message);
-    bool any() const { return m_count > 0; }
-    // The lines to print, each ended by a line feed.
-    std::string report() const;
-
-private:
-    std::string m_lines;
-    std::size_t m_count = 0;
+// netquill-cli's complaints: each line starts with "netquill-cli: ".
+struct Complaints : netquill::Complaints {
+    Complaints() : netquill::Complaints("netquill-cli: ") {}
 };
 
 }  // namespace netquill::cli

@@ -18,9 +18,10 @@ const char *const kVlsmHelp =
     "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021] [--format tsv|csv|txt|html|jsonl]\n"
     "                         [--no-header]\n"
     "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...\n"
-    "by their place; each name once, in UTF-8, and not \"(free)\"): the smallest subnet with\n"
-    "at least AMOUNT usable hosts, for an IPv6 block at least AMOUNT addresses, or of the prefix\n"
-    "length /LENGTH; largest first, each at the lowest free address aligned to its size. Then\n"
+    "by their place; each name once, in UTF-8 without control characters, and not \"(free)\"):\n"
+    "the smallest subnet with at least AMOUNT usable hosts, for an IPv6 block at least AMOUNT\n"
+    "addresses, or of the prefix length /LENGTH; largest first, each at the lowest free address\n"
+    "aligned to its size. Then\n"
     "one (free) row for each of the fewest blocks that cover what is left. The rows are list's,\n"
     "with a Name column first; jsonl keys: name, network, prefix_length, mask, wildcard_mask,\n"
     "usable_hosts, first_host, last_host, broadcast. For IPv6, keys: name, network,\n"
@@ -31,52 +32,32 @@ const char *const kVlsmHelp =
 
 namespace {
 
-struct Request {
-    std::string name;
-    std::string_view amount;  // HOSTS, an address COUNT (IPv6) or /LENGTH
-};
-
 // The name of the rows of what no request took.
 constexpr std::string_view kFreeName = "(free)";
 
-// NAME=AMOUNT or AMOUNT; unnamed requests are named by their place. A name
-// stands for one subnet, so each is given once, and as UTF-8 text, as JSON
-// must hold it.
-std::vector<Request> readRequests(const CommandLine &line, RowFormat format)
+// The REQUEST arguments, read as the plan window reads its lines.
+std::vector<Plan::Request> readRequests(const CommandLine &line, bool ipv6)
 {
-    std::vector<Request> requests;
-    for (std::size_t k = 1; k < line.positionals.size(); ++k) {
-        const std::string_view text = line.positionals[k];
-        const WrittenRequest written = accepted("REQUEST", text, splitRequest(text));
-        if (written.name == kFreeName)
-            refuse("REQUEST", text, "the name (free) is kept for the rows of the space left over");
-        if (!isUtf8(written.name))
-            refuse("REQUEST", text, "the name is not UTF-8 text");
-        if (const std::string problem = nameProblem(written.name, format); !problem.empty())
-            refuse("REQUEST", text, problem);
-        Request request{written.name.empty() ? std::to_string(k) : std::string(written.name), written.amount};
-        for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
-            if (requests[earlier].name == request.name)
-                refuse("REQUEST", text,
-                       "names its subnet '" + shown(request.name) + "', as REQUEST '" +
-                           shown(line.positionals[earlier + 1]) + "' does" +
-                           (written.name.empty() ? " (an unnamed request is named by its place)" : ""));
-        requests.push_back(std::move(request));
-    }
-    return requests;
+    const std::vector<std::string_view> entries(line.positionals.begin() + 1, line.positionals.end());
+    auto requests = netquill::readRequests(entries, ipv6, line.has("--rfc3021"), [](std::size_t, std::string_view text) {
+        return "REQUEST '" + shown(text) + "'";
+    });
+    if (!requests)
+        throw UsageError(requests.reason());
+    return std::move(*requests);
 }
 
 // The allocation as a plan the window opens: the block a tree whose named
 // leaves are the subnets, each carrying its request as it was written.
 template <typename Address>
-Plan planOf(const Block<Address> &block, const VlsmPlan<Address> &allocated, const std::vector<Request> &asked)
+Plan planOf(const Block<Address> &block, const VlsmPlan<Address> &allocated, const std::vector<Plan::Request> &asked)
 {
     Plan plan;
     plan.addRoot(PlanBlock::of(block));
     for (const Allocation<Address> &allocation : allocated.allocations) {
         const auto request =
-            std::find_if(asked.begin(), asked.end(), [&](const Request &each) { return each.name == allocation.name; });
-        plan.claim(PlanBlock::of(allocation.subnet), {allocation.name, "", std::string(request->amount), std::nullopt});
+            std::find_if(asked.begin(), asked.end(), [&](const auto &each) { return each.name == allocation.name; });
+        plan.claim(PlanBlock::of(allocation.subnet), {allocation.name, "", request->asked, std::nullopt});
     }
     plan.forgetHistory();
     return plan;
@@ -90,11 +71,10 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
+    const std::vector<Plan::Request> asked = readRequests(line, Address::kBits == 128);
     std::vector<SubnetRequest> requests;
-    const std::vector<Request> asked = readRequests(line, format);
-    for (const Request &request : asked)
-        requests.push_back({request.name, accepted("REQUEST", amountNumber(request.amount),
-                                                   requestedLength<Address>(request.amount, line.has("--rfc3021")))});
+    for (const Plan::Request &request : asked)
+        requests.push_back({request.name, request.length});
     const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])

@@ -34,4 +34,10 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+std::string shown(std::string_view text)
+{
+    constexpr std::size_t kMostShown = 60;
+    return text.size() <= kMostShown ? escaped(text) : escaped(text.substr(0, kMostShown)) + "\u2026";
+}
+
 }  // namespace netquill

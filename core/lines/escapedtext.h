@@ -9,4 +9,7 @@ namespace netquill {
 // ASCII as an escape (\r, \t, \x1b, \x00), a backslash doubled.
 std::string escaped(std::string_view text);
 
+// The same as a message quotes it: at most 60 characters, then "…".
+std::string shown(std::string_view text);
+
 }  // namespace netquill

@@ -51,12 +51,4 @@ void appendNameCell(std::string &out, std::string_view name, RowFormat format)
     }
 }
 
-std::string nameProblem(std::string_view name, RowFormat format)
-{
-    const bool breaksColumns = format == RowFormat::TSV || format == RowFormat::TXT;
-    if (breaksColumns && name.find_first_of("\t\r\n") != std::string_view::npos)
-        return "a name in tsv or txt output cannot hold a TAB or a line break (csv, html and jsonl can)";
-    return {};
-}
-
 }  // namespace netquill

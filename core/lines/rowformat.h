@@ -45,8 +45,4 @@ std::string htmlTableEnd(std::string_view lineEnd);
 
 // The first cell of a row of a named table, as the format must hold the name.
 void appendNameCell(std::string &out, std::string_view name, RowFormat format);
-// Why a name cannot stand in a row of the format (a TAB or a line break in
-// TSV and TXT, whose columns they would break), or nothing.
-std::string nameProblem(std::string_view name, RowFormat format);
-
 }  // namespace netquill

@@ -137,7 +137,7 @@ public:
         char line[kLongestRow];
         out.append(line, writeRow(line, row));
     }
-    // The same row of a named table; the name must suit the format (nameProblem).
+    // The same row of a named table; the name holds no control character (nameProblem).
     void appendNamed(std::string &out, std::string_view name, const Row &row) const
     {
         out.append(m_rowOpen);

@@ -1,6 +1,7 @@
 #include "core/planning/plan.h"
 
 #include "core/address/count.h"
+#include "core/planning/requesttext.h"
 #include "core/planning/split.h"
 
 #include <algorithm>
@@ -74,13 +75,13 @@ void Plan::restore(PlanBlock top, const Snapshot &nodes)
 }
 
 template <typename Operation>
-void Plan::record(const std::vector<PlanBlock> &tops, Operation operation)
+void Plan::record(std::string what, const std::vector<PlanBlock> &tops, Operation operation)
 {
-    Change change;
+    Change change{std::move(what), ++m_lastStep, {}};
     for (const PlanBlock &top : tops)
-        change.push_back({top, snapshot(top), {}});
+        change.pieces.push_back({top, snapshot(top), {}});
     operation();
-    for (Piece &piece : change)
+    for (Piece &piece : change.pieces)
         piece.after = snapshot(piece.top);
     m_lastChanged = tops;
     m_done.push_back(std::move(change));
@@ -92,7 +93,8 @@ bool Plan::undo()
     if (m_done.empty())
         return false;
     m_lastChanged.clear();
-    for (auto piece = m_done.back().rbegin(); piece != m_done.back().rend(); ++piece) {
+    const std::vector<Piece> &pieces = m_done.back().pieces;
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
         restore(piece->top, piece->before);
         m_lastChanged.push_back(piece->top);
     }
@@ -106,7 +108,7 @@ bool Plan::redo()
     if (m_undone.empty())
         return false;
     m_lastChanged.clear();
-    for (const Piece &piece : m_undone.back()) {
+    for (const Piece &piece : m_undone.back().pieces) {
         restore(piece.top, piece.after);
         m_lastChanged.push_back(piece.top);
     }
@@ -133,7 +135,7 @@ Plan::Refusal Plan::addRoot(PlanBlock block)
         return overlap(after->first);
     if (after != m_nodes.begin() && std::prev(after)->first.contains({block.ipv6, block.network, block.bits()}))
         return overlap(std::prev(after)->first);
-    record({block}, [&] { m_nodes.emplace(block, PlanLeaf{}); });
+    record("Add Block", {block}, [&] { m_nodes.emplace(block, PlanLeaf{}); });
     return std::nullopt;
 }
 
@@ -150,7 +152,7 @@ Plan::Refusal Plan::addRoots(const std::vector<PlanBlock> &blocks)
              std::prev(after)->first.contains({sorted[k].ipv6, sorted[k].network, sorted[k].bits()})))
             return sorted[k].text() + " overlaps a block the plan holds already";
     }
-    record(sorted, [&] {
+    record("Import List", sorted, [&] {
         for (const PlanBlock &block : sorted)
             m_nodes.emplace(block, PlanLeaf{});
     });
@@ -167,7 +169,7 @@ Plan::Refusal Plan::split(PlanBlock leaf, int bits)
         return leaf.text() + " has only " + std::to_string(leaf.bits() - leaf.length) + " bits to split";
     if (m_nodes.at(leaf).carriesAnything())
         return leaf.text() + " carries a name, note, request or pairing: clear it first";
-    record({leaf}, [&] {
+    record("Split", {leaf}, [&] {
         for (Uint128 k = 0; k < (Uint128{1} << bits); ++k)
             m_nodes.emplace(leaf.child(k, leaf.length + bits), PlanLeaf{});
     });
@@ -185,7 +187,7 @@ Plan::Refusal Plan::join(PlanBlock node, bool dropWhatLeavesCarry)
     for (auto below = std::next(first); below != past; ++below)
         if (below->second.paired)
             tops.push_back(*below->second.paired);
-    record(tops, [&] {
+    record("Join", tops, [&] {
         for (auto partner = tops.begin() + 1; partner != tops.end(); ++partner)
             m_nodes.at(*partner).paired.reset();
         const auto [from, to] = subtree(node);
@@ -207,9 +209,14 @@ Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
-    if (!isUtf8(description.name) || !isUtf8(description.note) || !isUtf8(description.request))
-        return "a name, note or request must be UTF-8 text";
-    record({leaf}, [&] {
+    if (const auto refusal = nameRefusal(description.name, leaf))
+        return refusal;
+    if (!isUtf8(description.note) || !isUtf8(description.request))
+        return "a note or request must be UTF-8 text";
+    const PlanLeaf &before = m_nodes.at(leaf);
+    const char *what = description.name != before.name ? "Rename" : description.note != before.note ? "Edit Note"
+                                                                                                     : "Edit Request";
+    record(what, {leaf}, [&] {
         PlanLeaf &carried = m_nodes.at(leaf);
         carried.name = description.name;
         carried.note = description.note;
@@ -230,7 +237,7 @@ Plan::Refusal Plan::pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf)
         if (const auto &partner = m_nodes.at(leaf).paired;
             partner && std::find(tops.begin(), tops.end(), *partner) == tops.end())
             tops.push_back(*partner);
-    record(tops, [&] {
+    record("Pair", tops, [&] {
         for (auto partner = tops.begin() + 2; partner != tops.end(); ++partner)
             m_nodes.at(*partner).paired.reset();
         m_nodes.at(ipv4Leaf).paired = ipv6Leaf;
@@ -239,16 +246,24 @@ Plan::Refusal Plan::pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::claim(PlanBlock block, const PlanLeaf &description)
+Plan::Refusal Plan::claimRefusal(PlanBlock block, std::string_view name) const
 {
     const auto holder = leafHolding(block.ipv6, block.network);
     if (!holder || !holder->contains(block))
         return block.text() + " is in no leaf of the plan";
     if (m_nodes.at(*holder).carriesAnything())
         return block.text() + " is in " + holder->text() + ", which is taken";
-    record({*holder}, [&] {
+    return nameRefusal(name);
+}
+
+Plan::Refusal Plan::claim(PlanBlock block, const PlanLeaf &description)
+{
+    if (const auto refusal = claimRefusal(block, description.name))
+        return refusal;
+    const PlanBlock holder = *leafHolding(block.ipv6, block.network);
+    record("Claim Block", {holder}, [&] {
         // Halves down to the block, the other half of each a free leaf.
-        for (PlanBlock at = *holder; at.length < block.length;) {
+        for (PlanBlock at = holder; at.length < block.length;) {
             const PlanBlock low = at.child(0, at.length + 1);
             const PlanBlock high = at.child(1, at.length + 1);
             m_nodes.emplace(low, PlanLeaf{});
@@ -271,6 +286,9 @@ Plan::Refusal Plan::placeRequests(PlanBlock node, const std::vector<Request> &re
         order[k] = k;
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return requests[a].length < requests[b].length; });
+    for (const Request &request : requests)
+        if (const auto refusal = nameRefusal(request.name))
+            return "request '" + request.name + "': " + *refusal;
     // Placed on a copy first: either every request finds room, or the plan stays as it was.
     Plan trial;
     trial.m_nodes = Nodes(subtree(node).first, subtree(node).second);
@@ -290,7 +308,72 @@ Plan::Refusal Plan::placeRequests(PlanBlock node, const std::vector<Request> &re
                    ") finds no free leaf large enough in " + node.text();
         trial.claim(*room, {request.name, "", request.asked, std::nullopt});
     }
-    record({node}, [&] { restore(node, Snapshot(trial.m_nodes.begin(), trial.m_nodes.end())); });
+    record("Place Requests", {node}, [&] { restore(node, Snapshot(trial.m_nodes.begin(), trial.m_nodes.end())); });
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<PlanBlock> leaf) const
+{
+    if (name.empty())
+        return std::nullopt;
+    if (const std::string problem = nameProblem(name); !problem.empty())
+        return problem;
+    for (const auto &[block, carried] : m_nodes)
+        if (carried.name == name && block != leaf)
+            return "the name '" + std::string(name) + "' is " + block.text() + "'s already";
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::unpair(PlanBlock leaf)
+{
+    if (!has(leaf) || !isLeaf(leaf))
+        return leaf.text() + " is not a leaf of the plan";
+    const auto partner = m_nodes.at(leaf).paired;
+    if (!partner)
+        return leaf.text() + " is paired with no leaf";
+    record("Unpair", {leaf, *partner}, [&] {
+        m_nodes.at(leaf).paired.reset();
+        m_nodes.at(*partner).paired.reset();
+    });
+    return std::nullopt;
+}
+
+std::optional<PlanBlock> Plan::parentOf(PlanBlock block) const
+{
+    for (int length = block.length - 1; length >= 0; --length) {
+        const Uint128 hostMask = ~Uint128{0} >> (128 - (block.bits() - length));
+        const PlanBlock above{block.ipv6, block.network & ~hostMask, length};
+        if (has(above))
+            return above;
+    }
+    return std::nullopt;
+}
+
+Plan::Refusal Plan::remove(PlanBlock block)
+{
+    if (!has(block))
+        return block.text() + " is not a block of the plan";
+    const bool root = !parentOf(block);
+    if (!root && !isLeaf(block))
+        return block.text() + " is split: join it, or delete the block at the top of its tree";
+    if (!root && !m_nodes.at(block).carriesAnything())
+        return block.text() + " is free already: join the block above it to take it back";
+    // Partners outside what goes lose their pairing too.
+    std::vector<PlanBlock> tops{block};
+    const auto [first, past] = subtree(block);
+    for (auto node = first; node != past; ++node)
+        if (node->second.paired && !block.contains(*node->second.paired))
+            tops.push_back(*node->second.paired);
+    record("Delete", tops, [&] {
+        for (auto partner = tops.begin() + 1; partner != tops.end(); ++partner)
+            m_nodes.at(*partner).paired.reset();
+        if (root) {
+            const auto [from, to] = subtree(block);
+            m_nodes.erase(from, to);
+        } else {
+            m_nodes.at(block) = PlanLeaf{};
+        }
+    });
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -73,13 +74,24 @@ public:
     Refusal join(PlanBlock node, bool dropWhatLeavesCarry);
     // The first leaf below a node that carries something, which a join would drop.
     std::optional<PlanBlock> carrierBelow(PlanBlock node) const;
-    // A leaf's name, note and request (its pairing stays as it is).
+    // A leaf's name, note and request (its pairing stays as it is). A name
+    // must be fit for a name (nameProblem) and held by no other leaf.
     Refusal describe(PlanBlock leaf, const PlanLeaf &description);
+    // Why a leaf (or a new one, without `leaf`) cannot take the name; nothing
+    // where it can. No name is no refusal.
+    Refusal nameRefusal(std::string_view name, std::optional<PlanBlock> leaf = std::nullopt) const;
     // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.
     Refusal pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf);
+    // A leaf's pairing undone, on both sides.
+    Refusal unpair(PlanBlock leaf);
+    // A root goes with its whole tree; a leaf gives up its name, note,
+    // request and pairing and stays, free. A node split below it is refused.
+    Refusal remove(PlanBlock block);
     // A block inside a free leaf becomes a leaf of its own, the leaf split in
     // halves down to it, and carries the description (netquill-cli vlsm --save).
     Refusal claim(PlanBlock block, const PlanLeaf &description);
+    // Why a block cannot be claimed with the name; nothing where it can.
+    Refusal claimRefusal(PlanBlock block, std::string_view name) const;
 
     // A named request for a subnet of a prefix length, and the amount as the user wrote it.
     struct Request {
@@ -90,7 +102,7 @@ public:
     // Places the requests into the free leaves inside `node` in one step,
     // as netquill-cli vlsm places them in a block: the largest first (ties
     // in the order given), each at the lowest free address aligned to its
-    // size; none where one finds no room.
+    // size; none where one finds no room or has a name the plan holds.
     Refusal placeRequests(PlanBlock node, const std::vector<Request> &requests);
 
     // The leaf that holds an address of the family.
@@ -102,9 +114,16 @@ public:
 
     bool canUndo() const { return !m_done.empty(); }
     bool canRedo() const { return !m_undone.empty(); }
+    // What a step undoes or redoes: "Split", "Rename"; empty where there is none.
+    std::string undoName() const { return m_done.empty() ? std::string() : m_done.back().what; }
+    std::string redoName() const { return m_undone.empty() ? std::string() : m_undone.back().what; }
     // Each operation done is one step back; a new one forgets the steps undone.
     bool undo();
     bool redo();
+    // Names the plan as the steps done have left it: undo back to a step
+    // gives its number again, while any other change gives a new one. 0 for
+    // a plan with nothing to undo.
+    std::uint64_t step() const { return m_done.empty() ? 0 : m_done.back().step; }
     // The tops of the subtrees the last step done, undone or redone changed
     // (new and removed trees among them): a view of the plan reads only these again.
     const std::vector<PlanBlock> &lastChanged() const { return m_lastChanged; }
@@ -134,19 +153,26 @@ private:
         Snapshot before;
         Snapshot after;
     };
-    using Change = std::vector<Piece>;
+    struct Change {
+        std::string what;
+        std::uint64_t step;
+        std::vector<Piece> pieces;
+    };
 
     std::pair<Nodes::const_iterator, Nodes::const_iterator> subtree(PlanBlock top) const;
     Snapshot snapshot(PlanBlock top) const;
     void restore(PlanBlock top, const Snapshot &nodes);
-    // Records the subtrees under `tops` around a change made by `change`.
-    template <typename Change>
-    void record(const std::vector<PlanBlock> &tops, Change change);
+    // Records the subtrees under `tops` around a change made by `operation`, named `what`.
+    template <typename Operation>
+    void record(std::string what, const std::vector<PlanBlock> &tops, Operation operation);
+    // The node a block is one of the children of; nothing for a root.
+    std::optional<PlanBlock> parentOf(PlanBlock block) const;
 
     Nodes m_nodes;
     std::vector<PlanBlock> m_lastChanged;
     std::vector<Change> m_done;
     std::vector<Change> m_undone;
+    std::uint64_t m_lastStep = 0;
 };
 
 }  // namespace netquill

@@ -16,6 +16,17 @@ Parsed<WrittenRequest> splitRequest(std::string_view text)
     return WrittenRequest{text.substr(0, equals), text.substr(equals + 1)};
 }
 
+std::string nameProblem(std::string_view name)
+{
+    if (name == "(free)")
+        return "the name (free) is kept for the rows of the space left over";
+    if (!isUtf8(name))
+        return "the name is not UTF-8 text";
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        return "a name cannot hold a TAB, a line break or another control character";
+    return {};
+}
+
 std::string_view amountNumber(std::string_view amount)
 {
     return amount.starts_with('/') ? amount.substr(1) : amount;
@@ -45,43 +56,57 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
 template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
 template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
 
-Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, bool ipv6, bool rfc3021)
+Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, bool ipv6,
+                                                bool rfc3021, const RequestPlace &place)
 {
     std::vector<Plan::Request> requests;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        ++lineNumber;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        const std::string_view entry = withoutBlanksAround(line);
-        if (entry.empty())
-            continue;
-        const auto refused = [&](const std::string &reason) {
-            return Parsed<std::vector<Plan::Request>>::refused("line " + std::to_string(lineNumber) + ": " + reason);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const std::string_view text = entries[k];
+        const auto refused = [&](std::string_view quoted, const std::string &reason) {
+            return Parsed<std::vector<Plan::Request>>::refused(place(k, quoted) + ": " + reason);
         };
-        const auto written = splitRequest(entry);
+        const auto written = splitRequest(text);
         if (!written)
-            return refused(written.reason());
+            return refused(text, written.reason());
+        const std::string_view name = withoutBlanksAround(written->name);
+        if (const std::string problem = nameProblem(name); !problem.empty())
+            return refused(text, problem);
         const std::string_view amount = withoutBlanksAround(written->amount);
         const auto length =
             ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021) : requestedLength<Ipv4Address>(amount, rfc3021);
         if (!length)
-            return refused("'" + std::string(amountNumber(amount)) + "' " + length.reason());
-        const std::string_view name = withoutBlanksAround(written->name);
-        Plan::Request request{name.empty() ? std::to_string(requests.size() + 1) : std::string(name), *length,
-                              std::string(amount)};
-        if (std::any_of(requests.begin(), requests.end(),
-                        [&](const Plan::Request &earlier) { return earlier.name == request.name; }))
-            return refused("the name '" + request.name + "' is given twice" +
-                           (name.empty() ? " (an unnamed request is named by its place)" : ""));
+            return refused(amountNumber(amount), length.reason());
+        Plan::Request request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
+        for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
+            if (requests[earlier].name == request.name)
+                return refused(text, "names its subnet '" + request.name + "', as " +
+                                         place(earlier, entries[earlier]) + " does" +
+                                         (name.empty() ? " (an unnamed request is named by its place)" : ""));
         requests.push_back(std::move(request));
     }
-    if (requests.empty())
-        return Parsed<std::vector<Plan::Request>>::refused("no request is given");
     return requests;
+}
+
+Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, bool ipv6, bool rfc3021)
+{
+    std::vector<std::string_view> entries;
+    std::vector<std::size_t> lineNumbers;
+    for (std::size_t lineNumber = 1; !text.empty(); ++lineNumber) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (const std::string_view entry = withoutBlanksAround(line); !entry.empty()) {
+            entries.push_back(entry);
+            lineNumbers.push_back(lineNumber);
+        }
+    }
+    if (entries.empty())
+        return Parsed<std::vector<Plan::Request>>::refused("no request is given");
+    return readRequests(entries, ipv6, rfc3021, [&](std::size_t entry, std::string_view quoted) {
+        return "line " + std::to_string(lineNumbers[entry]) + ", '" + std::string(quoted) + "'";
+    });
 }
 
 }  // namespace netquill

@@ -3,6 +3,7 @@
 #include "core/address/ipv4.h"
 #include "core/productinfo.h"
 #include "ui/plans/frmplan.h"
+#include "ui/plans/plandrops.h"
 #include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
 #include "ui/shell/hyperjump.h"
@@ -35,6 +36,7 @@
 frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmNetquill"));
+    acceptPlanDrops(this);
     setWindowTitle(QString::fromLatin1(netquill::kProductName));
     setFont(netquillFont());
     buildLayout();
@@ -278,12 +280,14 @@ void frmNetquill::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-// Ending is unconditional: nothing to save, nothing to ask, and every other
-// window of the program goes with this one.
+// Ending is unconditional: nothing to ask, and every other window of the
+// program goes with this one. Plan windows are not asked to close (quit()
+// would ask them): their autosave copies keep what was not saved, and the
+// next start offers it back.
 void frmNetquill::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void frmNetquill::showReadOnly(QLineEdit *field, bool readOnly)

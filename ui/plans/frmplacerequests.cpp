@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmPlaceRequests::frmPlaceRequests(const netquill::PlanBlock &node, QWidget *owner)
-    : QDialog(owner), m_ipv6(node.ipv6)
+frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::PlanBlock &node, QWidget *owner)
+    : QDialog(owner), m_plan(plan), m_ipv6(node.ipv6)
 {
     setObjectName(QStringLiteral("frmPlaceRequests"));
     setWindowTitle(QStringLiteral("Place Requests"));
@@ -68,10 +68,12 @@ void frmPlaceRequests::txtRequests_Change()
     m_requests = requests ? *requests : std::vector<netquill::Plan::Request>();
     // Nothing typed yet is no mistake to point at.
     const bool blank = txtRequests->toPlainText().trimmed().isEmpty();
-    const QString reason =
-        requests || blank ? QString() : QString::fromStdString(requests.reason()) + QLatin1Char('.');
+    QString reason = requests || blank ? QString() : QString::fromStdString(requests.reason()) + QLatin1Char('.');
+    for (const netquill::Plan::Request &request : m_requests)
+        if (const auto refusal = m_plan.nameRefusal(request.name); refusal && reason.isEmpty())
+            reason = QString::fromStdString("request '" + request.name + "': " + *refusal + ".");
     // A reason that quotes a long amount is shortened with "…" to two lines; its tooltip has it whole.
     lblReason->setText(lblReason->fontMetrics().elidedText(reason, Qt::ElideRight, 2 * txtRequests->width()));
     lblReason->setToolTip(reason);
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(static_cast<bool>(requests));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!blank && reason.isEmpty());
 }

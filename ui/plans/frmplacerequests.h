@@ -18,7 +18,8 @@ class frmPlaceRequests : public QDialog
     Q_OBJECT
 
 public:
-    frmPlaceRequests(const netquill::PlanBlock &node, QWidget *owner);
+    // Names the plan holds already are refused as they are typed.
+    frmPlaceRequests(const netquill::Plan &plan, const netquill::PlanBlock &node, QWidget *owner);
 
     // The requests the lines ask for; valid once the box is accepted.
     const std::vector<netquill::Plan::Request> &requests() const { return m_requests; }
@@ -27,6 +28,7 @@ private slots:
     void txtRequests_Change();
 
 private:
+    const netquill::Plan &m_plan;
     bool m_ipv6;
     std::vector<netquill::Plan::Request> m_requests;
 

@@ -1,11 +1,14 @@
 #include "ui/plans/frmplan.h"
 
 #include "core/calculators/ipv6calculator.h"
-#include "core/lines/addresslist.h"
-#include "core/lines/planfile.h"
+#include "core/files/wholefile.h"
 #include "core/lines/planrows.h"
+#include "core/planning/addresslist.h"
 #include "core/productinfo.h"
+#include "ui/plans/frmclaimblock.h"
 #include "ui/plans/frmplacerequests.h"
+#include "ui/plans/plandocument.h"
+#include "ui/plans/plandrops.h"
 #include "ui/plans/plantreemodel.h"
 #include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
@@ -15,69 +18,46 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSortFilterProxyModel>
-#include <QTimer>
-#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTreeView>
-#include <QUuid>
+
+#include <cstring>
 
 namespace {
 
-constexpr qint64 kLargestPlanFile = qint64{256} << 20;
+// The most bytes an address list may have for Import List.
+constexpr std::size_t kLargestList = std::size_t{256} << 20;
 constexpr std::size_t kNodesOpenedWhole = 2000;
-// How long a change waits for the next before the autosave copy is written:
-// a copy of 100,000 rows takes a tenth of a second to write.
-constexpr int kAutosaveDelayMs = 250;
 
 QString productName() { return QString::fromLatin1(netquill::kProductName); }
 
-QString autosaveFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/autosave");
-}
-
-// The plan a file holds, or why it holds none.
-netquill::Parsed<netquill::Plan> readPlan(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return netquill::Parsed<netquill::Plan>::refused(file.errorString().toStdString());
-    if (file.size() > kLargestPlanFile)
-        return netquill::Parsed<netquill::Plan>::refused("it is larger than any plan (256 MiB)");
-    const QByteArray bytes = file.readAll();
-    return netquill::readPlanFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
-frmPlan::frmPlan() : frmPlan(netquill::Plan(), QString(), false) {}
+frmPlan::frmPlan() : frmPlan(std::make_unique<PlanDocument>()) {}
 
-frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const QString &autosaveName)
-    : m_plan(std::move(plan)), m_path(path), m_unsaved(unsaved),
-      m_autosaveName(autosaveName.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : autosaveName)
+frmPlan::frmPlan(std::unique_ptr<PlanDocument> document)
+    : m_document(std::move(document)), m_plan(m_document->plan())
 {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_autosaveDue = new QTimer(this);
-    m_autosaveDue->setSingleShot(true);
-    m_autosaveDue->setInterval(kAutosaveDelayMs);
-    connect(m_autosaveDue, &QTimer::timeout, this, &frmPlan::writeAutosave);
-    // The main window ends the program at once: the last changes reach the copy first.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &frmPlan::flushAutosave);
     setFont(netquillFont());
+    acceptPlanDrops(this);
+    connect(m_document.get(), &PlanDocument::stateChanged, this, &frmPlan::updateTitle);
+    connect(m_document.get(), &PlanDocument::autosaveFailed, this, &frmPlan::showAutosaveFailure);
     tvwPlan = new QTreeView(this);
     tvwPlan->setObjectName(QStringLiteral("tvwPlan"));
     tvwPlan->setAccessibleName(QStringLiteral("Plan"));
@@ -86,7 +66,8 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
     // A row is chosen whole; its current cell is the name, which F2 edits, as in every tree view.
     tvwPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_model = new PlanTreeModel(
-        m_plan, [this] { markEdited(); }, this);
+        m_plan, [this] { m_document->stepTaken(); }, this);
+    connect(m_model, &PlanTreeModel::refused, this, [this](const QString &reason) { refuse(reason.toStdString() + "."); });
     // Sorted by any column, the Subnet column first, which is the plan's own order.
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
@@ -115,11 +96,13 @@ frmPlan::frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const Q
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
-    if (m_unsaved)
-        writeAutosave();
+    // Where the autosave copy cannot be written, the status bar says so until it can.
+    lblAutosave = new QLabel(this);
+    lblAutosave->setObjectName(QStringLiteral("lblAutosave"));
+    lblAutosave->setAccessibleName(QStringLiteral("Autosave"));
+    statusBar()->addWidget(lblAutosave, 1);
+    statusBar()->hide();
 }
-
-frmPlan::~frmPlan() { flushAutosave(); }
 
 void frmPlan::buildMenus()
 {
@@ -155,8 +138,11 @@ void frmPlan::buildMenus()
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
         {"mnuJoin", "&Join", QKeySequence(), &frmPlan::mnuJoin_Click},
         {"mnuPlaceRequests", "&Place Requests...", QKeySequence(), &frmPlan::mnuPlaceRequests_Click},
+        {"mnuClaimBlock", "Clai&m Block...", QKeySequence(), &frmPlan::mnuClaimBlock_Click},
         {"mnuPair", "Pa&ir...", QKeySequence(), &frmPlan::mnuPair_Click},
+        {"mnuUnpair", "&Unpair", QKeySequence(), &frmPlan::mnuUnpair_Click},
         {"mnuRename", "Re&name", QKeySequence(Qt::Key_F2), &frmPlan::mnuRename_Click},
+        {"mnuDelete", "&Delete", QKeySequence(QKeySequence::Delete), &frmPlan::mnuDelete_Click},
         {"mnuFind", "&Find Address...", QKeySequence(Qt::CTRL | Qt::Key_F), &frmPlan::mnuFind_Click},
     };
     // The row's own menu (right click, or the Menu key) holds the same entries.
@@ -169,46 +155,70 @@ void frmPlan::buildMenus()
     addHelpMenu(menuBar(), this, "&About...");
 }
 
+frmPlan::~frmPlan() = default;
+
 frmPlan *frmPlan::openFile(const QString &path, QWidget *messageOwner)
 {
-    auto plan = readPlan(path);
-    if (!plan) {
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *open = qobject_cast<frmPlan *>(window);
+            open && !open->document().path().isEmpty() &&
+            (open->document().path() == file || QFileInfo(open->document().path()).canonicalFilePath() == canonical) &&
+            !canonical.isEmpty()) {
+            open->raiseWindow();
+            return open;
+        }
+    QString reason;
+    auto document = PlanDocument::open(path, reason);
+    if (!document) {
         QMessageBox::warning(messageOwner, productName(),
-                             QStringLiteral("The plan \"%1\" cannot be opened: %2.")
-                                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(plan.reason())));
+                             QStringLiteral("The plan \"%1\" cannot be opened: %2.").arg(shownPath(path), reason));
         return nullptr;
     }
-    auto *window = new frmPlan(std::move(*plan), QFileInfo(path).absoluteFilePath(), false);
+    auto *window = new frmPlan(std::move(document));
     rememberPlan(path);
-    window->show();
-    window->activateWindow();
+    window->raiseWindow();
     return window;
 }
 
+void frmPlan::raiseWindow()
+{
+    show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+// Only the copies of programs that ended: a copy whose program still runs
+// is that program's. A copy that cannot be read stays where it is, for the
+// user to look at, and is named with its reason.
 void frmPlan::offerAutosaves(QWidget *messageOwner)
 {
-    const QDir folder(autosaveFolder());
-    for (const QFileInfo &copy : folder.entryInfoList({QStringLiteral("*.nqplan")}, QDir::Files, QDir::Time)) {
-        const QString name = copy.completeBaseName();
-        QFile source(folder.filePath(name + QStringLiteral(".path")));
-        const QString path = source.open(QIODevice::ReadOnly) ? QString::fromUtf8(source.readAll()) : QString();
-        source.close();
+    for (const AutosaveCopy::Stale &stale : AutosaveCopy::takeStale()) {
+        const QString plan = stale.planPath.isEmpty() ? QStringLiteral("A new plan")
+                                                      : QStringLiteral("The plan \"%1\"").arg(shownPath(stale.planPath));
+        const QString changed = QLocale().toString(stale.lastChanged, QLocale::ShortFormat);
+        QString reason;
+        auto document = PlanDocument::recover(stale, reason);
+        if (!document) {
+            QMessageBox::warning(messageOwner, productName(),
+                                 QStringLiteral("%1 has an autosave copy (last changed %2) that cannot be read: %3. "
+                                                "The copy is kept as \"%4\".")
+                                     .arg(plan, changed, reason, shownPath(stale.copy->copyPath())));
+            continue;
+        }
         const auto answer = QMessageBox::question(
             messageOwner, productName(),
             QStringLiteral("%1 was not saved when %2 last ended (last changed %3). Open it to keep its changes?")
-                .arg(path.isEmpty() ? QStringLiteral("A new plan")
-                                    : QStringLiteral("The plan \"%1\"").arg(QDir::toNativeSeparators(path)),
-                     productName(), QLocale().toString(copy.lastModified(), QLocale::ShortFormat)),
+                .arg(plan, productName(), changed),
             QMessageBox::Open | QMessageBox::Discard, QMessageBox::Open);
-        auto plan = readPlan(copy.filePath());
-        if (answer == QMessageBox::Open && plan) {
-            auto *window = new frmPlan(std::move(*plan), path, true, name);
-            window->show();
-            window->activateWindow();
+        if (answer == QMessageBox::Open) {
+            (new frmPlan(std::move(document)))->raiseWindow();
             continue;
         }
-        QFile::remove(copy.filePath());
-        source.remove();
+        document->discard();
     }
 }
 
@@ -234,37 +244,63 @@ void frmPlan::showChange(std::optional<netquill::PlanBlock> current)
     // The row to show: the one asked for, else the leaf where it stood.
     if (current && !m_plan.has(*current))
         current = m_plan.leafHolding(current->ipv6, current->network);
-    if (current) {
-        const QModelIndex index = indexOf(*current);
-        for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
-            tvwPlan->expand(above);
-        tvwPlan->setCurrentIndex(index.siblingAtColumn(PlanTreeModel::Name));
-        tvwPlan->scrollTo(index);
-    }
-    markEdited();
+    if (current)
+        showRow(*current);
+    m_document->stepTaken();
 }
 
-void frmPlan::markEdited()
+void frmPlan::showRow(const netquill::PlanBlock &block)
 {
-    m_unsaved = true;
-    updateTitle();
-    if (!m_autosaveDue->isActive())
-        m_autosaveDue->start();
+    const QModelIndex index = indexOf(block);
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        tvwPlan->expand(above);
+    tvwPlan->setCurrentIndex(index.siblingAtColumn(PlanTreeModel::Name));
+    tvwPlan->scrollTo(index);
 }
 
 void frmPlan::updateTitle()
 {
-    const QString name = m_path.isEmpty() ? QStringLiteral("Untitled plan") : QFileInfo(m_path).fileName();
+    const QString name = m_document->path().isEmpty() ? QStringLiteral("Untitled plan")
+                                                       : QFileInfo(m_document->path()).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ") + productName());
-    setWindowModified(m_unsaved);
+    setWindowModified(m_document->unsaved());
+    // The entries name the step they take back or again: "Undo Split".
+    const auto named = [](const char *verb, const std::string &step) {
+        return QString::fromLatin1(verb) + (step.empty() ? QString() : QLatin1Char(' ') + QString::fromStdString(step));
+    };
+    mnuUndo->setText(named("&Undo", m_plan.undoName()));
+    mnuRedo->setText(named("&Redo", m_plan.redoName()));
     mnuUndo->setEnabled(m_plan.canUndo());
     mnuRedo->setEnabled(m_plan.canRedo());
+}
+
+void frmPlan::showAutosaveFailure(const QString &reason)
+{
+    lblAutosave->setText(reason.isEmpty() ? QString()
+                                          : QStringLiteral("The autosave copy cannot be written: %1. Save the plan "
+                                                           "to keep its changes.")
+                                                .arg(reason));
+    statusBar()->setVisible(!reason.isEmpty());
+}
+
+bool frmPlan::refused(const netquill::Plan::Refusal &refusal)
+{
+    if (refusal)
+        refuse(*refusal + ".");
+    return refusal.has_value();
 }
 
 void frmPlan::refuse(const std::string &reason)
 {
     QMessageBox::information(this, productName(), QString::fromStdString(reason));
     activateWindow();
+}
+
+bool frmPlan::confirm(const QString &question)
+{
+    const bool yes = QMessageBox::question(this, productName(), question) == QMessageBox::Yes;
+    activateWindow();
+    return yes;
 }
 
 void frmPlan::mnuUndo_Click()
@@ -310,7 +346,8 @@ void frmPlan::mnuAddBlock_Click()
 }
 
 // An address list, merged as netquill-cli aggregate merges it, as new trees
-// in one step: all of them, or none where one overlaps the plan.
+// in one step: all of them, or none where a line is no entry or a block
+// overlaps the plan.
 void frmPlan::mnuImportList_Click()
 {
     const QString path =
@@ -319,21 +356,26 @@ void frmPlan::mnuImportList_Click()
     activateWindow();
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPlanFile)
-        return refuse("\"" + path.toStdString() + "\" cannot be read: " +
-                      (file.isOpen() ? std::string("it is larger than 256 MiB") : file.errorString().toStdString()) +
-                      ".");
-    const QByteArray bytes = file.readAll();
-    const auto blocks =
-        netquill::readAddressList(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!blocks)
-        return refuse("\"" + path.toStdString() + "\", " + blocks.reason() + ".");
-    if (blocks->empty())
-        return refuse("\"" + path.toStdString() + "\" holds no address.");
-    if (const auto refusal = m_plan.addRoots(*blocks))
-        return refuse(*refusal + ".");
-    showChange(blocks->front());
+    const auto file = netquill::readWholeFile(path.toStdString(), kLargestList);
+    if (!file)
+        return refuse("\"" + shownPath(path).toStdString() + "\" cannot be read: " + file.reason() + ".");
+    netquill::Complaints complaints;
+    const auto blocks = netquill::coveringBlocks(netquill::readAddressList(file->bytes, complaints));
+    if (complaints.any()) {
+        QMessageBox::warning(this, productName(),
+                             QStringLiteral("Nothing was imported: %1 of \"%2\" %3 no address, block or range.\n\n%4")
+                                 .arg(complaints.count() == 1 ? QStringLiteral("a line")
+                                                              : QStringLiteral("%1 lines").arg(complaints.count()),
+                                      shownPath(path), complaints.count() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                                      QString::fromStdString(complaints.report()).trimmed()));
+        activateWindow();
+        return;
+    }
+    if (blocks.empty())
+        return refuse("\"" + shownPath(path).toStdString() + "\" holds no address.");
+    if (refused(m_plan.addRoots(blocks)))
+        return;
+    showChange(blocks.front());
 }
 
 void frmPlan::mnuSplit_Click()
@@ -347,8 +389,8 @@ void frmPlan::mnuSplit_Click()
 // The leaf split, its new subnets in sight.
 void frmPlan::splitLeaf(netquill::PlanBlock leaf, int bits)
 {
-    if (const auto refusal = m_plan.split(leaf, bits))
-        return refuse(*refusal + ".");
+    if (refused(m_plan.split(leaf, bits)))
+        return;
     showChange(leaf);
     tvwPlan->expand(indexOf(leaf));
 }
@@ -385,15 +427,12 @@ void frmPlan::mnuJoin_Click()
     if (!node)
         return;
     const auto carrier = m_plan.carrierBelow(*node);
-    if (carrier &&
-        QMessageBox::question(this, productName(),
-                              QStringLiteral("%1 below %2 carries a name, note, request or pairing. Join all the "
-                                             "same, dropping what the subnets below carry?")
-                                  .arg(QString::fromStdString(carrier->text()),
-                                       QString::fromStdString(node->text()))) != QMessageBox::Yes)
+    if (carrier && !confirm(QStringLiteral("%1 below %2 carries a name, note, request or pairing. Join all the "
+                                           "same, dropping what the subnets below carry?")
+                                .arg(QString::fromStdString(carrier->text()), QString::fromStdString(node->text()))))
         return;
-    if (const auto refusal = m_plan.join(*node, carrier.has_value()))
-        return refuse(*refusal + ".");
+    if (refused(m_plan.join(*node, carrier.has_value())))
+        return;
     showChange(*node);
 }
 
@@ -403,18 +442,33 @@ void frmPlan::mnuPlaceRequests_Click()
     const auto node = currentBlock();
     if (!node)
         return;
-    frmPlaceRequests box(*node, this);
+    frmPlaceRequests box(m_plan, *node, this);
     const bool given = box.exec() == QDialog::Accepted;
     // The keys come back to this window, whatever the window system chose.
     activateWindow();
     if (!given)
         return;
-    if (const auto refusal = m_plan.placeRequests(*node, box.requests()))
-        return refuse(*refusal + ".");
+    if (refused(m_plan.placeRequests(*node, box.requests())))
+        return;
     showChange(*node);
     // The placed subnets lie several halvings down: in sight, where the plan is small enough to open whole.
     if (m_plan.nodeCount() <= kNodesOpenedWhole)
         tvwPlan->expandRecursively(indexOf(*node));
+}
+
+// A given block inside a free leaf, named; the leaf is halved down to it.
+void frmPlan::mnuClaimBlock_Click()
+{
+    const auto leaf = currentBlock();
+    if (!leaf)
+        return;
+    frmClaimBlock box(m_plan, *leaf, this);
+    const bool given = box.exec() == QDialog::Accepted;
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    if (!given || refused(m_plan.claim(box.block(), {box.name(), "", "", std::nullopt})))
+        return;
+    showChange(box.block());
 }
 
 void frmPlan::mnuRename_Click()
@@ -422,6 +476,15 @@ void frmPlan::mnuRename_Click()
     const QModelIndex current = tvwPlan->currentIndex();
     if (current.isValid())
         tvwPlan->edit(current.siblingAtColumn(PlanTreeModel::Name));
+}
+
+// A root goes with its tree; a leaf gives up what it carries.
+void frmPlan::mnuDelete_Click()
+{
+    const auto block = currentBlock();
+    if (!block || refused(m_plan.remove(*block)))
+        return;
+    showChange(*block);
 }
 
 void frmPlan::mnuFind_Click()
@@ -449,14 +512,11 @@ void frmPlan::mnuFind_Click()
     }
     if (!leaf)
         return refuse("No block of the plan holds " + typed + ".");
-    const QModelIndex index = indexOf(*leaf);
-    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
-        tvwPlan->expand(above);
-    tvwPlan->setCurrentIndex(index.siblingAtColumn(PlanTreeModel::Name));
-    tvwPlan->scrollTo(index);
+    showRow(*leaf);
 }
 
 // The leaf paired with the current one: the other family's, by its block.
+// A partner taken away from another leaf is asked about first.
 void frmPlan::mnuPair_Click()
 {
     const auto leaf = currentBlock();
@@ -468,9 +528,26 @@ void frmPlan::mnuPair_Click()
             .arg(QString::fromStdString(leaf->text()), leaf->ipv6 ? QStringLiteral("IPv4") : QStringLiteral("IPv6")));
     if (!partner)
         return;
-    const auto refusal = leaf->ipv6 ? m_plan.pair(*partner, *leaf) : m_plan.pair(*leaf, *partner);
-    if (refusal)
-        return refuse(*refusal + ".");
+    for (const auto &[one, other] : {std::pair(*leaf, *partner), std::pair(*partner, *leaf)}) {
+        if (!m_plan.has(one) || !m_plan.isLeaf(one))
+            continue;
+        const auto &before = m_plan.leaf(one).paired;
+        if (before && *before != other &&
+            !confirm(QStringLiteral("%1 is paired with %2. Pair it with %3 instead, leaving %2 unpaired?")
+                         .arg(QString::fromStdString(one.text()), QString::fromStdString(before->text()),
+                              QString::fromStdString(other.text()))))
+            return;
+    }
+    if (refused(leaf->ipv6 ? m_plan.pair(*partner, *leaf) : m_plan.pair(*leaf, *partner)))
+        return;
+    showChange(*leaf);
+}
+
+void frmPlan::mnuUnpair_Click()
+{
+    const auto leaf = currentBlock();
+    if (!leaf || refused(m_plan.unpair(*leaf)))
+        return;
     showChange(*leaf);
 }
 
@@ -492,119 +569,110 @@ void frmPlan::mnuCopy_Click()
     QGuiApplication::clipboard()->setMimeData(copied);
 }
 
-// The rows as a comma-delimited file, a text file or a web page, by the
-// kind chosen; written whole or not at all.
+// The rows as a comma-delimited file, a text file or a web page: the kind
+// of the name's suffix where it has one of theirs, else the kind chosen,
+// whose suffix it then gets; written whole or not at all.
 void frmPlan::mnuExport_Click()
 {
-    const QString csv = QStringLiteral("CSV (Comma delimited) (*.csv)");
-    const QString txt = QStringLiteral("Text (*.txt)");
-    QString kind;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Plan"), QDir::currentPath(),
-        csv + QStringLiteral(";;") + txt + QStringLiteral(";;Web Page (*.htm *.html)"), &kind);
+    const struct {
+        QString filter;
+        QString suffix;
+        netquill::RowFormat format;
+    } kinds[] = {
+        {QStringLiteral("CSV (Comma delimited) (*.csv)"), QStringLiteral("csv"), netquill::RowFormat::CSV},
+        {QStringLiteral("Text (*.txt)"), QStringLiteral("txt"), netquill::RowFormat::TXT},
+        {QStringLiteral("Web Page (*.htm *.html)"), QStringLiteral("htm"), netquill::RowFormat::HTML},
+    };
+    QFileDialog dialog(this, QStringLiteral("Export Plan"), QDir::currentPath());
+    dialog.setObjectName(QStringLiteral("cdbExportPlan"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto &kind : kinds)
+        filters << kind.filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(kinds[0].suffix);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(kinds[filters.indexOf(filter)].suffix);
+    });
+    const bool given = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     activateWindow();
-    if (path.isEmpty())
+    if (!given)
         return;
-    const std::string text = rowsText(kind == csv   ? netquill::RowFormat::CSV
-                                      : kind == txt ? netquill::RowFormat::TXT
-                                                    : netquill::RowFormat::HTML);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-        refuse("The plan could not be exported to \"" + path.toStdString() + "\": " + file.errorString().toStdString() +
-               ".");
+    const QString path = dialog.selectedFiles().front();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    netquill::RowFormat format = kinds[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))].format;
+    for (const auto &kind : kinds)
+        if (suffix == kind.suffix || (kind.suffix == QLatin1String("htm") && suffix == QLatin1String("html")))
+            format = kind.format;
+    if (const int error = netquill::writeWholeFile(path.toStdString(), rowsText(format)); error != 0)
+        refuse("The plan could not be exported to \"" + shownPath(path).toStdString() + "\": " + std::strerror(error) +
+               ". A file there is as it was.");
 }
 
 void frmPlan::mnuSave_Click()
 {
-    if (m_path.isEmpty())
+    if (m_document->path().isEmpty())
         mnuSaveAs_Click();
     else
-        save(m_path);
+        save(m_document->path());
 }
 
+// The suffix is the dialog's to add, so that its question before replacing
+// a file asks about the file that would be replaced.
 void frmPlan::mnuSaveAs_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Plan As"),
-                                                m_path.isEmpty() ? QDir::currentPath() : m_path,
-                                                QStringLiteral("Netquill plans (*.nqplan)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".nqplan");
-    save(path);
+    QFileDialog dialog(this, QStringLiteral("Save Plan As"),
+                       m_document->path().isEmpty() ? QDir::currentPath() : m_document->path(),
+                       QStringLiteral("Netquill plans (*.nqplan)"));
+    dialog.setObjectName(QStringLiteral("cdbSavePlan"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("nqplan"));
+    const bool given = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    activateWindow();
+    if (given)
+        save(dialog.selectedFiles().front());
 }
 
-// The whole file or nothing: QSaveFile writes beside it and renames it over
-// the file only once every byte is on the disk.
+// A file another program wrote since this window read or saved it is
+// replaced only when the user says so.
 bool frmPlan::save(const QString &path)
 {
-    QSaveFile file(path);
-    const std::string text = netquill::planFileText(m_plan);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    if (path == m_document->path() && m_document->changedOnDisk() &&
+        QMessageBox::warning(this, productName(),
+                             QStringLiteral("\"%1\" was changed by another program since this window opened or saved "
+                                            "it. Replace it with this plan?")
+                                 .arg(shownPath(path)),
+                             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel) != QMessageBox::Save)
+        return false;
+    if (const QString failure = m_document->save(path); !failure.isEmpty()) {
         QMessageBox::critical(this, productName(),
-                              QStringLiteral("The plan could not be saved to \"%1\": %2. A file there is as it was.")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+                              QStringLiteral("The plan could not be saved to \"%1\": %2. The file there and the "
+                                             "autosave copy are as they were.")
+                                  .arg(shownPath(path), failure));
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
-    rememberPlan(m_path);
-    m_unsaved = false;
-    removeAutosave();
-    updateTitle();
+    rememberPlan(m_document->path());
     return true;
 }
 
 bool frmPlan::saveAsked()
 {
     mnuSave_Click();
-    return !m_unsaved;
+    return !m_document->unsaved();
 }
 
 void frmPlan::closeEvent(QCloseEvent *event)
 {
-    if (m_unsaved) {
-        const auto answer = QMessageBox::question(
-            this, productName(),
-            QStringLiteral("Save the changes to %1?")
-                .arg(m_path.isEmpty() ? QStringLiteral("the new plan") : QFileInfo(m_path).fileName()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (m_document->unsaved()) {
+        const auto answer =
+            QMessageBox::question(this, productName(), QStringLiteral("Save the changes to %1?").arg(m_document->displayName()),
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveAsked())) {
             event->ignore();
             return;
         }
+        if (answer == QMessageBox::Discard)
+            m_document->discard();
     }
-    removeAutosave();
     event->accept();
-}
-
-QString frmPlan::autosavePath() const { return autosaveFolder() + QLatin1Char('/') + m_autosaveName; }
-
-void frmPlan::writeAutosave()
-{
-    QDir().mkpath(autosaveFolder());
-    QSaveFile copy(autosavePath() + QStringLiteral(".nqplan"));
-    const std::string text = netquill::planFileText(m_plan);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(text.data(), static_cast<qint64>(text.size())) >= 0)
-        copy.commit();
-    QSaveFile source(autosavePath() + QStringLiteral(".path"));
-    if (source.open(QIODevice::WriteOnly) && source.write(m_path.toUtf8()) >= 0)
-        source.commit();
-}
-
-void frmPlan::flushAutosave()
-{
-    if (m_autosaveDue->isActive()) {
-        m_autosaveDue->stop();
-        writeAutosave();
-    }
-}
-
-void frmPlan::removeAutosave()
-{
-    m_autosaveDue->stop();
-    QFile::remove(autosavePath() + QStringLiteral(".nqplan"));
-    QFile::remove(autosavePath() + QStringLiteral(".path"));
 }

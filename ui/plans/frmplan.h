@@ -2,22 +2,23 @@
 
 // A plan window: a plan of both families as a tree, split, joined, named and
 // paired, saved to a plan file. Not modal: several plans and the calculator
-// tabs are used together. Every change is also written to an autosave copy
-// in the user's cache folder, so that the main window, which ends the
-// program at once, loses nothing: the copy is offered back at the next start
-// and removed once the plan is saved or its changes discarded.
+// tabs are used together. The window is a view of its PlanDocument, which
+// keeps every change in an autosave copy, so that the main window, which
+// ends the program at once, loses nothing.
 
 #include "core/lines/rowformat.h"
 #include "core/planning/plan.h"
 
 #include <QMainWindow>
 
+#include <memory>
 
+class PlanDocument;
 class PlanTreeModel;
 class QAction;
+class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
-class QTimer;
 class QTreeView;
 
 class frmPlan : public QMainWindow
@@ -27,15 +28,18 @@ class frmPlan : public QMainWindow
 public:
     // An empty plan.
     frmPlan();
+    explicit frmPlan(std::unique_ptr<PlanDocument> document);
     ~frmPlan() override;
-    // The plan of a file, in a window of its own, or nothing after a message
-    // that says why the file was refused.
+    // The plan of a file in a window of its own, or the window that has it
+    // open already, raised; nothing after a message that says why the file
+    // was refused.
     static frmPlan *openFile(const QString &path, QWidget *messageOwner);
-    // The autosave copies a program that ended left behind, each offered back.
+    // The autosave copies programs that ended left behind, each offered back.
     static void offerAutosaves(QWidget *messageOwner);
+    // The window shown above the others, with the keys.
+    void raiseWindow();
 
-    QString path() const { return m_path; }
-    bool unsaved() const { return m_unsaved; }
+    const PlanDocument &document() const { return *m_document; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,47 +55,44 @@ private slots:
     void mnuSplitInto_Click();
     void mnuJoin_Click();
     void mnuPlaceRequests_Click();
+    void mnuClaimBlock_Click();
     void mnuRename_Click();
+    void mnuDelete_Click();
     void mnuFind_Click();
     void mnuPair_Click();
+    void mnuUnpair_Click();
     void mnuCopy_Click();
     void mnuExport_Click();
 
 private:
-    // `autosaveName` names the copy of a plan offered back; a new window's is new.
-    frmPlan(netquill::Plan plan, const QString &path, bool unsaved, const QString &autosaveName = {});
     void buildMenus();
     // The tree's rows as the view sorts them, and the blocks they show.
     netquill::PlanBlock blockAt(const QModelIndex &shown) const;
     QModelIndex indexOf(const netquill::PlanBlock &block) const;
     std::optional<netquill::PlanBlock> currentBlock() const;
+    void showRow(const netquill::PlanBlock &block);
     void splitLeaf(netquill::PlanBlock leaf, int bits);
-    // After any change: the tree told of it, the same row current, the title, the autosave copy.
+    // After a step of the plan: the tree told of it, the row current, the document told.
     void showChange(std::optional<netquill::PlanBlock> current);
-    void markEdited();
+    // Shows a refusal, if any; true when there was one.
+    bool refused(const netquill::Plan::Refusal &refusal);
     void refuse(const std::string &reason);
+    bool confirm(const QString &question);
     std::optional<netquill::PlanBlock> askForBlock(const QString &title, const QString &prompt);
     bool save(const QString &path);
     bool saveAsked();
     void updateTitle();
+    void showAutosaveFailure(const QString &reason);
     // Every row of the plan in the format, each tree depth first.
     std::string rowsText(netquill::RowFormat format) const;
-    void writeAutosave();
-    // A copy the last changes are waiting for, written now (the program ends).
-    void flushAutosave();
-    void removeAutosave();
-    QString autosavePath() const;
 
-    netquill::Plan m_plan;
-    QString m_path;  // empty until saved
-    bool m_unsaved = false;
-    QString m_autosaveName;  // the copy's name in the cache folder, one for each window
-    // Changes in quick succession (a key held down) are written to the copy once.
-    QTimer *m_autosaveDue = nullptr;
+    std::unique_ptr<PlanDocument> m_document;
+    netquill::Plan &m_plan;
 
     PlanTreeModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
     QTreeView *tvwPlan = nullptr;
+    QLabel *lblAutosave = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;
 };

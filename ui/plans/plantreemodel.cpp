@@ -242,8 +242,12 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
         return false;
     netquill::PlanLeaf described = *carriedBy(nodeAt(index));
     (index.column() == Name ? described.name : described.note) = value.toString().toStdString();
-    if (described == *carriedBy(nodeAt(index)) || m_plan.describe(blockAt(index), described))
+    if (described == *carriedBy(nodeAt(index)))
         return false;
+    if (const auto refusal = m_plan.describe(blockAt(index), described)) {
+        emit refused(QString::fromStdString(*refusal));
+        return false;
+    }
     emit dataChanged(index, index);
     m_edited();
     return true;

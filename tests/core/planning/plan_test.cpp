@@ -1,5 +1,5 @@
 // The plan's operations, their refusals and their undoing.
-#include "core/lines/addresslist.h"
+#include "core/planning/addresslist.h"
 #include "core/planning/plan.h"
 
 #include <gtest/gtest.h>
@@ -161,21 +161,111 @@ TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
     EXPECT_EQ(rowsOf(plan), placed);
 }
 
-// An address list, as aggregate reads it, imported as roots in one step.
+// An address list, as aggregate reads it, imported as roots in one step;
+// every bad line of a list is told, up to twenty.
 TEST(Plan, ImportsAnAddressListMergedAsRoots)
 {
+    netquill::Complaints none;
     const auto list = netquill::readAddressList("\xEF\xBB\xBF# sites\r\n10.0.0.0/25\r\n\n 10.0.0.128 - 10.0.0.255 \n"
-                                                "2001:db8::/33 # lab\n2001:db8:8000::/33\n");
-    ASSERT_TRUE(list) << list.reason();
+                                                "2001:db8::/33 # lab\n2001:db8:8000::/33\n",
+                                                none);
+    ASSERT_FALSE(none.any()) << none.report();
     Plan plan;
     plan.addRoot(block("192.168.0.0/16"));
-    EXPECT_EQ(plan.addRoots(*list), std::nullopt);
+    EXPECT_EQ(plan.addRoots(netquill::coveringBlocks(list)), std::nullopt);
     EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.0/24", "0 192.168.0.0/16", "0 2001:db8::/32"}));
     plan.undo();
     EXPECT_EQ(rowsOf(plan), Rows{"0 192.168.0.0/16"});
     EXPECT_EQ(plan.addRoots({block("10.0.0.0/8"), block("10.1.0.0/16")}), "10.1.0.0/16 overlaps 10.0.0.0/8");
     EXPECT_EQ(plan.addRoots({block("192.168.1.0/24")}), "192.168.1.0/24 overlaps a block the plan holds already");
-    EXPECT_EQ(netquill::readAddressList("10.0.0.0/8\n\n10.0.0.256\n").reason(), "line 3: octet 4 is above 255");
+    netquill::Complaints bad;
+    netquill::readAddressList("10.0.0.0/8\n\n10.0.0.256\n2001:db8::/129\r\nweb\tserver\n", bad);
+    EXPECT_EQ(bad.report(), "line 3: '10.0.0.256': octet 4 is above 255\n"
+                            "line 4: '2001:db8::/129': the prefix length is over 128\n"
+                            "line 5: 'web\\tserver': is not an address: four numbers of 0 to 255 joined by dots, "
+                            "such as 192.168.1.1\n");
+    netquill::Complaints many;
+    std::string words;
+    for (int line = 0; line < 23; ++line)
+        words += "x\n";
+    netquill::readAddressList(words, many);
+    EXPECT_TRUE(many.report().ends_with("\nline 20: 'x': is not an address: four numbers of 0 to 255 joined by dots, "
+                                        "such as 192.168.1.1\nand 3 more\n"))
+        << many.report();
+}
+
+// Delete takes a root with its tree, or what a leaf carries; Unpair undoes a
+// pairing on both sides; each is one step, named for the Edit menu.
+TEST(Plan, DeletesRootsAndWhatLeavesCarryAndUnpairs)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    plan.split(block("10.0.0.0/24"), 1);
+    plan.addRoot(block("2001:db8::/64"));
+    plan.describe(block("10.0.0.0/25"), {"lab", "note", "50", {}});
+    plan.pair(block("10.0.0.0/25"), block("2001:db8::/64"));
+    EXPECT_EQ(plan.undoName(), "Pair");
+    EXPECT_EQ(plan.remove(block("10.0.0.128/25")), "10.0.0.128/25 is free already: join the block above it to take it back");
+    EXPECT_EQ(plan.remove(block("10.0.0.0/25")), std::nullopt);
+    EXPECT_EQ(plan.leaf(block("10.0.0.0/25")), PlanLeaf{});
+    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, std::nullopt);
+    EXPECT_TRUE(plan.undo());
+    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, block("10.0.0.0/25"));
+    EXPECT_EQ(plan.remove(block("10.0.0.0/24")), std::nullopt);
+    EXPECT_EQ(rowsOf(plan), Rows{"0 2001:db8::/64"});
+    EXPECT_EQ(plan.undoName(), "Delete");
+    plan.undo();
+    plan.split(block("10.0.0.128/25"), 1);
+    EXPECT_EQ(plan.remove(block("10.0.0.128/25")), "10.0.0.128/25 is split: join it, or delete the block at the top of its tree");
+    EXPECT_EQ(plan.unpair(block("10.0.0.128/26")), "10.0.0.128/26 is paired with no leaf");
+    EXPECT_EQ(plan.unpair(block("2001:db8::/64")), std::nullopt);
+    EXPECT_EQ(rowsOf(plan)[1], "1 10.0.0.0/25 lab");
+    EXPECT_EQ(plan.undoName(), "Unpair");
+    plan.undo();
+    EXPECT_EQ(plan.redoName(), "Unpair");
+    EXPECT_EQ(rowsOf(plan)[1], "1 10.0.0.0/25 lab =2001:db8::/64");
+}
+
+// A name is one leaf's: another leaf, a claim or a request cannot take it,
+// nor "(free)" or a control character, as vlsm refuses them.
+TEST(Plan, NamesAreOneLeafsAndFitForEveryFormat)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    plan.split(block("10.0.0.0/24"), 2);
+    EXPECT_EQ(plan.describe(block("10.0.0.0/26"), {"web", "", "", {}}), std::nullopt);
+    EXPECT_EQ(plan.describe(block("10.0.0.0/26"), {"web", "note", "", {}}), std::nullopt);  // its own name again
+    EXPECT_EQ(plan.undoName(), "Edit Note");
+    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"web", "", "", {}}), "the name 'web' is 10.0.0.0/26's already");
+    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"(free)", "", "", {}}),
+              "the name (free) is kept for the rows of the space left over");
+    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"a\nb", "", "", {}}),
+              "a name cannot hold a TAB, a line break or another control character");
+    EXPECT_EQ(plan.claim(block("10.0.0.128/27"), {"web", "", "", {}}), "the name 'web' is 10.0.0.0/26's already");
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"web", 28, "10"}}),
+              "request 'web': the name 'web' is 10.0.0.0/26's already");
+}
+
+// The step names the plan as the steps left it: undo back to a step is that
+// step again, so a window knows a plan undone to its saved state is clean.
+TEST(Plan, StepsNameTheStateTheHistoryLeft)
+{
+    Plan plan;
+    EXPECT_EQ(plan.step(), 0u);
+    plan.addRoot(block("10.0.0.0/24"));
+    const auto added = plan.step();
+    plan.split(block("10.0.0.0/24"), 1);
+    EXPECT_NE(plan.step(), added);
+    plan.undo();
+    EXPECT_EQ(plan.step(), added);
+    plan.split(block("10.0.0.0/24"), 2);  // another change from the same state
+    const auto splitInFour = plan.step();
+    plan.undo();
+    plan.redo();
+    EXPECT_EQ(plan.step(), splitInFour);
+    plan.undo();
+    plan.undo();
+    EXPECT_EQ(plan.step(), 0u);
 }
 
 }  // namespace

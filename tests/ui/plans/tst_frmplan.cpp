@@ -194,7 +194,7 @@ private slots:
                                      lines->setPlainText("office=100\nlab=0");
                                      refusedFirst = !ok->isEnabled() &&
                                                     dialog->findChild<QLabel *>("lblReason")->text() ==
-                                                        "line 2: '0' must be a whole number from 1 to 4294967294.";
+                                                        "line 2, '0': must be a whole number from 1 to 4294967294.";
                                      lines->setPlainText("office=100\nlab=50");
                                      ok->click();
                                      return true;

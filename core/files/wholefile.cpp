@@ -1,0 +1,179 @@
+#include "core/files/wholefile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace netquill {
+
+namespace {
+
+FileStamp stampFrom(const struct stat &status)
+{
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::int64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtim.tv_sec),
+            static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+}
+
+std::string reasonOf(int error) { return std::strerror(error); }
+
+std::string largerThan(std::size_t largest)
+{
+    return "it is larger than any file of its kind (" + std::to_string(largest >> 20) + " MiB)";
+}
+
+// Appends what is left of the descriptor; an errno, or EFBIG past `largest` bytes.
+int readRest(int descriptor, std::size_t largest, std::string &bytes)
+{
+    char block[1 << 16];
+    while (true) {
+        const ssize_t got = ::read(descriptor, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            return 0;
+        if (bytes.size() + static_cast<std::size_t>(got) > largest)
+            return EFBIG;
+        bytes.append(block, static_cast<std::size_t>(got));
+    }
+}
+
+int writeAll(int descriptor, std::string_view bytes)
+{
+    for (std::size_t written = 0; written < bytes.size();) {
+        const ssize_t put = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (put < 0 && errno != EINTR)
+            return errno;
+        written += put < 0 ? 0 : static_cast<std::size_t>(put);
+    }
+    return 0;
+}
+
+// The file a path leads to through any symbolic links; the path itself
+// where it names nothing yet.
+std::string followLinks(const std::string &path)
+{
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(at.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return at;
+        const std::string next(target, static_cast<std::size_t>(length));
+        const std::size_t slash = at.rfind('/');
+        at = next.starts_with('/') || slash == std::string::npos ? next : at.substr(0, slash + 1) + next;
+    }
+    return at;
+}
+
+int writeDirectly(const std::string &path, std::string_view bytes)
+{
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    const int error = writeAll(descriptor, bytes);
+    const int closed = ::close(descriptor) == 0 ? 0 : errno;
+    return error != 0 ? error : closed;
+}
+
+}  // namespace
+
+std::optional<FileStamp> stampOf(const std::string &path)
+{
+    struct stat status {
+    };
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return stampFrom(status);
+}
+
+Parsed<WholeFile> readWholeFile(const std::string &path, std::size_t largest, Devices devices)
+{
+    // Not blocking: opening a pipe that no program writes returns at once.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return Parsed<WholeFile>::refused(reasonOf(errno));
+    WholeFile file;
+    struct stat status {
+    };
+    std::string reason;
+    if (::fstat(descriptor, &status) != 0) {
+        reason = reasonOf(errno);
+    } else if (S_ISDIR(status.st_mode)) {
+        reason = "it is a folder";
+    } else if (!S_ISREG(status.st_mode) && devices == Devices::Refused) {
+        reason = "it is a device, pipe or socket, not a file";
+    } else if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > largest) {
+        reason = largerThan(largest);
+    } else {
+        file.stamp = stampFrom(status);
+        file.bytes.reserve(static_cast<std::size_t>(status.st_size));
+        // Reading waits for data again, as a stream's reader must.
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+        if (const int error = readRest(descriptor, largest, file.bytes); error != 0)
+            reason = error == EFBIG ? largerThan(largest) : reasonOf(error);
+    }
+    ::close(descriptor);
+    if (!reason.empty())
+        return Parsed<WholeFile>::refused(reason);
+    return file;
+}
+
+Parsed<WholeFile> readWholeDescriptor(int descriptor, std::size_t largest)
+{
+    WholeFile file;
+    if (const int error = readRest(descriptor, largest, file.bytes); error != 0)
+        return Parsed<WholeFile>::refused(error == EFBIG ? largerThan(largest) : reasonOf(error));
+    return file;
+}
+
+int writeWholeFile(const std::string &path, std::string_view bytes, FileStamp *written)
+{
+    const std::string target = followLinks(path);
+    struct stat existing {
+    };
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return EISDIR;
+    if (exists && !S_ISREG(existing.st_mode))
+        return writeDirectly(target, bytes);
+    std::string temporary = target + ".XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return errno;
+    // An old file keeps its permissions; a new one gets those any program
+    // creating it would (mkstemp's are 0600).
+    mode_t mode = existing.st_mode & 07777;
+    if (!exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    int error = ::fchmod(descriptor, mode) != 0 ? errno : writeAll(descriptor, bytes);
+    // A full disk may only show when the data reaches it.
+    if (error == 0 && ::fsync(descriptor) != 0)
+        error = errno;
+    struct stat status {
+    };
+    if (error == 0 && ::fstat(descriptor, &status) != 0)
+        error = errno;
+    if (::close(descriptor) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    if (written)
+        *written = stampFrom(status);
+    return 0;
+}
+
+}  // namespace netquill

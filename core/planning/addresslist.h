@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/lines/complaints.h"
+#include "core/planning/plan.h"
+#include "core/planning/rangesets.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Address lists as aggregate, the set commands, grep -f and the plan
+// window's Import List read them: one entry a line (an address, a block or a
+// range, of either family), blanks around it, empty lines and # comments
+// skipped; merged into the fewest ranges.
+namespace netquill {
+
+struct MergedList {
+    RangeSet<Ipv4Address> ipv4;
+    RangeSet<Ipv6Address> ipv6;
+
+    bool operator==(const MergedList &) const = default;
+};
+
+class AddressListReader
+{
+public:
+    // The line's entry kept; why it is none, else nothing. `entry` receives
+    // the entry as the line holds it, for a refusal to quote.
+    std::optional<std::string> add(std::string_view line, std::string_view &entry);
+    // Everything kept, merged; the reader starts empty again.
+    MergedList take();
+
+private:
+    MergedList m_list;
+    // Ranges as they came, merged now and then: memory follows what the
+    // answer keeps, not how long the lists are.
+    std::size_t m_mergedSize = 0;
+};
+
+// A whole list's text (a file read whole, a UTF-8 byte-order mark first or
+// not, lines ended by LF or CR LF); each bad line is added to the
+// complaints as "line N: 'entry': reason".
+MergedList readAddressList(std::string_view text, Complaints &complaints);
+
+// The fewest blocks that cover the list exactly, IPv4 first, each ascending.
+std::vector<PlanBlock> coveringBlocks(const MergedList &list);
+
+}  // namespace netquill
