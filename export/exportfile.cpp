@@ -4,10 +4,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace netquill {
@@ -94,11 +98,47 @@ private:
     std::optional<ExportFailure> m_failure;
 };
 
+// A size in the units a person reads: "3.2 GB", or "1.7e+40 bytes" past any disk.
+std::string sizeText(long double bytes)
+{
+    if (bytes < static_cast<long double>(std::numeric_limits<qint64>::max()))
+        return QLocale::system().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeSIFormat).toStdString();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2Lg bytes", bytes);
+    return text;
+}
+
+// A table larger than the free space of the file's disk is refused before
+// a byte is written: ::/0 split into /128s would fill any disk and fail.
+std::optional<ExportFailure> tooLargeForTheDisk(const QString &path, const ExportRequest &request)
+{
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return std::nullopt;  // a device (/dev/null) takes anything
+    long double bytes = 0;
+    if (request.tab == CalculatorTab::SubnetCalculator && request.plan)
+        bytes = SubnetTableBytes(*request.plan, request.mode);
+    else if (request.tab == CalculatorTab::Ipv6 && request.ipv6Split)
+        bytes = SubnetTableBytes(*request.ipv6Split, request.mode);
+    // A file system that tells no size (sysfs, some FUSE ones) is left to the writes to judge.
+    const QStorageInfo disk(target.absolutePath());
+    if (!disk.isValid() || disk.bytesTotal() <= 0 || bytes <= static_cast<long double>(disk.bytesAvailable()))
+        return std::nullopt;
+    return ExportFailure{ExportFailure::DiskFull,
+                         "The export would take about " + sizeText(bytes) + ", more than the " +
+                             sizeText(static_cast<long double>(disk.bytesAvailable())) + " free on the disk of \"" +
+                             path.toStdString() +
+                             "\". Nothing was written. netquill-cli list --from ROW --count ROWS writes a part "
+                             "of the list."};
+}
+
 }  // namespace
 
 std::optional<ExportFailure> writeExportFile(const std::filesystem::path &path, const ExportRequest &request,
                                              const ExportProgress &progress)
 {
+    if (auto failure = tooLargeForTheDisk(QString::fromStdString(path.string()), request))
+        return failure;
     ExportFile file(QString::fromStdString(path.string()));
     const bool sectionWritten =
         file.write(linesBeforeTable(request.mode, request.tab, request.fields, request.setting));

@@ -23,7 +23,9 @@ std::string reasonOf(int error) { return std::strerror(error); }
 
 std::string largerThan(std::size_t largest)
 {
-    return "it is larger than any file of its kind (" + std::to_string(largest >> 20) + " MiB)";
+    const bool mebibytes = largest >= (std::size_t{1} << 20);
+    return "it is larger than any file of its kind (" +
+           (mebibytes ? std::to_string(largest >> 20) + " MiB)" : std::to_string(largest) + " bytes)");
 }
 
 // Appends what is left of the descriptor; an errno, or EFBIG past `largest` bytes.

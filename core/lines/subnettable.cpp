@@ -2,6 +2,8 @@
 
 #include "core/lines/splitrows.h"
 
+#include <algorithm>
+
 namespace netquill {
 
 namespace {
@@ -28,7 +30,29 @@ bool writeSplitTable(const Split<Address> &split, ExportMode mode, const SubnetT
     }
 }
 
+template <typename Address>
+long double splitTableBytes(const Split<Address> &split, ExportMode mode)
+{
+    const SplitRows<Address> rows(split);
+    const auto renderer = rows.renderer(rowFormatOf(mode), LineEnd::CRLF);
+    std::string first;
+    std::string last;
+    renderer.append(first, rows.row(0));
+    renderer.append(last, rows.row(split.lastRow()));
+    return (static_cast<long double>(split.lastRow()) + 1) * static_cast<long double>(std::min(first.size(), last.size()));
+}
+
 }  // namespace
+
+long double SubnetTableBytes(const SubnetPlan &plan, ExportMode mode)
+{
+    return splitTableBytes(Split<Ipv4Address>(plan.block(), plan.subnetPrefix().bits()), mode);
+}
+
+long double SubnetTableBytes(const Split<Ipv6Address> &split, ExportMode mode)
+{
+    return splitTableBytes(split, mode);
+}
 
 bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink)
 {

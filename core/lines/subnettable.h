@@ -17,4 +17,9 @@ using SubnetTableSink = std::function<bool(std::string_view rows, Uint128 rowsWr
 bool WriteSubnetTable(const SubnetPlan &plan, ExportMode mode, const SubnetTableSink &sink);
 bool WriteSubnetTable(const Split<Ipv6Address> &split, ExportMode mode, const SubnetTableSink &sink);
 
+// About how many bytes the table takes, known before its first row is
+// written: its rows times the bytes of the shorter of its first and last row.
+long double SubnetTableBytes(const SubnetPlan &plan, ExportMode mode);
+long double SubnetTableBytes(const Split<Ipv6Address> &split, ExportMode mode);
+
 }  // namespace netquill

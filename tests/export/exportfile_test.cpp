@@ -154,6 +154,26 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExportFailures,
                                          FailureCase{"FullDisk", "/dev/full", ExportFailure::DiskFull, "disk is full"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// ::/0 in /128s (2^128 rows, each at least a dozen bytes) fills any disk:
+// refused before a byte is written, with both sizes and the way round it;
+// a list that fits in 2^8 rows is written.
+TEST(ExportFile, ATableLargerThanTheDiskIsRefusedBeforeItStarts)
+{
+    ExportRequest request = goldenRequest(ExportMode::CSV, CalculatorTab::Ipv6);
+    request.ipv6Split = netquill::Split<netquill::Ipv6Address>(*netquill::parseBlock<netquill::Ipv6Address>("::/0"), 128);
+    const fs::path path = scratchFolder() / "all.csv";
+    const auto failure = netquill::writeExportFile(path, request);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->code, ExportFailure::DiskFull);
+    EXPECT_TRUE(failure->description.starts_with("The export would take about ")) << failure->description;
+    EXPECT_NE(failure->description.find("e+39 bytes, more than the "), std::string::npos) << failure->description;
+    EXPECT_NE(failure->description.find("netquill-cli list --from ROW --count ROWS"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(fs::is_empty(scratchFolder()));
+    request.ipv6Split = netquill::Split<netquill::Ipv6Address>(*netquill::parseBlock<netquill::Ipv6Address>("::/0"), 8);
+    EXPECT_EQ(netquill::writeExportFile(path, request), std::nullopt);
+}
+
 // ---- The timestamp ----
 
 struct TimestampCase {

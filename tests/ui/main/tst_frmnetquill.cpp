@@ -503,6 +503,25 @@ private slots:
                  written.constData());
     }
 
+    // An export no disk could hold (::/0 in /128s) is refused before it
+    // starts, with both sizes; nothing is written or opened.
+    void anExportLargerThanTheDiskIsRefusedBeforeItStarts()
+    {
+        ui().showTab(3);
+        QTest::keyClicks(ui().focus(), "::/0");
+        ui().pick("cboIPv6SubnetPrefix", "128");
+        QString error;
+        DialogAnswerer answerer(
+            {DialogAnswerer::saveAs(m_folder->filePath("all.csv")), DialogAnswerer::acceptMessage(&error)});
+        ui().control<QAction>("mnuCSV")->trigger();
+        QVERIFY(answerer.allAnswered());
+        QVERIFY2(error.startsWith("Error: Err # 61 - The export would take about ") &&
+                     error.contains(" free on the disk of "),
+                 qPrintable(error));
+        QVERIFY(QDir(m_folder->path()).isEmpty());
+        QVERIFY(m_opened.isEmpty());
+    }
+
     // Every row of a plan goes into the file, which is written whole or not
     // at all: a cancelled export and a failed one leave the file from before
     // as it was, and nothing beside it.

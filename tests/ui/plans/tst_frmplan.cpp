@@ -1,10 +1,17 @@
 // The plan window's wiring: menu entries to the plan's operations, the
-// asterisk, the close question, the file saved and opened, and the autosave
-// copy offered back after the program was killed. (The operations, the file
-// and their refusals are the core's tests.)
+// asterisk, the close question, the file saved and opened, the autosave
+// copies of one program and of another, and plans handed to the running
+// program. (The operations, the file and their refusals are the core's tests.)
 #include "tests/ui/main/dialoganswerer.h"
 #include "tests/ui/main/mainwindowdriver.h"
 #include "ui/plans/frmplan.h"
+#include "ui/plans/planhandoff.h"
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class tst_frmPlan : public QObject
 {
@@ -47,7 +54,56 @@ private:
             texts << index.data().toString() + " " + index.siblingAtColumn(1).data().toString();
         return texts;
     }
+    static QString shownPaired(frmPlan *plan, const QString &block)
+    {
+        select(plan, block);
+        return plan->findChild<QTreeView *>("tvwPlan")->currentIndex().siblingAtColumn(4).data().toString();
+    }
     static void trigger(QWidget *window, const char *entry) { window->findChild<QAction *>(entry)->trigger(); }
+    // Makes the row of the block the current one.
+    static void select(frmPlan *plan, const QString &block)
+    {
+        auto *tree = plan->findChild<QTreeView *>("tvwPlan");
+        tree->expandAll();
+        for (QModelIndex index = tree->model()->index(0, 0); index.isValid(); index = tree->indexBelow(index))
+            if (index.data().toString() == block)
+                return tree->setCurrentIndex(index.siblingAtColumn(1));
+        QFAIL(qPrintable("no row " + block));
+    }
+    static QString autosaveFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/autosave";
+    }
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    // The copies in the autosave folder, by their plan files.
+    static QStringList copies() { return QDir(autosaveFolder()).entryList({"*.nqplan"}, QDir::Files); }
+    // A file system of 1 MiB of this test's own, in a mount namespace of its
+    // own; false where mounting needs a right the test does not have.
+    static bool mountSmallDisk(const QString &folder)
+    {
+        static const bool ownMounts =
+            unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        return ownMounts && mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=1m") == 0;
+    }
+    // Fills a disk to its last byte.
+    static void fill(const QString &folder)
+    {
+        const int filler = open((folder + "/filler").toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray block(4096, 'x');
+        for (qsizetype size = block.size(); size > 0; size /= 2)
+            while (::write(filler, block.constData(), size) == size) {
+            }
+        close(filler);
+    }
 
     std::unique_ptr<MainWindowDriver> m_ui;
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -226,6 +282,308 @@ private slots:
         frmPlan::offerAutosaves(m_ui->window());
         QVERIFY(!shownPlan());
         QVERIFY(!none.allAnswered());  // nothing left to offer
+    }
+
+    // A save that fails on a full disk, whatever the plan's size, says why,
+    // leaves the plan unsaved and the file and the autosave copy as they were.
+    void aSaveOntoAFullDiskChangesNothing_data()
+    {
+        QTest::addColumn<QString>("subnets");
+        QTest::newRow("small plan") << "2";
+        QTest::newRow("large plan") << "1024";
+    }
+    void aSaveOntoAFullDiskChangesNothing()
+    {
+        QFETCH(QString, subnets);
+        QTemporaryDir disk;
+        if (!mountSmallDisk(disk.path()))
+            QSKIP("mounting a small file system needs the superuser");
+        const auto unmount = qScopeGuard([&] { umount2(disk.path().toLocal8Bit().constData(), MNT_DETACH); });
+        auto *plan = new frmPlan;
+        plan->show();
+        const QString path = disk.filePath("p.nqplan");
+        DialogAnswerer answerer({input("10.0.0.0/8"), DialogAnswerer::saveAs(path), input(subnets)});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuSaveAs");
+        const QByteArray saved = bytesOf(path);
+        fill(disk.path());
+        trigger(plan, "mnuSplitInto");
+        QTRY_COMPARE(copies().size(), 1);
+        const QString copy = autosaveFolder() + "/" + copies().front();
+        QTRY_VERIFY(bytesOf(copy).contains("\"depth\":1"));
+        const QByteArray copied = bytesOf(copy);
+        QString error;
+        DialogAnswerer saving({DialogAnswerer::acceptMessage(&error)});
+        trigger(plan, "mnuSave");
+        QVERIFY(answerer.allAnswered() && saving.allAnswered());
+        QCOMPARE(bytesOf(path), saved);
+        QVERIFY2(error.endsWith(": No space left on device. The file there and the autosave copy are as they were."),
+                 qPrintable(error));
+        QVERIFY(plan->isWindowModified());
+        QCOMPARE(bytesOf(copy), copied);
+    }
+
+    // A copy whose program ended (a second process that held its lock) is
+    // offered with its plan's name and time; a copy whose window is open in
+    // a running program is not. A copy that cannot be read is named with its
+    // reason and kept.
+    void staleCopiesAreOfferedLiveOnesNotAndUnreadableOnesKept()
+    {
+        auto *live = new frmPlan;
+        live->show();
+        DialogAnswerer answerer({input("10.0.0.0/8")});
+        trigger(live, "mnuAddBlock");
+        QTRY_COMPARE(copies().size(), 1);
+        const QString liveCopy = copies().front();
+        // Another program's copy of a saved plan, and the program gone.
+        const QString ended = autosaveFolder() + "/ended";
+        write(ended + ".nqplan", "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"192.168.0.0/16\"}\n]}\n");
+        write(ended + ".path", m_folder->filePath("site.nqplan").toUtf8());
+        if (const pid_t program = fork(); program == 0) {
+            QLockFile lock(ended + ".lock");
+            _exit(lock.tryLock(0) ? 0 : 1);  // ends holding its lock, as a killed program does
+        } else {
+            int status = -1;
+            waitpid(program, &status, 0);
+            QCOMPARE(status, 0);
+        }
+        QTest::qWait(20);  // a later time of change, which orders the copies
+        write(autosaveFolder() + "/damaged.nqplan", "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n");
+        QString offered;
+        QString damaged;
+        const QString question = QString("The plan \"%1\" was not saved").arg(m_folder->filePath("site.nqplan"));
+        // The newest copy first: the damaged one, then the ended program's.
+        DialogAnswerer offer({DialogAnswerer::acceptMessage(&damaged), [&](QWidget *dialog) {
+                                  auto *box = qobject_cast<QMessageBox *>(dialog);
+                                  if (!box || !box->text().startsWith(question))
+                                      return false;
+                                  offered = box->text();
+                                  box->button(QMessageBox::Open)->click();
+                                  return true;
+                              }});
+        frmPlan::offerAutosaves(m_ui->window());
+        QTRY_VERIFY(offer.allAnswered());
+        QVERIFY2(offered.contains("(last changed "), qPrintable(offered));
+        QVERIFY2(damaged.contains("has an autosave copy (last changed ") && damaged.contains("cannot be read: line 2:") &&
+                     damaged.contains("damaged.nqplan"),
+                 qPrintable(damaged));
+        QVERIFY(QFile::exists(autosaveFolder() + "/damaged.nqplan"));
+        QVERIFY(QFile::exists(autosaveFolder() + "/" + liveCopy));
+        int windows = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            windows += qobject_cast<frmPlan *>(window) && window->isVisible();
+        QCOMPARE(windows, 2);  // the live one, and the one offered back
+    }
+
+    // A second netquill given a plan hands it to the running program, which
+    // opens it, or raises the window that has it open already.
+    void aPlanIsHandedToTheRunningProgram()
+    {
+        PlanReceiver receiver(this);
+        QVERIFY(receiver.listen());
+        connect(&receiver, &PlanReceiver::plansArrived, this, [this](const QStringList &plans) {
+            for (const QString &plan : plans)
+                frmPlan::openFile(plan, m_ui->window());
+        });
+        const QString path = m_folder->filePath("site.nqplan");
+        write(path, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
+        for (int time = 0; time < 2; ++time) {
+            QProcess second;
+            second.start(NETQUILL_GUI, {path});
+            QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
+            QCOMPARE(second.exitCode(), 0);
+            QTRY_VERIFY(shownPlan());
+        }
+        int windows = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            windows += qobject_cast<frmPlan *>(window) != nullptr;
+        QCOMPARE(windows, 1);
+        QCOMPARE(rows(shownPlan()), QStringList{"10.0.0.0/8 "});
+    }
+
+    // The asterisk follows the difference from the saved plan: undo back to
+    // it is clean and closes without a question; the entries name the step.
+    void undoBackToTheSavedPlanIsClean()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        DialogAnswerer answerer({input("10.0.0.0/24"), DialogAnswerer::saveAs(m_folder->filePath("lab.nqplan"))});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuSaveAs");
+        trigger(plan, "mnuSplit");
+        QVERIFY(plan->isWindowModified());
+        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Split");
+        trigger(plan, "mnuUndo");
+        QCOMPARE(plan->findChild<QAction *>("mnuRedo")->text(), "&Redo Split");
+        QVERIFY(!plan->isWindowModified());
+        trigger(plan, "mnuRedo");
+        QVERIFY(plan->isWindowModified());
+        trigger(plan, "mnuUndo");
+        QVERIFY(plan->close());  // no question
+    }
+
+    // Save As adds the suffix before the dialog asks about replacing a file;
+    // a No keeps the file. Export writes the kind its suffix names.
+    void noFileIsReplacedWithoutAsking()
+    {
+        write(m_folder->filePath("lab.nqplan"), "earlier");
+        auto *plan = new frmPlan;
+        plan->show();
+        QString asked;
+        DialogAnswerer answerer({input("10.0.0.0/24"), DialogAnswerer::saveAs(m_folder->filePath("lab")),
+                                 [&](QWidget *dialog) {
+                                     auto *box = qobject_cast<QMessageBox *>(dialog);
+                                     if (box) {
+                                         asked = box->text();
+                                         box->button(QMessageBox::No)->click();
+                                     }
+                                     return box != nullptr;
+                                 },
+                                 DialogAnswerer::saveAs(m_folder->filePath("lab"), nullptr, true),
+                                 DialogAnswerer::saveAs(m_folder->filePath("rows.htm"))});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuSaveAs");
+        QVERIFY2(asked.contains("lab.nqplan already exists"), qPrintable(asked));
+        QCOMPARE(bytesOf(m_folder->filePath("lab.nqplan")), "earlier");
+        QVERIFY(plan->isWindowModified());
+        trigger(plan, "mnuExport");  // the CSV filter chosen, a web page's name typed
+        QVERIFY(answerer.allAnswered());
+        QVERIFY(bytesOf(m_folder->filePath("rows.htm")).startsWith("<!DOCTYPE html>"));
+    }
+
+    // Esc in the main window ends the program's event loop at once, without
+    // asking about the unsaved plan, whose copy the next start offers back.
+    void theMainWindowEndsAtOnceAndTheCopyStays()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        DialogAnswerer answerer({input("10.0.0.0/24")});
+        trigger(plan, "mnuAddBlock");
+        QTimer::singleShot(0, m_ui->window(), [this] { QTest::keyClick(m_ui->window(), Qt::Key_Escape); });
+        QTimer watchdog;
+        watchdog.callOnTimeout([] { QCoreApplication::exit(99); });
+        watchdog.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(plan->isVisible());
+        delete plan;  // as the program does once its loop has ended
+        QCOMPARE(copies().size(), 1);
+    }
+
+    // Delete, Unpair and Claim Block, each from the Edit menu; Pair asks
+    // before it takes a leaf's partner away; a name another leaf holds is
+    // refused with the reason.
+    void deleteUnpairClaimPairAndARefusedName()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        QString takenAway;
+        QString refusal;
+        DialogAnswerer answerer({input("10.0.0.0/24"), input("2001:db8::/64"), input("2001:db8:1::/64"),
+                                 [](QWidget *dialog) {
+                                     auto *box = dialog->objectName() == "frmClaimBlock" ? dialog : nullptr;
+                                     if (box) {
+                                         auto *ok = box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+                                         const bool unnamedRefused = !ok->isEnabled();
+                                         box->findChild<QLineEdit *>("txtBlock")->setText("10.0.0.64/26");
+                                         box->findChild<QLineEdit *>("txtName")->setText("lab");
+                                         if (unnamedRefused && ok->isEnabled())
+                                             ok->click();
+                                     }
+                                     return box != nullptr;
+                                 },
+                                 input("2001:db8::/64"), input("2001:db8::/64"), press(QMessageBox::No),
+                                 input("2001:db8::/64"),
+                                 [&](QWidget *dialog) {
+                                     auto *box = qobject_cast<QMessageBox *>(dialog);
+                                     if (box) {
+                                         takenAway = box->text();
+                                         box->button(QMessageBox::Yes)->click();
+                                     }
+                                     return box != nullptr;
+                                 },
+                                 DialogAnswerer::acceptMessage(&refusal)});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuAddBlock");
+        select(plan, "10.0.0.0/24");
+        trigger(plan, "mnuClaimBlock");
+        QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 ", "10.0.0.0/26 ", "10.0.0.64/26 lab",
+                                          "10.0.0.128/25 ", "2001:db8::/64 ", "2001:db8:1::/64 "}));
+        select(plan, "10.0.0.64/26");
+        trigger(plan, "mnuPair");
+        select(plan, "10.0.0.0/26");
+        trigger(plan, "mnuPair");  // 2001:db8::/64 is 10.0.0.64/26's: not taken away on No
+        QCOMPARE(shownPaired(plan, "10.0.0.64/26"), "2001:db8::/64");
+        select(plan, "10.0.0.0/26");
+        trigger(plan, "mnuPair");
+        QCOMPARE(takenAway, "2001:db8::/64 is paired with 10.0.0.64/26. Pair it with 10.0.0.0/26 instead, leaving "
+                            "10.0.0.64/26 unpaired?");
+        QCOMPARE(shownPaired(plan, "10.0.0.0/26"), "2001:db8::/64");
+        QCOMPARE(shownPaired(plan, "10.0.0.64/26"), "");
+        select(plan, "10.0.0.0/26");
+        trigger(plan, "mnuUnpair");
+        QCOMPARE(shownPaired(plan, "10.0.0.0/26"), "");
+        select(plan, "10.0.0.64/26");
+        trigger(plan, "mnuDelete");
+        QCOMPARE(rows(plan).at(3), "10.0.0.64/26 ");
+        select(plan, "2001:db8:1::/64");
+        plan->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        QTest::keyClick(plan->findChild<QTreeView *>("tvwPlan"), Qt::Key_Delete);
+        QVERIFY(!rows(plan).contains("2001:db8:1::/64 "));
+        select(plan, "10.0.0.0/26");
+        auto *tree = plan->findChild<QTreeView *>("tvwPlan");
+        tree->model()->setData(tree->currentIndex(), "web");
+        select(plan, "10.0.0.64/26");
+        tree->model()->setData(tree->currentIndex(), "web");
+        QTRY_VERIFY(answerer.allAnswered());
+        QCOMPARE(refusal, "Trevantis Netquill: the name 'web' is 10.0.0.0/26's already.");
+    }
+
+    // Import List names every line that is no entry, with a warning, and
+    // imports nothing.
+    void importListNamesEveryBadLineAndImportsNothing()
+    {
+        write(m_folder->filePath("sites.txt"), "10.0.0.0/8\n10.0.0.256\n\nweb\n2001:db8::/129\n192.168.0.0/16\n");
+        auto *plan = new frmPlan;
+        plan->show();
+        QString warning;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        DialogAnswerer answerer({DialogAnswerer::saveAs(m_folder->filePath("sites.txt")), [&](QWidget *dialog) {
+                                     auto *box = qobject_cast<QMessageBox *>(dialog);
+                                     if (box) {
+                                         warning = box->text();
+                                         icon = box->icon();
+                                         box->accept();
+                                     }
+                                     return box != nullptr;
+                                 }});
+        trigger(plan, "mnuImportList");
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(icon, QMessageBox::Warning);
+        QVERIFY2(warning.startsWith("Nothing was imported: 3 lines of") && warning.contains("line 2: '10.0.0.256'") &&
+                     warning.contains("line 4: 'web'") && warning.contains("line 5: '2001:db8::/129'"),
+                 qPrintable(warning));
+        QVERIFY(rows(plan).isEmpty());
+    }
+
+    // A copy that cannot be written is told once in the status bar, and the
+    // words go once it can be written again.
+    void aCopyThatCannotBeWrittenIsTold()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        DialogAnswerer answerer({input("10.0.0.0/24")});
+        QVERIFY(QDir(autosaveFolder()).removeRecursively());
+        write(autosaveFolder(), "a file where the folder was");
+        trigger(plan, "mnuAddBlock");
+        auto *told = plan->findChild<QLabel *>("lblAutosave");
+        QTRY_VERIFY(told->isVisible());
+        QVERIFY2(told->text().startsWith("The autosave copy cannot be written: "), qPrintable(told->text()));
+        QFile::remove(autosaveFolder());
+        trigger(plan, "mnuSplit");
+        QTRY_VERIFY(!told->isVisible());
+        QCOMPARE(copies().size(), 1);
     }
 };
 
