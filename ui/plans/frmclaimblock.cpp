@@ -1,6 +1,7 @@
 #include "ui/plans/frmclaimblock.h"
 
 #include "ui/widgets/netquillfont.h"
+#include "ui/widgets/reasonlabel.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -24,12 +25,7 @@ frmClaimBlock::frmClaimBlock(const netquill::Plan &plan, const netquill::PlanBlo
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(QStringLiteral("Name"));
-    lblReason = new QLabel(this);
-    lblReason->setObjectName(QStringLiteral("lblReason"));
-    lblReason->setAccessibleName(QStringLiteral("Why the block cannot be claimed"));
-    lblReason->setWordWrap(true);
-    // The reason keeps its room, so the box does not jump as it comes and goes.
-    lblReason->setMinimumHeight(2 * lblReason->fontMetrics().lineSpacing());
+    lblReason = newReasonLabel(this, "Why the block cannot be claimed");
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *fields = new QFormLayout;
@@ -68,8 +64,6 @@ void frmClaimBlock::txtBlock_Change()
     } else {
         m_block = *block;
     }
-    // A long reason is shortened with "…" to two lines; its tooltip has it whole.
-    lblReason->setText(lblReason->fontMetrics().elidedText(reason, Qt::ElideRight, 2 * txtBlock->width()));
-    lblReason->setToolTip(reason);
+    showReason(lblReason, reason, txtBlock->width());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(reason.isEmpty());
 }

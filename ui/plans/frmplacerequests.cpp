@@ -2,6 +2,7 @@
 
 #include "core/planning/requesttext.h"
 #include "ui/widgets/netquillfont.h"
+#include "ui/widgets/reasonlabel.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -33,12 +34,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::P
     txtRequests->setPlaceholderText(m_ipv6 ? QStringLiteral("servers=/64\nclients=/60")
                                            : QStringLiteral("office=100\nlab=50\nlink=2"));
     prompt->setBuddy(txtRequests);
-    lblReason = new QLabel(this);
-    lblReason->setObjectName(QStringLiteral("lblReason"));
-    lblReason->setAccessibleName(QStringLiteral("Why the requests cannot be read"));
-    lblReason->setWordWrap(true);
-    // The reason keeps its room, so the box does not jump as it comes and goes.
-    lblReason->setMinimumHeight(2 * lblReason->fontMetrics().lineSpacing());
+    lblReason = newReasonLabel(this, "Why the requests cannot be read");
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
 
@@ -72,8 +68,6 @@ void frmPlaceRequests::txtRequests_Change()
     for (const netquill::Plan::Request &request : m_requests)
         if (const auto refusal = m_plan.nameRefusal(request.name); refusal && reason.isEmpty())
             reason = QString::fromStdString("request '" + request.name + "': " + *refusal + ".");
-    // A reason that quotes a long amount is shortened with "…" to two lines; its tooltip has it whole.
-    lblReason->setText(lblReason->fontMetrics().elidedText(reason, Qt::ElideRight, 2 * txtRequests->width()));
-    lblReason->setToolTip(reason);
+    showReason(lblReason, reason, txtRequests->width());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!blank && reason.isEmpty());
 }

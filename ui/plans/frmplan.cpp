@@ -296,6 +296,14 @@ void frmPlan::refuse(const std::string &reason)
     activateWindow();
 }
 
+bool frmPlan::accepted(QDialog &box)
+{
+    const bool given = box.exec() == QDialog::Accepted;
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    return given;
+}
+
 bool frmPlan::confirm(const QString &question)
 {
     const bool yes = QMessageBox::question(this, productName(), question) == QMessageBox::Yes;
@@ -443,12 +451,7 @@ void frmPlan::mnuPlaceRequests_Click()
     if (!node)
         return;
     frmPlaceRequests box(m_plan, *node, this);
-    const bool given = box.exec() == QDialog::Accepted;
-    // The keys come back to this window, whatever the window system chose.
-    activateWindow();
-    if (!given)
-        return;
-    if (refused(m_plan.placeRequests(*node, box.requests())))
+    if (!accepted(box) || refused(m_plan.placeRequests(*node, box.requests())))
         return;
     showChange(*node);
     // The placed subnets lie several halvings down: in sight, where the plan is small enough to open whole.
@@ -463,10 +466,7 @@ void frmPlan::mnuClaimBlock_Click()
     if (!leaf)
         return;
     frmClaimBlock box(m_plan, *leaf, this);
-    const bool given = box.exec() == QDialog::Accepted;
-    // The keys come back to this window, whatever the window system chose.
-    activateWindow();
-    if (!given || refused(m_plan.claim(box.block(), {box.name(), "", "", std::nullopt})))
+    if (!accepted(box) || refused(m_plan.claim(box.block(), {box.name(), "", "", std::nullopt})))
         return;
     showChange(box.block());
 }

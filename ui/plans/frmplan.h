@@ -16,6 +16,7 @@
 class PlanDocument;
 class PlanTreeModel;
 class QAction;
+class QDialog;
 class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
@@ -78,6 +79,8 @@ private:
     bool refused(const netquill::Plan::Refusal &refusal);
     void refuse(const std::string &reason);
     bool confirm(const QString &question);
+    // The box run; true when it was accepted.
+    bool accepted(QDialog &box);
     std::optional<netquill::PlanBlock> askForBlock(const QString &title, const QString &prompt);
     bool save(const QString &path);
     bool saveAsked();

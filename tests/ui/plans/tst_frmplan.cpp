@@ -30,10 +30,13 @@ private:
             return box != nullptr;
         };
     }
-    static DialogAnswerer::Handler press(QMessageBox::StandardButton button)
+    // Presses the message box's button; `text` receives what the box said.
+    static DialogAnswerer::Handler press(QMessageBox::StandardButton button, QString *text = nullptr)
     {
-        return [button](QWidget *dialog) {
+        return [button, text](QWidget *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
+            if (box && text)
+                *text = box->text();
             if (box)
                 box->button(button)->click();
             return box != nullptr;
@@ -165,8 +168,9 @@ private slots:
     }
 
     // Save As writes the plan file, which File lists among the recent plans
-    // and Open Plan opens again; a change then asks on closing, and Discard
-    // closes without saving.
+    // and Open Plan opens again; the asterisk follows the difference from the
+    // saved plan (undo back to it is clean), the entries name the step, and
+    // a change asks on closing, where Discard closes without saving.
     void saveOpenAndTheCloseQuestion()
     {
         auto *plan = new frmPlan;
@@ -176,7 +180,16 @@ private slots:
         trigger(plan, "mnuSaveAs");
         QVERIFY(answerer.allAnswered() && !plan->isWindowModified());
         QCOMPARE(plan->windowTitle(), "lab.nqplan[*] - Trevantis Netquill");
-        plan->close();
+        trigger(plan, "mnuSplit");
+        QVERIFY(plan->isWindowModified());
+        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Split");
+        trigger(plan, "mnuUndo");
+        QVERIFY(!plan->isWindowModified());
+        QCOMPARE(plan->findChild<QAction *>("mnuRedo")->text(), "&Redo Split");
+        trigger(plan, "mnuRedo");
+        QVERIFY(plan->isWindowModified());
+        trigger(plan, "mnuUndo");
+        QVERIFY(plan->close());  // no question
         emit m_ui->window()->findChild<QMenu *>("mnuFile")->aboutToShow();  // the recent plans, as File opens
         QCOMPARE(m_ui->window()->findChild<QAction *>("mnuRecentPlan1")->text(), "&1 lab.nqplan");
         QVERIFY(!m_ui->window()->findChild<QAction *>("mnuRecentPlan2")->isVisible());
@@ -260,28 +273,6 @@ private slots:
         QVERIFY(answerer.allAnswered() && refusedFirst);
         QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 office", "10.0.0.128/25 ", "10.0.0.128/26 lab",
                                           "10.0.0.192/26 "}));
-    }
-
-    // Every change is in the autosave copy: a window that ended without
-    // closing (the main window ends the program at once) is offered back.
-    void theAutosaveCopyIsOfferedBack()
-    {
-        auto *plan = new frmPlan;
-        plan->show();
-        DialogAnswerer answerer({input("192.168.0.0/16")});
-        trigger(plan, "mnuAddBlock");
-        delete plan;  // as when the program ends
-        DialogAnswerer offer({press(QMessageBox::Open)});
-        frmPlan::offerAutosaves(m_ui->window());
-        frmPlan *back = shownPlan();
-        QVERIFY(back && back->isWindowModified());
-        QCOMPARE(rows(back), QStringList{"192.168.0.0/16 "});
-        DialogAnswerer discard({press(QMessageBox::Discard)});
-        back->close();
-        DialogAnswerer none({press(QMessageBox::Open)});
-        frmPlan::offerAutosaves(m_ui->window());
-        QVERIFY(!shownPlan());
-        QVERIFY(!none.allAnswered());  // nothing left to offer
     }
 
     // A save that fails on a full disk, whatever the plan's size, says why,
@@ -401,27 +392,6 @@ private slots:
         QCOMPARE(rows(shownPlan()), QStringList{"10.0.0.0/8 "});
     }
 
-    // The asterisk follows the difference from the saved plan: undo back to
-    // it is clean and closes without a question; the entries name the step.
-    void undoBackToTheSavedPlanIsClean()
-    {
-        auto *plan = new frmPlan;
-        plan->show();
-        DialogAnswerer answerer({input("10.0.0.0/24"), DialogAnswerer::saveAs(m_folder->filePath("lab.nqplan"))});
-        trigger(plan, "mnuAddBlock");
-        trigger(plan, "mnuSaveAs");
-        trigger(plan, "mnuSplit");
-        QVERIFY(plan->isWindowModified());
-        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Split");
-        trigger(plan, "mnuUndo");
-        QCOMPARE(plan->findChild<QAction *>("mnuRedo")->text(), "&Redo Split");
-        QVERIFY(!plan->isWindowModified());
-        trigger(plan, "mnuRedo");
-        QVERIFY(plan->isWindowModified());
-        trigger(plan, "mnuUndo");
-        QVERIFY(plan->close());  // no question
-    }
-
     // Save As adds the suffix before the dialog asks about replacing a file;
     // a No keeps the file. Export writes the kind its suffix names.
     void noFileIsReplacedWithoutAsking()
@@ -431,14 +401,7 @@ private slots:
         plan->show();
         QString asked;
         DialogAnswerer answerer({input("10.0.0.0/24"), DialogAnswerer::saveAs(m_folder->filePath("lab")),
-                                 [&](QWidget *dialog) {
-                                     auto *box = qobject_cast<QMessageBox *>(dialog);
-                                     if (box) {
-                                         asked = box->text();
-                                         box->button(QMessageBox::No)->click();
-                                     }
-                                     return box != nullptr;
-                                 },
+                                 press(QMessageBox::No, &asked),
                                  DialogAnswerer::saveAs(m_folder->filePath("lab"), nullptr, true),
                                  DialogAnswerer::saveAs(m_folder->filePath("rows.htm"))});
         trigger(plan, "mnuAddBlock");
@@ -451,8 +414,33 @@ private slots:
         QVERIFY(bytesOf(m_folder->filePath("rows.htm")).startsWith("<!DOCTYPE html>"));
     }
 
+    // A plan file dropped on the main window opens; a file another program
+    // wrote since is replaced only when the user says so.
+    void aDroppedPlanOpensAndAChangeOnDiskIsAskedAbout()
+    {
+        const QString path = m_folder->filePath("site.nqplan");
+        write(path, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_ui->window(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_ui->window(), &drop);
+        frmPlan *plan = shownPlan();
+        QVERIFY(plan);
+        trigger(plan, "mnuSplit");
+        write(path, "written by another program");
+        DialogAnswerer answerer({press(QMessageBox::Cancel), press(QMessageBox::Save)});
+        trigger(plan, "mnuSave");
+        QCOMPARE(bytesOf(path), "written by another program");
+        trigger(plan, "mnuSave");
+        QVERIFY(answerer.allAnswered() && bytesOf(path).contains("10.128.0.0/9"));
+    }
+
     // Esc in the main window ends the program's event loop at once, without
-    // asking about the unsaved plan, whose copy the next start offers back.
+    // asking about the unsaved plan, whose copy the next start offers back,
+    // until its changes are discarded.
     void theMainWindowEndsAtOnceAndTheCopyStays()
     {
         auto *plan = new frmPlan;
@@ -466,7 +454,14 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(plan->isVisible());
         delete plan;  // as the program does once its loop has ended
-        QCOMPARE(copies().size(), 1);
+        DialogAnswerer offer({press(QMessageBox::Open)});
+        frmPlan::offerAutosaves(m_ui->window());
+        frmPlan *back = shownPlan();
+        QVERIFY(back && back->isWindowModified());
+        QCOMPARE(rows(back), QStringList{"10.0.0.0/24 "});
+        DialogAnswerer discard({press(QMessageBox::Discard)});
+        back->close();
+        QVERIFY(copies().isEmpty());
     }
 
     // Delete, Unpair and Claim Block, each from the Edit menu; Pair asks
@@ -492,15 +487,7 @@ private slots:
                                      return box != nullptr;
                                  },
                                  input("2001:db8::/64"), input("2001:db8::/64"), press(QMessageBox::No),
-                                 input("2001:db8::/64"),
-                                 [&](QWidget *dialog) {
-                                     auto *box = qobject_cast<QMessageBox *>(dialog);
-                                     if (box) {
-                                         takenAway = box->text();
-                                         box->button(QMessageBox::Yes)->click();
-                                     }
-                                     return box != nullptr;
-                                 },
+                                 input("2001:db8::/64"), press(QMessageBox::Yes, &takenAway),
                                  DialogAnswerer::acceptMessage(&refusal)});
         trigger(plan, "mnuAddBlock");
         trigger(plan, "mnuAddBlock");
