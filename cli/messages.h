@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/lines/complaints.h"
+#include "core/files/complaints.h"
 #include "core/lines/escapedtext.h"
 
 #include <cstddef>

@@ -1,6 +1,5 @@
 #include "core/planning/addresslist.h"
 
-#include "core/lines/escapedtext.h"
 #include "core/planning/ranges.h"
 
 #include <algorithm>
@@ -67,24 +66,6 @@ MergedList AddressListReader::take()
     mergeRanges(m_list.ipv6);
     m_mergedSize = 0;
     return std::exchange(m_list, {});
-}
-
-MergedList readAddressList(std::string_view text, Complaints &complaints)
-{
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    AddressListReader reader;
-    for (std::size_t start = 0, line = 1; start < text.size(); ++line) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view raw = text.substr(start, end - start);
-        start = end + 1;
-        if (raw.ends_with('\r'))
-            raw.remove_suffix(1);
-        std::string_view entry;
-        if (const auto reason = reader.add(raw, entry))
-            complaints.add("line " + std::to_string(line) + ": '" + shown(entry) + "': " + *reason);
-    }
-    return reader.take();
 }
 
 std::vector<PlanBlock> coveringBlocks(const MergedList &list)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/lines/complaints.h"
 #include "core/planning/plan.h"
 #include "core/planning/rangesets.h"
 
@@ -36,11 +35,6 @@ private:
     // answer keeps, not how long the lists are.
     std::size_t m_mergedSize = 0;
 };
-
-// A whole list's text (a file read whole, a UTF-8 byte-order mark first or
-// not, lines ended by LF or CR LF); each bad line is added to the
-// complaints as "line N: 'entry': reason".
-MergedList readAddressList(std::string_view text, Complaints &complaints);
 
 // The fewest blocks that cover the list exactly, IPv4 first, each ascending.
 std::vector<PlanBlock> coveringBlocks(const MergedList &list);

@@ -1,9 +1,9 @@
 #include "ui/plans/frmplan.h"
 
 #include "core/calculators/ipv6calculator.h"
+#include "core/files/listfile.h"
 #include "core/files/wholefile.h"
 #include "core/lines/planrows.h"
-#include "core/planning/addresslist.h"
 #include "core/productinfo.h"
 #include "ui/plans/frmclaimblock.h"
 #include "ui/plans/frmplacerequests.h"
@@ -138,7 +138,7 @@ void frmPlan::buildMenus()
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
         {"mnuJoin", "&Join", QKeySequence(), &frmPlan::mnuJoin_Click},
         {"mnuPlaceRequests", "&Place Requests...", QKeySequence(), &frmPlan::mnuPlaceRequests_Click},
-        {"mnuClaimBlock", "Clai&m Block...", QKeySequence(), &frmPlan::mnuClaimBlock_Click},
+        {"mnuClaimBlock", "&Claim Block...", QKeySequence(), &frmPlan::mnuClaimBlock_Click},
         {"mnuPair", "Pa&ir...", QKeySequence(), &frmPlan::mnuPair_Click},
         {"mnuUnpair", "&Unpair", QKeySequence(), &frmPlan::mnuUnpair_Click},
         {"mnuRename", "Re&name", QKeySequence(Qt::Key_F2), &frmPlan::mnuRename_Click},
@@ -155,7 +155,13 @@ void frmPlan::buildMenus()
     addHelpMenu(menuBar(), this, "&About...");
 }
 
-frmPlan::~frmPlan() = default;
+// The tree reads the document's plan: it goes before the document does.
+frmPlan::~frmPlan()
+{
+    tvwPlan->setModel(nullptr);
+    delete m_sorted;
+    delete m_model;
+}
 
 frmPlan *frmPlan::openFile(const QString &path, QWidget *messageOwner)
 {

@@ -1,5 +1,5 @@
 // The plan's operations, their refusals and their undoing.
-#include "core/planning/addresslist.h"
+#include "core/files/listfile.h"
 #include "core/planning/plan.h"
 
 #include <gtest/gtest.h>
@@ -161,8 +161,7 @@ TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
     EXPECT_EQ(rowsOf(plan), placed);
 }
 
-// An address list, as aggregate reads it, imported as roots in one step;
-// every bad line of a list is told, up to twenty.
+// An address list, as aggregate reads it, imported as roots in one step.
 TEST(Plan, ImportsAnAddressListMergedAsRoots)
 {
     netquill::Complaints none;
@@ -178,20 +177,6 @@ TEST(Plan, ImportsAnAddressListMergedAsRoots)
     EXPECT_EQ(rowsOf(plan), Rows{"0 192.168.0.0/16"});
     EXPECT_EQ(plan.addRoots({block("10.0.0.0/8"), block("10.1.0.0/16")}), "10.1.0.0/16 overlaps 10.0.0.0/8");
     EXPECT_EQ(plan.addRoots({block("192.168.1.0/24")}), "192.168.1.0/24 overlaps a block the plan holds already");
-    netquill::Complaints bad;
-    netquill::readAddressList("10.0.0.0/8\n\n10.0.0.256\n2001:db8::/129\r\nweb\tserver\n", bad);
-    EXPECT_EQ(bad.report(), "line 3: '10.0.0.256': octet 4 is above 255\n"
-                            "line 4: '2001:db8::/129': the prefix length is over 128\n"
-                            "line 5: 'web\\tserver': is not an address: four numbers of 0 to 255 joined by dots, "
-                            "such as 192.168.1.1\n");
-    netquill::Complaints many;
-    std::string words;
-    for (int line = 0; line < 23; ++line)
-        words += "x\n";
-    netquill::readAddressList(words, many);
-    EXPECT_TRUE(many.report().ends_with("\nline 20: 'x': is not an address: four numbers of 0 to 255 joined by dots, "
-                                        "such as 192.168.1.1\nand 3 more\n"))
-        << many.report();
 }
 
 // Delete takes a root with its tree, or what a leaf carries; Unpair undoes a

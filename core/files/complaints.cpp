@@ -1,4 +1,4 @@
-#include "core/lines/complaints.h"
+#include "core/files/complaints.h"
 
 namespace netquill {
 
