@@ -72,6 +72,10 @@ int calcCommand(const CommandLine &line, Streams &streams)
 {
     if (line.positionals.empty())
         refuse("ADDRESS/MASK", "", "is missing");
+    // ADDRESS/MASK is one word: what follows it is too many, and a mask after it a second one.
+    if (line.positionals[0].find('/') != std::string_view::npos && line.positionals.size() > 1)
+        throw UsageError("'" + shown(line.positionals[1]) + "' is one word too many: '" + shown(line.positionals[0]) +
+                         "' gives its prefix already");
     refuseWordsAfter(line, 2, "ADDRESS MASK");
     const bool json = jsonFormatOption(line);
     if (looksLikeIpv6(line.positionals[0]))
@@ -88,22 +92,28 @@ int calcCommand(const CommandLine &line, Streams &streams)
     // The values themselves, not the window's texts of them.
     const NetworkNode node = networkNodeOf(given.address, prefix);
     const SubnetAddresses hosts = SubnetPlan(given.block(), prefix).row(0);
-    writeJson(streams, JsonObject()
-                           .text("address", given.address.text())
-                           .text("network", node.networkId.text())
-                           .text("broadcast", node.broadcast.text())
-                           .number("prefix_length", static_cast<std::uint64_t>(prefix.bits()))
-                           .text("mask", prefix.maskAddress().text())
-                           .text("wildcard_mask", prefix.inverseAddress().text())
-                           .text("host_id", node.hostId.text())
-                           .number("nodes_in_subnet", node.nodes)
-                           .text("first_host", hosts.firstHost.text())
-                           .text("last_host", hosts.lastHost.text())
-                           .number("address_count", prefix.addressCount())
-                           .number("usable_hosts", prefix.usableHosts())
-                           .texts("reverse_zones", reverseZones(given.block()))
-                           .text("address_type", addressTypeOf(given.address).name)
-                           .text("address_type_rfc", addressTypeOf(given.address).rfc));
+    const AddressType type = addressTypeOf(given.address);
+    JsonObject answer;
+    answer.text("address", given.address.text())
+        .text("network", node.networkId.text())
+        .text("broadcast", node.broadcast.text())
+        .number("prefix_length", static_cast<std::uint64_t>(prefix.bits()))
+        .text("mask", prefix.maskAddress().text())
+        .text("wildcard_mask", prefix.inverseAddress().text())
+        .text("host_id", node.hostId.text())
+        .number("nodes_in_subnet", node.nodes)
+        .text("first_host", hosts.firstHost.text())
+        .text("last_host", hosts.lastHost.text())
+        .number("address_count", prefix.addressCount())
+        .number("usable_hosts", prefix.usableHosts())
+        .texts("reverse_zones", reverseZones(given.block()))
+        .text("address_type", type.name);
+    // Null where no registry entry names the address's type (global unicast).
+    if (type.rfc.empty())
+        answer.null("address_type_rfc");
+    else
+        answer.text("address_type_rfc", type.rfc);
+    writeJson(streams, answer);
     return kDone;
 }
 

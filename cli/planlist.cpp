@@ -10,6 +10,7 @@
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
 #include "core/lines/splitrows.h"
+#include "core/planning/requesttext.h"
 #include "core/planning/split.h"
 #include "core/planning/vlsm.h"
 
@@ -19,14 +20,13 @@
 
 namespace netquill::cli {
 
-const char *const kPlanHelp =
-    "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
-    "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
-    "object, keys: address, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
-    "subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an IPv6 block: the\n"
-    "block, the subnets' length, how many there are, their size and the first and last;\n"
-    "JSON keys: network, prefix_length, subnet_prefix_length, subnet_count,\n"
-    "subnet_address_count, first_subnet, last_subnet.\n";
+const char *const kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
+                              "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
+                              "object, keys: address, network, prefix_length, mask, subnet_address, subnet_mask,\n"
+                              "subnet_bit_mask, subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an\n"
+                              "IPv6 block: the block, the subnets' length, how many there are, their size and the\n"
+                              "first and last; JSON keys: network, prefix_length, subnet_prefix_length, subnet_count,\n"
+                              "subnet_address_count, first_subnet, last_subnet.\n";
 
 const char *const kListHelp =
     "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
@@ -174,9 +174,7 @@ Plan<Address> readPlan(const CommandLine &line)
         option.read("--min-hosts", [&](const std::string &text) {
             const std::uint64_t most = mostUsableHosts(block.prefix(), rfc3021);
             if (most == 0)
-                refuse("--min-hosts", text,
-                       "a /" + std::to_string(cidrBits) + " block holds no subnet with usable hosts" +
-                           (rfc3021 ? "" : " (--rfc3021 allows /31 subnets)"));
+                refuse("--min-hosts", text, hostsBeyondBlock(cidrBits));
             const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
             return smallestPrefixHolding(hosts, rfc3021)->bits();
         });
@@ -323,6 +321,7 @@ int planCommand(const CommandLine &line, Streams &streams)
     }
     writeJson(streams, JsonObject()
                            .text("address", given.address.text())
+                           .text("network", plan.block().network.text())
                            .number("prefix_length", static_cast<std::uint64_t>(cidr.bits()))
                            .text("mask", texts.cidrMask)
                            .text("subnet_address", texts.subnetAddress)

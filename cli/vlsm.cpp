@@ -39,9 +39,9 @@ constexpr std::string_view kFreeName = "(free)";
 std::vector<Plan::Request> readRequests(const CommandLine &line, bool ipv6)
 {
     const std::vector<std::string_view> entries(line.positionals.begin() + 1, line.positionals.end());
-    auto requests = netquill::readRequests(entries, ipv6, line.has("--rfc3021"), [](std::size_t, std::string_view text) {
-        return "REQUEST '" + shown(text) + "'";
-    });
+    auto requests =
+        netquill::readRequests(entries, ipv6, line.has("--rfc3021"),
+                               [](std::size_t, std::string_view text) { return "REQUEST '" + shown(text) + "'"; });
     if (!requests)
         throw UsageError(requests.reason());
     return std::move(*requests);
@@ -77,9 +77,15 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
         requests.push_back({request.name, request.length});
     const auto allocated = allocateSubnets(block, requests);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
+        const Plan::Request &request = asked[shortfall->request];
+        const bool hostsBeyondTheBlock = Address::kBits == 32 && block.length >= 31 && request.length < block.length &&
+                                         !request.asked.starts_with('/');
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
-                       << "' does not fit: the block " << block.text() << " lacks " << shortfall->lacking
-                       << " addresses\n";
+                       << "' does not fit: "
+                       << (hostsBeyondTheBlock ? hostsBeyondBlock(block.length)
+                                               : "the block " + block.text() + " lacks " + shortfall->lacking +
+                                                     (shortfall->lacking == "1" ? " address" : " addresses"))
+                       << "\n";
         return kNoAnswer;
     }
     const VlsmPlan<Address> &plan = std::get<VlsmPlan<Address>>(allocated);

@@ -298,9 +298,15 @@ Parsed<ZonedIpv6Address> readZonedIpv6(std::string_view text)
         return ZonedIpv6Address{*address, {}};
     if (percent + 1 == text.size())
         return Parsed<ZonedIpv6Address>::refused("has an empty zone after '%'");
-    if (!isUtf8(text.substr(percent + 1)))
+    // RFC 4007, section 11: one zone, after the one "%".
+    const std::string_view zone = text.substr(percent + 1);
+    if (!isUtf8(zone))
         return Parsed<ZonedIpv6Address>::refused("has a zone that is not UTF-8 text");
-    return ZonedIpv6Address{*address, std::string(text.substr(percent + 1))};
+    if (zone.find('%') != std::string_view::npos)
+        return Parsed<ZonedIpv6Address>::refused("has a '%' inside its zone: one '%' stands before one zone");
+    if (zone.find_first_of(" \t") != std::string_view::npos)
+        return Parsed<ZonedIpv6Address>::refused("has a blank inside its zone");
+    return ZonedIpv6Address{*address, std::string(zone)};
 }
 
 }  // namespace

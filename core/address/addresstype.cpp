@@ -129,8 +129,9 @@ constexpr std::array<AddressType, 16> kMulticastScopes{{
 
 AddressType addressTypeOf(Ipv4Address address)
 {
+    // IPv4 has no address space registry that names global unicast, as RFC 4291 does for IPv6.
     const AddressType *type = mostSpecific(kIpv4Types, address);
-    return type == nullptr ? kGlobalUnicast : *type;
+    return type == nullptr ? AddressType{kGlobalUnicast.name, {}} : *type;
 }
 
 AddressType addressTypeOf(Ipv6Address address)

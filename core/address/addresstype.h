@@ -20,10 +20,13 @@ inline constexpr std::string_view kSpecialPurposeRegistriesDate = "2025-10-09";
 
 struct AddressType {
     std::string_view name;  // "Documentation", "Multicast (link-local scope)"
-    std::string_view rfc;   // "RFC 3849"
+    std::string_view rfc;   // "RFC 3849"; empty for IPv4 global unicast, which no registry entry names
 
-    // "Documentation (RFC 3849)".
-    std::string text() const { return std::string(name) + " (" + std::string(rfc) + ")"; }
+    // "Documentation (RFC 3849)", "Global Unicast".
+    std::string text() const
+    {
+        return rfc.empty() ? std::string(name) : std::string(name) + " (" + std::string(rfc) + ")";
+    }
     bool operator==(const AddressType &) const = default;
 };
 

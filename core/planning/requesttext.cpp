@@ -27,10 +27,13 @@ std::string nameProblem(std::string_view name)
     return {};
 }
 
-std::string_view amountNumber(std::string_view amount)
+std::string hostsBeyondBlock(int blockLength)
 {
-    return amount.starts_with('/') ? amount.substr(1) : amount;
+    return "a /" + std::to_string(blockLength) + " holds " + (blockLength == 32 ? "one address" : "two addresses") +
+           "; a request for hosts gets a /30, or a /31 with --rfc3021";
 }
+
+std::string_view amountNumber(std::string_view amount) { return amount.starts_with('/') ? amount.substr(1) : amount; }
 
 template <typename Address>
 Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
@@ -56,8 +59,8 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
 template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
 template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
 
-Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, bool ipv6,
-                                                bool rfc3021, const RequestPlace &place)
+Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, bool ipv6, bool rfc3021,
+                                                const RequestPlace &place)
 {
     std::vector<Plan::Request> requests;
     for (std::size_t k = 0; k < entries.size(); ++k) {
@@ -79,9 +82,8 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
         Plan::Request request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
         for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
             if (requests[earlier].name == request.name)
-                return refused(text, "names its subnet '" + request.name + "', as " +
-                                         place(earlier, entries[earlier]) + " does" +
-                                         (name.empty() ? " (an unnamed request is named by its place)" : ""));
+                return refused(text, "names its subnet '" + request.name + "', as " + place(earlier, entries[earlier]) +
+                                         " does" + (name.empty() ? " (an unnamed request is named by its place)" : ""));
         requests.push_back(std::move(request));
     }
     return requests;

@@ -35,6 +35,11 @@ std::string_view amountNumber(std::string_view amount);
 template <typename Address>
 Parsed<int> requestedLength(std::string_view amount, bool rfc3021);
 
+// Why an IPv4 block of 31 or 32 bits has no room for a request for hosts,
+// which gets a /30 (two usable hosts at the least), or a /31 under RFC 3021:
+// "a /32 holds one address; a request for hosts gets a /30, or a /31 with --rfc3021".
+std::string hostsBeyondBlock(int blockLength);
+
 // Where a refusal points: the entry's place and the text it quotes, as its
 // reader words it ("REQUEST 'a=0'", "line 3, '0'").
 using RequestPlace = std::function<std::string(std::size_t entry, std::string_view quoted)>;

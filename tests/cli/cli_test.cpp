@@ -97,7 +97,7 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
                                    "\"reverse_zones\":[\"in-addr.arpa.\"],\"address_type\":"
                                    "\"\\\"This host on this network\\\"\",\"address_type_rfc\":\"RFC 1122\"}\n"));
     EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
-              "{\"address\":\"10.1.2.3\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
+              "{\"address\":\"10.1.2.3\",\"network\":\"10.1.0.0\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
               "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
               "\"subnet_prefix_length\":19,\"host_bits\":13,\"subnet_count\":8,\"usable_hosts\":8190}\n");
 }
@@ -113,6 +113,12 @@ TEST(CliJson, OneMeaningForEachKeyAndOptionWhateverTheFamily)
                         "\"subnet_64_count\":\"1\","),
               std::string::npos);
     EXPECT_NE(calc.find("\"address_type\":\"Documentation\",\"address_type_rfc\":\"RFC 3849\""), std::string::npos);
+    // No registry names IPv4 global unicast; RFC 4291 names IPv6's.
+    EXPECT_TRUE(run({"calc", "8.8.8.8/32", "--format", "json"})
+                    .out.ends_with("\"address_type\":\"Global Unicast\",\"address_type_rfc\":null}\n"));
+    EXPECT_NE(run({"calc", "2606:4700::1/64", "--format", "json"})
+                  .out.find("\"address_type\":\"Global Unicast\",\"address_type_rfc\":\"RFC 4291\""),
+              std::string::npos);
     const std::string convert = run({"convert", "::1", "--format", "json"}).out;
     EXPECT_TRUE(convert.find(",\"decimal\":\"1\",") != std::string::npos &&
                 convert.ends_with(",\"embedded_ipv4\":null,\"teredo_server\":null}\n"));
@@ -150,6 +156,11 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
     EXPECT_EQ(tooMany.status, 1);
     EXPECT_EQ(tooMany.errors,
               "netquill-cli: request 'a=100' does not fit: the block 10.0.0.0/24 lacks 128 addresses\n");
+    EXPECT_EQ(run({"vlsm", "10.0.0.0/32", "a=1"}).errors,
+              "netquill-cli: request 'a=1' does not fit: a /32 holds one address; a request for hosts gets a /30, or "
+              "a /31 with --rfc3021\n");
+    EXPECT_EQ(run({"vlsm", "2001:db8::/128", "a=/128", "b=1"}).errors,
+              "netquill-cli: request 'b=1' does not fit: the block 2001:db8::/128 lacks 1 address\n");
 }
 
 // The commands over lists read each LIST as aggregate does, write the
@@ -302,6 +313,21 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FirstExtraWordNamed",
                 {"convert", "1", "2", "3"},
                 "netquill-cli: '2' is one word too many: ADDRESS comes with nothing after it\n"},
+        Refusal{"FirstWordAfterAPrefixNamed",
+                {"calc", "10.0.0.1/24", "extra1", "extra2"},
+                "netquill-cli: 'extra1' is one word too many: '10.0.0.1/24' gives its prefix already\n"},
+        Refusal{"MaskAfterAPrefixOfIpv6",
+                {"calc", "2001:db8::/32", "64"},
+                "netquill-cli: '64' is one word too many: '2001:db8::/32' gives its prefix already\n"},
+        // What a /32 or /31 holds, and what a request for hosts would need
+        Refusal{"HostsInASlash32",
+                {"list", "10.0.0.0/32", "--min-hosts", "1", "--rfc3021"},
+                "netquill-cli: --min-hosts '1': a /32 holds one address; a request for hosts gets a /30, or a /31 "
+                "with --rfc3021\n"},
+        Refusal{"HostsInASlash31",
+                {"list", "10.0.0.0/31", "--min-hosts", "1"},
+                "netquill-cli: --min-hosts '1': a /31 holds two addresses; a request for hosts gets a /30, or a /31 "
+                "with --rfc3021\n"},
         Refusal{"EachWordOfIpv6CalcAsTyped",
                 {"calc", "2001:db8::1", "129"},
                 "netquill-cli: PREFIX '129': the prefix length is over 128\n"},
@@ -356,6 +382,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ZoneNotUtf8",
                 {"convert", "fe80::1%\xC0\xAF"},
                 "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
+        // One zone, as RFC 4007 writes it
+        Refusal{"ZoneWithAPercent",
+                {"convert", "fe80::1%eth0%1"},
+                "netquill-cli: ADDRESS 'fe80::1%eth0%1': has a '%' inside its zone: one '%' stands before one zone\n"},
+        Refusal{"ZoneWithABlank",
+                {"convert", "fe80::1%eth 0"},
+                "netquill-cli: ADDRESS 'fe80::1%eth 0': has a blank inside its zone\n"},
         Refusal{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
                 "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
