@@ -14,7 +14,8 @@ const char *const kPlanFileHelp =
     "usage: netquill-cli plan-file FILE [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
     "Prints the rows of a plan file (.nqplan, as the window saves it and vlsm --save writes it),\n"
     "each tree depth first: Depth, Subnet, Name, Note, Request, Paired, Size (usable hosts for\n"
-    "IPv4, addresses for IPv6); names and notes quoted as each format needs. jsonl keys: depth,\n"
+    "IPv4, addresses for IPv6); names and notes quoted as each format needs, and in txt, whose\n"
+    "columns line up, a TAB or line break written \\t, \\n. jsonl keys: depth,\n"
     "network, prefix_length, name, note, request, paired, address_count, usable_hosts (null\n"
     "for IPv6, as paired is without a partner). A damaged file is refused with the line at\n"
     "fault, as the window refuses it, status 2.\n";
@@ -53,10 +54,12 @@ int planFileCommand(const CommandLine &line, Streams &streams)
     const auto plan = readPlanFile(planFileBytes(name, streams.standardInput));
     if (!plan)
         refuse("FILE", name, plan.reason());
-    const PlanRowWriter writer(format, streams.lineEnd);
+    PlanRowWriter writer(format, streams.lineEnd);
+    const std::vector<Plan::Row> rows = plan->rows();
+    writer.fit(rows);
     if (!line.has("--no-header") || format == RowFormat::HTML)
         streams.out.append(writer.tableStart());
-    for (const Plan::Row &row : plan->rows()) {
+    for (const Plan::Row &row : rows) {
         if (!streams.out.open())
             break;
         writer.append(streams.out.buffer(), row);

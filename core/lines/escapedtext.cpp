@@ -2,7 +2,9 @@
 
 namespace netquill {
 
-std::string escaped(std::string_view text)
+namespace {
+
+std::string escapedBelow(std::string_view text, unsigned kept)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
@@ -22,7 +24,7 @@ std::string escaped(std::string_view text)
             out += "\\\\";
             break;
         default:
-            if (byte >= 0x20 && byte < 0x7F) {
+            if (byte >= 0x20 && byte != 0x7F && byte < kept) {
                 out += c;
             } else {
                 out += "\\x";
@@ -33,6 +35,12 @@ std::string escaped(std::string_view text)
     }
     return out;
 }
+
+}  // namespace
+
+std::string escaped(std::string_view text) { return escapedBelow(text, 0x80); }
+
+std::string escapedControls(std::string_view text) { return escapedBelow(text, 0x100); }
 
 std::string shown(std::string_view text)
 {

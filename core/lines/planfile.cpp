@@ -145,7 +145,7 @@ Plan planOf(const JsonValue &nodes)
         const PlanLeaf carried{textMember(node, "name", false), textMember(node, "note", false),
                                textMember(node, "request", false), std::nullopt};
         if (carried.carriesAnything())
-            if (const auto refusal = plan.describe(block, carried))
+            if (const auto refusal = plan.describe(block, carried, Plan::Names::AsWritten))
                 throw Damage{node.line, *refusal};
         if (node.member("paired"))
             pairings.emplace_back(block, blockOf(node, "paired"));

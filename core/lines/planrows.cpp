@@ -5,13 +5,41 @@
 
 namespace netquill {
 
-void PlanRowWriter::append(std::string &out, const Plan::Row &row) const
+// The texts of a row's cells that are not the leaf's own.
+struct PlanRowWriter::Cells {
+    const PlanLeaf &carried;
+    std::string depth;
+    std::string block;
+    std::string paired;
+    std::string size;
+};
+
+PlanRowWriter::Cells PlanRowWriter::cellsOf(const Plan::Row &row)
 {
     static const PlanLeaf kNothing;
     const PlanLeaf &carried = row.carried ? *row.carried : kNothing;
-    const std::string paired = carried.paired ? carried.paired->text() : std::string();
+    return {carried, std::to_string(row.depth), row.block.text(),
+            carried.paired ? carried.paired->text() : std::string(), row.block.sizeText()};
+}
+
+void PlanRowWriter::fit(const std::vector<Plan::Row> &rows)
+{
+    if (m_cells.format() != RowFormat::TXT)
+        return;
+    for (const Plan::Row &row : rows) {
+        const Cells cells = cellsOf(row);
+        m_cells.fit({cells.depth, cells.block, cells.carried.name, cells.carried.note, cells.carried.request,
+                     cells.paired, cells.size});
+    }
+}
+
+void PlanRowWriter::append(std::string &out, const Plan::Row &row) const
+{
+    const Cells cells = cellsOf(row);
+    const PlanLeaf &carried = cells.carried;
+    const std::string &paired = cells.paired;
     if (m_cells.format() == RowFormat::JSONL) {
-        const std::string text = row.block.text();
+        const std::string &text = cells.block;
         JsonObject object;
         object.number("depth", static_cast<std::uint64_t>(row.depth))
             .text("network", text.substr(0, text.find('/')))
@@ -33,8 +61,7 @@ void PlanRowWriter::append(std::string &out, const Plan::Row &row) const
         out.append(object.json()).append(m_cells.eol());
         return;
     }
-    m_cells.appendRow(out, {std::to_string(row.depth), row.block.text(), carried.name, carried.note, carried.request,
-                            paired, row.block.sizeText()});
+    m_cells.appendRow(out, {cells.depth, cells.block, carried.name, carried.note, carried.request, paired, cells.size});
 }
 
 }  // namespace netquill

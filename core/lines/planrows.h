@@ -4,6 +4,7 @@
 #include "core/planning/plan.h"
 
 #include <string>
+#include <vector>
 
 // A plan's rows in the formats of the other tables: a Depth column (not
 // leading blanks, which spreadsheets lose), the subnet, what a leaf carries,
@@ -18,6 +19,8 @@ public:
         : m_cells(format, lineEnd, {"Depth", "Subnet", "Name", "Note", "Request", "Paired", "Size"})
     {}
 
+    // In text, lines the columns up for these rows: call before the first is written.
+    void fit(const std::vector<Plan::Row> &rows);
     // The heading line (an HTML page and its heading row); nothing for JSONL.
     std::string tableStart() const { return m_cells.tableStart(); }
     std::string tableEnd() const { return m_cells.tableEnd(); }
@@ -27,6 +30,9 @@ public:
     void append(std::string &out, const Plan::Row &row) const;
 
 private:
+    struct Cells;
+    static Cells cellsOf(const Plan::Row &row);
+
     CellTable m_cells;
 };
 

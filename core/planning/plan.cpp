@@ -205,17 +205,18 @@ std::optional<PlanBlock> Plan::carrierBelow(PlanBlock node) const
     return std::nullopt;
 }
 
-Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description)
+Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description, Names names)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
-    if (const auto refusal = nameRefusal(description.name, leaf))
+    if (const auto refusal = names == Names::Checked ? nameRefusal(description.name, leaf) : std::nullopt)
         return refusal;
-    if (!isUtf8(description.note) || !isUtf8(description.request))
-        return "a note or request must be UTF-8 text";
+    if (!isUtf8(description.name) || !isUtf8(description.note) || !isUtf8(description.request))
+        return "a name, note or request must be UTF-8 text";
     const PlanLeaf &before = m_nodes.at(leaf);
-    const char *what = description.name != before.name ? "Rename" : description.note != before.note ? "Edit Note"
-                                                                                                     : "Edit Request";
+    const char *what = description.name != before.name   ? "Rename"
+                       : description.note != before.note ? "Edit Note"
+                                                         : "Edit Request";
     record(what, {leaf}, [&] {
         PlanLeaf &carried = m_nodes.at(leaf);
         carried.name = description.name;

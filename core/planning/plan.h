@@ -75,8 +75,10 @@ public:
     // The first leaf below a node that carries something, which a join would drop.
     std::optional<PlanBlock> carrierBelow(PlanBlock node) const;
     // A leaf's name, note and request (its pairing stays as it is). A name
-    // must be fit for a name (nameProblem) and held by no other leaf.
-    Refusal describe(PlanBlock leaf, const PlanLeaf &description);
+    // must be fit for a name (nameProblem) and held by no other leaf, unless
+    // it is read as written: a plan file keeps what an older version took.
+    enum class Names { Checked, AsWritten };
+    Refusal describe(PlanBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
     // Why a leaf (or a new one, without `leaf`) cannot take the name; nothing
     // where it can. No name is no refusal.
     Refusal nameRefusal(std::string_view name, std::optional<PlanBlock> leaf = std::nullopt) const;

@@ -559,9 +559,11 @@ void frmPlan::mnuUnpair_Click()
 
 std::string frmPlan::rowsText(netquill::RowFormat format) const
 {
-    const netquill::PlanRowWriter writer(format, netquill::LineEnd::CRLF);
+    netquill::PlanRowWriter writer(format, netquill::LineEnd::CRLF);
+    const std::vector<netquill::Plan::Row> rows = m_plan.rows();
+    writer.fit(rows);
     std::string text = writer.tableStart();
-    for (const netquill::Plan::Row &row : m_plan.rows())
+    for (const netquill::Plan::Row &row : rows)
         writer.append(text, row);
     return text + writer.tableEnd();
 }

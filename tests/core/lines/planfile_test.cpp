@@ -1,6 +1,7 @@
 // The plan file: written as the format says, read back to the same bytes,
 // and each kind of damage refused with its line.
 #include "core/lines/planfile.h"
+#include "core/lines/planrows.h"
 
 #include <gtest/gtest.h>
 
@@ -96,5 +97,32 @@ INSTANTIATE_TEST_SUITE_P(
                "line 1: 10.0.0.0/8 is paired with 2001:db8::/32, which is not an IPv6 leaf of the plan paired with it"},
         Damage{"TooDeep", std::string(100, '['), "line 1: nests deeper than 64 levels"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A name an older version took (a TAB, a line break) is read as written; in
+// text its row stays one line, escaped, and the columns line up at the tab
+// stop past each column's widest cell.
+TEST(PlanRows, TextLinesUpItsColumnsAndKeepsEachRowOneLine)
+{
+    const auto plan =
+        netquill::readPlanFile("{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n"
+                               "{\"depth\":0,\"block\":\"10.0.0.0/30\"},\n"
+                               "{\"depth\":1,\"block\":\"10.0.0.0/31\",\"name\":\"a\\tb\",\"note\":\"two\\nlines\"},\n"
+                               "{\"depth\":1,\"block\":\"10.0.0.2/31\",\"name\":\"caf\u00e9 long name\"}\n]}\n");
+    ASSERT_TRUE(plan) << plan.reason();
+    netquill::PlanRowWriter writer(netquill::RowFormat::TXT, netquill::LineEnd::LF);
+    const auto rows = plan->rows();
+    writer.fit(rows);
+    std::string text = writer.tableStart();
+    for (const auto &row : rows)
+        writer.append(text, row);
+    EXPECT_EQ(text, "Depth\tSubnet\t\tName\t\tNote\t\tRequest\tPaired\tSize\n"
+                    "0\t10.0.0.0/30\t\t\t\t\t\t\t2\n"
+                    "1\t10.0.0.0/31\ta\\tb\t\ttwo\\nlines\t\t\t2\n"
+                    "1\t10.0.0.2/31\tcaf\u00e9 long name\t\t\t\t\t2\n");
+}
 
 }  // namespace
