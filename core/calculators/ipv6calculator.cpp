@@ -37,7 +37,11 @@ Ipv6Texts CalculateIpv6(const ZonedIpv6Address &zoned, int prefixLength)
 
 Parsed<ZonedIpv6Entry> readIpv6Field(std::string_view text)
 {
-    const std::string_view entry = withoutBlanksAround(text);
+    // A pasted line keeps its blanks and line end: neither is part of the address.
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    const std::string_view entry = first == std::string_view::npos
+                                       ? std::string_view()
+                                       : text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
     if (!looksLikeIpv6(entry) && (parseAddress(entry) || parseWithPrefix<Ipv4Address>(entry)))
         return Parsed<ZonedIpv6Entry>::refused(kIpv4OnIpv6Tab);
     return parseZonedIpv6Entry(entry);

@@ -36,7 +36,8 @@ struct Ipv6Texts {
 Ipv6Texts CalculateIpv6(const ZonedIpv6Address &address, int prefixLength);
 
 // The tab's one field: an address, a zone and a prefix (parseZonedIpv6Entry),
-// blanks around it ignored. An IPv4 text is refused with where it belongs.
+// blanks and line ends around it ignored. An IPv4 text is refused with where
+// it belongs.
 Parsed<ZonedIpv6Entry> readIpv6Field(std::string_view text);
 inline constexpr const char *kIpv4OnIpv6Tab = "is an IPv4 address: the first three tabs take it";
 

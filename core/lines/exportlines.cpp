@@ -35,6 +35,18 @@ private:
 // reformat: quoted, with a no-break space (byte 0xA0) before the closing quote.
 std::string keptAsText(const std::string &value) { return "\"" + value + "\xA0\""; }
 
+// A comma-delimited field that holds a comma, a quote or a line break is
+// quoted, its quotes doubled (RFC 4180, section 2.6), so that it stays one cell.
+std::string csvField(const std::string &value)
+{
+    if (value.find_first_of(",\"\r\n") == std::string::npos)
+        return value;
+    std::string quoted = "\"";
+    for (const char c : value)
+        quoted.append(c == '"' ? 2 : 1, c);
+    return quoted + "\"";
+}
+
 // One line of a tab's section, as all three files describe it.
 struct Entry {
     Entry(std::string label, std::string value, bool keptAsText = false, std::string csvLabel = {})
@@ -180,7 +192,7 @@ void writeDelimited(Lines &lines, ExportMode mode, CalculatorTab tab, const Expo
         std::string line = " ";
         if (!entry.label.empty() && csv)
             line = (entry.csvLabel.empty() ? entry.label : entry.csvLabel) + "," +
-                   (entry.keptAsText ? keptAsText(entry.value) : entry.value);
+                   (entry.keptAsText ? keptAsText(entry.value) : csvField(entry.value));
         else if (!entry.label.empty())
             line = tabbedTo(entry.label, section.txtValueColumn) + entry.value;
         if (subnetSection && &entry != &section.entries.front())

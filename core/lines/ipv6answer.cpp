@@ -4,13 +4,18 @@
 
 namespace netquill {
 
-Answer ipv6Answer(const Ipv6Texts &texts, LineEnd lineEnd)
+std::string shownIpv6Address(const Ipv6Texts &texts)
 {
     // A zone is the user's text: its control bytes are escaped where a terminal shows it.
+    return texts.address + (texts.zone.empty() ? "" : "%" + escaped(texts.zone));
+}
+
+Answer ipv6Answer(const Ipv6Texts &texts, LineEnd lineEnd)
+{
     const std::string zone = texts.zone.empty() ? "" : "%" + texts.zone;
     // Every address of an IPv6 block counts: none is kept for a network or a broadcast.
     return Answer(lineEnd)
-        .text("IPv6 Address", "", texts.address + escaped(zone))
+        .text("IPv6 Address", "", shownIpv6Address(texts))
         .text("", "address", texts.address + zone)
         .text("Expanded", "expanded", texts.expanded)
         .text("Address Type", "", texts.type.text())

@@ -9,4 +9,8 @@ namespace netquill {
 
 Answer ipv6Answer(const Ipv6Texts &texts, LineEnd lineEnd);
 
+// The address with its zone as the text answer shows it ("fe80::1%eth0"),
+// the zone's control bytes escaped.
+std::string shownIpv6Address(const Ipv6Texts &texts);
+
 }  // namespace netquill

@@ -74,6 +74,13 @@ public:
                 return Parsed<Uint128>::refused(range);
             return number->lessOne();
         }
+        // An address of the other family is named as one, not as a wrong one of this.
+        const bool otherFamily = Address::kBits == 128 ? !looksLikeIpv6(entry) && parseAddress(entry)
+                                                       : looksLikeIpv6(entry) && parseIpv6Address(entry);
+        if (otherFamily)
+            return Parsed<Uint128>::refused(std::string("is an ") + (Address::kBits == 128 ? "IPv4" : "IPv6") +
+                                            " address, and the subnets of " + m_split.block().text() + " are " +
+                                            AddressFamily<Address>::kName);
         const auto address = AddressFamily<Address>::readAddress(entry);
         if (!address)
             return Parsed<Uint128>::refused("is neither a row number, " + rowNumbers() + ", nor an " +

@@ -121,6 +121,17 @@ TEST(ExportFile, FieldTextsAreEscapedAndKeptInLatin1)
     EXPECT_NE(bytesOf(scratchFolder() / "a.txt").find("Hexadecimal:\t12?3\r\nOctal:\t\t\xE9\r\n"), std::string::npos);
 }
 
+// A comma-delimited field with a comma, a quote or a line break stays one
+// cell (RFC 4180, section 2.6): a zone is the user's text.
+TEST(ExportFile, AFieldWithACommaOrQuoteIsQuoted)
+{
+    ExportRequest request = goldenRequest(ExportMode::CSV, CalculatorTab::Ipv6);
+    request.fields.ipv6.zone = "a,b\"c";
+    ASSERT_EQ(netquill::writeExportFile(scratchFolder() / "zone.csv", request), std::nullopt);
+    EXPECT_NE(bytesOf(scratchFolder() / "zone.csv").find("\r\nIPv6 Address:,\"2001:db8::1%a,b\"\"c\"\r\n"),
+              std::string::npos);
+}
+
 // ---- Failures ----
 
 struct FailureCase {
@@ -160,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExportFailures,
 TEST(ExportFile, ATableLargerThanTheDiskIsRefusedBeforeItStarts)
 {
     ExportRequest request = goldenRequest(ExportMode::CSV, CalculatorTab::Ipv6);
-    request.ipv6Split = netquill::Split<netquill::Ipv6Address>(*netquill::parseBlock<netquill::Ipv6Address>("::/0"), 128);
+    request.ipv6Split =
+        netquill::Split<netquill::Ipv6Address>(*netquill::parseBlock<netquill::Ipv6Address>("::/0"), 128);
     const fs::path path = scratchFolder() / "all.csv";
     const auto failure = netquill::writeExportFile(path, request);
     ASSERT_TRUE(failure.has_value());

@@ -60,7 +60,7 @@ void frmNetquill::writeIpv6Fields(const netquill::Ipv6Texts *texts)
     };
     const netquill::Ipv6Texts none;
     const netquill::Ipv6Texts &shown = texts ? *texts : none;
-    show(txtIPv6Compressed, shown.address);
+    show(txtIPv6Compressed, texts ? netquill::shownIpv6Address(shown) : "");
     show(txtIPv6Expanded, shown.expanded);
     showIfAny(txtIPv6Ipv4, shown.embeddedIpv4);
     showIfAny(txtIPv6TeredoServer, shown.teredoServer);

@@ -68,6 +68,8 @@ TEST(ReadIpv6Field, RefusesWithTheParsersReasonAndSendsIpv4Away)
     EXPECT_EQ(readIpv6Field("fe80::1%").reason(), "has an empty zone after '%'");
     EXPECT_EQ(readIpv6Field("2001:db8::/129").reason(), "the prefix length is over 128");
     EXPECT_EQ(readIpv6Field("fe80::1%eth0/64")->address.zone, "eth0");
+    // A line pasted from a terminal, with its blanks and line end.
+    EXPECT_EQ(readIpv6Field(" 2001:db8::1/48 \r\n")->length, 48);
 }
 
 TEST(ProposedSubnetLength, IsTheNextNibbleBoundaryUpTo128)

@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FindCase{"LastAddress", "10.255.255.255", 2047, ""},
                     FindCase{"AddressOutside", "11.0.0.0", 0, "is outside 10.0.0.0/8"},
                     FindCase{"LeadingZero", "010", 0, "rows are numbered 1 to 2048"},
+                    FindCase{"Ipv6Address", "2001:db8::1", 0,
+                             "is an IPv6 address, and the subnets of 10.0.0.0/8 are IPv4"},
                     FindCase{"Neither", "10.0.0", 0,
                              "is neither a row number, 1 to 2048, nor an IPv4 address (is not an address: four "
                              "numbers of 0 to 255 joined by dots, such as 192.168.1.1)"}),
@@ -57,6 +59,7 @@ TEST(SubnetListing, FindsAndEndsAtTheLastOfTwoTo128Rows)
     EXPECT_EQ(*last, ~Uint128{0});
     EXPECT_EQ(listing->findRow("340282366920938463463374607431768211457").reason(),
               "rows are numbered 1 to 340282366920938463463374607431768211456");
+    EXPECT_EQ(listing->findRow("192.0.2.1").reason(), "is an IPv4 address, and the subnets of ::/0 are IPv6");
     listing->startAt(*last);
     EXPECT_EQ(listing->batchRows(), 1u);
     EXPECT_FALSE(listing->hasMoreRows());

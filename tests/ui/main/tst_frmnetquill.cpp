@@ -458,6 +458,11 @@ private slots:
         QVERIFY(!ui().control<QPushButton>("btnIPv6Generate")->isEnabled());
         ui().field("txtIPv6Address")->setText("192.0.2.1");
         QCOMPARE(ui().shown({"lblIPv6Reason"}).front(), QString::fromLatin1(netquill::kIpv4OnIpv6Tab));
+        // A line pasted from a terminal, with its blanks and line end.
+        ui().field("txtIPv6Address")->clear();
+        QApplication::clipboard()->setText(" 2001:db8::1/48 \n");
+        QTest::keyClick(ui().field("txtIPv6Address"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui().shown({"txtIPv6Network", "lblIPv6Reason"}), (QStringList{"2001:db8::/48", ""}));
     }
 
     // Choosing a prefix from the list rewrites the one typed; the subnet
@@ -479,6 +484,7 @@ private slots:
     {
         ui().showTab(3);
         QTest::keyClicks(ui().focus(), "fe80::1%eth0");
+        QCOMPARE(ui().shown({"txtIPv6Compressed"}).front(), "fe80::1%eth0");  // as the copy has it
         ui().click("btnCopyTab4ToClipboard");
         QCOMPARE(MainWindowDriver::clipboardText(), MainWindowDriver::cli({"calc", "fe80::1%eth0/64", "--crlf"}));
         QApplication::clipboard()->setText("kept");
