@@ -22,7 +22,7 @@ constexpr const char *kUsage =
     "  list BLOCK/PREFIX [PLAN]     every subnet of the plan, streamed\n"
     "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
     "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
-    "  grep PATTERN... [FILE...]    the lines that hold an address inside a block\n"
+    "  grep PATTERN [FILE...]       the lines that hold an address inside a block\n"
     "  common LIST LIST...          the addresses in every list\n"
     "  except LIST LIST...          the addresses of the first list in none of the others\n"
     "  diff LIST LIST               the addresses in exactly one of two lists\n"

@@ -7,24 +7,27 @@
 #include "core/planning/ranges.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace netquill::cli {
 
 const char *const kGrepHelp =
-    "usage: netquill-cli grep [-vcoxnHhq] PATTERN... [--] [FILE...]\n"
-    "       netquill-cli grep [-vcoxnHhq] -e PATTERN... | -f LIST... [--] [FILE...]\n"
+    "usage: netquill-cli grep [-vcoxnHhq] PATTERN [--] [FILE...]\n"
+    "       netquill-cli grep [-vcoxnHhq] [-e PATTERN]... [-f LIST]... [--] [FILE...]\n"
     "Prints each line of the FILEs (standard input when none or - is given) that holds an\n"
     "address inside a PATTERN: an address, a block or a range of either family, as aggregate\n"
-    "reads a list's lines; -e gives one (repeat it), -f a LIST file of them. Without -e and -f,\n"
-    "the first arguments are the PATTERNs, up to -- or the first that is not one. An address\n"
+    "reads a list's lines, several in one separated by commas or blanks; -e gives one (repeat\n"
+    "it), -f a LIST file of them, and both may be given. Without -e and -f, the first operand\n"
+    "is the PATTERN and every later one a FILE, as in grep. A FILE that is the output itself\n"
+    "is refused. A PATTERN has no zone: it is a block, and a zone names a link. An address\n"
     "is a whole token: 1.2.3.45 is not 1.2.3.4, v1.2.3.4, 10.0.0.256 and 1.2.3.4.5 are none;\n"
     "IPv4 is found after a colon or before a port (src=192.0.2.7:5353), IPv6 in brackets\n"
     "([2001:db8::1]:443), with a zone (fe80::1%eth0) or a dotted tail: ::ffff:192.0.2.1 is an\n"
     "IPv6 address, matched by IPv6 patterns only (grepcidr also takes it for IPv4).\n"
     "  -v  the lines that hold no address inside a PATTERN\n"
     "  -c  the count of such lines, per FILE\n"
-    "  -o  each matching address as it stands, one a line\n"
-    "  -x  lines that are one address and nothing else\n"
+    "  -o  each matching address as it stands (its zone too), one a line\n"
+    "  -x  lines that are one address (with its zone) and nothing else\n"
     "  -n  each line's number before it\n"
     "  -H  each FILE's name before its lines (the default for more than one FILE); -h never\n"
     "  -q  nothing printed: the status says whether a line matched\n"
@@ -67,17 +70,19 @@ MergedList readPatterns(const CommandLine &line, std::vector<std::string_view> &
     const std::vector<std::string> listFiles = repeated("-f");
     lists.assign(listFiles.begin(), listFiles.end());
     std::size_t firstFile = 0;
+    // Without -e and -f the first operand is the PATTERN, which may hold several.
     if (given.empty() && lists.empty()) {
-        // Up to "--", or the first positional that is no entry of a list.
-        const std::size_t most = line.positionalsBeforeDashes.value_or(line.positionals.size());
-        while (firstFile < most && (line.positionalsBeforeDashes ||
-                                    parseRange<Ipv4Address>(line.positionals[firstFile]) ||
-                                    parseRange<Ipv6Address>(line.positionals[firstFile])))
-            given.emplace_back(line.positionals[firstFile++]);
+        if (line.positionals.empty())
+            throw UsageError("PATTERN is missing");
+        const std::string_view operand = line.positionals[firstFile++];
+        for (std::size_t start = 0; start <= operand.size();) {
+            const std::size_t end = std::min(operand.find_first_of(", \t", start), operand.size());
+            if (end > start)
+                given.emplace_back(operand.substr(start, end - start));
+            start = end + 1;
+        }
         if (given.empty())
-            throw UsageError(line.positionals.empty() ? "PATTERN is missing"
-                                                      : "PATTERN '" + shown(line.positionals[0]) +
-                                                            "': is not an address, block or range of either family");
+            refuse("PATTERN", operand, "holds no address, block or range");
     }
     files.assign(line.positionals.begin() + static_cast<std::ptrdiff_t>(firstFile), line.positionals.end());
     MergedList patterns;
@@ -138,7 +143,8 @@ std::size_t grepFile(std::string_view name, const MergedList &patterns, const Se
             if (address.ends_with('\r'))
                 address.remove_suffix(1);
             const auto found = nextAddress(address);
-            matched = found && found->at == 0 && found->size == address.size();
+            matched = found && found->at == 0 &&
+                      found->size + (found->ipv6 ? zoneLength(address, found->size) : 0) == address.size();
         }
         if (matched != selection.invert) {
             ++selected;
@@ -178,9 +184,25 @@ int grepCommand(const CommandLine &line, Streams &streams)
     const Selection selection{line.has("-v"), line.has("-c"), line.has("-o"),
                               line.has("-x"), line.has("-n"), line.has("-q")};
     const bool names = line.has("-H") || (files.size() > 1 && !line.has("-h"));
+    // A FILE that is the output itself would be read as it grows, until the disk is full.
+    struct stat output {
+    };
+    const bool outputIsAFile =
+        streams.out.descriptor() >= 0 && ::fstat(streams.out.descriptor(), &output) == 0 && S_ISREG(output.st_mode);
+    const auto isTheOutput = [&](std::string_view file) {
+        struct stat input {
+        };
+        return outputIsAFile && file != "-" && ::stat(std::string(file).c_str(), &input) == 0 &&
+               input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+    };
     bool anySelected = false;
     bool trouble = false;
     for (const std::string_view file : files) {
+        if (isTheOutput(file)) {
+            streams.errors << "netquill-cli: FILE '" << shown(file) << "': is also the output\n";
+            trouble = true;
+            continue;
+        }
         try {
             const std::string prefix = names ? std::string(file == "-" ? "(standard input)" : file) + ":" : "";
             anySelected = grepFile(file, patterns, selection, prefix, streams) > 0 || anySelected;

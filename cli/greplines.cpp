@@ -33,12 +33,14 @@ bool ScannedLines::readMore(std::size_t keepFrom)
 
 void ScannedLines::scan(std::string_view text, bool boundaryBefore)
 {
-    for (auto address = m_scanned ? std::nullopt : nextAddress(text, 0, boundaryBefore); address;
-         address = nextAddress(text, address->at + address->size, boundaryBefore))
-        if (!m_onAddress(text.substr(address->at, address->size), *address)) {
-            m_scanned = true;
-            return;
-        }
+    if (m_scanned)
+        return;
+    forEachAddress(text, boundaryBefore, [&](const FoundAddress &address) {
+        // An IPv6 address is told with its zone, as it stands.
+        const std::size_t zone = address.ipv6 ? zoneLength(text, address.at + address.size) : 0;
+        m_scanned = !m_onAddress(text.substr(address.at, address.size + zone), address);
+        return !m_scanned;
+    });
 }
 
 bool ScannedLines::next()
@@ -81,8 +83,10 @@ void ScannedLines::scanLongLine()
     if (m_keepLongLines) {
         m_kept.reset(std::tmpfile());
         if (!m_kept)
-            throw UsageError("a line of '" + shown(m_file.name()) + "' is too long to keep in memory, and no temporary file "
-                             "can hold it: " + std::strerror(errno));
+            throw UsageError("a line of '" + shown(m_file.name()) +
+                             "' is too long to keep in memory, and no temporary file "
+                             "can hold it: " +
+                             std::strerror(errno));
     }
     bool boundaryBefore = true;
     for (;;) {
@@ -100,8 +104,8 @@ void ScannedLines::scanLongLine()
         if (cut > 0)
             boundaryBefore = isAddressBoundary(piece[cut - 1]);
         if (m_kept && std::fwrite(piece.data(), 1, cut, m_kept.get()) != cut)
-            throw UsageError("a line of '" + shown(m_file.name()) + "' could not be kept in a temporary file: " +
-                             std::strerror(errno));
+            throw UsageError("a line of '" + shown(m_file.name()) +
+                             "' could not be kept in a temporary file: " + std::strerror(errno));
         readMore(cut);
     }
 }

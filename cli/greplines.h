@@ -21,8 +21,9 @@ namespace netquill::cli {
 class ScannedLines
 {
 public:
-    // Told of each address of a line, its text as it stands, before next()
-    // returns; false when the rest of the line need not be scanned.
+    // Told of each address of a line, its text as it stands (an IPv6
+    // address's zone included), before next() returns; false when the rest
+    // of the line need not be scanned.
     using OnAddress = std::function<bool(std::string_view text, const FoundAddress &address)>;
 
     // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".

@@ -37,6 +37,8 @@ public:
     // False once the reader has gone or a write failed: stop producing.
     bool open() const { return !m_readerGone && m_error == 0; }
     int error() const { return m_error; }
+    // The file descriptor the text goes to; none (-1) for text kept in memory.
+    virtual int descriptor() const { return -1; }
 
     // Writers that build rows in blocks of their own hand on blocks at least this large.
     static constexpr std::size_t kDirect = 1 << 16;
@@ -95,6 +97,7 @@ class FileOutput : public Output
 {
 public:
     explicit FileOutput(int descriptor) : m_descriptor(descriptor) {}
+    int descriptor() const override { return m_descriptor; }
 
 protected:
     bool writeBlock(std::string_view block) override;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -58,7 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     netquill::Ipv6TextWriter writtenOn;  // each address's text written on from the line before's
     for (const std::string &line : lines) {
         std::size_t after = 0;
+        // One pass over the line finds what nextAddress finds one after the other.
+        std::vector<netquill::FoundAddress> inOnePass;
+        netquill::forEachAddress(line, true, [&](const netquill::FoundAddress &found) {
+            inOnePass.push_back(found);
+            return true;
+        });
+        std::size_t told = 0;
         for (auto found = netquill::nextAddress(line); found; found = netquill::nextAddress(line, after)) {
+            FUZZ_CHECK(told < inOnePass.size() && inOnePass[told++] == *found);
             const std::string_view token = std::string_view(line).substr(found->at, found->size);
             FUZZ_CHECK(found->at >= after && found->size > 0);
             if (found->ipv6)
@@ -67,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 FUZZ_CHECK(netquill::parseAddress(token)->value() == found->value);
             after = found->at + found->size;
         }
+        FUZZ_CHECK(told == inOnePass.size());
         const auto address = netquill::parseAddress(line);
         FUZZ_CHECK(address ? address->text() == line : !address.reason().empty());
         const auto prefix = netquill::parsePrefix(line);

@@ -11,9 +11,9 @@ namespace {
 
 // What a byte can be in free text around an address.
 enum CharClass : std::uint8_t {
-    kOther = 0,      // a boundary
-    kRun = 1,        // hex digits, '.' and ':': what address texts are made of
-    kWordOnly = 2,   // letters past 'f' and '_': they continue a word, not an address
+    kOther = 0,     // a boundary
+    kRun = 1,       // hex digits, '.' and ':': what address texts are made of
+    kWordOnly = 2,  // letters past 'f' and '_': they continue a word, not an address
 };
 
 constexpr std::array<std::uint8_t, 256> charClasses()
@@ -23,8 +23,8 @@ constexpr std::array<std::uint8_t, 256> charClasses()
         const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         classes[static_cast<std::size_t>(c)] = hex || c == '.' || c == ':' ? kRun
-                                               : letter || c == '_'         ? kWordOnly
-                                                                            : kOther;
+                                               : letter || c == '_'        ? kWordOnly
+                                                                           : kOther;
     }
     return classes;
 }
@@ -93,43 +93,52 @@ std::optional<Uint128> readIpv6(std::string_view text)
     return address ? std::optional<Uint128>(address->value()) : std::nullopt;
 }
 
-// The run of address characters [start, end): the whole of it as an IPv6
-// address, or a dotted piece of it between colons as an IPv4 one. A final
-// '.' or ':' is punctuation ("from 10.0.0.1.", "2001:db8::1: refused").
-std::optional<FoundAddress> addressInRun(std::string_view line, std::size_t start, std::size_t end,
-                                         std::size_t from, bool boundaryBefore)
+// The addresses of the run of address characters [start, end) that start
+// at `from` or after, each told in turn until `found` says stop (false): the
+// whole run as an IPv6 address, or dotted pieces of it between colons as
+// IPv4 ones. A final '.' or ':' is punctuation ("from 10.0.0.1.", "2001:db8::1:
+// refused"). Each piece is looked for within the run, so that a line is
+// read in time linear in its length.
+template <typename Found>
+bool addressesInRun(std::string_view line, std::size_t start, std::size_t end, std::size_t from, bool boundaryBefore,
+                    const Found &found)
 {
     const bool openBefore = start == 0 ? boundaryBefore : classAt(line, start - 1) == kOther;
     const bool openAfter = classAt(line, end) == kOther;
     const std::string_view run = line.substr(start, end - start);
     if (openBefore && openAfter && start >= from) {
         for (std::size_t size = run.size(); size + 2 >= run.size() && size > 0; --size) {
-            if (const auto value = readIpv6(run.substr(0, size)))
-                return FoundAddress{start, size, true, *value};
+            if (const auto value = readIpv6(run.substr(0, size))) {
+                if (!found(FoundAddress{start, size, true, *value}))
+                    return false;
+                from = start + size;
+                break;
+            }
             if (run[size - 1] != ':' && run[size - 1] != '.')
                 break;
         }
     }
     // IPv4 pieces: between the run's ends and its colons.
+    const std::string_view upToEnd = line.substr(0, end);
     for (std::size_t piece = start; piece < end;) {
-        const std::size_t colon = std::min(line.find(':', piece), end);
+        const std::size_t colon = std::min(upToEnd.find(':', piece), end);
         const bool bounded = (piece == start ? openBefore : true) && (colon == end ? openAfter : true);
         std::size_t size = colon - piece;
         while (size > 0 && line[piece + size - 1] == '.')
             --size;
         if (bounded && piece >= from)
             if (const auto value = readIpv4(line.substr(piece, size)))
-                return FoundAddress{piece, size, false, *value};
+                if (!found(FoundAddress{piece, size, false, *value}))
+                    return false;
         piece = colon + 1;
     }
-    return std::nullopt;
+    return true;
 }
 
-}  // namespace
-
-bool isAddressBoundary(char c) { return kClasses[static_cast<unsigned char>(c)] == kOther; }
-
-std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from, bool boundaryBefore)
+// Each run of address characters from `from` on that may hold an address,
+// in turn, until `inRun` says stop.
+template <typename InRun>
+void eachRun(std::string_view line, std::size_t from, bool boundaryBefore, const InRun &inRun)
 {
     // From the start of the run `from` stands in, so that its boundaries are seen.
     std::size_t at = from;
@@ -152,12 +161,49 @@ std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from,
             colon |= c == ':';
         }
         const bool apart = at == 0 ? boundaryBefore : kClasses[static_cast<unsigned char>(line[at - 1])] == kOther;
-        if (dotOrColon && end > from && (colon || apart))
-            if (const auto found = addressInRun(line, at, end, from, boundaryBefore))
-                return found;
+        if (dotOrColon && end > from && (colon || apart) && !inRun(at, end))
+            return;
         at = end;
     }
-    return std::nullopt;
+}
+
+}  // namespace
+
+bool isAddressBoundary(char c) { return kClasses[static_cast<unsigned char>(c)] == kOther; }
+
+std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from, bool boundaryBefore)
+{
+    std::optional<FoundAddress> first;
+    eachRun(line, from, boundaryBefore, [&](std::size_t start, std::size_t end) {
+        return addressesInRun(line, start, end, from, boundaryBefore, [&](const FoundAddress &found) {
+            first = found;
+            return false;
+        });
+    });
+    return first;
+}
+
+void forEachAddress(std::string_view line, bool boundaryBefore, const std::function<bool(const FoundAddress &)> &found)
+{
+    eachRun(line, 0, boundaryBefore, [&](std::size_t start, std::size_t end) {
+        return addressesInRun(line, start, end, 0, boundaryBefore, found);
+    });
+}
+
+std::size_t zoneLength(std::string_view line, std::size_t end)
+{
+    if (end >= line.size() || line[end] != '%')
+        return 0;
+    std::size_t past = end + 1;
+    while (past < line.size()) {
+        const char c = line[past];
+        const bool unreserved = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                                c == '-' || c == '.' || c == '_' || c == '~';
+        if (!unreserved)
+            break;
+        ++past;
+    }
+    return past == end + 1 ? 0 : past - end;
 }
 
 std::size_t safeEnd(std::string_view piece)

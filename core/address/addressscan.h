@@ -3,6 +3,7 @@
 #include "core/address/bits.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -30,6 +31,15 @@ struct FoundAddress {
 // boundary, and so does its start unless `boundaryBefore` says that the text
 // goes on from a piece before it.
 std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from = 0, bool boundaryBefore = true);
+
+// The length of the zone ("%eth0") that follows an IPv6 address ending at
+// `end`, 0 where none does: "%" and RFC 6874's unreserved characters
+// (letters, digits, "-", ".", "_", "~"), which is what zones are named with.
+std::size_t zoneLength(std::string_view line, std::size_t end);
+
+// Every address of the line in turn, in one pass over it, until `found`
+// says stop (false): the addresses nextAddress finds one after the other.
+void forEachAddress(std::string_view line, bool boundaryBefore, const std::function<bool(const FoundAddress &)> &found);
 
 // Whether an address may stand right after or before the character.
 bool isAddressBoundary(char c);

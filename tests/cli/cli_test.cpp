@@ -97,7 +97,8 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
                                    "\"reverse_zones\":[\"in-addr.arpa.\"],\"address_type\":"
                                    "\"\\\"This host on this network\\\"\",\"address_type_rfc\":\"RFC 1122\"}\n"));
     EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
-              "{\"address\":\"10.1.2.3\",\"network\":\"10.1.0.0\",\"prefix_length\":16,\"mask\":\"255.255.0.0\",\"subnet_address\":\"10.1.0.0\","
+              "{\"address\":\"10.1.2.3\",\"network\":\"10.1.0.0\",\"prefix_length\":16,\"mask\":\"255.255.0.0\","
+              "\"subnet_address\":\"10.1.0.0\","
               "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
               "\"subnet_prefix_length\":19,\"host_bits\":13,\"subnet_count\":8,\"usable_hosts\":8190}\n");
 }
@@ -208,7 +209,16 @@ TEST(CliGrep, LinesOptionsAndStatuses)
     EXPECT_EQ(run({"grep", "10.0.0.0/24"}, log).out, "ok 10.0.0.1 here\r\nlast 10.0.0.200\n");
     EXPECT_EQ(run({"grep", "-vn", "-e", "10.0.0.0/24", "-e2001:db8::/32"}, log).out,
               "2:no 10.0.0.10x\n3:src=192.0.2.7:5353\n");
-    EXPECT_EQ(run({"grep", "-o", "192.0.2.0-192.0.2.9", "::/0"}, log).out, "192.0.2.7\n2001:db8::1\n");
+    EXPECT_EQ(run({"grep", "-o", "192.0.2.0-192.0.2.9, ::/0"}, log).out, "192.0.2.7\n2001:db8::1\n");
+    // One PATTERN operand, as in grep: a second operand is a FILE, an address or not.
+    EXPECT_EQ(run({"grep", "10.0.0.0/8", "10.0.0.5"}, log).errors,
+              "netquill-cli: FILE '10.0.0.5': No such file or directory\n");
+    // A zone is part of the address it follows, and no part of a pattern.
+    const char *zoned = "fe80::1%eth0\nfe80::2 up\n";
+    EXPECT_EQ(run({"grep", "-x", "fe80::/10"}, zoned).out, "fe80::1%eth0\n");
+    EXPECT_EQ(run({"grep", "-o", "fe80::/10"}, zoned).out, "fe80::1%eth0\nfe80::2\n");
+    EXPECT_EQ(run({"grep", "fe80::1%eth0"}, zoned).errors,
+              "netquill-cli: PATTERN 'fe80::1%eth0': has a zone: a zone names a link, not an address or a block\n");
     EXPECT_EQ(run({"grep", "-c", "-H", "0.0.0.0/0", "--", "-"}, log).out, "(standard input):3\n");
     EXPECT_EQ(run({"grep", "-x", "10.0.0.0/8"}, "10.0.0.1\r\n 10.0.0.2\n").out, "10.0.0.1\r\n");
     EXPECT_EQ(run({"grep", "-q", "10.0.0.1"}, log).status, 0);
@@ -477,8 +487,7 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
         {"calc", {{"calc", "10.0.0.1/24", "--format", "json"}, {"calc", "::1/64", "--format", "json"}}},
         {"plan", {{"plan", "10.0.0.0/24", "--format", "json"}, {"plan", "::/64", "--format", "json"}}},
         {"list", {{"list", "10.0.0.0/30", "--format", "jsonl"}, {"list", "::/126", "--format", "jsonl"}}},
-        {"vlsm",
-         {{"vlsm", "10.0.0.0/24", "a=3", "--format", "jsonl"}, {"vlsm", "::/120", "a=3", "--format", "jsonl"}}},
+        {"vlsm", {{"vlsm", "10.0.0.0/24", "a=3", "--format", "jsonl"}, {"vlsm", "::/120", "a=3", "--format", "jsonl"}}},
         {"compare", {{"compare", "-", list, "--format", "jsonl"}}},
         {"count", {{"count", "-", "--format", "jsonl"}}}};
     for (const auto &[command, runs] : commands) {

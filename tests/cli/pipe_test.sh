@@ -29,6 +29,17 @@ status=$?
 expect "/dev/zero stops at once with status 2" test "$status" -eq 2
 expect "at its first line" test "$errors" = "netquill-cli: /dev/zero:1: line longer than 4096 bytes"
 
+log=$(mktemp)
+printf 'a 10.0.0.1\n' >"$log"
+"$cli" grep 10.0.0.0/8 "$log" >>"$log" 2>/dev/null
+status=$?
+expect "grep refuses a FILE that is its output (status 2) and leaves it" test "$status" -eq 2 -a "$(wc -l <"$log")" -eq 1
+# Addresses joined by colons in one long run: each address is found once the run is read.
+yes 10.0.0.1 | head -c 4000000 | tr '\n' ':' >"$log"
+expect "a long run of addresses is read in time linear in its length" \
+  test "$(timeout 20 "$cli" grep -o 10.0.0.0/8 "$log" | wc -l)" -ge 400000
+rm -f "$log"
+
 # What one command prints, the others read.
 network=$("$cli" calc 10.1.2.3/8 | awk -F': ' '/Network ID/{print $2}')
 expect "calc's network ID reads back as an address" test "$("$cli" range "$network" "$network")" = "10.0.0.0/32"
