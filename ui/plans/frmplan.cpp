@@ -165,13 +165,11 @@ frmPlan::~frmPlan()
 
 frmPlan *frmPlan::openFile(const QString &path, QWidget *messageOwner)
 {
-    const QString file = QFileInfo(path).absoluteFilePath();
+    // The same file by any name (a link, a relative path) is the same plan.
     const QString canonical = QFileInfo(path).canonicalFilePath();
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *open = qobject_cast<frmPlan *>(window);
-            open && !open->document().path().isEmpty() &&
-            (open->document().path() == file || QFileInfo(open->document().path()).canonicalFilePath() == canonical) &&
-            !canonical.isEmpty()) {
+            open && !canonical.isEmpty() && QFileInfo(open->document().path()).canonicalFilePath() == canonical) {
             open->raiseWindow();
             return open;
         }

@@ -35,7 +35,7 @@ std::string bytesOf(const fs::path &path)
 
 struct ReadCase {
     const char *name;
-    const char *path;  // %s is a scratch folder holding "plan", 10 bytes, and "fifo", a pipe nobody writes
+    const char *path;  // %s is a scratch folder holding "plan", 10 bytes, "large", 17, and "fifo", a pipe nobody writes
     Devices devices;
     const char *expected;  // the bytes, or "refused: reason"
 };
@@ -49,6 +49,7 @@ TEST_P(ReadWholeFile, ReadsFilesAndRefusesWhatIsNoneOrTooLarge)
 {
     const fs::path folder = scratch();
     std::ofstream(folder / "plan") << "0123456789";
+    std::ofstream(folder / "large") << std::string(17, 'x');
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
     std::string path = GetParam().path;
     if (const auto at = path.find("%s"); at != std::string::npos)
@@ -61,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ReadWholeFile,
     testing::Values(ReadCase{"RegularFile", "%s/plan", Devices::Refused, "0123456789"},
                     ReadCase{"Missing", "%s/none", Devices::Refused, "refused: No such file or directory"},
+                    ReadCase{"OverTheLimit", "%s/large", Devices::Refused,
+                             "refused: it is larger than any file of its kind (16 bytes)"},
                     ReadCase{"Folder", "%s", Devices::Read, "refused: it is a folder"},
                     ReadCase{"Fifo", "%s/fifo", Devices::Refused, "refused: it is a device, pipe or socket, not a file"},
                     ReadCase{"EndlessDevice", "/dev/zero", Devices::Refused,
@@ -69,13 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                              "refused: it is larger than any file of its kind (16 bytes)"},
                     ReadCase{"EmptyDeviceRead", "/dev/null", Devices::Read, ""}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(ReadWholeFile, RefusesAFileOverTheLimitBeforeReadingIt)
-{
-    const fs::path folder = scratch();
-    std::ofstream(folder / "large") << std::string(17, 'x');
-    EXPECT_EQ(netquill::readWholeFile(folder / "large", 16).reason(), "it is larger than any file of its kind (16 bytes)");
-}
 
 // A file is replaced only once the new one is whole, keeping its
 // permissions; a link leads to the file it names and stays a link; a write
