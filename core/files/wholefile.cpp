@@ -173,6 +173,13 @@ int writeWholeFile(const std::string &path, std::string_view bytes, FileStamp *w
         ::unlink(temporary.c_str());
         return error;
     }
+    // The rename itself reaches the disk once its folder is synced.
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    if (const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
     if (written)
         *written = stampFrom(status);
     return 0;

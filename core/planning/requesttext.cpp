@@ -3,6 +3,7 @@
 #include "core/planning/vlsm.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace netquill {
 
@@ -63,6 +64,7 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
                                                 const RequestPlace &place)
 {
     std::vector<Plan::Request> requests;
+    std::unordered_map<std::string, std::size_t> entryOfName;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const std::string_view text = entries[k];
         const auto refused = [&](std::string_view quoted, const std::string &reason) {
@@ -80,10 +82,11 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
         if (!length)
             return refused(amountNumber(amount), length.reason());
         Plan::Request request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
-        for (std::size_t earlier = 0; earlier < requests.size(); ++earlier)
-            if (requests[earlier].name == request.name)
-                return refused(text, "names its subnet '" + request.name + "', as " + place(earlier, entries[earlier]) +
-                                         " does" + (name.empty() ? " (an unnamed request is named by its place)" : ""));
+        // Each name once, looked up rather than compared with every earlier one.
+        if (const auto [earlier, first] = entryOfName.try_emplace(request.name, k); !first)
+            return refused(text, "names its subnet '" + request.name + "', as " +
+                                     place(earlier->second, entries[earlier->second]) + " does" +
+                                     (name.empty() ? " (an unnamed request is named by its place)" : ""));
         requests.push_back(std::move(request));
     }
     return requests;
