@@ -1,10 +1,7 @@
 #include "cli/addresslists.h"
 
 #include "cli/input.h"
-#include "core/address/addresstext.h"
 #include "core/planning/ranges.h"
-
-#include <algorithm>
 
 namespace netquill::cli {
 
