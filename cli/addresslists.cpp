@@ -34,7 +34,7 @@ void writeRanges(const RangeSet<Address> &ranges, bool asRanges, Streams &stream
 
 }  // namespace
 
-MergedList readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints)
+AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints)
 {
     AddressListReader list;
     for (const std::string_view source : sources) {
@@ -56,14 +56,14 @@ Families familyOption(const CommandLine &line)
     return {!family || *family == "4", !family || *family == "6"};
 }
 
-void writeMergedList(const MergedList &list, const CommandLine &line, Streams &streams)
+void writeMergedList(const AnyRangeSet &list, const CommandLine &line, Streams &streams)
 {
     const Families families = familyOption(line);
     // IPv4 first, then IPv6, each ascending; an IPv4-mapped address stays IPv6.
-    if (families.ipv4)
-        writeRanges(list.ipv4, line.has("--ranges"), streams);
-    if (families.ipv6)
-        writeRanges(list.ipv6, line.has("--ranges"), streams);
+    forEachFamily([&]<typename Address>() {
+        if (families.of<Address>())
+            writeRanges(list.of<Address>(), line.has("--ranges"), streams);
+    });
 }
 
 }  // namespace netquill::cli

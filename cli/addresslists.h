@@ -15,17 +15,14 @@ namespace netquill::cli {
 
 // The entries of all the sources ("-" for standard input) as one merged
 // list; each bad line is added to the complaints, "name:LINE: 'entry': reason".
-MergedList readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints);
+AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints);
 
 // The families --family 4|6 keeps, both when it is not given.
-struct Families {
-    bool ipv4 = true;
-    bool ipv6 = true;
-};
+using Families = FamilyFlags;
 Families familyOption(const CommandLine &line);
 
 // The list as the fewest blocks, or with --ranges as first-last ranges, of
 // the families kept: IPv4 first, each ascending.
-void writeMergedList(const MergedList &list, const CommandLine &line, Streams &streams);
+void writeMergedList(const AnyRangeSet &list, const CommandLine &line, Streams &streams);
 
 }  // namespace netquill::cli

@@ -78,7 +78,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
                          "' gives its prefix already");
     refuseWordsAfter(line, 2, "ADDRESS MASK");
     const bool json = jsonFormatOption(line);
-    if (looksLikeIpv6(line.positionals[0]))
+    if (familyOf(line.positionals[0]) == Family::Ipv6)
         return calcIpv6(line, json, streams);
     const auto given = calcArgument(line);
     const Prefix prefix = given.block().prefix();

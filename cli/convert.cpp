@@ -96,13 +96,13 @@ WrittenNumber writtenNumber(std::string_view text)
 // The IPv6 address of a number, when it is one: more digits than an IPv4
 // address has (9 to 32 hex, 33 to 128 binary, a decimal above 2^32 - 1), or
 // any number with --family 6.
-std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
+std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, std::optional<Family> asked)
 {
     const WrittenNumber written = writtenNumber(text);
     const std::string_view digits = written.digits;
     const auto valueIn = [&](unsigned base, std::string_view allowed, std::size_t ipv4Digits, std::size_t most,
                              const char *what) -> std::optional<Ipv6Address> {
-        if (digits.size() <= ipv4Digits && !ipv6Asked)
+        if (digits.size() <= ipv4Digits && asked != Family::Ipv6)
             return std::nullopt;
         if (digits.empty() || digits.size() > most || digits.find_first_not_of(allowed) != std::string_view::npos)
             refuse("ADDRESS", text, what);
@@ -122,12 +122,12 @@ std::optional<Ipv6Address> ipv6OfNumber(std::string_view text, bool ipv6Asked)
         if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
             return std::nullopt;  // refused with the IPv4 notations' reason
         const Uint128 value = countArgument("ADDRESS", digits, Count(0), Count(~Uint128{0})).value();
-        if (value <= kLargestAddress && !ipv6Asked)
+        if (value <= kLargestAddress && asked != Family::Ipv6)
             return std::nullopt;
         return Ipv6Address(value);
     }
     case AddressNotation::Octal:
-        if (ipv6Asked)
+        if (asked == Family::Ipv6)
             refuse("ADDRESS", text, "an IPv6 address is read from its text, decimal, 0x hex or 0b binary digits");
         return std::nullopt;
     case AddressNotation::DottedQuad:
@@ -167,14 +167,16 @@ int convertCommand(const CommandLine &line, Streams &streams)
     const std::string *family = line.option("--family");
     if (family && *family != "4" && *family != "6")
         refuse("--family", *family, "must be 4 or 6");
+    const std::optional<Family> asked =
+        family ? std::optional(*family == "6" ? Family::Ipv6 : Family::Ipv4) : std::nullopt;
     const std::string *from = line.option("--from");
-    if (from && (looksLikeIpv6(address) || (family && *family == "6")))
+    if (from && (familyOf(address) == Family::Ipv6 || asked == Family::Ipv6))
         refuse("--from", *from, "is for IPv4 notations; an IPv6 address is read as convert writes it");
-    if (!from && looksLikeIpv6(address)) {
+    if (!from && familyOf(address) == Family::Ipv6) {
         return convertIpv6(accepted("ADDRESS", address, parseZonedIpv6Address(address)), json, streams);
     }
-    if (!from && address.find('.') == std::string_view::npos && !(family && *family == "4"))
-        if (const auto ipv6 = ipv6OfNumber(address, family && *family == "6"))
+    if (!from && address.find('.') == std::string_view::npos && asked != Family::Ipv4)
+        if (const auto ipv6 = ipv6OfNumber(address, asked))
             return convertIpv6({*ipv6, {}}, json, streams);
     AddressNotation notation = AddressNotation::Decimal;
     std::string_view digits = address;

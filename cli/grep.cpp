@@ -45,19 +45,18 @@ struct Selection {
     bool quiet;
 };
 
-bool holds(const MergedList &patterns, const FoundAddress &address)
+bool holds(const AnyRangeSet &patterns, const FoundAddress &found)
 {
-    const auto inside = [&](const auto &ranges, auto value) {
-        const auto after = std::upper_bound(ranges.begin(), ranges.end(), value,
-                                            [](auto v, const auto &range) { return v < range.first.value(); });
-        return after != ranges.begin() && !(std::prev(after)->last.value() < value);
-    };
-    return address.ipv6 ? inside(patterns.ipv6, address.value)
-                        : inside(patterns.ipv4, static_cast<std::uint32_t>(address.value));
+    return found.address.visit([&](auto address) {
+        const auto &ranges = patterns.of<decltype(address)>();
+        const auto after = std::upper_bound(ranges.begin(), ranges.end(), address,
+                                            [](auto value, const auto &range) { return value < range.first; });
+        return after != ranges.begin() && !(std::prev(after)->last < address);
+    });
 }
 
 // The PATTERNs of -e and -f, or the first positionals; the FILEs after them.
-MergedList readPatterns(const CommandLine &line, std::vector<std::string_view> &files, Streams &streams)
+AnyRangeSet readPatterns(const CommandLine &line, std::vector<std::string_view> &files, Streams &streams)
 {
     std::vector<std::string> given;
     std::vector<std::string_view> lists;
@@ -85,27 +84,27 @@ MergedList readPatterns(const CommandLine &line, std::vector<std::string_view> &
             refuse("PATTERN", operand, "holds no address, block or range");
     }
     files.assign(line.positionals.begin() + static_cast<std::ptrdiff_t>(firstFile), line.positionals.end());
-    MergedList patterns;
+    AnyRangeSet patterns;
     for (const std::string &pattern : given) {
         const std::string_view entry = withoutBlanksAround(pattern);
-        if (looksLikeIpv6(entry))
-            patterns.ipv6.push_back(accepted("PATTERN", pattern, parseRange<Ipv6Address>(entry)));
-        else
-            patterns.ipv4.push_back(accepted("PATTERN", pattern, parseRange<Ipv4Address>(entry)));
+        accepted("PATTERN", pattern, parseAnyRange(entry)).visit([&](const auto &range) {
+            patterns.of<decltype(range.first)>().push_back(range);
+        });
     }
     Complaints complaints;
-    const MergedList fromLists = readMergedList(lists, streams.standardInput, complaints);
+    const AnyRangeSet fromLists = readMergedList(lists, streams.standardInput, complaints);
     if (complaints.any())
         throw UsageError(complaints.report().substr(std::string_view("netquill-cli: ").size()));
-    patterns.ipv4.insert(patterns.ipv4.end(), fromLists.ipv4.begin(), fromLists.ipv4.end());
-    patterns.ipv6.insert(patterns.ipv6.end(), fromLists.ipv6.begin(), fromLists.ipv6.end());
-    mergeRanges(patterns.ipv4);
-    mergeRanges(patterns.ipv6);
+    forEachFamily([&]<typename Address>() {
+        auto &ranges = patterns.of<Address>();
+        ranges.insert(ranges.end(), fromLists.of<Address>().begin(), fromLists.of<Address>().end());
+        mergeRanges(ranges);
+    });
     return patterns;
 }
 
 // The lines of one FILE the selection takes; their count.
-std::size_t grepFile(std::string_view name, const MergedList &patterns, const Selection &selection,
+std::size_t grepFile(std::string_view name, const AnyRangeSet &patterns, const Selection &selection,
                      const std::string &prefix, Streams &streams)
 {
     std::string &out = streams.out.buffer();
@@ -143,8 +142,7 @@ std::size_t grepFile(std::string_view name, const MergedList &patterns, const Se
             if (address.ends_with('\r'))
                 address.remove_suffix(1);
             const auto found = nextAddress(address);
-            matched = found && found->at == 0 &&
-                      found->size + (found->ipv6 ? zoneLength(address, found->size) : 0) == address.size();
+            matched = found && found->at == 0 && sizeWithZone(address, *found) == address.size();
         }
         if (matched != selection.invert) {
             ++selected;
@@ -176,7 +174,7 @@ std::size_t grepFile(std::string_view name, const MergedList &patterns, const Se
 int grepCommand(const CommandLine &line, Streams &streams)
 {
     std::vector<std::string_view> files;
-    const MergedList patterns = readPatterns(line, files, streams);
+    const AnyRangeSet patterns = readPatterns(line, files, streams);
     if (files.empty())
         files.push_back("-");
     if (std::count(files.begin(), files.end(), "-") > 1)

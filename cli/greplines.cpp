@@ -37,8 +37,7 @@ void ScannedLines::scan(std::string_view text, bool boundaryBefore)
         return;
     forEachAddress(text, boundaryBefore, [&](const FoundAddress &address) {
         // An IPv6 address is told with its zone, as it stands.
-        const std::size_t zone = address.ipv6 ? zoneLength(text, address.at + address.size) : 0;
-        m_scanned = !m_onAddress(text.substr(address.at, address.size + zone), address);
+        m_scanned = !m_onAddress(text.substr(address.at, sizeWithZone(text, address)), address);
         return !m_scanned;
     });
 }

@@ -80,7 +80,7 @@ bool readLists(const std::vector<std::string_view> &sources, Streams &streams, T
 
 // The same operation on each family of two lists.
 template <typename Operation>
-MergedList eachFamily(const MergedList &a, const MergedList &b, Operation operation)
+AnyRangeSet eachFamily(const AnyRangeSet &a, const AnyRangeSet &b, Operation operation)
 {
     return {operation(a.ipv4, b.ipv4), operation(a.ipv6, b.ipv6)};
 }
@@ -90,8 +90,8 @@ template <typename Operation>
 int foldCommand(const CommandLine &line, Streams &streams, Operation operation)
 {
     familyOption(line);  // refused before any input is read
-    MergedList answer;
-    if (!readLists(listOperands(line, 2, line.positionals.size()), streams, [&](std::size_t k, MergedList list) {
+    AnyRangeSet answer;
+    if (!readLists(listOperands(line, 2, line.positionals.size()), streams, [&](std::size_t k, AnyRangeSet list) {
             answer = k == 0 ? std::move(list) : eachFamily(answer, list, operation);
         }))
         return kRefused;
@@ -99,10 +99,10 @@ int foldCommand(const CommandLine &line, Streams &streams, Operation operation)
     return kDone;
 }
 
-std::vector<MergedList> allLists(const std::vector<std::string_view> &sources, Streams &streams, bool &read)
+std::vector<AnyRangeSet> allLists(const std::vector<std::string_view> &sources, Streams &streams, bool &read)
 {
-    std::vector<MergedList> lists;
-    read = readLists(sources, streams, [&](std::size_t, MergedList list) { lists.push_back(std::move(list)); });
+    std::vector<AnyRangeSet> lists;
+    read = readLists(sources, streams, [&](std::size_t, AnyRangeSet list) { lists.push_back(std::move(list)); });
     return lists;
 }
 
@@ -119,7 +119,11 @@ public:
     }
     ~CountTable() { m_streams.out.buffer() += m_cells.tableEnd(); }
 
-    bool keeps(bool ipv6) const { return ipv6 ? m_families.ipv6 : m_families.ipv4; }
+    template <typename Address>
+    bool keeps() const
+    {
+        return m_families.of<Address>();
+    }
     // The row's cells, or its JSON object for jsonl.
     void add(std::initializer_list<std::string_view> cells, const JsonObject &object)
     {
@@ -137,7 +141,13 @@ private:
     Streams &m_streams;
 };
 
-constexpr std::string_view familyName(bool ipv6) { return ipv6 ? "IPv6" : "IPv4"; }
+// What count keeps of each list's family.
+struct Size {
+    std::string addresses;
+    std::size_t blocks;
+};
+template <typename>
+using SizeOfFamily = Size;
 
 }  // namespace
 
@@ -155,13 +165,14 @@ int diffCommand(const CommandLine &line, Streams &streams)
 {
     familyOption(line);
     bool read = false;
-    const std::vector<MergedList> lists = allLists(listOperands(line, 2, 2), streams, read);
+    const std::vector<AnyRangeSet> lists = allLists(listOperands(line, 2, 2), streams, read);
     if (!read)
         return kRefused;
-    const MergedList differing =
+    const AnyRangeSet differing =
         eachFamily(lists[0], lists[1], [](const auto &a, const auto &b) { return symmetricDifference(a, b); });
     const Families families = familyOption(line);
-    const bool differ = (families.ipv4 && !differing.ipv4.empty()) || (families.ipv6 && !differing.ipv6.empty());
+    bool differ = false;
+    forEachFamily([&]<typename Address>() { differ |= families.of<Address>() && !differing.of<Address>().empty(); });
     if (!line.has("-q") && !line.has("--quiet"))
         writeMergedList(differing, line, streams);
     return differ ? kNoAnswer : kDone;
@@ -172,30 +183,30 @@ int compareCommand(const CommandLine &line, Streams &streams)
     familyOption(line);
     const std::vector<std::string_view> sources = listOperands(line, 2, line.positionals.size());
     bool read = false;
-    const std::vector<MergedList> lists = allLists(sources, streams, read);
+    const std::vector<AnyRangeSet> lists = allLists(sources, streams, read);
     if (!read)
         return kRefused;
     CountTable table(line, streams, {"First", "Second", "Family", "Both", "Only First", "Only Second"});
     for (std::size_t i = 0; i < lists.size(); ++i)
         for (std::size_t j = i + 1; j < lists.size(); ++j)
-            for (const bool ipv6 : {false, true}) {
-                if (!table.keeps(ipv6))
-                    continue;
-                const auto counts = [](const auto &a, const auto &b) {
-                    return std::array{addressCount(intersection(a, b)).text(), addressCount(difference(a, b)).text(),
-                                      addressCount(difference(b, a)).text()};
-                };
-                const auto [both, onlyFirst, onlySecond] =
-                    ipv6 ? counts(lists[i].ipv6, lists[j].ipv6) : counts(lists[i].ipv4, lists[j].ipv4);
+            forEachFamily([&]<typename Address>() {
+                if (!table.keeps<Address>())
+                    return;
+                const auto &a = lists[i].of<Address>();
+                const auto &b = lists[j].of<Address>();
+                const std::string both = addressCount(intersection(a, b)).text();
+                const std::string onlyFirst = addressCount(difference(a, b)).text();
+                const std::string onlySecond = addressCount(difference(b, a)).text();
+                const std::string_view family = AddressFamily<Address>::kName;
                 JsonObject object;
                 object.text("first_list", sources[i])
                     .text("second_list", sources[j])
-                    .text("family", familyName(ipv6))
+                    .text("family", family)
                     .text("in_both", both)
                     .text("only_in_first", onlyFirst)
                     .text("only_in_second", onlySecond);
-                table.add({sources[i], sources[j], familyName(ipv6), both, onlyFirst, onlySecond}, object);
-            }
+                table.add({sources[i], sources[j], family, both, onlyFirst, onlySecond}, object);
+            });
     return kDone;
 }
 
@@ -204,29 +215,26 @@ int countCommand(const CommandLine &line, Streams &streams)
     familyOption(line);
     const std::vector<std::string_view> sources = listOperands(line, 1, line.positionals.size());
     // Only the counts are kept, each list's as it is read: nothing is printed until all are read.
-    struct Size {
-        std::string addresses;
-        std::size_t blocks;
-    };
-    std::vector<std::array<Size, 2>> sizes;
-    if (!readLists(sources, streams, [&](std::size_t, const MergedList &list) {
+    std::vector<ForBothFamilies<SizeOfFamily>> sizes;
+    if (!readLists(sources, streams, [&](std::size_t, const AnyRangeSet &list) {
             sizes.push_back({Size{addressCount(list.ipv4).text(), blockCount(list.ipv4)},
                              Size{addressCount(list.ipv6).text(), blockCount(list.ipv6)}});
         }))
         return kRefused;
     CountTable table(line, streams, {"List", "Family", "Addresses", "Blocks"});
     for (std::size_t k = 0; k < sources.size(); ++k)
-        for (const bool ipv6 : {false, true}) {
-            if (!table.keeps(ipv6))
-                continue;
-            const Size &size = sizes[k][ipv6 ? 1 : 0];
+        forEachFamily([&]<typename Address>() {
+            if (!table.keeps<Address>())
+                return;
+            const Size &size = sizes[k].of<Address>();
+            const std::string_view family = AddressFamily<Address>::kName;
             JsonObject object;
             object.text("list", sources[k])
-                .text("family", familyName(ipv6))
+                .text("family", family)
                 .text("addresses", size.addresses)
                 .number("block_count", size.blocks);
-            table.add({sources[k], familyName(ipv6), size.addresses, std::to_string(size.blocks)}, object);
-        }
+            table.add({sources[k], family, size.addresses, std::to_string(size.blocks)}, object);
+        });
     return kDone;
 }
 

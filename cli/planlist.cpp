@@ -48,27 +48,26 @@ namespace {
 struct PlanOption {
     std::string_view name;
     std::string_view value;
-    bool ipv4;
-    bool ipv6;
+    FamilyFlags families;
     std::string_view meaning;
 };
 
 constexpr PlanOption kPlanOptions[] = {
-    {"--subnet-mask", "M", true, false, "the subnets' dotted mask"},
-    {"--mask-bits", "N", true, true, "the subnets' prefix length"},
-    {"--subnets", "N", true, true, "the smallest split into at least N subnets"},
-    {"--host-bits", "N", true, false, "the host bits of each subnet"},
-    {"--hosts", "N", true, false, "hosts per subnet as the tab lists them: 62, 2 or \"2 (RFC3021)\""},
-    {"--min-hosts", "N", true, false, "the smallest subnets with at least N usable hosts"},
-    {"--min-addresses", "N", false, true, "the smallest subnets of at least N addresses"},
+    {"--subnet-mask", "M", {true, false}, "the subnets' dotted mask"},
+    {"--mask-bits", "N", {true, true}, "the subnets' prefix length"},
+    {"--subnets", "N", {true, true}, "the smallest split into at least N subnets"},
+    {"--host-bits", "N", {true, false}, "the host bits of each subnet"},
+    {"--hosts", "N", {true, false}, "hosts per subnet as the tab lists them: 62, 2 or \"2 (RFC3021)\""},
+    {"--min-hosts", "N", {true, false}, "the smallest subnets with at least N usable hosts"},
+    {"--min-addresses", "N", {false, true}, "the smallest subnets of at least N addresses"},
 };
 
 // The plan options of one family, "A, B or C" (`last` joining the last two).
-std::string planOptionsOf(bool ipv6, std::string_view last)
+std::string planOptionsOf(Family family, std::string_view last)
 {
     std::vector<std::string_view> names;
     for (const PlanOption &option : kPlanOptions)
-        if (ipv6 ? option.ipv6 : option.ipv4)
+        if (option.families.of(family))
             names.push_back(option.name);
     std::string list;
     for (std::size_t k = 0; k < names.size(); ++k)
@@ -84,13 +83,13 @@ std::string planOptionsOf(bool ipv6, std::string_view last)
 class OnePlanOption
 {
 public:
-    OnePlanOption(const CommandLine &line, bool ipv6) : m_line(line), m_ipv6(ipv6)
+    OnePlanOption(const CommandLine &line, Family family) : m_line(line), m_family(family)
     {
         for (const PlanOption &option : kPlanOptions)
-            if (const std::string *value = line.option(option.name); value && !(ipv6 ? option.ipv6 : option.ipv4))
+            if (const std::string *value = line.option(option.name); value && !option.families.of(family))
                 refuse(option.name, *value,
-                       std::string("is for ") + (ipv6 ? kIpv4 : kIpv6) + "; an " + (ipv6 ? kIpv6 : kIpv4) +
-                           " block takes " + planOptionsOf(ipv6, "or"));
+                       std::string("is for ") + familyName(otherFamily(family)) + "; an " + familyName(family) +
+                           " block takes " + planOptionsOf(family, "or"));
     }
 
     // `decide` turns the option's value into the subnets' length.
@@ -101,17 +100,15 @@ public:
         if (!value)
             return;
         if (m_length != kNoLength)
-            refuse(name, *value, "only one of " + planOptionsOf(m_ipv6, "and") + " may be given");
+            refuse(name, *value, "only one of " + planOptionsOf(m_family, "and") + " may be given");
         m_length = decide(*value);
     }
     int lengthOr(int blockLength) const { return m_length == kNoLength ? blockLength : m_length; }
 
 private:
-    static constexpr const char *kIpv4 = AddressFamily<Ipv4Address>::kName;
-    static constexpr const char *kIpv6 = AddressFamily<Ipv6Address>::kName;
 
     const CommandLine &m_line;
-    bool m_ipv6;
+    Family m_family;
     static constexpr int kNoLength = -1;
     int m_length = kNoLength;
 };
@@ -119,20 +116,20 @@ private:
 // BLOCK/PREFIX as written, and its split by at most one plan option (the
 // block undivided without one).
 template <typename Address>
-struct Plan {
+struct AskedSplit {
     AddressWithPrefix<Address> given;
     Split<Address> split;
 };
 
 template <typename Address>
-Plan<Address> readPlan(const CommandLine &line)
+AskedSplit<Address> readSplit(const CommandLine &line)
 {
     constexpr int kBits = Address::kBits;
     const std::string_view text = onlyPositional(line, "BLOCK/PREFIX");
     const auto given = accepted("BLOCK/PREFIX", text, parseWithPrefix<Address>(text));
     const Block<Address> block = given.block();
     const int cidrBits = block.length;
-    OnePlanOption option(line, kBits == 128);
+    OnePlanOption option(line, kBits == 128 ? Family::Ipv6 : Family::Ipv4);
     option.read("--mask-bits", [&](const std::string &bits) {
         return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(cidrBits), kBits));
     });
@@ -184,7 +181,7 @@ Plan<Address> readPlan(const CommandLine &line)
 
 int planIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const Split<Ipv6Address> plan = readPlan<Ipv6Address>(line).split;
+    const Split<Ipv6Address> plan = readSplit<Ipv6Address>(line).split;
     const Ipv6Block first = plan.row(0);
     const Ipv6Block last = plan.row(plan.lastRow());
     const Answer answer = Answer(streams.lineEnd)
@@ -242,7 +239,7 @@ void writeTable(const CommandLine &line, RowFormat format, Streams &streams, con
 template <typename Address>
 int listOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
-    const Split<Address> split = readPlan<Address>(line).split;
+    const Split<Address> split = readSplit<Address>(line).split;
     const RowsAsked asked = rowsAsked(line, split.lastRow());
     const SplitRows<Address> splitRows(split);
     const auto renderer = splitRows.renderer(format, streams.lineEnd);
@@ -286,9 +283,9 @@ std::string planOptionsHelp()
         std::string synopsis = "  " + std::string(option.name) + " " + std::string(option.value);
         synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 22), ' ');
         help += synopsis + std::string(option.meaning) +
-                (option.ipv4 && option.ipv6 ? ""
-                 : option.ipv4              ? " (IPv4)"
-                                            : " (IPv6)") +
+                (option.families.ipv4 && option.families.ipv6 ? ""
+                 : option.families.ipv4                        ? " (IPv4)"
+                                                               : " (IPv6)") +
                 "\n";
     }
     return help;
@@ -297,9 +294,9 @@ std::string planOptionsHelp()
 int planCommand(const CommandLine &line, Streams &streams)
 {
     const bool json = jsonFormatOption(line);
-    if (!line.positionals.empty() && looksLikeIpv6(line.positionals[0]))
+    if (!line.positionals.empty() && familyOf(line.positionals[0]) == Family::Ipv6)
         return planIpv6(line, json, streams);
-    const auto [given, split] = readPlan<Ipv4Address>(line);
+    const auto [given, split] = readSplit<Ipv4Address>(line);
     const SubnetPlan plan(split.block(), Prefix(split.subnetLength()));
     const Prefix cidr = plan.block().prefix();
     const Prefix subnet = plan.subnetPrefix();
@@ -337,7 +334,7 @@ int planCommand(const CommandLine &line, Streams &streams)
 int listCommand(const CommandLine &line, Streams &streams)
 {
     const RowFormat format = rowFormatOption(line);
-    return !line.positionals.empty() && looksLikeIpv6(line.positionals[0]) ? listOf<Ipv6Address>(line, format, streams)
+    return !line.positionals.empty() && familyOf(line.positionals[0]) == Family::Ipv6 ? listOf<Ipv6Address>(line, format, streams)
                                                                            : listOf<Ipv4Address>(line, format, streams);
 }
 

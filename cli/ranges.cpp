@@ -42,7 +42,7 @@ Range<Address> readRange(const CommandLine &line)
     if (line.positionals.empty())
         refuse("FIRST LAST", "", "must be two addresses, or one range FIRST-LAST");
     refuseWordsAfter(line, 2, "FIRST LAST");
-    if (looksLikeIpv6(line.positionals[0]) != looksLikeIpv6(line.positionals[1]))
+    if (familyOf(line.positionals[0]) != familyOf(line.positionals[1]))
         refuse("LAST", line.positionals[1], kMixedFamilies);
     const Address first = accepted("FIRST", line.positionals[0], parseAddressOf(line.positionals[0]));
     const Address last = accepted("LAST", line.positionals[1], parseAddressOf(line.positionals[1]));
@@ -55,12 +55,12 @@ Range<Address> readRange(const CommandLine &line)
 
 int rangeCommand(const CommandLine &line, Streams &streams)
 {
-    const bool ipv6 = std::any_of(line.positionals.begin(), line.positionals.end(), looksLikeIpv6);
-    MergedList covered;
-    if (ipv6)
-        covered.ipv6.push_back(readRange<Ipv6Address>(line));
-    else
-        covered.ipv4.push_back(readRange<Ipv4Address>(line));
+    // One IPv6 text makes the range IPv6, and the other is refused if it is not.
+    const bool anyIpv6 = std::any_of(line.positionals.begin(), line.positionals.end(),
+                                     [](std::string_view text) { return familyOf(text) == Family::Ipv6; });
+    AnyRangeSet covered;
+    withFamily(anyIpv6 ? Family::Ipv6 : Family::Ipv4,
+               [&]<typename Address>() { covered.of<Address>().push_back(readRange<Address>(line)); });
     writeMergedList(covered, line, streams);
     return kDone;
 }
@@ -72,7 +72,7 @@ int aggregateCommand(const CommandLine &line, Streams &streams)
     if (sources.empty())
         sources.push_back("-");
     Complaints complaints;
-    const MergedList list = readMergedList(sources, streams.standardInput, complaints);
+    const AnyRangeSet list = readMergedList(sources, streams.standardInput, complaints);
     if (complaints.any()) {
         streams.errors << complaints.report();
         return kRefused;

@@ -8,8 +8,8 @@
 #include "core/planning/requesttext.h"
 #include "core/planning/vlsm.h"
 
-#include <algorithm>
 #include <optional>
+#include <stdexcept>
 #include <variant>
 
 namespace netquill::cli {
@@ -36,11 +36,11 @@ namespace {
 constexpr std::string_view kFreeName = "(free)";
 
 // The REQUEST arguments, read as the plan window reads its lines.
-std::vector<Plan::Request> readRequests(const CommandLine &line, bool ipv6)
+std::vector<Plan::Request> readRequests(const CommandLine &line, Family family)
 {
     const std::vector<std::string_view> entries(line.positionals.begin() + 1, line.positionals.end());
     auto requests =
-        netquill::readRequests(entries, ipv6, line.has("--rfc3021"),
+        netquill::readRequests(entries, family, line.has("--rfc3021"),
                                [](std::size_t, std::string_view text) { return "REQUEST '" + shown(text) + "'"; });
     if (!requests)
         throw UsageError(requests.reason());
@@ -48,17 +48,14 @@ std::vector<Plan::Request> readRequests(const CommandLine &line, bool ipv6)
 }
 
 // The allocation as a plan the window opens: the block a tree whose named
-// leaves are the subnets, each carrying its request as it was written.
-template <typename Address>
-Plan planOf(const Block<Address> &block, const VlsmPlan<Address> &allocated, const std::vector<Plan::Request> &asked)
+// leaves are the subnets, each carrying its request as it was written. The
+// plan places the requests as the allocation did, by the same placement.
+Plan planOf(const AnyBlock &block, const std::vector<Plan::Request> &asked)
 {
     Plan plan;
-    plan.addRoot(PlanBlock::of(block));
-    for (const Allocation<Address> &allocation : allocated.allocations) {
-        const auto request =
-            std::find_if(asked.begin(), asked.end(), [&](const auto &each) { return each.name == allocation.name; });
-        plan.claim(PlanBlock::of(allocation.subnet), {allocation.name, "", request->asked, std::nullopt});
-    }
+    plan.addRoot(block);
+    if (const auto refusal = plan.placeRequests(block, asked))
+        throw std::logic_error("the plan placed the requests otherwise: " + *refusal);
     plan.forgetHistory();
     return plan;
 }
@@ -71,7 +68,7 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
-    const std::vector<Plan::Request> asked = readRequests(line, Address::kBits == 128);
+    const std::vector<Plan::Request> asked = readRequests(line, Address::kBits == 128 ? Family::Ipv6 : Family::Ipv4);
     std::vector<SubnetRequest> requests;
     for (const Plan::Request &request : asked)
         requests.push_back({request.name, request.length});
@@ -88,9 +85,9 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
                        << "\n";
         return kNoAnswer;
     }
-    const VlsmPlan<Address> &plan = std::get<VlsmPlan<Address>>(allocated);
+    const VlsmAllocation<Address> &carved = std::get<VlsmAllocation<Address>>(allocated);
     if (const std::string *file = line.option("--save"))
-        savePlanFile(*file, planOf(block, plan, asked));
+        savePlanFile(*file, planOf(block, asked));
     const auto table = SplitRows<Address>(Split<Address>(block, block.length)).renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
     const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {
@@ -104,9 +101,9 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
     };
     if (!line.has("--no-header") || format == RowFormat::HTML)
         out += table.tableStart(true);
-    for (const Allocation<Address> &allocation : plan.allocations)
+    for (const Allocation<Address> &allocation : carved.allocations)
         appendRow(allocation.name, allocation.subnet);
-    for (const Block<Address> &free : plan.free)
+    for (const Block<Address> &free : carved.free)
         appendRow(kFreeName, free);
     out += table.tableEnd();
     return kDone;
@@ -119,7 +116,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
     if (line.positionals.size() < 2)
         refuse("REQUEST", "", "at least one is needed after BLOCK/PREFIX");
     const RowFormat format = rowFormatOption(line);
-    return looksLikeIpv6(line.positionals[0]) ? vlsmOf<Ipv6Address>(line, format, streams)
+    return familyOf(line.positionals[0]) == Family::Ipv6 ? vlsmOf<Ipv6Address>(line, format, streams)
                                               : vlsmOf<Ipv4Address>(line, format, streams);
 }
 

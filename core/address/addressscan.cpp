@@ -42,7 +42,7 @@ constexpr std::size_t kLongestIpv4 = 15;
 
 // Four dotted numbers of at most three digits: the shape of an IPv4 address,
 // checked before the parser, which is only asked about such texts.
-bool ipv4Shaped(std::string_view text)
+bool shapedLikeIpv4(std::string_view text)
 {
     if (text.size() < 7 || text.size() > kLongestIpv4)
         return false;
@@ -64,17 +64,17 @@ bool ipv4Shaped(std::string_view text)
     return dots == 3 && digits > 0;
 }
 
-std::optional<Uint128> readIpv4(std::string_view text)
+std::optional<Ipv4Address> readIpv4(std::string_view text)
 {
-    if (!ipv4Shaped(text))
+    if (!shapedLikeIpv4(text))
         return std::nullopt;
     const auto address = parseAddress(text);
-    return address ? std::optional<Uint128>(address->value()) : std::nullopt;
+    return address ? std::optional(*address) : std::nullopt;
 }
 
 // A "::" or seven colons, and no more than an address holds: the shape of an
 // IPv6 address, which times of day ("12:34:56") and MAC addresses lack.
-bool ipv6Shaped(std::string_view text)
+bool shapedLikeIpv6(std::string_view text)
 {
     if (text.size() < 2 || text.size() > kLongestIpv6)
         return false;
@@ -83,14 +83,14 @@ bool ipv6Shaped(std::string_view text)
                            (colons == 6 && text.find('.') != std::string_view::npos));
 }
 
-std::optional<Uint128> readIpv6(std::string_view text)
+std::optional<Ipv6Address> readIpv6(std::string_view text)
 {
-    if (!ipv6Shaped(text))
+    if (!shapedLikeIpv6(text))
         return std::nullopt;
     if (const auto address = detail::readWellFormedIpv6(text))
-        return address->value();
+        return address;
     const auto address = parseIpv6Address(text);
-    return address ? std::optional<Uint128>(address->value()) : std::nullopt;
+    return address ? std::optional(*address) : std::nullopt;
 }
 
 // The addresses of the run of address characters [start, end) that start
@@ -109,7 +109,7 @@ bool addressesInRun(std::string_view line, std::size_t start, std::size_t end, s
     if (openBefore && openAfter && start >= from) {
         for (std::size_t size = run.size(); size + 2 >= run.size() && size > 0; --size) {
             if (const auto value = readIpv6(run.substr(0, size))) {
-                if (!found(FoundAddress{start, size, true, *value}))
+                if (!found(FoundAddress{start, size, *value}))
                     return false;
                 from = start + size;
                 break;
@@ -128,7 +128,7 @@ bool addressesInRun(std::string_view line, std::size_t start, std::size_t end, s
             --size;
         if (bounded && piece >= from)
             if (const auto value = readIpv4(line.substr(piece, size)))
-                if (!found(FoundAddress{piece, size, false, *value}))
+                if (!found(FoundAddress{piece, size, *value}))
                     return false;
         piece = colon + 1;
     }
@@ -204,6 +204,12 @@ std::size_t zoneLength(std::string_view line, std::size_t end)
         ++past;
     }
     return past == end + 1 ? 0 : past - end;
+}
+
+std::size_t sizeWithZone(std::string_view line, const FoundAddress &found)
+{
+    const std::size_t end = found.at + found.size;
+    return found.size + (found.address.family() == Family::Ipv6 ? zoneLength(line, end) : 0);
 }
 
 std::size_t safeEnd(std::string_view piece)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/bits.h"
+#include "core/address/anyaddress.h"
 
 #include <cstddef>
 #include <functional>
@@ -21,8 +21,7 @@ namespace netquill {
 struct FoundAddress {
     std::size_t at = 0;  // where its text starts in the line
     std::size_t size = 0;
-    bool ipv6 = false;
-    Uint128 value = 0;
+    AnyAddress address;
 
     bool operator==(const FoundAddress &) const = default;
 };
@@ -36,6 +35,9 @@ std::optional<FoundAddress> nextAddress(std::string_view line, std::size_t from 
 // `end`, 0 where none does: "%" and RFC 6874's unreserved characters
 // (letters, digits, "-", ".", "_", "~"), which is what zones are named with.
 std::size_t zoneLength(std::string_view line, std::size_t end);
+
+// The size of the address's text with the zone that follows it, for IPv6.
+std::size_t sizeWithZone(std::string_view line, const FoundAddress &found);
 
 // Every address of the line in turn, in one pass over it, until `found`
 // says stop (false): the addresses nextAddress finds one after the other.

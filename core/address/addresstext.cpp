@@ -427,7 +427,7 @@ Parsed<Range<Address>> parseRange(std::string_view text)
     while (mark < text.size() && text[mark] != '-' && text[mark] != '/')
         ++mark;
     if (mark < text.size() && text[mark] == '-') {
-        if (looksLikeIpv6(text.substr(0, mark)) != looksLikeIpv6(text.substr(mark + 1)))
+        if (familyOf(text.substr(0, mark)) != familyOf(text.substr(mark + 1)))
             return Refused::refused(kMixedFamilies);
         const auto first = readAddress(withoutBlanksAround(text.substr(0, mark)));
         if (!first)

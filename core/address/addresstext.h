@@ -133,12 +133,17 @@ Parsed<Block<Address>> parseBlock(std::string_view text);
 template <typename Address>
 Parsed<Range<Address>> parseRange(std::string_view text);
 
-// Whether a text is meant as IPv6: its address, before any "/", holds a
-// colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).
-inline bool looksLikeIpv6(std::string_view text)
+enum class Family { Ipv4, Ipv6 };
+constexpr Family otherFamily(Family family) { return family == Family::Ipv6 ? Family::Ipv4 : Family::Ipv6; }
+
+// The family a text is written in: IPv6 where its address, before any "/",
+// holds a colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).
+inline Family familyOf(std::string_view text)
 {
     const std::size_t colon = text.find(':');
-    return colon != std::string_view::npos && text.substr(0, colon).find('/') == std::string_view::npos;
+    return colon != std::string_view::npos && text.substr(0, colon).find('/') == std::string_view::npos
+               ? Family::Ipv6
+               : Family::Ipv4;
 }
 
 }  // namespace netquill

@@ -67,7 +67,8 @@ struct Block {
         out.append(text, end);
     }
 
-    constexpr bool operator==(const Block &) const = default;
+    // By network, a block before the blocks inside it.
+    constexpr auto operator<=>(const Block &) const = default;
 };
 
 using Ipv4Block = Block<Ipv4Address>;

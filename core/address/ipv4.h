@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -31,8 +32,7 @@ public:
     // returns its end. Inline, as the command line writes millions a second.
     char *writeText(char *to) const;
 
-    constexpr bool operator==(const Ipv4Address &) const = default;
-    constexpr bool operator<(const Ipv4Address &other) const { return m_value < other.m_value; }
+    constexpr auto operator<=>(const Ipv4Address &) const = default;
 
 private:
     std::uint32_t m_value = 0;

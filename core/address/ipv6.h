@@ -46,8 +46,7 @@ public:
     // The Teredo server's IPv4 address, bits 32 to 63 of a Teredo address.
     std::optional<Ipv4Address> teredoServer() const;
 
-    constexpr bool operator==(const Ipv6Address &) const = default;
-    constexpr bool operator<(const Ipv6Address &other) const { return m_value < other.m_value; }
+    constexpr auto operator<=>(const Ipv6Address &) const = default;
 
 private:
     Uint128 m_value = 0;

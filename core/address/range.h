@@ -11,7 +11,7 @@ struct Range {
     Address first;
     Address last;
 
-    bool operator==(const Range &) const = default;
+    constexpr auto operator<=>(const Range &) const = default;
 };
 using Ipv4Range = Range<Ipv4Address>;
 using Ipv6Range = Range<Ipv6Address>;

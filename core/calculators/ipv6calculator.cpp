@@ -42,7 +42,7 @@ Parsed<ZonedIpv6Entry> readIpv6Field(std::string_view text)
     const std::string_view entry = first == std::string_view::npos
                                        ? std::string_view()
                                        : text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
-    if (!looksLikeIpv6(entry) && (parseAddress(entry) || parseWithPrefix<Ipv4Address>(entry)))
+    if (familyOf(entry) == Family::Ipv4 && (parseAddress(entry) || parseWithPrefix<Ipv4Address>(entry)))
         return Parsed<ZonedIpv6Entry>::refused(kIpv4OnIpv6Tab);
     return parseZonedIpv6Entry(entry);
 }

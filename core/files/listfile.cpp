@@ -6,7 +6,7 @@
 
 namespace netquill {
 
-MergedList readAddressList(std::string_view text, Complaints &complaints)
+AnyRangeSet readAddressList(std::string_view text, Complaints &complaints)
 {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);

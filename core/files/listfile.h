@@ -10,6 +10,6 @@ namespace netquill {
 // An address list file's text, read whole (a UTF-8 byte-order mark first or
 // not, lines ended by LF or CR LF), as aggregate reads its lines; each bad
 // line is added to the complaints as "line N: 'entry': reason".
-MergedList readAddressList(std::string_view text, Complaints &complaints);
+AnyRangeSet readAddressList(std::string_view text, Complaints &complaints);
 
 }  // namespace netquill

@@ -74,9 +74,9 @@ int depthOf(const JsonValue &node)
     return std::stoi(depth->text);
 }
 
-PlanBlock blockOf(const JsonValue &node, std::string_view key)
+AnyBlock blockOf(const JsonValue &node, std::string_view key)
 {
-    const auto block = parsePlanBlock(textMember(node, key, true));
+    const auto block = parseAnyBlock(textMember(node, key, true));
     if (!block)
         throw Damage{node.line, "has a \"" + std::string(key) + "\" that " + block.reason()};
     return *block;
@@ -85,7 +85,7 @@ PlanBlock blockOf(const JsonValue &node, std::string_view key)
 // A node on the path from a root to the node being read, and how many of
 // its children have been read of how many its split made.
 struct Ancestor {
-    PlanBlock block;
+    AnyBlock block;
     int line;
     Uint128 childrenRead = 0;
     Uint128 children = 0;
@@ -105,7 +105,7 @@ Plan planOf(const JsonValue &nodes)
 {
     static constexpr std::string_view kKeys[] = {"depth", "block", "name", "note", "request", "paired"};
     Plan plan;
-    std::vector<std::pair<PlanBlock, PlanBlock>> pairings;
+    std::vector<std::pair<AnyBlock, AnyBlock>> pairings;
     std::vector<Ancestor> path;
     for (const JsonValue &node : nodes.items) {
         if (node.kind != JsonValue::Kind::Object)
@@ -117,7 +117,7 @@ Plan planOf(const JsonValue &nodes)
                      node.keys.begin() + static_cast<std::ptrdiff_t>(k))
                 throw Damage{node.items[k].line, "has \"" + node.keys[k] + "\" twice"};
         const auto depth = static_cast<std::size_t>(depthOf(node));
-        const PlanBlock block = blockOf(node, "block");
+        const AnyBlock block = blockOf(node, "block");
         if (depth > path.size())
             throw Damage{node.line, "is deeper than the node before it allows"};
         while (path.size() > depth) {
@@ -129,7 +129,7 @@ Plan planOf(const JsonValue &nodes)
                 throw Damage{node.line, block.text() + " " + *refusal};
         } else {
             Ancestor &parent = path.back();
-            const int bits = block.length - parent.block.length;
+            const int bits = block.length() - parent.block.length();
             if (parent.children == 0 && plan.leaf(parent.block).carriesAnything())
                 throw Damage{parent.line, parent.block.text() +
                                               " is split, and only a leaf carries a name, note, request or pairing"};
@@ -137,7 +137,7 @@ Plan planOf(const JsonValue &nodes)
                 parent.children = Uint128{1} << bits;
             // The split made the children; the next one read must be the next it made.
             if (parent.childrenRead == parent.children || !plan.has(block) ||
-                block != parent.block.child(parent.childrenRead, parent.block.length + bits))
+                block != parent.block.child(parent.childrenRead, parent.block.length() + bits))
                 throw Damage{node.line,
                              block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text()};
             ++parent.childrenRead;
@@ -154,13 +154,14 @@ Plan planOf(const JsonValue &nodes)
     for (const Ancestor &node : path)
         checkAllChildrenRead(node);
     // Each pairing is written on both leaves, and read once both are there.
-    const std::set<std::pair<PlanBlock, PlanBlock>> written(pairings.begin(), pairings.end());
+    const std::set<std::pair<AnyBlock, AnyBlock>> written(pairings.begin(), pairings.end());
     for (const auto &[leaf, partner] : pairings) {
         const bool mutual = written.contains({partner, leaf});
-        if (!mutual || leaf.ipv6 == partner.ipv6 || !plan.isLeaf(leaf) || !plan.has(partner) || !plan.isLeaf(partner))
-            throw Damage{nodes.line, leaf.text() + " is paired with " + partner.text() + ", which is not an IPv" +
-                                         (leaf.ipv6 ? "4" : "6") + " leaf of the plan paired with it"};
-        if (!leaf.ipv6)
+        const Family other = otherFamily(leaf.family());
+        if (!mutual || partner.family() != other || !plan.isLeaf(leaf) || !plan.has(partner) || !plan.isLeaf(partner))
+            throw Damage{nodes.line, leaf.text() + " is paired with " + partner.text() + ", which is not an " +
+                                         familyName(other) + " leaf of the plan paired with it"};
+        if (leaf.family() == Family::Ipv4)
             plan.pair(leaf, partner);
     }
     plan.forgetHistory();

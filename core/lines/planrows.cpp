@@ -43,7 +43,7 @@ void PlanRowWriter::append(std::string &out, const Plan::Row &row) const
         JsonObject object;
         object.number("depth", static_cast<std::uint64_t>(row.depth))
             .text("network", text.substr(0, text.find('/')))
-            .number("prefix_length", static_cast<std::uint64_t>(row.block.length))
+            .number("prefix_length", static_cast<std::uint64_t>(row.block.length()))
             .text("name", carried.name)
             .text("note", carried.note)
             .text("request", carried.request);
@@ -52,12 +52,11 @@ void PlanRowWriter::append(std::string &out, const Plan::Row &row) const
         else
             object.null("paired");
         // IPv4 counts are numbers, IPv6 counts strings of digits, as in list's rows.
-        if (row.block.ipv6) {
-            object.text("address_count", Count::powerOfTwo(128 - row.block.length).text()).null("usable_hosts");
-        } else {
-            const Prefix prefix(row.block.length);
-            object.number("address_count", prefix.addressCount()).number("usable_hosts", prefix.usableHosts());
-        }
+        if (const auto *block = row.block.as<Ipv4Block>())
+            object.number("address_count", block->prefix().addressCount())
+                .number("usable_hosts", block->prefix().usableHosts());
+        else
+            object.text("address_count", row.block.as<Ipv6Block>()->size().text()).null("usable_hosts");
         out.append(object.json()).append(m_cells.eol());
         return;
     }

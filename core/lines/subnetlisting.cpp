@@ -75,8 +75,8 @@ public:
             return number->lessOne();
         }
         // An address of the other family is named as one, not as a wrong one of this.
-        const bool otherFamily = Address::kBits == 128 ? !looksLikeIpv6(entry) && parseAddress(entry)
-                                                       : looksLikeIpv6(entry) && parseIpv6Address(entry);
+        const bool otherFamily = Address::kBits == 128 ? familyOf(entry) == Family::Ipv4 && parseAddress(entry)
+                                                       : familyOf(entry) == Family::Ipv6 && parseIpv6Address(entry);
         if (otherFamily)
             return Parsed<Uint128>::refused(std::string("is an ") + (Address::kBits == 128 ? "IPv4" : "IPv6") +
                                             " address, and the subnets of " + m_split.block().text() + " are " +

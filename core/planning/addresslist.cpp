@@ -33,13 +33,13 @@ std::optional<std::string> keepRange(std::string_view entry, std::vector<Range<A
 }
 
 template <typename Address>
-void appendCovering(const RangeSet<Address> &ranges, std::vector<PlanBlock> &blocks)
+void appendCovering(const RangeSet<Address> &ranges, std::vector<AnyBlock> &blocks)
 {
     std::vector<Block<Address>> covering;
     for (const Range<Address> &range : ranges)
         appendCoveringBlocks(range, covering);
     for (const Block<Address> &block : covering)
-        blocks.push_back(PlanBlock::of(block));
+        blocks.emplace_back(block);
 }
 
 }  // namespace
@@ -50,8 +50,9 @@ std::optional<std::string> AddressListReader::add(std::string_view line, std::st
     if (entry.empty())
         return std::nullopt;
     const std::size_t mergeAt = 2 * m_mergedSize + (1 << 22);
-    auto refusal = looksLikeIpv6(entry) ? keepRange(entry, m_list.ipv6, mergeAt)
-                                        : keepRange(entry, m_list.ipv4, mergeAt);
+    auto refusal = withFamily(familyOf(entry), [&]<typename Address>() {
+        return keepRange(entry, m_list.of<Address>(), mergeAt);
+    });
     if (m_list.ipv4.size() + m_list.ipv6.size() >= mergeAt) {
         mergeRanges(m_list.ipv4);
         mergeRanges(m_list.ipv6);
@@ -60,7 +61,7 @@ std::optional<std::string> AddressListReader::add(std::string_view line, std::st
     return refusal;
 }
 
-MergedList AddressListReader::take()
+AnyRangeSet AddressListReader::take()
 {
     mergeRanges(m_list.ipv4);
     mergeRanges(m_list.ipv6);
@@ -68,9 +69,9 @@ MergedList AddressListReader::take()
     return std::exchange(m_list, {});
 }
 
-std::vector<PlanBlock> coveringBlocks(const MergedList &list)
+std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list)
 {
-    std::vector<PlanBlock> blocks;
+    std::vector<AnyBlock> blocks;
     appendCovering(list.ipv4, blocks);
     appendCovering(list.ipv6, blocks);
     return blocks;

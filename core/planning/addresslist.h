@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/planning/plan.h"
 #include "core/planning/rangesets.h"
 
 #include <string>
@@ -13,13 +12,6 @@
 // skipped; merged into the fewest ranges.
 namespace netquill {
 
-struct MergedList {
-    RangeSet<Ipv4Address> ipv4;
-    RangeSet<Ipv6Address> ipv6;
-
-    bool operator==(const MergedList &) const = default;
-};
-
 class AddressListReader
 {
 public:
@@ -27,16 +19,16 @@ public:
     // the entry as the line holds it, for a refusal to quote.
     std::optional<std::string> add(std::string_view line, std::string_view &entry);
     // Everything kept, merged; the reader starts empty again.
-    MergedList take();
+    AnyRangeSet take();
 
 private:
-    MergedList m_list;
+    AnyRangeSet m_list;
     // Ranges as they came, merged now and then: memory follows what the
     // answer keeps, not how long the lists are.
     std::size_t m_mergedSize = 0;
 };
 
 // The fewest blocks that cover the list exactly, IPv4 first, each ascending.
-std::vector<PlanBlock> coveringBlocks(const MergedList &list);
+std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list);
 
 }  // namespace netquill

@@ -1,73 +1,33 @@
 #include "core/planning/plan.h"
 
 #include "core/address/count.h"
+#include "core/planning/placement.h"
 #include "core/planning/requesttext.h"
 #include "core/planning/split.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace netquill {
 
-Uint128 PlanBlock::last() const
-{
-    const int hostBits = bits() - length;
-    return network | (hostBits == 0 ? 0 : ~Uint128{0} >> (128 - hostBits));
-}
-
-bool PlanBlock::contains(const PlanBlock &inner) const
-{
-    return ipv6 == inner.ipv6 && inner.length >= length && inner.network >= network && inner.network <= last();
-}
-
-PlanBlock PlanBlock::child(Uint128 k, int childLength) const
-{
-    return {ipv6, network + (k << (bits() - childLength)), childLength};
-}
-
-std::string PlanBlock::text() const
-{
-    return ipv6 ? Ipv6Block{Ipv6Address(network), length}.text()
-                : Ipv4Block{Ipv4Address(static_cast<std::uint32_t>(network)), length}.text();
-}
-
-std::string PlanBlock::sizeText() const
-{
-    return ipv6 ? Count::powerOfTwo(128 - length).text() : std::to_string(Prefix(length).usableHosts());
-}
-
-Parsed<PlanBlock> parsePlanBlock(std::string_view text)
-{
-    if (looksLikeIpv6(text)) {
-        const auto block = parseBlock<Ipv6Address>(text);
-        return block ? Parsed(PlanBlock::of(*block)) : Parsed<PlanBlock>::refused(block.reason());
-    }
-    const auto block = parseBlock<Ipv4Address>(text);
-    return block ? Parsed(PlanBlock::of(*block)) : Parsed<PlanBlock>::refused(block.reason());
-}
-
 namespace {
 
-// The key after every block inside `top` (and `top` itself).
-PlanBlock pastSubtree(PlanBlock top)
-{
-    const Uint128 last = top.last();
-    return last == ~Uint128{0} ? PlanBlock{true, last, 129} : PlanBlock{top.ipv6, last + 1, 0};
-}
 
 }  // namespace
 
-std::pair<Plan::Nodes::const_iterator, Plan::Nodes::const_iterator> Plan::subtree(PlanBlock top) const
+std::pair<Plan::Nodes::const_iterator, Plan::Nodes::const_iterator> Plan::subtree(AnyBlock top) const
 {
-    return {m_nodes.lower_bound(top), m_nodes.lower_bound(pastSubtree(top))};
+    const auto past = top.next();
+    return {m_nodes.lower_bound(top), past ? m_nodes.lower_bound(*past) : m_nodes.end()};
 }
 
-Plan::Snapshot Plan::snapshot(PlanBlock top) const
+Plan::Snapshot Plan::snapshot(AnyBlock top) const
 {
     const auto [first, past] = subtree(top);
     return Snapshot(first, past);
 }
 
-void Plan::restore(PlanBlock top, const Snapshot &nodes)
+void Plan::restore(AnyBlock top, const Snapshot &nodes)
 {
     const auto [first, past] = subtree(top);
     m_nodes.erase(first, past);
@@ -75,10 +35,10 @@ void Plan::restore(PlanBlock top, const Snapshot &nodes)
 }
 
 template <typename Operation>
-void Plan::record(std::string what, const std::vector<PlanBlock> &tops, Operation operation)
+void Plan::record(std::string what, const std::vector<AnyBlock> &tops, Operation operation)
 {
     Change change{std::move(what), ++m_lastStep, {}};
-    for (const PlanBlock &top : tops)
+    for (const AnyBlock &top : tops)
         change.pieces.push_back({top, snapshot(top), {}});
     operation();
     for (Piece &piece : change.pieces)
@@ -117,7 +77,7 @@ bool Plan::redo()
     return true;
 }
 
-bool Plan::isLeaf(PlanBlock block) const
+bool Plan::isLeaf(AnyBlock block) const
 {
     const auto next = m_nodes.upper_bound(block);
     return next == m_nodes.end() || !block.contains(next->first);
@@ -125,64 +85,64 @@ bool Plan::isLeaf(PlanBlock block) const
 
 // The trees tile their roots, so the block overlaps the plan exactly where a
 // block inside it is planned, or the last block before it holds its first address.
-Plan::Refusal Plan::addRoot(PlanBlock block)
+Plan::Refusal Plan::addRoot(AnyBlock block)
 {
     const auto after = m_nodes.lower_bound(block);
-    const auto overlap = [](PlanBlock planned) {
+    const auto overlap = [](AnyBlock planned) {
         return Refusal("overlaps " + planned.text() + ", which the plan holds already");
     };
     if (after != m_nodes.end() && block.contains(after->first))
         return overlap(after->first);
-    if (after != m_nodes.begin() && std::prev(after)->first.contains({block.ipv6, block.network, block.bits()}))
+    if (after != m_nodes.begin() && std::prev(after)->first.contains(AnyBlock::of(block.network())))
         return overlap(std::prev(after)->first);
     record("Add Block", {block}, [&] { m_nodes.emplace(block, PlanLeaf{}); });
     return std::nullopt;
 }
 
-Plan::Refusal Plan::addRoots(const std::vector<PlanBlock> &blocks)
+Plan::Refusal Plan::addRoots(const std::vector<AnyBlock> &blocks)
 {
-    std::vector<PlanBlock> sorted = blocks;
+    std::vector<AnyBlock> sorted = blocks;
     std::sort(sorted.begin(), sorted.end());
     for (std::size_t k = 0; k < sorted.size(); ++k) {
-        if (k > 0 && sorted[k - 1].contains({sorted[k].ipv6, sorted[k].network, sorted[k].bits()}))
+        if (k > 0 && sorted[k - 1].contains(AnyBlock::of(sorted[k].network())))
             return sorted[k].text() + " overlaps " + sorted[k - 1].text();
         const auto after = m_nodes.lower_bound(sorted[k]);
         if ((after != m_nodes.end() && sorted[k].contains(after->first)) ||
             (after != m_nodes.begin() &&
-             std::prev(after)->first.contains({sorted[k].ipv6, sorted[k].network, sorted[k].bits()})))
+             std::prev(after)->first.contains(AnyBlock::of(sorted[k].network()))))
             return sorted[k].text() + " overlaps a block the plan holds already";
     }
     record("Import List", sorted, [&] {
-        for (const PlanBlock &block : sorted)
+        for (const AnyBlock &block : sorted)
             m_nodes.emplace(block, PlanLeaf{});
     });
     return std::nullopt;
 }
 
-Plan::Refusal Plan::split(PlanBlock leaf, int bits)
+Plan::Refusal Plan::split(AnyBlock leaf, int bits)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
     if (bits < 1 || bits > kMostSplitBits)
         return "a leaf splits into 2 to 1024 subnets (1 to 10 bits)";
-    if (leaf.length + bits > leaf.bits())
-        return leaf.text() + " has only " + std::to_string(leaf.bits() - leaf.length) + " bits to split";
+    if (leaf.length() + bits > leaf.width())
+        return leaf.text() + " has only " + std::to_string(leaf.width() - leaf.length()) + " bits to split";
     if (m_nodes.at(leaf).carriesAnything())
         return leaf.text() + " carries a name, note, request or pairing: clear it first";
     record("Split", {leaf}, [&] {
         for (Uint128 k = 0; k < (Uint128{1} << bits); ++k)
-            m_nodes.emplace(leaf.child(k, leaf.length + bits), PlanLeaf{});
+            m_nodes.emplace(leaf.child(k, leaf.length() + bits), PlanLeaf{});
     });
     return std::nullopt;
 }
 
-Plan::Refusal Plan::join(PlanBlock node, bool dropWhatLeavesCarry)
+Plan::Refusal Plan::join(AnyBlock node, bool dropWhatLeavesCarry)
 {
     if (!has(node) || isLeaf(node))
         return node.text() + " has no subnets to join";
     if (const auto carrier = carrierBelow(node); carrier && !dropWhatLeavesCarry)
         return carrier->text() + " below it carries a name, note, request or pairing";
-    std::vector<PlanBlock> tops{node};
+    std::vector<AnyBlock> tops{node};
     const auto [first, past] = subtree(node);
     for (auto below = std::next(first); below != past; ++below)
         if (below->second.paired)
@@ -196,16 +156,18 @@ Plan::Refusal Plan::join(PlanBlock node, bool dropWhatLeavesCarry)
     return std::nullopt;
 }
 
-std::optional<PlanBlock> Plan::carrierBelow(PlanBlock node) const
+std::optional<AnyBlock> Plan::carrierBelow(AnyBlock node) const
 {
-    const auto past = m_nodes.lower_bound(pastSubtree(node));
-    for (auto below = m_nodes.upper_bound(node); below != past; ++below)
+    auto [below, past] = subtree(node);
+    if (below != past && below->first == node)
+        ++below;
+    for (; below != past; ++below)
         if (below->second.carriesAnything())
             return below->first;
     return std::nullopt;
 }
 
-Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description, Names names)
+Plan::Refusal Plan::describe(AnyBlock leaf, const PlanLeaf &description, Names names)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
@@ -226,15 +188,15 @@ Plan::Refusal Plan::describe(PlanBlock leaf, const PlanLeaf &description, Names 
     return std::nullopt;
 }
 
-Plan::Refusal Plan::pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf)
+Plan::Refusal Plan::pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf)
 {
-    for (const PlanBlock &leaf : {ipv4Leaf, ipv6Leaf})
+    for (const AnyBlock &leaf : {ipv4Leaf, ipv6Leaf})
         if (!has(leaf) || !isLeaf(leaf))
             return leaf.text() + " is not a leaf of the plan";
-    if (ipv4Leaf.ipv6 || !ipv6Leaf.ipv6)
+    if (ipv4Leaf.family() != Family::Ipv4 || ipv6Leaf.family() != Family::Ipv6)
         return "a pair is an IPv4 leaf and an IPv6 leaf";
-    std::vector<PlanBlock> tops{ipv4Leaf, ipv6Leaf};
-    for (const PlanBlock &leaf : {ipv4Leaf, ipv6Leaf})
+    std::vector<AnyBlock> tops{ipv4Leaf, ipv6Leaf};
+    for (const AnyBlock &leaf : {ipv4Leaf, ipv6Leaf})
         if (const auto &partner = m_nodes.at(leaf).paired;
             partner && std::find(tops.begin(), tops.end(), *partner) == tops.end())
             tops.push_back(*partner);
@@ -247,9 +209,9 @@ Plan::Refusal Plan::pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::claimRefusal(PlanBlock block, std::string_view name) const
+Plan::Refusal Plan::claimRefusal(AnyBlock block, std::string_view name) const
 {
-    const auto holder = leafHolding(block.ipv6, block.network);
+    const auto holder = leafHolding(block.network());
     if (!holder || !holder->contains(block))
         return block.text() + " is in no leaf of the plan";
     if (m_nodes.at(*holder).carriesAnything())
@@ -257,63 +219,79 @@ Plan::Refusal Plan::claimRefusal(PlanBlock block, std::string_view name) const
     return nameRefusal(name);
 }
 
-Plan::Refusal Plan::claim(PlanBlock block, const PlanLeaf &description)
+Plan::Refusal Plan::claim(AnyBlock block, const PlanLeaf &description)
 {
     if (const auto refusal = claimRefusal(block, description.name))
         return refusal;
-    const PlanBlock holder = *leafHolding(block.ipv6, block.network);
-    record("Claim Block", {holder}, [&] {
-        // Halves down to the block, the other half of each a free leaf.
-        for (PlanBlock at = holder; at.length < block.length;) {
-            const PlanBlock low = at.child(0, at.length + 1);
-            const PlanBlock high = at.child(1, at.length + 1);
-            m_nodes.emplace(low, PlanLeaf{});
-            m_nodes.emplace(high, PlanLeaf{});
-            at = low.contains(block) ? low : high;
+    const AnyBlock holder = *leafHolding(block.network());
+    record("Claim Block", {holder}, [&] { splitDownTo(holder, block, description); });
+    return std::nullopt;
+}
+
+void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &description)
+{
+    // Halves down to the block, the other half of each a free leaf.
+    for (AnyBlock at = holder; at.length() < block.length();) {
+        const AnyBlock low = at.child(0, at.length() + 1);
+        const AnyBlock high = at.child(1, at.length() + 1);
+        m_nodes.emplace(low, PlanLeaf{});
+        m_nodes.emplace(high, PlanLeaf{});
+        at = low.contains(block) ? low : high;
+    }
+    PlanLeaf &carried = m_nodes.at(block);
+    carried = description;
+    carried.paired.reset();
+}
+
+Plan::Refusal Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
+{
+    if (!has(node))
+        return node.text() + " is not a block of the plan";
+    // Every name at once: a request's name is fit for a name, held by no
+    // leaf and by no other request.
+    std::unordered_map<std::string_view, std::string> holders;
+    for (const auto &[block, carried] : m_nodes)
+        if (!carried.name.empty())
+            holders.emplace(carried.name, block.text() + "'s");
+    for (const Request &request : requests) {
+        if (const std::string problem = nameProblem(request.name); !problem.empty())
+            return "request '" + request.name + "': " + problem;
+        if (const auto [holder, fresh] = holders.emplace(request.name, "another request's"); !fresh)
+            return "request '" + request.name + "': the name '" + request.name + "' is " + holder->second + " already";
+    }
+    std::vector<std::optional<int>> lengths;
+    for (const Request &request : requests)
+        lengths.emplace_back(request.length);
+    std::vector<std::pair<std::size_t, AnyBlock>> placed;
+    const Refusal refusal = node.visit([&](const auto &top) -> Refusal {
+        using Address = decltype(top.network);
+        std::vector<Block<Address>> free;
+        for (const Row &row : rows(node))
+            if (row.leaf && !row.carried->carriesAnything())
+                free.push_back(*row.block.as<Block<Address>>());
+        FreeSpace<Address> space(free);
+        for (const std::size_t k : placingOrder(lengths)) {
+            const Request &request = requests[k];
+            const std::string asked = "request '" + request.name + "' (/" + std::to_string(request.length) + ")";
+            if (request.length < top.length || request.length > Address::kBits)
+                return asked + " does not fit in " + node.text();
+            const auto room = space.take(request.length);
+            if (!room)
+                return asked + " finds no free leaf large enough in " + node.text();
+            placed.emplace_back(k, *room);
         }
-        PlanLeaf &carried = m_nodes.at(block);
-        carried = description;
-        carried.paired.reset();
+        return std::nullopt;
+    });
+    if (refusal)
+        return refusal;
+    record("Place Requests", {node}, [&] {
+        for (const auto &[k, block] : placed)
+            splitDownTo(*leafHolding(block.network()), block, {requests[k].name, "", requests[k].asked, std::nullopt});
     });
     return std::nullopt;
 }
 
-Plan::Refusal Plan::placeRequests(PlanBlock node, const std::vector<Request> &requests)
-{
-    if (!has(node))
-        return node.text() + " is not a block of the plan";
-    std::vector<std::size_t> order(requests.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        order[k] = k;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return requests[a].length < requests[b].length; });
-    for (const Request &request : requests)
-        if (const auto refusal = nameRefusal(request.name))
-            return "request '" + request.name + "': " + *refusal;
-    // Placed on a copy first: either every request finds room, or the plan stays as it was.
-    Plan trial;
-    trial.m_nodes = Nodes(subtree(node).first, subtree(node).second);
-    for (const std::size_t k : order) {
-        const Request &request = requests[k];
-        if (request.length < node.length || request.length > node.bits())
-            return "request '" + request.name + "' (/" + std::to_string(request.length) + ") does not fit in " +
-                   node.text();
-        std::optional<PlanBlock> room;
-        for (const auto &[block, carried] : trial.m_nodes)
-            if (block.length <= request.length && !carried.carriesAnything() && trial.isLeaf(block)) {
-                room = PlanBlock{block.ipv6, block.network, request.length};
-                break;
-            }
-        if (!room)
-            return "request '" + request.name + "' (/" + std::to_string(request.length) +
-                   ") finds no free leaf large enough in " + node.text();
-        trial.claim(*room, {request.name, "", request.asked, std::nullopt});
-    }
-    record("Place Requests", {node}, [&] { restore(node, Snapshot(trial.m_nodes.begin(), trial.m_nodes.end())); });
-    return std::nullopt;
-}
-
-Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<PlanBlock> leaf) const
+Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> leaf) const
 {
     if (name.empty())
         return std::nullopt;
@@ -325,7 +303,7 @@ Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<PlanBlock> 
     return std::nullopt;
 }
 
-Plan::Refusal Plan::unpair(PlanBlock leaf)
+Plan::Refusal Plan::unpair(AnyBlock leaf)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
@@ -339,18 +317,17 @@ Plan::Refusal Plan::unpair(PlanBlock leaf)
     return std::nullopt;
 }
 
-std::optional<PlanBlock> Plan::parentOf(PlanBlock block) const
+std::optional<AnyBlock> Plan::parentOf(AnyBlock block) const
 {
-    for (int length = block.length - 1; length >= 0; --length) {
-        const Uint128 hostMask = ~Uint128{0} >> (128 - (block.bits() - length));
-        const PlanBlock above{block.ipv6, block.network & ~hostMask, length};
+    for (int length = block.length() - 1; length >= 0; --length) {
+        const AnyBlock above = block.widened(length);
         if (has(above))
             return above;
     }
     return std::nullopt;
 }
 
-Plan::Refusal Plan::remove(PlanBlock block)
+Plan::Refusal Plan::remove(AnyBlock block)
 {
     if (!has(block))
         return block.text() + " is not a block of the plan";
@@ -360,7 +337,7 @@ Plan::Refusal Plan::remove(PlanBlock block)
     if (!root && !m_nodes.at(block).carriesAnything())
         return block.text() + " is free already: join the block above it to take it back";
     // Partners outside what goes lose their pairing too.
-    std::vector<PlanBlock> tops{block};
+    std::vector<AnyBlock> tops{block};
     const auto [first, past] = subtree(block);
     for (auto node = first; node != past; ++node)
         if (node->second.paired && !block.contains(*node->second.paired))
@@ -380,21 +357,21 @@ Plan::Refusal Plan::remove(PlanBlock block)
 
 // The trees tile their roots: the last block that starts at or before the
 // address holds it, and is a leaf, if any block of the plan does.
-std::optional<PlanBlock> Plan::leafHolding(bool ipv6, Uint128 address) const
+std::optional<AnyBlock> Plan::leafHolding(AnyAddress address) const
 {
-    const PlanBlock point{ipv6, address, ipv6 ? 128 : 32};
+    const AnyBlock point = AnyBlock::of(address);
     const auto after = m_nodes.upper_bound(point);
     if (after == m_nodes.begin() || !std::prev(after)->first.contains(point))
         return std::nullopt;
     return std::prev(after)->first;
 }
 
-std::vector<Plan::Row> Plan::rows(std::optional<PlanBlock> top) const
+std::vector<Plan::Row> Plan::rows(std::optional<AnyBlock> top) const
 {
     const auto [first, past] = top ? subtree(*top) : std::pair(m_nodes.begin(), m_nodes.end());
     std::vector<Row> rows;
     rows.reserve(top ? static_cast<std::size_t>(std::distance(first, past)) : m_nodes.size());
-    std::vector<PlanBlock> ancestors;
+    std::vector<AnyBlock> ancestors;
     for (auto node = first; node != past; ++node) {
         const auto &[block, carried] = *node;
         while (!ancestors.empty() && !ancestors.back().contains(block))

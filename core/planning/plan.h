@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/addresstext.h"
+#include "core/address/anyaddress.h"
 
 #include <compare>
 #include <cstddef>
@@ -17,38 +17,12 @@
 // family (dual stack). Every change can be undone.
 namespace netquill {
 
-// A block of either family. Blocks order IPv4 first, then by address, a
-// block before the blocks inside it: a plan's blocks in order are its rows,
-// each tree depth first.
-struct PlanBlock {
-    bool ipv6 = false;
-    Uint128 network = 0;
-    int length = 0;
-
-    static PlanBlock of(const Ipv4Block &block) { return {false, block.network.value(), block.length}; }
-    static PlanBlock of(const Ipv6Block &block) { return {true, block.network.value(), block.length}; }
-    int bits() const { return ipv6 ? 128 : 32; }
-    Uint128 last() const;
-    bool contains(const PlanBlock &inner) const;
-    // Child k of a split into children of `childLength` bits.
-    PlanBlock child(Uint128 k, int childLength) const;
-    // "10.0.0.0/8", "2001:db8::/32".
-    std::string text() const;
-    // How large: "62" usable hosts for IPv4 (RFC 3021's 2 for a /31), addresses for IPv6.
-    std::string sizeText() const;
-
-    auto operator<=>(const PlanBlock &) const = default;
-};
-
-// A block by its network address, of the family its text is written in.
-Parsed<PlanBlock> parsePlanBlock(std::string_view text);
-
 // What a leaf carries; a node with children carries nothing.
 struct PlanLeaf {
     std::string name;
     std::string note;
     std::string request;  // hosts for IPv4, "/64" or an address count for IPv6, as the user wrote it
-    std::optional<PlanBlock> paired;
+    std::optional<AnyBlock> paired;
 
     bool carriesAnything() const { return !name.empty() || !note.empty() || !request.empty() || paired; }
     bool operator==(const PlanLeaf &) const = default;
@@ -62,38 +36,38 @@ public:
     static constexpr int kMostSplitBits = 10;
 
     // A new tree, refused where it overlaps a block already planned.
-    Refusal addRoot(PlanBlock block);
+    Refusal addRoot(AnyBlock block);
     // Several new trees in one step (an address list imported), or none
     // where one overlaps the plan or another.
-    Refusal addRoots(const std::vector<PlanBlock> &blocks);
+    Refusal addRoots(const std::vector<AnyBlock> &blocks);
     // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
     // something keeps it, so it is refused.
-    Refusal split(PlanBlock leaf, int bits);
+    Refusal split(AnyBlock leaf, int bits);
     // The children of a node back into it, refused while a leaf below it
     // carries something, unless `dropWhatLeavesCarry` (pairings go from both sides).
-    Refusal join(PlanBlock node, bool dropWhatLeavesCarry);
+    Refusal join(AnyBlock node, bool dropWhatLeavesCarry);
     // The first leaf below a node that carries something, which a join would drop.
-    std::optional<PlanBlock> carrierBelow(PlanBlock node) const;
+    std::optional<AnyBlock> carrierBelow(AnyBlock node) const;
     // A leaf's name, note and request (its pairing stays as it is). A name
     // must be fit for a name (nameProblem) and held by no other leaf, unless
     // it is read as written: a plan file keeps what an older version took.
     enum class Names { Checked, AsWritten };
-    Refusal describe(PlanBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
+    Refusal describe(AnyBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
     // Why a leaf (or a new one, without `leaf`) cannot take the name; nothing
     // where it can. No name is no refusal.
-    Refusal nameRefusal(std::string_view name, std::optional<PlanBlock> leaf = std::nullopt) const;
+    Refusal nameRefusal(std::string_view name, std::optional<AnyBlock> leaf = std::nullopt) const;
     // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.
-    Refusal pair(PlanBlock ipv4Leaf, PlanBlock ipv6Leaf);
+    Refusal pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf);
     // A leaf's pairing undone, on both sides.
-    Refusal unpair(PlanBlock leaf);
+    Refusal unpair(AnyBlock leaf);
     // A root goes with its whole tree; a leaf gives up its name, note,
     // request and pairing and stays, free. A node split below it is refused.
-    Refusal remove(PlanBlock block);
+    Refusal remove(AnyBlock block);
     // A block inside a free leaf becomes a leaf of its own, the leaf split in
     // halves down to it, and carries the description (netquill-cli vlsm --save).
-    Refusal claim(PlanBlock block, const PlanLeaf &description);
+    Refusal claim(AnyBlock block, const PlanLeaf &description);
     // Why a block cannot be claimed with the name; nothing where it can.
-    Refusal claimRefusal(PlanBlock block, std::string_view name) const;
+    Refusal claimRefusal(AnyBlock block, std::string_view name) const;
 
     // A named request for a subnet of a prefix length, and the amount as the user wrote it.
     struct Request {
@@ -105,13 +79,13 @@ public:
     // as netquill-cli vlsm places them in a block: the largest first (ties
     // in the order given), each at the lowest free address aligned to its
     // size; none where one finds no room or has a name the plan holds.
-    Refusal placeRequests(PlanBlock node, const std::vector<Request> &requests);
+    Refusal placeRequests(AnyBlock node, const std::vector<Request> &requests);
 
-    // The leaf that holds an address of the family.
-    std::optional<PlanBlock> leafHolding(bool ipv6, Uint128 address) const;
-    bool has(PlanBlock block) const { return m_nodes.contains(block); }
-    bool isLeaf(PlanBlock block) const;
-    const PlanLeaf &leaf(PlanBlock block) const { return m_nodes.at(block); }
+    // The leaf that holds an address.
+    std::optional<AnyBlock> leafHolding(AnyAddress address) const;
+    bool has(AnyBlock block) const { return m_nodes.contains(block); }
+    bool isLeaf(AnyBlock block) const;
+    const PlanLeaf &leaf(AnyBlock block) const { return m_nodes.at(block); }
     std::size_t nodeCount() const { return m_nodes.size(); }
 
     bool canUndo() const { return !m_done.empty(); }
@@ -128,7 +102,7 @@ public:
     std::uint64_t step() const { return m_done.empty() ? 0 : m_done.back().step; }
     // The tops of the subtrees the last step done, undone or redone changed
     // (new and removed trees among them): a view of the plan reads only these again.
-    const std::vector<PlanBlock> &lastChanged() const { return m_lastChanged; }
+    const std::vector<AnyBlock> &lastChanged() const { return m_lastChanged; }
     // A plan just read has nothing to undo.
     void forgetHistory()
     {
@@ -138,20 +112,20 @@ public:
 
     struct Row {
         int depth;
-        PlanBlock block;
+        AnyBlock block;
         bool leaf;
         const PlanLeaf *carried;  // a leaf's; nothing for a node with children
     };
     // Every node, each tree depth first: the plan's rows; or those of one
     // subtree, its top at depth 0.
-    std::vector<Row> rows(std::optional<PlanBlock> top = std::nullopt) const;
+    std::vector<Row> rows(std::optional<AnyBlock> top = std::nullopt) const;
 
 private:
-    using Nodes = std::map<PlanBlock, PlanLeaf>;
-    using Snapshot = std::vector<std::pair<PlanBlock, PlanLeaf>>;
+    using Nodes = std::map<AnyBlock, PlanLeaf>;
+    using Snapshot = std::vector<std::pair<AnyBlock, PlanLeaf>>;
     // One subtree's nodes before and after a change.
     struct Piece {
-        PlanBlock top;
+        AnyBlock top;
         Snapshot before;
         Snapshot after;
     };
@@ -161,17 +135,19 @@ private:
         std::vector<Piece> pieces;
     };
 
-    std::pair<Nodes::const_iterator, Nodes::const_iterator> subtree(PlanBlock top) const;
-    Snapshot snapshot(PlanBlock top) const;
-    void restore(PlanBlock top, const Snapshot &nodes);
+    std::pair<Nodes::const_iterator, Nodes::const_iterator> subtree(AnyBlock top) const;
+    Snapshot snapshot(AnyBlock top) const;
+    void restore(AnyBlock top, const Snapshot &nodes);
     // Records the subtrees under `tops` around a change made by `operation`, named `what`.
     template <typename Operation>
-    void record(std::string what, const std::vector<PlanBlock> &tops, Operation operation);
+    void record(std::string what, const std::vector<AnyBlock> &tops, Operation operation);
+    // A free leaf split in halves down to a block inside it, which carries the description.
+    void splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &description);
     // The node a block is one of the children of; nothing for a root.
-    std::optional<PlanBlock> parentOf(PlanBlock block) const;
+    std::optional<AnyBlock> parentOf(AnyBlock block) const;
 
     Nodes m_nodes;
-    std::vector<PlanBlock> m_lastChanged;
+    std::vector<AnyBlock> m_lastChanged;
     std::vector<Change> m_done;
     std::vector<Change> m_undone;
     std::uint64_t m_lastStep = 0;

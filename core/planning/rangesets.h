@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/address/block.h"
+#include "core/address/anyaddress.h"
 
 #include <cstddef>
 #include <vector>
@@ -13,6 +13,8 @@ namespace netquill {
 
 template <typename Address>
 using RangeSet = std::vector<Range<Address>>;
+// The ranges of a list that may hold both families, merged each.
+using AnyRangeSet = ForBothFamilies<RangeSet>;
 
 // The addresses in both.
 template <typename Address>

@@ -60,7 +60,7 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
 template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
 template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
 
-Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, bool ipv6, bool rfc3021,
+Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, Family family, bool rfc3021,
                                                 const RequestPlace &place)
 {
     std::vector<Plan::Request> requests;
@@ -78,7 +78,7 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
             return refused(text, problem);
         const std::string_view amount = withoutBlanksAround(written->amount);
         const auto length =
-            ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021) : requestedLength<Ipv4Address>(amount, rfc3021);
+            family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021) : requestedLength<Ipv4Address>(amount, rfc3021);
         if (!length)
             return refused(amountNumber(amount), length.reason());
         Plan::Request request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
@@ -92,7 +92,7 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
     return requests;
 }
 
-Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, bool ipv6, bool rfc3021)
+Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, Family family, bool rfc3021)
 {
     std::vector<std::string_view> entries;
     std::vector<std::size_t> lineNumbers;
@@ -109,7 +109,7 @@ Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, bool
     }
     if (entries.empty())
         return Parsed<std::vector<Plan::Request>>::refused("no request is given");
-    return readRequests(entries, ipv6, rfc3021, [&](std::size_t entry, std::string_view quoted) {
+    return readRequests(entries, family, rfc3021, [&](std::size_t entry, std::string_view quoted) {
         return "line " + std::to_string(lineNumbers[entry]) + ", '" + std::string(quoted) + "'";
     });
 }

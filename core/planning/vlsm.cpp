@@ -1,81 +1,34 @@
 #include "core/planning/vlsm.h"
 
+#include "core/planning/placement.h"
 #include "core/planning/ranges.h"
-
-#include <algorithm>
-#include <numeric>
 
 namespace netquill {
 
 namespace {
 
-// Where each request's subnet goes: its index and network, largest first.
+// How many addresses the requests of these lengths ask for beyond the block's
+// size, in decimal: 128-bit sums with their carries counted, as requests in a
+// whole IPv6 space pass 2^128.
 template <typename Address>
-struct Carving {
-    std::vector<std::pair<std::size_t, Address>> placed;
-    std::optional<Range<Address>> rest;  // what is left, if anything
-};
-
-// Addresses of a subnet of `hostBits`, less one, so that a whole space fits.
-template <typename Value>
-constexpr Value sizeLessOne(int hostBits, int width)
+std::string lackingFor(const std::vector<std::optional<int>> &lengths, int blockLength)
 {
-    return hostBits == width ? static_cast<Value>(~Value{0}) : static_cast<Value>((Value{1} << hostBits) - 1);
-}
-
-// Requests as prefix lengths (none where no subnet holds the request) carved
-// from a block, largest first: the sizes are powers of two taken in falling
-// order, so the next free address is always aligned to the next size.
-template <typename Address>
-std::variant<Carving<Address>, VlsmShortfall> carve(Address network, int blockLength,
-                                                    const std::vector<SubnetRequest> &requests)
-{
-    using Value = typename Address::Value;
     constexpr int kWidth = Address::kBits;
-    std::vector<std::optional<int>> lengths;
-    for (const SubnetRequest &request : requests)
-        lengths.push_back(request.length);
-    std::vector<std::size_t> order(lengths.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return lengths[a].value_or(-1) < lengths[b].value_or(-1); });
-
-    const Value span = sizeLessOne<Value>(kWidth - blockLength, kWidth);
-    Value offset = 0;
-    bool full = false;
-    Carving<Address> carving;
-    for (const std::size_t request : order) {
-        const bool fits = lengths[request] && *lengths[request] >= blockLength && !full &&
-                          span - offset >= sizeLessOne<Value>(kWidth - *lengths[request], kWidth);
-        if (!fits) {
-            // What every request asks, less the block: 128-bit sums with their
-            // carries counted, as requests in a whole IPv6 space pass 2^128.
-            Uint128 asked = 0;
-            int carries = 0;
-            for (const std::optional<int> &length : lengths) {
-                const int hostBits = kWidth - length.value_or(0);
-                const Uint128 size = hostBits >= 128 ? 0 : Uint128{1} << hostBits;
-                carries += hostBits >= 128 || asked + size < asked ? 1 : 0;
-                asked += size;
-            }
-            const bool roomIsWhole = kWidth == 128 && span == static_cast<Value>(~Value{0});
-            const Uint128 room = roomIsWhole ? 0 : Uint128{span} + 1;
-            const int lackingCarries = carries - (roomIsWhole ? 1 : 0) - (asked < room ? 1 : 0);
-            const Uint128 lacking = asked - room;
-            return VlsmShortfall{request, lackingCarries == 0                   ? decimalText(lacking)
-                                          : lackingCarries == 1 && lacking == 0 ? Count::powerOfTwo(128).text()
-                                                                                : "more than 2^128"};
-        }
-        const Value size = sizeLessOne<Value>(kWidth - *lengths[request], kWidth);
-        carving.placed.emplace_back(request, Address(network.value() + offset));
-        if (span - offset == size)
-            full = true;
-        else
-            offset += size + 1;
+    Uint128 asked = 0;
+    int carries = 0;
+    for (const std::optional<int> &length : lengths) {
+        const int hostBits = kWidth - length.value_or(0);
+        const Uint128 size = hostBits >= 128 ? 0 : Uint128{1} << hostBits;
+        carries += hostBits >= 128 || asked + size < asked ? 1 : 0;
+        asked += size;
     }
-    if (!full)
-        carving.rest = Range<Address>{Address(network.value() + offset), Address(network.value() + span)};
-    return carving;
+    const bool roomIsWhole = kWidth - blockLength == 128;
+    const Uint128 room = roomIsWhole ? 0 : Uint128{1} << (kWidth - blockLength);
+    const int lackingCarries = carries - (roomIsWhole ? 1 : 0) - (asked < room ? 1 : 0);
+    const Uint128 lacking = asked - room;
+    return lackingCarries == 0                   ? decimalText(lacking)
+           : lackingCarries == 1 && lacking == 0 ? Count::powerOfTwo(128).text()
+                                                 : "more than 2^128";
 }
 
 }  // namespace
@@ -99,24 +52,28 @@ std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021)
 }
 
 template <typename Address>
-std::variant<VlsmPlan<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
+std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
                                                                const std::vector<SubnetRequest> &requests)
 {
-    const auto carved = carve(block.network, block.length, requests);
-    if (const auto *shortfall = std::get_if<VlsmShortfall>(&carved))
-        return *shortfall;
-    const auto &carving = std::get<Carving<Address>>(carved);
-    VlsmPlan<Address> plan;
-    for (const auto &[request, network] : carving.placed)
-        plan.allocations.push_back({requests[request].name, {network, *requests[request].length}});
-    if (carving.rest)
-        appendCoveringBlocks(*carving.rest, plan.free);
+    std::vector<std::optional<int>> lengths;
+    for (const SubnetRequest &request : requests)
+        lengths.push_back(request.length);
+    FreeSpace<Address> space({block});
+    VlsmAllocation<Address> plan;
+    for (const std::size_t request : placingOrder(lengths)) {
+        const auto subnet = lengths[request] && *lengths[request] >= block.length ? space.take(*lengths[request])
+                                                                                  : std::nullopt;
+        if (!subnet)
+            return VlsmShortfall{request, lackingFor<Address>(lengths, block.length)};
+        plan.allocations.push_back({requests[request].name, *subnet});
+    }
+    plan.free = space.blocks();
     return plan;
 }
 
-template std::variant<VlsmPlan<Ipv4Address>, VlsmShortfall> allocateSubnets(Ipv4Block block,
+template std::variant<VlsmAllocation<Ipv4Address>, VlsmShortfall> allocateSubnets(Ipv4Block block,
                                                                             const std::vector<SubnetRequest> &requests);
-template std::variant<VlsmPlan<Ipv6Address>, VlsmShortfall> allocateSubnets(Ipv6Block block,
+template std::variant<VlsmAllocation<Ipv6Address>, VlsmShortfall> allocateSubnets(Ipv6Block block,
                                                                             const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

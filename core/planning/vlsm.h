@@ -41,7 +41,7 @@ struct Allocation {
 };
 
 template <typename Address>
-struct VlsmPlan {
+struct VlsmAllocation {
     std::vector<Allocation<Address>> allocations;  // largest first, ties in the order asked
     std::vector<Block<Address>> free;              // the fewest blocks that cover what is left, ascending
 };
@@ -57,7 +57,7 @@ struct VlsmShortfall {
 // Places the largest request first, each at the lowest free address aligned to
 // its size: the block fills from its start without gaps.
 template <typename Address>
-std::variant<VlsmPlan<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
+std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
                                                                const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmClaimBlock::frmClaimBlock(const netquill::Plan &plan, const netquill::PlanBlock &proposed, QWidget *owner)
+frmClaimBlock::frmClaimBlock(const netquill::Plan &plan, const netquill::AnyBlock &proposed, QWidget *owner)
     : QDialog(owner), m_plan(plan), m_block(proposed)
 {
     setObjectName(QStringLiteral("frmClaimBlock"));
@@ -53,7 +53,7 @@ std::string frmClaimBlock::name() const { return txtName->text().trimmed().toStd
 void frmClaimBlock::txtBlock_Change()
 {
     const std::string typed = txtBlock->text().trimmed().toStdString();
-    const auto block = netquill::parsePlanBlock(typed);
+    const auto block = netquill::parseAnyBlock(typed);
     QString reason;
     if (!block) {
         reason = QStringLiteral("\"%1\" %2.").arg(QString::fromStdString(typed), QString::fromStdString(block.reason()));

@@ -17,10 +17,10 @@ class frmClaimBlock : public QDialog
 
 public:
     // `proposed` fills the block's field (the current leaf).
-    frmClaimBlock(const netquill::Plan &plan, const netquill::PlanBlock &proposed, QWidget *owner);
+    frmClaimBlock(const netquill::Plan &plan, const netquill::AnyBlock &proposed, QWidget *owner);
 
     // Valid once the box is accepted.
-    netquill::PlanBlock block() const { return m_block; }
+    netquill::AnyBlock block() const { return m_block; }
     std::string name() const;
 
 private slots:
@@ -28,7 +28,7 @@ private slots:
 
 private:
     const netquill::Plan &m_plan;
-    netquill::PlanBlock m_block;
+    netquill::AnyBlock m_block;
 
     QLineEdit *txtBlock = nullptr;
     QLineEdit *txtName = nullptr;

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::PlanBlock &node, QWidget *owner)
-    : QDialog(owner), m_plan(plan), m_ipv6(node.ipv6)
+frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::AnyBlock &node, QWidget *owner)
+    : QDialog(owner), m_plan(plan), m_family(node.family())
 {
     setObjectName(QStringLiteral("frmPlaceRequests"));
     setWindowTitle(QStringLiteral("Place Requests"));
@@ -22,7 +22,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::P
         QStringLiteral("&Requests to place in the free subnets of %1, one a line as NAME=AMOUNT: the amount in %2, "
                        "or /LENGTH. The largest goes first, each at the lowest free address.")
             .arg(QString::fromStdString(node.text()),
-                 m_ipv6 ? QStringLiteral("addresses") : QStringLiteral("usable hosts")),
+                 m_family == netquill::Family::Ipv6 ? QStringLiteral("addresses") : QStringLiteral("usable hosts")),
         this);
     prompt->setObjectName(QStringLiteral("lblRequests"));
     prompt->setWordWrap(true);
@@ -31,7 +31,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::P
     txtRequests->setAccessibleName(QStringLiteral("Requests"));
     // Tab leaves the box, as in every other field of a dialog.
     txtRequests->setTabChangesFocus(true);
-    txtRequests->setPlaceholderText(m_ipv6 ? QStringLiteral("servers=/64\nclients=/60")
+    txtRequests->setPlaceholderText(m_family == netquill::Family::Ipv6 ? QStringLiteral("servers=/64\nclients=/60")
                                            : QStringLiteral("office=100\nlab=50\nlink=2"));
     prompt->setBuddy(txtRequests);
     lblReason = newReasonLabel(this, "Why the requests cannot be read");
@@ -41,7 +41,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::P
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(txtRequests);
-    if (!m_ipv6) {
+    if (m_family == netquill::Family::Ipv4) {
         chkRfc3021 = new QCheckBox(QStringLiteral("RFC &3021: a /31 holds two hosts"), this);
         chkRfc3021->setObjectName(QStringLiteral("chkRfc3021"));
         layout->addWidget(chkRfc3021);
@@ -60,7 +60,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::P
 void frmPlaceRequests::txtRequests_Change()
 {
     const std::string text = txtRequests->toPlainText().toStdString();
-    const auto requests = netquill::parseRequestLines(text, m_ipv6, chkRfc3021 && chkRfc3021->isChecked());
+    const auto requests = netquill::parseRequestLines(text, m_family, chkRfc3021 && chkRfc3021->isChecked());
     m_requests = requests ? *requests : std::vector<netquill::Plan::Request>();
     // Nothing typed yet is no mistake to point at.
     const bool blank = txtRequests->toPlainText().trimmed().isEmpty();

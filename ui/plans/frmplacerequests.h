@@ -19,7 +19,7 @@ class frmPlaceRequests : public QDialog
 
 public:
     // Names the plan holds already are refused as they are typed.
-    frmPlaceRequests(const netquill::Plan &plan, const netquill::PlanBlock &node, QWidget *owner);
+    frmPlaceRequests(const netquill::Plan &plan, const netquill::AnyBlock &node, QWidget *owner);
 
     // The requests the lines ask for; valid once the box is accepted.
     const std::vector<netquill::Plan::Request> &requests() const { return m_requests; }
@@ -29,7 +29,7 @@ private slots:
 
 private:
     const netquill::Plan &m_plan;
-    bool m_ipv6;
+    netquill::Family m_family;
     std::vector<netquill::Plan::Request> m_requests;
 
     QPlainTextEdit *txtRequests = nullptr;

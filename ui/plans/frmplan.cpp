@@ -226,34 +226,34 @@ void frmPlan::offerAutosaves(QWidget *messageOwner)
     }
 }
 
-netquill::PlanBlock frmPlan::blockAt(const QModelIndex &shown) const
+netquill::AnyBlock frmPlan::blockAt(const QModelIndex &shown) const
 {
     return m_model->blockAt(m_sorted->mapToSource(shown));
 }
 
-QModelIndex frmPlan::indexOf(const netquill::PlanBlock &block) const
+QModelIndex frmPlan::indexOf(const netquill::AnyBlock &block) const
 {
     return m_sorted->mapFromSource(m_model->indexOf(block));
 }
 
-std::optional<netquill::PlanBlock> frmPlan::currentBlock() const
+std::optional<netquill::AnyBlock> frmPlan::currentBlock() const
 {
     const QModelIndex current = tvwPlan->currentIndex();
     return current.isValid() ? std::optional(blockAt(current)) : std::nullopt;
 }
 
-void frmPlan::showChange(std::optional<netquill::PlanBlock> current)
+void frmPlan::showChange(std::optional<netquill::AnyBlock> current)
 {
     m_model->showLastChange();
     // The row to show: the one asked for, else the leaf where it stood.
     if (current && !m_plan.has(*current))
-        current = m_plan.leafHolding(current->ipv6, current->network);
+        current = m_plan.leafHolding(current->network());
     if (current)
         showRow(*current);
     m_document->stepTaken();
 }
 
-void frmPlan::showRow(const netquill::PlanBlock &block)
+void frmPlan::showRow(const netquill::AnyBlock &block)
 {
     const QModelIndex index = indexOf(block);
     for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
@@ -331,7 +331,7 @@ void frmPlan::mnuRedo_Click()
 
 // A block of either family asked for by its text; nothing when the box is
 // cancelled or the text is refused, which says why.
-std::optional<netquill::PlanBlock> frmPlan::askForBlock(const QString &title, const QString &prompt)
+std::optional<netquill::AnyBlock> frmPlan::askForBlock(const QString &title, const QString &prompt)
 {
     bool given = false;
     const QString text = QInputDialog::getText(this, title, prompt, QLineEdit::Normal, QString(), &given);
@@ -339,7 +339,7 @@ std::optional<netquill::PlanBlock> frmPlan::askForBlock(const QString &title, co
     activateWindow();
     if (!given)
         return std::nullopt;
-    const auto block = netquill::parsePlanBlock(text.trimmed().toStdString());
+    const auto block = netquill::parseAnyBlock(text.trimmed().toStdString());
     if (!block) {
         refuse("\"" + text.toStdString() + "\" " + block.reason() + ".");
         return std::nullopt;
@@ -399,7 +399,7 @@ void frmPlan::mnuSplit_Click()
 }
 
 // The leaf split, its new subnets in sight.
-void frmPlan::splitLeaf(netquill::PlanBlock leaf, int bits)
+void frmPlan::splitLeaf(netquill::AnyBlock leaf, int bits)
 {
     if (refused(m_plan.split(leaf, bits)))
         return;
@@ -414,13 +414,15 @@ void frmPlan::mnuSplitInto_Click()
     if (!leaf)
         return;
     QStringList counts;
-    const int mostBits = std::min(netquill::Plan::kMostSplitBits, leaf->bits() - leaf->length);
+    const int mostBits = std::min(netquill::Plan::kMostSplitBits, leaf->width() - leaf->length());
     for (int bits = 1; bits <= mostBits; ++bits)
         counts << QString::number(1 << bits);
     if (counts.isEmpty())
         return refuse(leaf->text() + " has no bits left to split.");
     const int proposed =
-        leaf->ipv6 ? std::clamp(netquill::proposedSubnetLength(leaf->length) - leaf->length, 1, mostBits) : 1;
+        leaf->family() == netquill::Family::Ipv6
+            ? std::clamp(netquill::proposedSubnetLength(leaf->length()) - leaf->length(), 1, mostBits)
+            : 1;
     bool given = false;
     const QString count = QInputDialog::getItem(
         this, QStringLiteral("Split Into"), QStringLiteral("Split %1 into:").arg(QString::fromStdString(leaf->text())),
@@ -502,18 +504,10 @@ void frmPlan::mnuFind_Click()
     if (!given)
         return;
     const std::string typed = text.toStdString();
-    std::optional<netquill::PlanBlock> leaf;
-    if (netquill::looksLikeIpv6(typed)) {
-        const auto address = netquill::parseIpv6Address(typed);
-        if (!address)
-            return refuse("\"" + typed + "\" " + address.reason() + ".");
-        leaf = m_plan.leafHolding(true, address->value());
-    } else {
-        const auto address = netquill::parseAddress(typed);
-        if (!address)
-            return refuse("\"" + typed + "\" " + address.reason() + ".");
-        leaf = m_plan.leafHolding(false, address->value());
-    }
+    const auto address = netquill::parseAnyAddress(typed);
+    if (!address)
+        return refuse("\"" + typed + "\" " + address.reason() + ".");
+    const auto leaf = m_plan.leafHolding(*address);
     if (!leaf)
         return refuse("No block of the plan holds " + typed + ".");
     showRow(*leaf);
@@ -529,7 +523,8 @@ void frmPlan::mnuPair_Click()
     const auto partner = askForBlock(
         QStringLiteral("Pair"),
         QStringLiteral("Pair %1 with the %2 leaf:")
-            .arg(QString::fromStdString(leaf->text()), leaf->ipv6 ? QStringLiteral("IPv4") : QStringLiteral("IPv6")));
+            .arg(QString::fromStdString(leaf->text()),
+                 QString::fromLatin1(netquill::familyName(netquill::otherFamily(leaf->family())))));
     if (!partner)
         return;
     for (const auto &[one, other] : {std::pair(*leaf, *partner), std::pair(*partner, *leaf)}) {
@@ -542,7 +537,7 @@ void frmPlan::mnuPair_Click()
                               QString::fromStdString(other.text()))))
             return;
     }
-    if (refused(leaf->ipv6 ? m_plan.pair(*partner, *leaf) : m_plan.pair(*leaf, *partner)))
+    if (refused(leaf->family() == netquill::Family::Ipv6 ? m_plan.pair(*partner, *leaf) : m_plan.pair(*leaf, *partner)))
         return;
     showChange(*leaf);
 }

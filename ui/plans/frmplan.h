@@ -68,20 +68,20 @@ private slots:
 private:
     void buildMenus();
     // The tree's rows as the view sorts them, and the blocks they show.
-    netquill::PlanBlock blockAt(const QModelIndex &shown) const;
-    QModelIndex indexOf(const netquill::PlanBlock &block) const;
-    std::optional<netquill::PlanBlock> currentBlock() const;
-    void showRow(const netquill::PlanBlock &block);
-    void splitLeaf(netquill::PlanBlock leaf, int bits);
+    netquill::AnyBlock blockAt(const QModelIndex &shown) const;
+    QModelIndex indexOf(const netquill::AnyBlock &block) const;
+    std::optional<netquill::AnyBlock> currentBlock() const;
+    void showRow(const netquill::AnyBlock &block);
+    void splitLeaf(netquill::AnyBlock leaf, int bits);
     // After a step of the plan: the tree told of it, the row current, the document told.
-    void showChange(std::optional<netquill::PlanBlock> current);
+    void showChange(std::optional<netquill::AnyBlock> current);
     // Shows a refusal, if any; true when there was one.
     bool refused(const netquill::Plan::Refusal &refusal);
     void refuse(const std::string &reason);
     bool confirm(const QString &question);
     // The box run; true when it was accepted.
     bool accepted(QDialog &box);
-    std::optional<netquill::PlanBlock> askForBlock(const QString &title, const QString &prompt);
+    std::optional<netquill::AnyBlock> askForBlock(const QString &title, const QString &prompt);
     bool save(const QString &path);
     bool saveAsked();
     void updateTitle();

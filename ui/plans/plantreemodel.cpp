@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <set>
 
-using netquill::PlanBlock;
+using netquill::AnyBlock;
+using netquill::Uint128;
 
 namespace {
 
@@ -66,10 +67,10 @@ void PlanTreeModel::numberRows(std::vector<Node *> &siblings, std::size_t from)
 
 void PlanTreeModel::showLastChange()
 {
-    const std::vector<PlanBlock> &tops = m_plan.lastChanged();
+    const std::vector<AnyBlock> &tops = m_plan.lastChanged();
     if (tops.size() > kMostTreesToldOneByOne)
         return reload();
-    for (const PlanBlock &top : std::set<PlanBlock>(tops.begin(), tops.end())) {
+    for (const AnyBlock &top : std::set<AnyBlock>(tops.begin(), tops.end())) {
         const auto shown = m_nodes.find(top);
         // A step changes whole subtrees; only a tree's root comes or goes.
         if (shown == m_nodes.end())
@@ -99,10 +100,10 @@ void PlanTreeModel::replaceChildren(Node *top)
     emit dataChanged(index, index.siblingAtColumn(ColumnCount - 1));
 }
 
-void PlanTreeModel::addTree(const PlanBlock &root)
+void PlanTreeModel::addTree(const AnyBlock &root)
 {
     const auto at = std::lower_bound(m_roots.begin(), m_roots.end(), root,
-                                     [](const Node *node, const PlanBlock &block) { return node->block < block; });
+                                     [](const Node *node, const AnyBlock &block) { return node->block < block; });
     const auto row = static_cast<std::size_t>(at - m_roots.begin());
     beginInsertRows({}, static_cast<int>(row), static_cast<int>(row));
     auto &node = m_nodes[root] = std::make_unique<Node>(Node{root});
@@ -135,9 +136,9 @@ QModelIndex PlanTreeModel::indexOf(const Node *node) const
     return createIndex(node->rowInParent, 0, const_cast<Node *>(node));
 }
 
-PlanBlock PlanTreeModel::blockAt(const QModelIndex &index) const { return nodeAt(index)->block; }
+AnyBlock PlanTreeModel::blockAt(const QModelIndex &index) const { return nodeAt(index)->block; }
 
-QModelIndex PlanTreeModel::indexOf(const PlanBlock &block) const
+QModelIndex PlanTreeModel::indexOf(const AnyBlock &block) const
 {
     const auto found = m_nodes.find(block);
     return found == m_nodes.end() ? QModelIndex() : indexOf(found->second.get());
@@ -171,13 +172,16 @@ namespace {
 
 // A block as bytes that compare as the plan orders blocks: the family, the
 // network address, the length.
-QByteArray blockKey(const PlanBlock &block)
+QByteArray blockKey(const AnyBlock &block)
 {
     QByteArray key(18, '\0');
-    key[0] = static_cast<char>(block.ipv6);
-    for (int k = 0; k < 16; ++k)
-        key[1 + k] = static_cast<char>(block.network >> (8 * (15 - k)));
-    key[17] = static_cast<char>(block.length);
+    key[0] = static_cast<char>(block.family());
+    block.visit([&](const auto &inFamily) {
+        const Uint128 network = inFamily.network.value();
+        for (int k = 0; k < 16; ++k)
+            key[1 + k] = static_cast<char>(network >> (8 * (15 - k)));
+    });
+    key[17] = static_cast<char>(block.length());
     return key;
 }
 
@@ -195,7 +199,7 @@ QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
             return carried && carried->paired ? blockKey(*carried->paired) : QByteArray();
         }
         case Size:  // by the number of addresses, alike in both families
-            return node->block.bits() - node->block.length;
+            return node->block.width() - node->block.length();
         default:
             return data(index).toString().toCaseFolded();
         }

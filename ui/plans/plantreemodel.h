@@ -32,8 +32,8 @@ public:
 
     // Reads again what the plan's last step (done, undone or redone) changed.
     void showLastChange();
-    netquill::PlanBlock blockAt(const QModelIndex &index) const;
-    QModelIndex indexOf(const netquill::PlanBlock &block) const;
+    netquill::AnyBlock blockAt(const QModelIndex &index) const;
+    QModelIndex indexOf(const netquill::AnyBlock &block) const;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -52,7 +52,7 @@ public:
 
 private:
     struct Node {
-        netquill::PlanBlock block;
+        netquill::AnyBlock block;
         Node *parent = nullptr;  // none for a root
         int rowInParent = 0;
         std::vector<Node *> children;
@@ -65,7 +65,7 @@ private:
     void reload();
     // The nodes below `top` as the plan has them now, each told to the view.
     void replaceChildren(Node *top);
-    void addTree(const netquill::PlanBlock &root);
+    void addTree(const netquill::AnyBlock &root);
     void removeTree(Node *root);
     // Builds the nodes of the plan's rows below rows[0], which is `top`.
     void buildBelow(Node *top, std::span<const netquill::Plan::Row> rows);
@@ -74,6 +74,6 @@ private:
 
     netquill::Plan &m_plan;
     std::function<void()> m_edited;
-    std::map<netquill::PlanBlock, std::unique_ptr<Node>> m_nodes;
+    std::map<netquill::AnyBlock, std::unique_ptr<Node>> m_nodes;
     std::vector<Node *> m_roots;
 };

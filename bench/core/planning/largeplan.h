@@ -10,14 +10,15 @@ inline Plan largePlan()
 {
     Plan plan;
     for (const auto &[root, bits] :
-         {std::pair{PlanBlock{false, 0x0A000000, 8}, 6}, {PlanBlock{true, Uint128{0x20010DB8} << 96, 32}, 5}}) {
+         {std::pair{AnyBlock(Ipv4Block(Ipv4Address(0x0A000000), 8)), 6},
+          {AnyBlock(Ipv6Block(Ipv6Address(Uint128{0x20010DB8} << 96), 32)), 5}}) {
         plan.addRoot(root);
         plan.split(root, bits);
         for (Uint128 k = 0; k < (Uint128{1} << bits); ++k) {
-            const PlanBlock child = root.child(k, root.length + bits);
+            const AnyBlock child = root.child(k, root.length() + bits);
             plan.split(child, 10);
             for (Uint128 leaf = 0; leaf < 1024; leaf += 8)
-                plan.describe(child.child(leaf, child.length + 10),
+                plan.describe(child.child(leaf, child.length() + 10),
                               {"subnet " + std::to_string(static_cast<unsigned>(leaf)), "", "", {}});
         }
     }

@@ -8,13 +8,13 @@
 namespace {
 
 using netquill::Plan;
-using netquill::PlanBlock;
+using netquill::AnyBlock;
 using netquill::bench::largePlan;
 
 void BM_SplitJoinAndUndoInALargePlan(benchmark::State &state)
 {
     Plan plan = largePlan();
-    const PlanBlock leaf{false, 0x0A000100, 24};
+    const AnyBlock leaf = netquill::Ipv4Block(netquill::Ipv4Address(0x0A000100), 24);
     for (auto _ : state) {
         plan.split(leaf, 4);
         plan.join(leaf, false);

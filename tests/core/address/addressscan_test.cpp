@@ -14,7 +14,7 @@ Texts found(std::string_view line)
     Texts texts;
     for (auto address = netquill::nextAddress(line); address;
          address = netquill::nextAddress(line, address->at + address->size))
-        texts.push_back((address->ipv6 ? "6 " : "4 ") + std::string(line.substr(address->at, address->size)));
+        texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") + std::string(line.substr(address->at, address->size)));
     return texts;
 }
 
@@ -34,7 +34,7 @@ Texts foundInPieces(std::string_view line, std::size_t size)
         const std::string_view scanned = std::string_view(piece).substr(0, end);
         for (auto address = netquill::nextAddress(scanned, 0, boundaryBefore); address;
              address = netquill::nextAddress(scanned, address->at + address->size, boundaryBefore))
-            texts.push_back((address->ipv6 ? "6 " : "4 ") + std::string(scanned.substr(address->at, address->size)));
+            texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") + std::string(scanned.substr(address->at, address->size)));
         if (end > 0)
             boundaryBefore = netquill::isAddressBoundary(piece[end - 1]);
         carried = last ? std::string() : piece.substr(end);

@@ -37,7 +37,7 @@ using Blocks = testing::TestWithParam<BlockCase>;
 
 TEST_P(Blocks, NetworkLastSizeAndContainment)
 {
-    if (looksLikeIpv6(GetParam().given))
+    if (familyOf(GetParam().given) == Family::Ipv6)
         expectBlock<Ipv6Address>(GetParam());
     else
         expectBlock<Ipv4Address>(GetParam());

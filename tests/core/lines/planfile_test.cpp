@@ -8,9 +8,9 @@
 namespace {
 
 using netquill::Plan;
-using netquill::PlanBlock;
+using netquill::AnyBlock;
 
-PlanBlock block(std::string_view text) { return *netquill::parsePlanBlock(text); }
+AnyBlock block(std::string_view text) { return *netquill::parseAnyBlock(text); }
 
 // Both families, a pairing, and names and notes a format must escape; a
 // non-ASCII character stands as it is, a control character as \u00XX.

@@ -8,11 +8,12 @@
 
 namespace {
 
+using netquill::AnyBlock;
 using netquill::Plan;
-using netquill::PlanBlock;
 using netquill::PlanLeaf;
 
-PlanBlock block(std::string_view text) { return *netquill::parsePlanBlock(text); }
+AnyBlock block(std::string_view text) { return *netquill::parseAnyBlock(text); }
+netquill::AnyAddress address(std::string_view text) { return *netquill::parseAnyAddress(text); }
 
 // "depth block name" a row, as a reader checks a plan at a glance.
 std::vector<std::string> rowsOf(const Plan &plan)
@@ -110,7 +111,7 @@ TEST(Plan, PairsAnIpv4LeafWithAnIpv6LeafBothWays)
     EXPECT_EQ(plan.join(block("2001:db8::/63"), true), std::nullopt);
     EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32");
     // What a view of the plan reads again: the joined tree and the partner it lost.
-    const std::vector<PlanBlock> changed{block("2001:db8::/63"), block("10.0.0.1/32")};
+    const std::vector<AnyBlock> changed{block("2001:db8::/63"), block("10.0.0.1/32")};
     EXPECT_EQ(plan.lastChanged(), changed);
     plan.undo();
     EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32 =2001:db8::/64");
@@ -132,10 +133,10 @@ TEST(Plan, ClaimsABlockAndFindsTheLeafOfAnAddress)
     EXPECT_EQ(plan.claim(block("10.0.1.0/24"), {}), "10.0.1.0/24 is in no leaf of the plan");
     EXPECT_EQ(rowsOf(plan),
               (Rows{"0 10.0.0.0/24", "1 10.0.0.0/25", "2 10.0.0.0/26", "2 10.0.0.64/26 lab", "1 10.0.0.128/25"}));
-    EXPECT_EQ(plan.leafHolding(false, 0x0A000050)->text(), "10.0.0.64/26");
-    EXPECT_EQ(plan.leafHolding(false, 0x0A0000FF)->text(), "10.0.0.128/25");
-    EXPECT_FALSE(plan.leafHolding(false, 0x0A000100));
-    EXPECT_FALSE(plan.leafHolding(true, 0));
+    EXPECT_EQ(plan.leafHolding(address("10.0.0.80"))->text(), "10.0.0.64/26");
+    EXPECT_EQ(plan.leafHolding(address("10.0.0.255"))->text(), "10.0.0.128/25");
+    EXPECT_FALSE(plan.leafHolding(address("10.0.1.0")));
+    EXPECT_FALSE(plan.leafHolding(address("::")));
 }
 
 // Requests go where vlsm puts them in an empty block (its office/lab/link

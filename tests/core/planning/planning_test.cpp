@@ -117,7 +117,7 @@ TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
     const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0x0A000000), 24);
     const auto plan =
-        std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
+        std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
     std::vector<Ipv4Block> allocated;
     for (const Allocation<Ipv4Address> &allocation : plan.allocations)
         allocated.push_back(allocation.subnet);
@@ -125,7 +125,7 @@ TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
     EXPECT_EQ(plan.allocations[1].name, "db");
     EXPECT_EQ(texts(plan.free), "10.0.0.228/30 10.0.0.232/29 10.0.0.240/28 ");
 
-    const auto full = std::get<VlsmPlan<Ipv4Address>>(allocateSubnets(block, {{"a", 25}, {"b", 25}}));
+    const auto full = std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(block, {{"a", 25}, {"b", 25}}));
     EXPECT_TRUE(full.free.empty());
 }
 
@@ -138,7 +138,7 @@ TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlock)
         for (int k = static_cast<int>(random() % 6) + 1; k > 0; --k)
             requests.push_back({std::to_string(k), smallestPrefixHolding(random() % 200 + 1, trial % 2 == 0)->bits()});
         const auto result = allocateSubnets(block, requests);
-        const auto *plan = std::get_if<VlsmPlan<Ipv4Address>>(&result);
+        const auto *plan = std::get_if<VlsmAllocation<Ipv4Address>>(&result);
         if (!plan)
             continue;
         std::bitset<1024> taken;
