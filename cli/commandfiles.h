@@ -58,8 +58,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams);
 // plans.cpp: plan files, read and written whole.
 extern const char *const kPlanFileHelp;
 int planFileCommand(const CommandLine &line, Streams &streams);
-// Writes the plan to the file whole or not at all: a temporary file beside
-// it, flushed to the disk, then renamed over it.
+// Writes the plan to the file whole or not at all, as writeWholeFile does.
 void savePlanFile(std::string_view name, const Plan &plan);
 
 }  // namespace netquill::cli

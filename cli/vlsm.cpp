@@ -4,6 +4,7 @@
 #include "cli/values.h"
 #include "core/address/addresstext.h"
 #include "core/lines/ipv6rows.h"
+#include "core/lines/planfile.h"
 #include "core/lines/splitrows.h"
 #include "core/planning/requesttext.h"
 #include "core/planning/vlsm.h"
@@ -16,7 +17,7 @@ namespace netquill::cli {
 
 const char *const kVlsmHelp =
     "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021] [--format tsv|csv|txt|html|jsonl]\n"
-    "                         [--no-header]\n"
+    "                         [--no-header] [--save FILE]\n"
     "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...\n"
     "by their place; each name once, in UTF-8 without control characters, and not \"(free)\"):\n"
     "the smallest subnet with at least AMOUNT usable hosts, for an IPv6 block at least AMOUNT\n"
@@ -28,7 +29,8 @@ const char *const kVlsmHelp =
     "prefix_length, first_address, last_address, address_count. Status 1 when the requests\n"
     "do not fit. --save FILE also writes the allocation as a plan file, which the window opens\n"
     "and plan-file prints: the block split in halves down to each subnet, named, with its\n"
-    "REQUEST; the file is written whole or not at all (status 3).\n";
+    "REQUEST; the file is written whole or not at all (status 3). --save - writes the plan file\n"
+    "to standard output instead of the rows.\n";
 
 namespace {
 
@@ -86,8 +88,14 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
         return kNoAnswer;
     }
     const VlsmAllocation<Address> &carved = std::get<VlsmAllocation<Address>>(allocated);
-    if (const std::string *file = line.option("--save"))
+    if (const std::string *file = line.option("--save")) {
+        // "-" is standard output: the plan file there instead of the rows.
+        if (*file == "-") {
+            streams.out.append(planFileText(planOf(block, asked)));
+            return kDone;
+        }
         savePlanFile(*file, planOf(block, asked));
+    }
     const auto table = SplitRows<Address>(Split<Address>(block, block.length)).renderer(format, streams.lineEnd);
     std::string &out = streams.out.buffer();
     const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {

@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <random>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,6 +86,36 @@ int writeDirectly(const std::string &path, std::string_view bytes)
     return error != 0 ? error : closed;
 }
 
+// A file without a name given the target's: a new target is linked at once;
+// an old one is replaced by a rename from a short name of its own, as a
+// link cannot replace a file. The errno of a step that failed, else 0.
+int linkInPlace(int descriptor, const std::string &folder, const std::string &target)
+{
+    const std::string unnamed = "/proc/self/fd/" + std::to_string(descriptor);
+    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return 0;
+    if (errno != EEXIST)
+        return errno;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/.netquill-%08x", static_cast<unsigned>(random()));
+        const std::string beside = folder + name;
+        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, beside.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return errno;
+        }
+        if (::rename(beside.c_str(), target.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(beside.c_str());
+            return error;
+        }
+        return 0;
+    }
+    return EEXIST;
+}
+
 }  // namespace
 
 std::optional<FileStamp> stampOf(const std::string &path)
@@ -145,12 +177,21 @@ int writeWholeFile(const std::string &path, std::string_view bytes, FileStamp *w
         return EISDIR;
     if (exists && !S_ISREG(existing.st_mode))
         return writeDirectly(target, bytes);
-    std::string temporary = target + ".XXXXXX";
-    const int descriptor = ::mkstemp(temporary.data());
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    // A file without a name until it is whole: killed before then, the
+    // program leaves nothing behind. Where the file system cannot hold one,
+    // a short temporary name beside the target does.
+    std::string temporary;
+    int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (descriptor < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+        temporary = folder + "/.netquill-XXXXXX";
+        descriptor = ::mkstemp(temporary.data());
+    }
     if (descriptor < 0)
         return errno;
     // An old file keeps its permissions; a new one gets those any program
-    // creating it would (mkstemp's are 0600).
+    // creating it would.
     mode_t mode = existing.st_mode & 07777;
     if (!exists) {
         const mode_t mask = ::umask(0);
@@ -165,20 +206,22 @@ int writeWholeFile(const std::string &path, std::string_view bytes, FileStamp *w
     };
     if (error == 0 && ::fstat(descriptor, &status) != 0)
         error = errno;
+    if (error == 0 && temporary.empty())
+        error = linkInPlace(descriptor, folder, target);
     if (::close(descriptor) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+    if (error == 0 && !temporary.empty() && ::rename(temporary.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
         return error;
     }
-    // The rename itself reaches the disk once its folder is synced.
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-    if (const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
+    // The new name reaches the disk once its folder is synced.
+    if (const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        folderDescriptor >= 0) {
+        ::fsync(folderDescriptor);
+        ::close(folderDescriptor);
     }
     if (written)
         *written = stampFrom(status);

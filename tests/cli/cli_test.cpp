@@ -236,16 +236,20 @@ TEST(CliGrep, LinesOptionsAndStatuses)
     EXPECT_TRUE(found.out == longLine + "\n") << found.out.size();
 }
 
-// vlsm --save writes a plan file whole or not at all (status 3); plan-file
-// prints it, and refuses a damaged one with its line.
+// vlsm --save writes a plan file whole or not at all (status 3), or with
+// "-" to standard output instead of the rows; plan-file prints it, and
+// refuses a damaged one with its line.
 TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
 {
     const std::string file = testing::TempDir() + "vlsm.nqplan";
     EXPECT_EQ(run({"vlsm", "10.0.0.0/29", "a=2", "--save", file}).status, 0);
-    EXPECT_EQ(run({"plan-file", file, "--format", "csv"}).out, "Depth,Subnet,Name,Note,Request,Paired,Size\n"
-                                                               "0,10.0.0.0/29,,,,,6\n"
-                                                               "1,10.0.0.0/30,a,,2,,2\n"
-                                                               "1,10.0.0.4/30,,,,,2\n");
+    const std::string rows = "Depth,Subnet,Name,Note,Request,Paired,Size\n"
+                             "0,10.0.0.0/29,,,,,6\n"
+                             "1,10.0.0.0/30,a,,2,,2\n"
+                             "1,10.0.0.4/30,,,,,2\n";
+    EXPECT_EQ(run({"plan-file", file, "--format", "csv"}).out, rows);
+    const CliRun toOutput = run({"vlsm", "10.0.0.0/29", "a=2", "--save", "-"});
+    EXPECT_EQ(run({"plan-file", "-", "--format", "csv"}, toOutput.out).out, rows);
     const CliRun damaged =
         run({"plan-file", "-"}, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0}]}");
     EXPECT_EQ(damaged.errors, "netquill-cli: FILE '-': line 2: has no \"block\"\n");

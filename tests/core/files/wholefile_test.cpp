@@ -7,8 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <climits>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -106,6 +109,39 @@ TEST(WriteWholeFile, ReplacesWholeThroughLinksOrLeavesTheFileAsItWas)
     EXPECT_EQ(netquill::writeWholeFile(folder / "missing" / "plan", "x"), ENOENT);
     EXPECT_EQ(netquill::writeWholeFile(folder, "x"), EISDIR);
     EXPECT_EQ(netquill::writeWholeFile("/dev/full", "x"), ENOSPC);
+}
+
+// Killed while it writes (here by the file size limit's own signal), a save
+// leaves the old file and nothing beside it, as the new one has no name
+// until it is whole; and a name as long as the file system takes is written
+// as it is, no temporary name beside it lengthened past the limit.
+TEST(WriteWholeFile, LeavesNothingBehindWhenKilledAndTakesTheLongestName)
+{
+    const fs::path folder = scratch();
+    if (const int unnamed = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600); unnamed >= 0)
+        ::close(unnamed);
+    else
+        GTEST_SKIP() << "this file system holds no file without a name";
+    const fs::path file = folder / "plan";
+    std::ofstream(file) << "earlier";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{4, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        netquill::writeWholeFile(file, "longer than four bytes");
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(bytesOf(file), "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+    const fs::path longest = folder / std::string(NAME_MAX, 'n');
+    EXPECT_EQ(netquill::writeWholeFile(longest, "x"), 0);
+    EXPECT_EQ(netquill::writeWholeFile(longest, "y"), 0);
+    EXPECT_EQ(bytesOf(longest), "y");
 }
 
 }  // namespace

@@ -156,6 +156,8 @@ TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
     EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"a", 27, "20"}, {"b", 26, "40"}}),
               "request 'b' (/26) finds no free leaf large enough in 10.0.0.0/24");
     EXPECT_EQ(rowsOf(plan), placed);
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.128/25"), {{"a", 28, "10"}, {"a", 28, "10"}}),
+              "request 'a': the name 'a' is another request's already");
     EXPECT_EQ(plan.placeRequests(block("10.0.0.128/25"), {{"a", 27, "20"}}), std::nullopt);
     EXPECT_EQ(rowsOf(plan).back(), "3 10.0.0.224/27 a");
     plan.undo();
