@@ -3,7 +3,7 @@
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/files/wholefile.h"
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 #include "core/lines/planrows.h"
 
 #include <cstring>

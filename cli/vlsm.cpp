@@ -4,7 +4,7 @@
 #include "cli/values.h"
 #include "core/address/addresstext.h"
 #include "core/lines/ipv6rows.h"
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 #include "core/lines/splitrows.h"
 #include "core/planning/requesttext.h"
 #include "core/planning/vlsm.h"

@@ -1,6 +1,6 @@
 // The plan file reader over any bytes: it refuses with a line or reads a plan
 // that writes itself back as a file that reads to the same plan.
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cstdint>

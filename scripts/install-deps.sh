@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-comic-neue
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file scdoc lintian devscripts

@@ -1,6 +1,6 @@
 #include "ui/plans/plandocument.h"
 
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // A plan of about 100,000 leaves: a split, a join and their undoing must be
 // instant; saving and opening the file within a second.
 #include "bench/core/planning/largeplan.h"
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 
 #include <benchmark/benchmark.h>
 

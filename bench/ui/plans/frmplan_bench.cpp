@@ -1,7 +1,7 @@
 // The plan window over a plan of about 100,000 leaves: it opens within a
 // second, and a split or its undoing shows without delay (a frame is 16 ms).
 #include "bench/core/planning/largeplan.h"
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 #include "ui/plans/frmplan.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // The plan file: written as the format says, read back to the same bytes,
 // and each kind of damage refused with its line.
-#include "core/lines/planfile.h"
+#include "core/files/planfile.h"
 #include "core/lines/planrows.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
                withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"paired\":\"2001:db8::/32\"},\n"
                          "{\"depth\":0,\"block\":\"2001:db8::/32\"}\n"),
                "line 1: 10.0.0.0/8 is paired with 2001:db8::/32, which is not an IPv6 leaf of the plan paired with it"},
-        Damage{"TooDeep", std::string(100, '['), "line 1: nests deeper than 64 levels"}),
+        Damage{"TooDeep", std::string(100, '['), "line 1: nests deeper than 64 levels"},
+        // The plan is built as the nodes are read, but the whole text is still
+        // JSON and still a plan before a node is blamed.
+        Damage{"NotJsonAfterABadNode", withNodes("{\"depth\":0},\n{\"depth\":0,}\n"),
+               "line 3: has a key that is not a string"},
+        Damage{"FormatAfterABadNode", "{\"nodes\":[\n{}\n],\"version\":1,\"format\":\"netquill-plan\"}",
+               "line 2: has no \"depth\" of 0 to 128"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,294 @@
+#include "core/files/planfile.h"
+
+#include "core/files/jsonreader.h"
+#include "core/lines/jsontext.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
+#include <set>
+
+namespace netquill {
+
+std::string planFileText(const Plan &plan)
+{
+    std::string out;
+    // About a line of 40 bytes for each node, more for what leaves carry: grown once or twice at most.
+    out.reserve(48 * plan.nodeCount() + 64);
+    out += "{\"format\":";
+    appendJsonString(out, kPlanFormat);
+    out += ",\"version\":" + std::to_string(kPlanVersion) + ",\"nodes\":[\n";
+    const std::vector<Plan::Row> rows = plan.rows();
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const Plan::Row &row = rows[k];
+        out += "{\"depth\":";
+        out += std::to_string(row.depth);
+        out += ",\"block\":";
+        appendJsonString(out, row.block.text());
+        if (const PlanLeaf *carried = row.carried) {
+            for (const auto &[key, value] : {std::pair{"name", &carried->name}, std::pair{"note", &carried->note},
+                                             std::pair{"request", &carried->request}}) {
+                if (value->empty())
+                    continue;
+                out += ",\"";
+                out += key;
+                out += "\":";
+                appendJsonString(out, *value);
+            }
+            if (carried->paired) {
+                out += ",\"paired\":";
+                appendJsonString(out, carried->paired->text());
+            }
+        }
+        out += k + 1 < rows.size() ? "},\n" : "}\n";
+    }
+    return out + "]}\n";
+}
+
+namespace {
+
+// Thrown while the nodes are read, with the line of the node at fault.
+struct Damage {
+    int line;
+    std::string reason;
+};
+
+// A member of a node as read, before the node is checked whole.
+struct Member {
+    JsonReader::Kind kind;
+    int line;
+    std::string text;  // a string's or a number's
+};
+
+// A node's members, each refused as the reader meets it where its key is unknown.
+class Node
+{
+public:
+    static constexpr std::string_view kKeys[] = {"depth", "block", "name", "note", "request", "paired"};
+
+    explicit Node(JsonReader &reader) : line(reader.line())
+    {
+        if (reader.peek() != JsonReader::Kind::Object)
+            throw Damage{line, "has a node that is not an object"};
+        reader.beginObject();
+        while (const auto key = reader.nextKey()) {
+            const auto known = std::find(std::begin(kKeys), std::end(kKeys), *key);
+            const int valueLine = reader.line();
+            if (known == std::end(kKeys))
+                throw Damage{valueLine, "has an unknown key \"" + *key + "\""};
+            Member &member = m_members[static_cast<std::size_t>(known - std::begin(kKeys))].emplace(
+                Member{reader.peek(), valueLine, {}});
+            if (member.kind == JsonReader::Kind::String)
+                member.text = reader.readString();
+            else if (member.kind == JsonReader::Kind::Number)
+                member.text = reader.readNumber();
+            else
+                reader.skipValue();
+        }
+    }
+
+    int depth() const
+    {
+        const auto &depth = m_members[0];
+        if (!depth || depth->kind != JsonReader::Kind::Number || depth->text.size() > 3 ||
+            depth->text.find_first_not_of("0123456789") != std::string::npos)
+            throw Damage{line, "has no \"depth\" of 0 to 128"};
+        return std::stoi(depth->text);
+    }
+    // The text of a string member; empty where there is none, unless it is required.
+    const std::string &text(std::string_view key, bool required) const
+    {
+        static const std::string kNone;
+        const auto &member = m_members[index(key)];
+        if (!member) {
+            if (required)
+                throw Damage{line, "has no \"" + std::string(key) + "\""};
+            return kNone;
+        }
+        if (member->kind != JsonReader::Kind::String)
+            throw Damage{member->line, "has a \"" + std::string(key) + "\" that is not a string"};
+        return member->text;
+    }
+    bool has(std::string_view key) const { return m_members[index(key)].has_value(); }
+    AnyBlock block(std::string_view key) const
+    {
+        const auto block = parseAnyBlock(text(key, true));
+        if (!block)
+            throw Damage{line, "has a \"" + std::string(key) + "\" that " + block.reason()};
+        return *block;
+    }
+
+    const int line;
+
+private:
+    static std::size_t index(std::string_view key)
+    {
+        return static_cast<std::size_t>(std::find(std::begin(kKeys), std::end(kKeys), key) - std::begin(kKeys));
+    }
+
+    std::array<std::optional<Member>, std::size(kKeys)> m_members;
+};
+
+// A node on the path from a root to the node being read, and how many of
+// its children have been read of how many its split made.
+struct Ancestor {
+    AnyBlock block;
+    int line;
+    Uint128 childrenRead = 0;
+    Uint128 children = 0;
+};
+
+void checkAllChildrenRead(const Ancestor &node)
+{
+    if (node.childrenRead != node.children)
+        throw Damage{node.line, node.block.text() + " is split, but not every subnet of the split follows it"};
+}
+
+// The nodes in order rebuild the plan as they are read: a root adds a tree,
+// the first child after a leaf splits it (its length tells into how many),
+// each further child must be the next of that split, and what a leaf carries
+// is described on it; pairings last, once every leaf is there.
+class PlanBuilder
+{
+public:
+    void add(const Node &node)
+    {
+        const auto depth = static_cast<std::size_t>(node.depth());
+        const AnyBlock block = node.block("block");
+        if (depth > m_path.size())
+            throw Damage{node.line, "is deeper than the node before it allows"};
+        while (m_path.size() > depth) {
+            checkAllChildrenRead(m_path.back());
+            m_path.pop_back();
+        }
+        if (depth == 0) {
+            if (const auto refusal = m_plan.addRoot(block))
+                throw Damage{node.line, block.text() + " " + *refusal};
+        } else {
+            Ancestor &parent = m_path.back();
+            const int bits = block.length() - parent.block.length();
+            if (parent.children == 0 && m_plan.leaf(parent.block).carriesAnything())
+                throw Damage{parent.line, parent.block.text() +
+                                              " is split, and only a leaf carries a name, note, request or pairing"};
+            if (parent.children == 0 && bits >= 1 && bits <= Plan::kMostSplitBits &&
+                !m_plan.split(parent.block, bits))
+                parent.children = Uint128{1} << bits;
+            // The split made the children; the next one read must be the next it made.
+            if (parent.childrenRead == parent.children || !m_plan.has(block) ||
+                block != parent.block.child(parent.childrenRead, parent.block.length() + bits))
+                throw Damage{node.line,
+                             block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text()};
+            ++parent.childrenRead;
+        }
+        const PlanLeaf carried{node.text("name", false), node.text("note", false), node.text("request", false),
+                               std::nullopt};
+        if (carried.carriesAnything())
+            if (const auto refusal = m_plan.describe(block, carried, Plan::Names::AsWritten))
+                throw Damage{node.line, *refusal};
+        if (node.has("paired"))
+            m_pairings.emplace_back(block, node.block("paired"));
+        m_path.push_back({block, node.line});
+        // A plan read has nothing to undo: no step keeps a copy of what it changed.
+        m_plan.forgetHistory();
+    }
+
+    Plan finish(int line)
+    {
+        for (const Ancestor &node : m_path)
+            checkAllChildrenRead(node);
+        // Each pairing is written on both leaves, and read once both are there.
+        const std::set<std::pair<AnyBlock, AnyBlock>> written(m_pairings.begin(), m_pairings.end());
+        for (const auto &[leaf, partner] : m_pairings) {
+            const bool mutual = written.contains({partner, leaf});
+            const Family other = otherFamily(leaf.family());
+            if (!mutual || partner.family() != other || !m_plan.isLeaf(leaf) || !m_plan.has(partner) ||
+                !m_plan.isLeaf(partner))
+                throw Damage{line, leaf.text() + " is paired with " + partner.text() + ", which is not an " +
+                                       familyName(other) + " leaf of the plan paired with it"};
+            if (leaf.family() == Family::Ipv4)
+                m_plan.pair(leaf, partner);
+            m_plan.forgetHistory();
+        }
+        return std::move(m_plan);
+    }
+
+private:
+    Plan m_plan;
+    std::vector<std::pair<AnyBlock, AnyBlock>> m_pairings;
+    std::vector<Ancestor> m_path;
+};
+
+// What the document holds besides its nodes, and where.
+struct Heading {
+    int line = 1;
+    bool isObject = false;
+    std::string format;
+    std::optional<Member> version;
+    std::optional<int> nodesLine;
+};
+
+}  // namespace
+
+Parsed<Plan> readPlanFile(std::string_view text)
+{
+    // A byte-order mark, which some editors put before UTF-8, says nothing here (RFC 8259, section 8.1).
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const auto refused = [](int line, const std::string &reason) {
+        return Parsed<Plan>::refused("line " + std::to_string(line) + ": " + reason);
+    };
+    // The plan is built as its nodes are read, and only it is kept. The text
+    // is read to its end whatever a node holds: text that is not JSON is
+    // told first, then a file that is no plan, then the node at fault.
+    JsonReader reader(text);
+    Heading heading;
+    PlanBuilder builder;
+    std::optional<Damage> damage;
+    std::optional<Plan> plan;
+    try {
+        heading.line = reader.line();
+        heading.isObject = reader.peek() == JsonReader::Kind::Object;
+        if (heading.isObject) {
+            reader.beginObject();
+            while (const auto key = reader.nextKey()) {
+                const JsonReader::Kind kind = reader.peek();
+                if (*key == "format" && kind == JsonReader::Kind::String) {
+                    heading.format = reader.readString();
+                } else if (*key == "version" && kind == JsonReader::Kind::Number) {
+                    heading.version = Member{kind, reader.line(), reader.readNumber()};
+                } else if (*key == "nodes" && kind == JsonReader::Kind::Array) {
+                    heading.nodesLine = reader.line();
+                    try {
+                        reader.beginArray();
+                        while (reader.nextItem())
+                            builder.add(Node(reader));
+                        plan = builder.finish(*heading.nodesLine);
+                    } catch (const Damage &fault) {
+                        damage = fault;
+                        reader.skipRest(1);  // back in the document, past the nodes
+                    }
+                }
+            }
+        }
+        reader.finish();
+    } catch (const JsonRefusal &refusal) {
+        return refused(refusal.line, refusal.reason);
+    }
+    if (!heading.isObject || heading.format != kPlanFormat)
+        return refused(heading.line, "is not a Netquill plan (it has no \"format\":\"netquill-plan\")");
+    const std::optional<Member> &version = heading.version;
+    if (!version || version->text.size() > 9 || version->text.find_first_not_of("0123456789") != std::string::npos)
+        return refused(heading.line, "has no \"version\" number");
+    if (std::stol(version->text) > kPlanVersion)
+        return refused(version->line, "is a plan of version " + version->text +
+                                          ", from a newer Netquill; this one reads version " +
+                                          std::to_string(kPlanVersion));
+    if (!heading.nodesLine)
+        return refused(heading.line, "has no \"nodes\" list");
+    if (damage)
+        return refused(damage->line, damage->reason);
+    return std::move(*plan);
+}
+
+}  // namespace netquill

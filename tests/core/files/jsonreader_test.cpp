@@ -1,0 +1,121 @@
+// The strict JSON reader: what RFC 8259 takes, what it refuses and on
+// which line, each value written back compact as the reader gave it.
+#include "core/files/jsonreader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using netquill::JsonReader;
+
+// The next value as compact JSON text, its strings' characters as read.
+void writeValue(JsonReader &reader, std::string &out)
+{
+    switch (reader.peek()) {
+    case JsonReader::Kind::Object: {
+        reader.beginObject();
+        out += '{';
+        for (bool first = true; const auto key = reader.nextKey(); first = false) {
+            out += (first ? "\"" : ",\"") + *key + "\":";
+            writeValue(reader, out);
+        }
+        out += '}';
+        break;
+    }
+    case JsonReader::Kind::Array:
+        reader.beginArray();
+        out += '[';
+        for (bool first = true; reader.nextItem(); first = false) {
+            out += first ? "" : ",";
+            writeValue(reader, out);
+        }
+        out += ']';
+        break;
+    case JsonReader::Kind::String:
+        out += '"' + reader.readString() + '"';
+        break;
+    case JsonReader::Kind::Number:
+        out += reader.readNumber();
+        break;
+    case JsonReader::Kind::Boolean:
+        out += reader.readBoolean() ? "true" : "false";
+        break;
+    case JsonReader::Kind::Null:
+        reader.readNull();
+        out += "null";
+        break;
+    }
+}
+
+std::string read(std::string_view text)
+{
+    JsonReader reader(text);
+    try {
+        std::string out;
+        writeValue(reader, out);
+        reader.finish();
+        return out;
+    } catch (const netquill::JsonRefusal &refusal) {
+        return "line " + std::to_string(refusal.line) + ": " + refusal.reason;
+    }
+}
+
+struct JsonCase {
+    const char *name;
+    std::string text;
+    std::string read;  // the value written back, or the refusal
+};
+
+void PrintTo(const JsonCase &row, std::ostream *out) { *out << row.name; }
+
+using JsonTexts = testing::TestWithParam<JsonCase>;
+
+TEST_P(JsonTexts, AreReadOrRefusedWithTheirLine) { EXPECT_EQ(read(GetParam().text), GetParam().read); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rfc8259, JsonTexts,
+    testing::Values(
+        JsonCase{"Scalars", " [true,false,null,\"\",0,-0]\r\n", "[true,false,null,\"\",0,-0]"},
+        JsonCase{"Exponents", "[1e5,-0.5E-3,2E+0]", "[1e5,-0.5E-3,2E+0]"},
+        JsonCase{"ExponentWithoutDigits", "[1e]", "line 1: has a number without digits in its exponent"},
+        JsonCase{"PointWithoutDigits", "1.", "line 1: has a number without digits after its point"},
+        JsonCase{"LeadingZero", "01", "line 1: has something that is not a JSON value"},
+        JsonCase{"Escapes", R"("\"\\\/\b\f\n\r\t\u00e9")", "\"\"\\/\b\f\n\r\t\xC3\xA9\""},
+        JsonCase{"SurrogatePair", R"("\ud83d\ude00")", "\"\xF0\x9F\x98\x80\""},
+        JsonCase{"LoneHighSurrogate", R"("\ud83d!")", "line 1: has a lone high surrogate in a string"},
+        JsonCase{"LoneLowSurrogate", R"("\ude00")", "line 1: has a lone low surrogate in a string"},
+        JsonCase{"OverlongUtf8", "\"\xC0\xAF\"", "line 1: has a string that is not UTF-8 text"},
+        JsonCase{"SurrogateInUtf8", "\"\xED\xA0\x80\"", "line 1: has a string that is not UTF-8 text"},
+        JsonCase{"ControlCharacter", "\"a\tb\"", "line 1: has a control character in a string"},
+        JsonCase{"StringOverALineEnd", "\"a\nb\"", "line 1: has a string that runs over a line end"},
+        JsonCase{"DuplicateKey", "{\"a\":1,\n\"a\":2}", "line 2: has \"a\" twice"},
+        JsonCase{"SameKeyInTwoObjects", "[{\"a\":1},{\"a\":2}]", "[{\"a\":1},{\"a\":2}]"},
+        JsonCase{"KeyNotAString", "{\"a\":1,}", "line 1: has a key that is not a string"},
+        JsonCase{"ItemAfterLastComma", "[\n1,\n]", "line 3: has something that is not a JSON value"},
+        JsonCase{"MissingComma", "[1 2]", "line 1: has '2' where ']' belongs"},
+        JsonCase{"TrailingText", "{} x", "line 1: has more after the end of its JSON value"},
+        JsonCase{"CutShort", "{\"a\":", "line 1: ends before its JSON value does (the file is cut short)"},
+        JsonCase{"Depth64", std::string(64, '[') + std::string(64, ']'),
+                 std::string(64, '[') + std::string(64, ']')},
+        JsonCase{"Depth65", std::string(65, '[') + "0" + std::string(65, ']'),
+                 "line 1: nests deeper than 64 levels"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A caller that stops taking values still has the whole text checked.
+TEST(JsonReader, SkipsTheRestButChecksIt)
+{
+    JsonReader reader("{\"a\":[1,{\"b\":2}],\"c\":3}");
+    reader.beginObject();
+    ASSERT_EQ(reader.nextKey(), "a");
+    reader.beginArray();
+    ASSERT_TRUE(reader.nextItem());
+    reader.skipRest(1);
+    EXPECT_EQ(reader.nextKey(), "c");
+    EXPECT_EQ(reader.readNumber(), "3");
+    EXPECT_NO_THROW(reader.finish());
+    JsonReader broken("[1,[2,}");
+    broken.beginArray();
+    EXPECT_THROW(broken.finish(), netquill::JsonRefusal);
+}
+
+}  // namespace
