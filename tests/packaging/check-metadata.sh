@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The menu entry and the AppStream metadata as written: both valid, the
 # metadata naming every program the package installs and showing exactly
-# the screenshots the README shows.
+# the screenshots the README shows; and the manual's facts that the code holds.
 #   check-metadata.sh <source folder>
 set -euo pipefail
 source=$1
@@ -24,6 +24,10 @@ expect "metadata shows the README's screenshots" test "$shown" = "$readme"
 for screenshot in $shown; do
   expect "$screenshot is in docs/screenshots" test -s "$source/docs/screenshots/$screenshot"
 done
+# The manual names the registries' date the address types come from.
+registries=$(sed -n 's|.*kSpecialPurposeRegistriesDate = "\(.*\)";|\1|p' "$source/core/address/addresstype.h")
+expect "the manual names the registries' date of the code, $registries" \
+  grep -q "as updated on $registries" "$packaging/man/netquill-cli.1.scd"
 
 echo "$failures failed"
 test "$failures" -eq 0
