@@ -14,23 +14,8 @@ namespace netquill::cli {
 
 namespace {
 
-constexpr const char *kUsage =
-    "usage: netquill-cli COMMAND [OPTION...] [ARGUMENT...]\n"
-    "  convert ADDRESS              an address in all five notations\n"
-    "  calc ADDRESS/MASK            host ID, network ID, broadcast and nodes\n"
-    "  plan BLOCK/PREFIX [PLAN]     one subnet plan of a block\n"
-    "  list BLOCK/PREFIX [PLAN]     every subnet of the plan, streamed\n"
-    "  range FIRST LAST             the fewest CIDR blocks that cover a range\n"
-    "  aggregate [FILE...]          the fewest CIDR blocks that cover an address list\n"
-    "  grep PATTERN [FILE...]       the lines that hold an address inside a block\n"
-    "  common LIST LIST...          the addresses in every list\n"
-    "  except LIST LIST...          the addresses of the first list in none of the others\n"
-    "  diff LIST LIST               the addresses in exactly one of two lists\n"
-    "  compare LIST LIST...         how many addresses each pair of lists shares and lacks\n"
-    "  count LIST...                how many addresses and blocks each list holds\n"
-    "  vlsm BLOCK/PREFIX REQUEST... subnets of different sizes for host counts\n"
-    "  plan-file FILE               the rows of a plan file the window saved\n"
-    "  help [COMMAND]               this text, or a command's\n"
+// What follows the list of commands in the usage.
+constexpr const char *kUsageNotes =
     "The first four print what the matching tab of Trevantis Netquill copies to the clipboard.\n"
     "Every command takes IPv6 too, by the text (an address with a colon), exact to 2^128;\n"
     "aggregate and the commands over lists read lists of both families.\n"
@@ -54,15 +39,6 @@ constexpr const char *kUsableHosts =
 constexpr const char *kHelpHelp = "usage: netquill-cli help [COMMAND]\n"
                                   "Prints the usage of netquill-cli, or what COMMAND takes and writes.\n";
 
-struct Command {
-    std::string_view name;
-    std::vector<std::string_view> options;
-    std::vector<std::string_view> flags;
-    std::string help;
-    int (*run)(const CommandLine &, Streams &);
-    std::vector<std::string_view> repeatable = {};  // options that may be given more than once
-};
-
 std::vector<std::string_view> withPlanOptions(std::vector<std::string_view> options)
 {
     const std::vector<std::string_view> plan = planOptionNames();
@@ -70,60 +46,81 @@ std::vector<std::string_view> withPlanOptions(std::vector<std::string_view> opti
     return options;
 }
 
+}  // namespace
+
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> all = {
-        {"convert", {"--from", "--family", "--format"}, {}, kConvertHelp, convertCommand},
-        {"calc", {"--format"}, {}, std::string(kCalcHelp) + kUsableHosts, calcCommand},
-        {"plan",
-         withPlanOptions({"--format"}),
-         {"--rfc3021"},
-         kPlanHelp + planOptionsHelp() + kUsableHosts,
-         planCommand},
-        {"list",
-         withPlanOptions({"--format", "--from", "--count"}),
-         {"--rfc3021", "--no-header"},
-         kListHelp + planOptionsHelp() + kUsableHosts,
-         listCommand},
-        {"range", {}, {}, kRangeHelp, rangeCommand},
-        {"aggregate", {"--family"}, {"--ranges"}, kAggregateHelp, aggregateCommand},
-        {"common", {"--family"}, {"--ranges"}, kCommonHelp, commonCommand},
-        {"except", {"--family"}, {"--ranges"}, kExceptHelp, exceptCommand},
-        {"diff", {"--family"}, {"--ranges", "-q", "--quiet"}, kDiffHelp, diffCommand},
-        {"compare", {"--family", "--format"}, {"--no-header"}, kCompareHelp, compareCommand},
-        {"grep", {}, {"-v", "-c", "-o", "-x", "-n", "-H", "-h", "-q"}, kGrepHelp, grepCommand, {"-e", "-f"}},
-        {"count", {"--family", "--format"}, {"--no-header"}, kCountHelp, countCommand},
-        {"vlsm",
-         {"--format", "--save"},
-         {"--rfc3021", "--no-header"},
-         std::string(kVlsmHelp) + kUsableHosts,
-         vlsmCommand},
-        {"plan-file", {"--format"}, {"--no-header"}, kPlanFileHelp, planFileCommand},
+        {"convert", "ADDRESS", "an address in all five notations", {"--from", "--family", "--format"}, {},
+         kConvertHelp, convertCommand},
+        {"calc", "ADDRESS/MASK", "host ID, network ID, broadcast and nodes", {"--format"}, {},
+         std::string(kCalcHelp) + kUsableHosts, calcCommand},
+        {"plan", "BLOCK/PREFIX [PLAN]", "one subnet plan of a block", withPlanOptions({"--format"}), {"--rfc3021"},
+         kPlanHelp + planOptionsHelp() + kUsableHosts, planCommand},
+        {"list", "BLOCK/PREFIX [PLAN]", "every subnet of the plan, streamed",
+         withPlanOptions({"--format", "--from", "--count"}), {"--rfc3021", "--no-header"},
+         kListHelp + planOptionsHelp() + kUsableHosts, listCommand},
+        {"range", "FIRST LAST", "the fewest CIDR blocks that cover a range", {}, {}, kRangeHelp, rangeCommand},
+        {"aggregate", "[FILE...]", "the fewest CIDR blocks that cover an address list", {"--family"}, {"--ranges"},
+         kAggregateHelp, aggregateCommand},
+        {"grep", "PATTERN [FILE...]", "the lines that hold an address inside a block", {},
+         {"-v", "-c", "-o", "-x", "-n", "-H", "-h", "-q"}, kGrepHelp, grepCommand, {"-e", "-f"}},
+        {"common", "LIST LIST...", "the addresses in every list", {"--family"}, {"--ranges"}, kCommonHelp,
+         commonCommand},
+        {"except", "LIST LIST...", "the addresses of the first list in none of the others", {"--family"},
+         {"--ranges"}, kExceptHelp, exceptCommand},
+        {"diff", "LIST LIST", "the addresses in exactly one of two lists", {"--family"}, {"--ranges", "-q", "--quiet"},
+         kDiffHelp, diffCommand},
+        {"compare", "LIST LIST...", "how many addresses each pair of lists shares and lacks", {"--family", "--format"},
+         {"--no-header"}, kCompareHelp, compareCommand},
+        {"count", "LIST...", "how many addresses and blocks each list holds", {"--family", "--format"},
+         {"--no-header"}, kCountHelp, countCommand},
+        {"vlsm", "BLOCK/PREFIX REQUEST...", "subnets of different sizes for host counts", {"--format", "--save"},
+         {"--rfc3021", "--no-header"}, std::string(kVlsmHelp) + kUsableHosts, vlsmCommand},
+        {"plan-file", "FILE", "the rows of a plan file the window saved", {"--format"}, {"--no-header"},
+         kPlanFileHelp, planFileCommand},
         // Answered by runCommand itself; here for its own help.
-        {"help", {}, {}, kHelpHelp, nullptr},
+        {"help", "[COMMAND]", "this text, or a command's", {}, {}, kHelpHelp, nullptr},
     };
     return all;
+}
+
+namespace {
+
+// "usage:", each command of the table with what it takes and does, then the notes.
+std::string usage()
+{
+    std::string text = "usage: netquill-cli COMMAND [OPTION...] [ARGUMENT...]\n";
+    for (const Command &command : commands()) {
+        std::string synopsis = "  " + std::string(command.name) + " " + std::string(command.synopsis);
+        synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 31), ' ');
+        text += synopsis + std::string(command.summary) + "\n";
+    }
+    return text + kUsageNotes;
 }
 
 const Command &commandNamed(std::string_view name)
 {
     const auto found =
         std::find_if(commands().begin(), commands().end(), [&](const Command &each) { return each.name == name; });
-    if (found == commands().end())
-        refuse("COMMAND", name, "must be convert, calc, plan, list, range, aggregate, grep, common, except, diff, compare, count, "
-               "vlsm, plan-file or help");
+    if (found == commands().end()) {
+        std::string names;
+        for (const Command &command : commands())
+            names += (names.empty() ? "" : &command == &commands().back() ? " or " : ", ") + std::string(command.name);
+        refuse("COMMAND", name, "must be " + names);
+    }
     return *found;
 }
 
 int runCommand(const std::vector<std::string_view> &arguments, Output &out, int standardInput, std::ostream &errors)
 {
     if (arguments.empty()) {
-        errors << kUsage;
+        errors << usage();
         return kRefused;
     }
     const std::string_view first = arguments[0];
     if (first == "--help" || first == "-h" || (first == "help" && arguments.size() == 1)) {
-        out.append(kUsage);
+        out.append(usage());
         return kDone;
     }
     if (first == "help") {

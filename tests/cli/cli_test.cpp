@@ -3,6 +3,7 @@
 // are tested in the core and the windows), reads its files with every error
 // checked and in bounded memory, and refuses bad input with the reason and
 // status 2. The program itself is tested in a pipe.
+#include "cli/commandfiles.h"
 #include "cli/commands.h"
 #include "cli/input.h"
 
@@ -12,6 +13,9 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -501,6 +505,45 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
         EXPECT_EQ(all(run({"help", command}).out, std::regex("keys: ([a-z0-9_]+(, [a-z0-9_]+)*)")),
                   all(written, std::regex("\"([a-z0-9_]+)\":")))
             << command;
+    }
+}
+
+// The bash completion offers the commands of the command table, in its
+// order, and each command exactly the options its command line takes.
+TEST(CliHelp, TheCompletionOffersWhatTheCommandTableTakes)
+{
+    std::ifstream file(NETQUILL_COMPLETION);
+    const std::string script((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const auto words = [](const std::string &text) {
+        std::istringstream in(text);
+        return std::vector<std::string>(std::istream_iterator<std::string>(in), std::istream_iterator<std::string>());
+    };
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(script, match, std::regex("local commands=\"([^\"]*)\"")));
+    std::vector<std::string> names;
+    for (const auto &command : netquill::cli::commands())
+        names.emplace_back(command.name);
+    EXPECT_EQ(words(match[1]), names);
+    std::string plan = "--rfc3021";
+    for (const std::string_view option : netquill::cli::planOptionNames())
+        plan += " " + std::string(option);
+    std::map<std::string, std::set<std::string>> offered;
+    const std::regex caseLine("\n +([a-z|-]+)\\) options=\"([^\"]*)\"");
+    for (auto at = std::sregex_iterator(script.begin(), script.end(), caseLine); at != std::sregex_iterator(); ++at) {
+        const std::string options = std::regex_replace((*at)[2].str(), std::regex("\\$plan"), plan);
+        for (const std::string &name : words(std::regex_replace((*at)[1].str(), std::regex("\\|"), " ")))
+            for (const std::string &option : words(options))
+                offered[name].insert(option);
+        for (const std::string &name : words(std::regex_replace((*at)[1].str(), std::regex("\\|"), " ")))
+            offered[name];  // a command offered no option is there too
+    }
+    for (const auto &command : netquill::cli::commands()) {
+        if (command.name == "help")
+            continue;
+        std::set<std::string> takes;
+        for (const auto *kind : {&command.options, &command.flags, &command.repeatable})
+            takes.insert(kind->begin(), kind->end());
+        EXPECT_EQ(offered[std::string(command.name)], takes) << command.name;
     }
 }
 
