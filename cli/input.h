@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/messages.h"
+#include "core/files/wholefile.h"
 
 #include <array>
 #include <cstddef>
@@ -13,7 +14,6 @@
 namespace netquill::cli {
 
 constexpr std::size_t kLongestLine = 4096;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // The most bytes a line of kLongestLine takes in the file: a byte-order mark
 // before it and a CR before its LF.
 constexpr std::size_t kLongestRawLine = kByteOrderMark.size() + kLongestLine + 1;

@@ -23,7 +23,7 @@ struct Streams {
     std::ostream &errors;
     LineEnd lineEnd;  // LF, or CR LF with --crlf
 
-    std::string_view eol() const { return lineEnd == LineEnd::CRLF ? "\r\n" : "\n"; }
+    std::string_view eol() const { return lineEndText(lineEnd); }
 };
 
 }  // namespace netquill::cli

@@ -1,5 +1,6 @@
 #include "core/files/listfile.h"
 
+#include "core/files/wholefile.h"
 #include "core/lines/escapedtext.h"
 
 #include <algorithm>
@@ -8,8 +9,8 @@ namespace netquill {
 
 AnyRangeSet readAddressList(std::string_view text, Complaints &complaints)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     AddressListReader reader;
     for (std::size_t start = 0, line = 1; start < text.size(); ++line) {
         const std::size_t end = std::min(text.find('\n', start), text.size());

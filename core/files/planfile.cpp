@@ -1,6 +1,7 @@
 #include "core/files/planfile.h"
 
 #include "core/files/jsonreader.h"
+#include "core/files/wholefile.h"
 #include "core/lines/jsontext.h"
 
 #include <algorithm>
@@ -232,9 +233,8 @@ struct Heading {
 
 Parsed<Plan> readPlanFile(std::string_view text)
 {
-    // A byte-order mark, which some editors put before UTF-8, says nothing here (RFC 8259, section 8.1).
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     const auto refused = [](int line, const std::string &reason) {
         return Parsed<Plan>::refused("line " + std::to_string(line) + ": " + reason);
     };

@@ -10,6 +10,10 @@
 // whole or not at all, with the system's reason for every failure.
 namespace netquill {
 
+// The UTF-8 byte-order mark some editors put first, which says nothing in
+// UTF-8: the readers of files skip it (RFC 8259, section 8.1, for JSON).
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Which file a path named, and its last change: a file written by another
 // program since has another stamp.
 struct FileStamp {

@@ -17,7 +17,7 @@ namespace netquill {
 class Answer
 {
 public:
-    explicit Answer(LineEnd lineEnd) : m_eol(lineEnd == LineEnd::CRLF ? "\r\n" : "\n") {}
+    explicit Answer(LineEnd lineEnd) : m_eol(lineEndText(lineEnd)) {}
 
     // A 128-bit value or count is a text too: its digits, as a JSON string.
     Answer &text(std::string_view label, std::string_view key, std::string_view value);

@@ -56,14 +56,7 @@ void CellTable::appendCell(std::string &out, std::string_view text, bool first) 
     const char separator = m_format == RowFormat::CSV ? ',' : '\t';
     if (!first)
         out += separator;
-    if (text.find_first_of(std::string("\"\r\n") + separator) == std::string_view::npos) {
-        out.append(text);
-        return;
-    }
-    out += '"';
-    for (const char c : text)
-        out.append(c == '"' ? 2 : 1, c);
-    out += '"';
+    appendDelimitedField(out, text, separator);
 }
 
 // Every column starts at a tab stop: from the end of a cell, the TABs to the

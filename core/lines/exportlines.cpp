@@ -35,16 +35,11 @@ private:
 // reformat: quoted, with a no-break space (byte 0xA0) before the closing quote.
 std::string keptAsText(const std::string &value) { return "\"" + value + "\xA0\""; }
 
-// A comma-delimited field that holds a comma, a quote or a line break is
-// quoted, its quotes doubled (RFC 4180, section 2.6), so that it stays one cell.
 std::string csvField(const std::string &value)
 {
-    if (value.find_first_of(",\"\r\n") == std::string::npos)
-        return value;
-    std::string quoted = "\"";
-    for (const char c : value)
-        quoted.append(c == '"' ? 2 : 1, c);
-    return quoted + "\"";
+    std::string field;
+    appendDelimitedField(field, value, ',');
+    return field;
 }
 
 // One line of a tab's section, as all three files describe it.

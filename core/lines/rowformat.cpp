@@ -21,6 +21,19 @@ std::string htmlTableEnd(std::string_view lineEnd)
     return "</table>" + eol + "</body></html>" + eol;
 }
 
+void appendDelimitedField(std::string &out, std::string_view field, char separator)
+{
+    const char special[] = {separator, '"', '\r', '\n'};
+    if (field.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+        out.append(field);
+        return;
+    }
+    out += '"';
+    for (const char c : field)
+        out.append(c == '"' ? 2 : 1, c);
+    out += '"';
+}
+
 void appendNameCell(std::string &out, std::string_view name, RowFormat format)
 {
     switch (format) {
@@ -29,15 +42,7 @@ void appendNameCell(std::string &out, std::string_view name, RowFormat format)
         out.append(name).append("\t");
         break;
     case RowFormat::CSV:
-        // RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled.
-        if (name.find_first_of(",\"\r\n") == std::string_view::npos) {
-            out.append(name);
-        } else {
-            out += '"';
-            for (const char c : name)
-                out.append(c == '"' ? 2 : 1, c);
-            out += '"';
-        }
+        appendDelimitedField(out, name, ',');
         out += ',';
         break;
     case RowFormat::HTML:

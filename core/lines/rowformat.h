@@ -39,6 +39,11 @@ enum class LineEnd { CRLF, LF };
 
 constexpr std::string_view lineEndText(LineEnd lineEnd) { return lineEnd == LineEnd::CRLF ? "\r\n" : "\n"; }
 
+// A field of a delimited row (comma- or TAB-delimited) as it stays one
+// cell: where it holds the separator, a quote or a line break, quoted and
+// its quotes doubled (RFC 4180, section 2.6).
+void appendDelimitedField(std::string &out, std::string_view field, char separator);
+
 // A page around an HTML table with its heading row, and its end.
 std::string htmlTableStart(const std::vector<std::string_view> &headings, std::string_view lineEnd);
 std::string htmlTableEnd(std::string_view lineEnd);
