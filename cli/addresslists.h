@@ -3,7 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/messages.h"
 #include "cli/streams.h"
-#include "core/planning/addresslist.h"
+#include "core/files/addresslist.h"
 
 #include <string_view>
 #include <vector>

@@ -11,7 +11,7 @@
 // contiguous dotted mask), an address with its prefix, and a range. A text is
 // taken whole or refused with the reason, one reason for one mistake. (The
 // window's fields are forgiving instead: they fold and correct as users of
-// the old tool expect, in core/octet.h.)
+// the old tool expect, in core/fields/octet.h.)
 namespace netquill {
 
 // A value read from a text, or the reason the text was refused.

@@ -38,7 +38,7 @@ struct Block {
     }
 
     constexpr Address first() const { return network; }
-    // The broadcast address of an IPv4 block.
+    // The last address: an IPv4 block's broadcast address.
     constexpr Address last() const { return Address(network.value() | static_cast<Value>(~maskOf(length))); }
     constexpr Range<Address> range() const { return {network, last()}; }
     // How many addresses, 2^128 for ::/0.

@@ -164,7 +164,8 @@ bool Ipv6TextWriter::update(Ipv6Address address, char *copy)
     // Group `from` is not zero: its part of the text is its digits and the ':' before them, if any.
     const bool separated = from > 0 && from != run.start + run.length;
     char *at = m_text.data() + (from > 0 ? m_digitsAt[static_cast<std::size_t>(from)] - (separated ? 1 : 0) : 0);
-    // From the first group whose text changed length on, as Ipv6Address::writeText writes them.
+    // From the first group whose text changed length on: RFC 5952's text, its
+    // "::" where the longest zero run stands, each group without leading zeros.
     for (int k = from; k < 8; ++k) {
         const auto slot = static_cast<std::size_t>(k);
         if (k == run.start) {

@@ -56,7 +56,8 @@ private:
 // split do: where the zero groups stand where they stood in the address
 // before, the groups that changed are written over their old digits while
 // they keep their number of digits, and the text from the first that does
-// not is written again. The same texts as Ipv6Address::text.
+// not is written again. The texts are RFC 5952's, as Ipv6Address::text describes them
+// (it writes each address with a writer of its own).
 //
 // What it buys (bench/core/lines/ipv6rows_bench, BM_Ipv6RowAddresses): the
 // two addresses of a row of 2001:db8::/32 split into /64s take 25 ns written

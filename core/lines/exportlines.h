@@ -15,7 +15,7 @@ namespace netquill {
 
 enum class CalculatorTab { Netquill = 0, NetworkNodeCalculator = 1, SubnetCalculator = 2, Ipv6 = 3 };
 
-// What the export reads of the main window's three tabs, as the fields show it (UTF-8).
+// What the export reads of the main window's tabs, as the fields show it (UTF-8).
 struct ExportFields {
     AddressFields converter;
     NetworkNodeTexts networkNode;

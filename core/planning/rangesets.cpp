@@ -111,4 +111,16 @@ template RangeSet<Ipv6Address> symmetricDifference(const RangeSet<Ipv6Address> &
 template Count addressCount(const RangeSet<Ipv6Address> &);
 template std::size_t blockCount(const RangeSet<Ipv6Address> &);
 
+std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list)
+{
+    std::vector<AnyBlock> blocks;
+    forEachFamily([&]<typename Address>() {
+        std::vector<Block<Address>> covering;
+        for (const Range<Address> &range : list.of<Address>())
+            appendCoveringBlocks(range, covering);
+        blocks.insert(blocks.end(), covering.begin(), covering.end());
+    });
+    return blocks;
+}
+
 }  // namespace netquill

@@ -36,4 +36,7 @@ Count addressCount(const RangeSet<Address> &set);
 template <typename Address>
 std::size_t blockCount(const RangeSet<Address> &set);
 
+// The fewest blocks that cover the list exactly, IPv4 first, each ascending.
+std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list);
+
 }  // namespace netquill

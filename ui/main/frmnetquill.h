@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window. Four tabs, each a calculator over the Qt-free core:
-//   "Netquill"                 ConvertAddress, BuildAddressClipboardText (core/addressconverter)
+//   "Netquill"                 ConvertAddress, BuildAddressClipboardText (core/fields/addressconverter)
 //   "Network/Node Calculator"  mask lists and the network/node calculation
 //   "Subnet Calculator"        the plan lists of a CIDR prefix
 //   "IPv6"                     CalculateIpv6 (core/calculators/ipv6calculator), as typed

@@ -1,7 +1,7 @@
 #include "ui/plans/frmplan.h"
 
 #include "core/calculators/ipv6calculator.h"
-#include "core/files/listfile.h"
+#include "core/files/addresslist.h"
 #include "core/files/wholefile.h"
 #include "core/lines/planrows.h"
 #include "core/productinfo.h"

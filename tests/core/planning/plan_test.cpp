@@ -1,5 +1,5 @@
 // The plan's operations, their refusals and their undoing.
-#include "core/files/listfile.h"
+#include "core/files/addresslist.h"
 #include "core/planning/plan.h"
 
 #include <gtest/gtest.h>

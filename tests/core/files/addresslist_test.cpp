@@ -1,5 +1,5 @@
 // An address list file read whole, as Import List reads it.
-#include "core/files/listfile.h"
+#include "core/files/addresslist.h"
 
 #include <gtest/gtest.h>
 

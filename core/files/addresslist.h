@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/files/complaints.h"
 #include "core/planning/rangesets.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Address lists as aggregate, the set commands, grep -f and the plan
 // window's Import List read them: one entry a line (an address, a block or a
@@ -12,6 +13,8 @@
 // skipped; merged into the fewest ranges.
 namespace netquill {
 
+// The one reader of list lines, a line at a time, so that a caller reading
+// a stream keeps only what the list merges into.
 class AddressListReader
 {
 public:
@@ -28,7 +31,9 @@ private:
     std::size_t m_mergedSize = 0;
 };
 
-// The fewest blocks that cover the list exactly, IPv4 first, each ascending.
-std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list);
+// An address list file's text, read whole (a UTF-8 byte-order mark first or
+// not, lines ended by LF or CR LF) by the reader; each bad line is added to
+// the complaints as "line N: 'entry': reason".
+AnyRangeSet readAddressList(std::string_view text, Complaints &complaints);
 
 }  // namespace netquill

@@ -1,5 +1,7 @@
-#include "core/planning/addresslist.h"
+#include "core/files/addresslist.h"
 
+#include "core/files/wholefile.h"
+#include "core/lines/escapedtext.h"
 #include "core/planning/ranges.h"
 
 #include <algorithm>
@@ -32,16 +34,6 @@ std::optional<std::string> keepRange(std::string_view entry, std::vector<Range<A
     return std::nullopt;
 }
 
-template <typename Address>
-void appendCovering(const RangeSet<Address> &ranges, std::vector<AnyBlock> &blocks)
-{
-    std::vector<Block<Address>> covering;
-    for (const Range<Address> &range : ranges)
-        appendCoveringBlocks(range, covering);
-    for (const Block<Address> &block : covering)
-        blocks.emplace_back(block);
-}
-
 }  // namespace
 
 std::optional<std::string> AddressListReader::add(std::string_view line, std::string_view &entry)
@@ -69,12 +61,22 @@ AnyRangeSet AddressListReader::take()
     return std::exchange(m_list, {});
 }
 
-std::vector<AnyBlock> coveringBlocks(const AnyRangeSet &list)
+AnyRangeSet readAddressList(std::string_view text, Complaints &complaints)
 {
-    std::vector<AnyBlock> blocks;
-    appendCovering(list.ipv4, blocks);
-    appendCovering(list.ipv6, blocks);
-    return blocks;
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    AddressListReader reader;
+    for (std::size_t start = 0, line = 1; start < text.size(); ++line) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view raw = text.substr(start, end - start);
+        start = end + 1;
+        if (raw.ends_with('\r'))
+            raw.remove_suffix(1);
+        std::string_view entry;
+        if (const auto reason = reader.add(raw, entry))
+            complaints.add("line " + std::to_string(line) + ": '" + shown(entry) + "': " + *reason);
+    }
+    return reader.take();
 }
 
 }  // namespace netquill
