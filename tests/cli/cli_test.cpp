@@ -384,22 +384,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {"range", "2001:db8::1", "10.0.0.1"},
                 "netquill-cli: LAST '10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n"},
         // Names a script can rely on
-        Refusal{"FreeIsNotAName",
-                {"vlsm", "10.0.0.0/24", "(free)=3"},
-                "netquill-cli: REQUEST '(free)=3': the name (free) is kept for the rows of the space left over\n"},
         Refusal{"NameGivenTwice",
                 {"vlsm", "2001:db8::/48", "lan=/56", "lan=/60"},
                 "netquill-cli: REQUEST 'lan=/60': names its subnet 'lan', as REQUEST 'lan=/56' does\n"},
-        Refusal{"NameOfAnUnnamedRequestTaken",
-                {"vlsm", "10.0.0.0/24", "2=3", "4"},
-                "netquill-cli: REQUEST '4': names its subnet '2', as REQUEST '2=3' does (an unnamed request is named "
-                "by its place)\n"},
         Refusal{"NameNotUtf8",
                 {"vlsm", "10.0.0.0/24", "caf\xE9=3", "--format", "jsonl"},
                 "netquill-cli: REQUEST 'caf\\xe9=3': the name is not UTF-8 text\n"},
-        Refusal{"ZoneNotUtf8",
-                {"convert", "fe80::1%\xC0\xAF"},
-                "netquill-cli: ADDRESS 'fe80::1%\\xc0\\xaf': has a zone that is not UTF-8 text\n"},
         // One zone, as RFC 4007 writes it
         Refusal{"ZoneWithAPercent",
                 {"convert", "fe80::1%eth0%1"},

@@ -1,6 +1,6 @@
-// Values of either family: one reader that decides the family, one order
-// (IPv4 first, a block before the blocks inside it), and the block's
-// arithmetic at the ends of both spaces; every expected text written by hand.
+// Blocks of either family: one order (IPv4 first, a block before the blocks
+// inside it), and the block's arithmetic at the ends of both spaces; every
+// expected text written by hand.
 #include "core/address/anyaddress.h"
 
 #include <gtest/gtest.h>
@@ -76,43 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"Ipv6Slash126", "2001:db8::4/126", "2001:db8::8/0", "2001:db8::4/128", "2001:db8::7/128",
                  "2001:db8::/125"},
         StepCase{"LastOfIpv6HasNoNext", "ffff::/16", "", "ffff::/18", "ffff:c000::/18", "fffe::/15"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct ReadCase {
-    const char *name;
-    const char *text;
-    const char *read;  // the value's text, or the refusal
-};
-
-void PrintTo(const ReadCase &row, std::ostream *out) { *out << row.name; }
-
-template <typename Any>
-std::string readOf(const Parsed<Any> &parsed)
-{
-    return parsed ? parsed->text() : parsed.reason();
-}
-
-using Readers = testing::TestWithParam<ReadCase>;
-
-// The family is decided once, from the text, and the family's parser gives
-// the answer or the reason.
-TEST_P(Readers, DecideTheFamilyOnce)
-{
-    const std::string_view text = GetParam().text;
-    EXPECT_EQ(text.find('/') == std::string_view::npos ? readOf(parseAnyAddress(text)) : readOf(parseAnyBlock(text)),
-              GetParam().read);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothFamilies, Readers,
-    testing::Values(ReadCase{"Ipv4Address", "192.0.2.1", "192.0.2.1"},
-                    ReadCase{"Ipv4MappedIsIpv6", "::ffff:192.0.2.1", "::ffff:192.0.2.1"},
-                    ReadCase{"Ipv6Block", "2001:DB8::/32", "2001:db8::/32"},
-                    ReadCase{"ColonAfterSlashIsIpv4", "1.1.1.1/::", "the prefix must be a length of 0 to 32 or a "
-                                                                    "dotted mask such as 255.255.255.0"},
-                    ReadCase{"HostBitsSet", "2001:db8::1/64", "has host bits set: the block that holds it is "
-                                                              "2001:db8::/64"},
-                    ReadCase{"ZoneRefused", "fe80::1%eth0", "has a zone: a zone names a link, not an address or a block"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -101,21 +101,4 @@ INSTANTIATE_TEST_SUITE_P(
                  "line 1: nests deeper than 64 levels"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// A caller that stops taking values still has the whole text checked.
-TEST(JsonReader, SkipsTheRestButChecksIt)
-{
-    JsonReader reader("{\"a\":[1,{\"b\":2}],\"c\":3}");
-    reader.beginObject();
-    ASSERT_EQ(reader.nextKey(), "a");
-    reader.beginArray();
-    ASSERT_TRUE(reader.nextItem());
-    reader.skipRest(1);
-    EXPECT_EQ(reader.nextKey(), "c");
-    EXPECT_EQ(reader.readNumber(), "3");
-    EXPECT_NO_THROW(reader.finish());
-    JsonReader broken("[1,[2,}");
-    broken.beginArray();
-    EXPECT_THROW(broken.finish(), netquill::JsonRefusal);
-}
-
 }  // namespace
