@@ -43,7 +43,7 @@ AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int sta
         std::string_view entry;
         while (reader.next(text, complaints))
             if (const auto reason = list.add(text, entry))
-                complaints.add(reader.place() + ": '" + shown(entry) + "': " + *reason);
+                complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason->reason);
     }
     return list.take();
 }

@@ -57,7 +57,7 @@ Plan planOf(const AnyBlock &block, const std::vector<Plan::Request> &asked)
     Plan plan;
     plan.addRoot(block);
     if (const auto refusal = plan.placeRequests(block, asked))
-        throw std::logic_error("the plan placed the requests otherwise: " + *refusal);
+        throw std::logic_error("the plan placed the requests otherwise: " + refusal->text());
     plan.forgetHistory();
     return plan;
 }

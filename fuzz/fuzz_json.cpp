@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bool accepted = true;
     try {
         reader.finish();
-    } catch (const netquill::JsonRefusal &refusal) {
+    } catch (const netquill::Refusal &refusal) {
         if (refusal.reason.ends_with(" twice") || refusal.reason.starts_with("nests deeper"))
             return 0;
         accepted = false;

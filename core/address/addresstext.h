@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address/block.h"
+#include "core/address/parsed.h"
 
 #include <optional>
 #include <string>
@@ -13,28 +14,6 @@
 // window's fields are forgiving instead: they fold and correct as users of
 // the old tool expect, in core/fields/octet.h.)
 namespace netquill {
-
-// A value read from a text, or the reason the text was refused.
-template <typename Value>
-class Parsed
-{
-public:
-    Parsed(Value value) : m_value(value) {}
-    static Parsed refused(std::string reason) { return Parsed(std::move(reason)); }
-
-    explicit operator bool() const { return m_value.has_value(); }
-    const Value &operator*() const { return *m_value; }
-    Value &operator*() { return *m_value; }
-    const Value *operator->() const { return &*m_value; }
-    // Why the text was refused: "octet 4 is above 255".
-    const std::string &reason() const { return m_reason; }
-
-private:
-    explicit Parsed(std::string reason) : m_reason(std::move(reason)) {}
-
-    std::optional<Value> m_value;
-    std::string m_reason;
-};
 
 // Four decimal octets of 0 to 255 joined by dots, without leading zeros
 // ("010" is octal 8 to some tools and ten to others, so it is refused).

@@ -24,19 +24,19 @@ void keep(std::vector<Range<Address>> &ranges, const Range<Address> &range, std:
 }
 
 template <typename Address>
-std::optional<std::string> keepRange(std::string_view entry, std::vector<Range<Address>> &ranges,
+Refused keepRange(std::string_view entry, std::vector<Range<Address>> &ranges,
                                      std::size_t mergeAt)
 {
     const auto range = parseRange<Address>(entry);
     if (!range)
-        return range.reason();
+        return range.refusal();
     keep(ranges, *range, mergeAt);
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> AddressListReader::add(std::string_view line, std::string_view &entry)
+Refused AddressListReader::add(std::string_view line, std::string_view &entry)
 {
     entry = withoutBlanksAround(line.substr(0, line.find('#')));
     if (entry.empty())
@@ -74,7 +74,7 @@ AnyRangeSet readAddressList(std::string_view text, Complaints &complaints)
             raw.remove_suffix(1);
         std::string_view entry;
         if (const auto reason = reader.add(raw, entry))
-            complaints.add("line " + std::to_string(line) + ": '" + shown(entry) + "': " + *reason);
+            complaints.add("line " + std::to_string(line) + ": '" + shown(entry) + "': " + reason->reason);
     }
     return reader.take();
 }

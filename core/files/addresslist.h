@@ -20,7 +20,7 @@ class AddressListReader
 public:
     // The line's entry kept; why it is none, else nothing. `entry` receives
     // the entry as the line holds it, for a refusal to quote.
-    std::optional<std::string> add(std::string_view line, std::string_view &entry);
+    Refused add(std::string_view line, std::string_view &entry);
     // Everything kept, merged; the reader starts empty again.
     AnyRangeSet take();
 

@@ -29,7 +29,7 @@ void appendUtf8(std::string &out, unsigned code)
 
 }  // namespace
 
-void JsonReader::fail(std::string reason) const { throw JsonRefusal{m_line, std::move(reason)}; }
+void JsonReader::fail(std::string reason) const { throw Refusal(std::move(reason), m_line); }
 
 void JsonReader::skipBlanks()
 {

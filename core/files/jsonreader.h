@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/address/parsed.h"
+
 #include <optional>
 #include <set>
 #include <string>
@@ -14,12 +16,6 @@
 // each reader), and so is nesting deeper than 64, which no file of the
 // program's needs.
 namespace netquill {
-
-// Why the text is refused, and the line the reader stopped on.
-struct JsonRefusal {
-    int line;
-    std::string reason;
-};
 
 class JsonReader
 {
@@ -54,7 +50,7 @@ public:
     // The end of the text: only blanks may follow the document.
     void finish();
 
-    // Each throws a JsonRefusal where the text is not JSON.
+    // Each throws a Refusal, with the line the reader stopped on, where the text is not JSON.
 
 private:
     // An object or array being read: whether a member or item has been read, and an object's keys.

@@ -49,10 +49,10 @@ std::string planFileText(const Plan &plan)
 
 namespace {
 
-// Thrown while the nodes are read, with the line of the node at fault.
-struct Damage {
-    int line;
-    std::string reason;
+// Thrown while the nodes are read, with the line of the node at fault: the
+// JSON is read on, which a Refusal of the reader's own would stop.
+struct Damage : Refusal {
+    using Refusal::Refusal;
 };
 
 // A member of a node as read, before the node is checked whole.
@@ -71,13 +71,13 @@ public:
     explicit Node(JsonReader &reader) : line(reader.line())
     {
         if (reader.peek() != JsonReader::Kind::Object)
-            throw Damage{line, "has a node that is not an object"};
+            throw Damage("has a node that is not an object", line);
         reader.beginObject();
         while (const auto key = reader.nextKey()) {
             const auto known = std::find(std::begin(kKeys), std::end(kKeys), *key);
             const int valueLine = reader.line();
             if (known == std::end(kKeys))
-                throw Damage{valueLine, "has an unknown key \"" + *key + "\""};
+                throw Damage("has an unknown key \"" + *key + "\"", valueLine);
             Member &member = m_members[static_cast<std::size_t>(known - std::begin(kKeys))].emplace(
                 Member{reader.peek(), valueLine, {}});
             if (member.kind == JsonReader::Kind::String)
@@ -94,7 +94,7 @@ public:
         const auto &depth = m_members[0];
         if (!depth || depth->kind != JsonReader::Kind::Number || depth->text.size() > 3 ||
             depth->text.find_first_not_of("0123456789") != std::string::npos)
-            throw Damage{line, "has no \"depth\" of 0 to 128"};
+            throw Damage("has no \"depth\" of 0 to 128", line);
         return std::stoi(depth->text);
     }
     // The text of a string member; empty where there is none, unless it is required.
@@ -104,11 +104,11 @@ public:
         const auto &member = m_members[index(key)];
         if (!member) {
             if (required)
-                throw Damage{line, "has no \"" + std::string(key) + "\""};
+                throw Damage("has no \"" + std::string(key) + "\"", line);
             return kNone;
         }
         if (member->kind != JsonReader::Kind::String)
-            throw Damage{member->line, "has a \"" + std::string(key) + "\" that is not a string"};
+            throw Damage("has a \"" + std::string(key) + "\" that is not a string", member->line);
         return member->text;
     }
     bool has(std::string_view key) const { return m_members[index(key)].has_value(); }
@@ -116,7 +116,7 @@ public:
     {
         const auto block = parseAnyBlock(text(key, true));
         if (!block)
-            throw Damage{line, "has a \"" + std::string(key) + "\" that " + block.reason()};
+            throw Damage("has a \"" + std::string(key) + "\" that " + block.reason(), line);
         return *block;
     }
 
@@ -143,7 +143,7 @@ struct Ancestor {
 void checkAllChildrenRead(const Ancestor &node)
 {
     if (node.childrenRead != node.children)
-        throw Damage{node.line, node.block.text() + " is split, but not every subnet of the split follows it"};
+        throw Damage(node.block.text() + " is split, but not every subnet of the split follows it", node.line);
 }
 
 // The nodes in order rebuild the plan as they are read: a root adds a tree,
@@ -158,35 +158,34 @@ public:
         const auto depth = static_cast<std::size_t>(node.depth());
         const AnyBlock block = node.block("block");
         if (depth > m_path.size())
-            throw Damage{node.line, "is deeper than the node before it allows"};
+            throw Damage("is deeper than the node before it allows", node.line);
         while (m_path.size() > depth) {
             checkAllChildrenRead(m_path.back());
             m_path.pop_back();
         }
         if (depth == 0) {
             if (const auto refusal = m_plan.addRoot(block))
-                throw Damage{node.line, block.text() + " " + *refusal};
+                throw Damage(block.text() + " " + refusal->reason, node.line);
         } else {
             Ancestor &parent = m_path.back();
             const int bits = block.length() - parent.block.length();
             if (parent.children == 0 && m_plan.leaf(parent.block).carriesAnything())
-                throw Damage{parent.line, parent.block.text() +
-                                              " is split, and only a leaf carries a name, note, request or pairing"};
+                throw Damage(parent.block.text() +
+                                              " is split, and only a leaf carries a name, note, request or pairing", parent.line);
             if (parent.children == 0 && bits >= 1 && bits <= Plan::kMostSplitBits &&
                 !m_plan.split(parent.block, bits))
                 parent.children = Uint128{1} << bits;
             // The split made the children; the next one read must be the next it made.
             if (parent.childrenRead == parent.children || !m_plan.has(block) ||
                 block != parent.block.child(parent.childrenRead, parent.block.length() + bits))
-                throw Damage{node.line,
-                             block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text()};
+                throw Damage(block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text(), node.line);
             ++parent.childrenRead;
         }
         const PlanLeaf carried{node.text("name", false), node.text("note", false), node.text("request", false),
                                std::nullopt};
         if (carried.carriesAnything())
             if (const auto refusal = m_plan.describe(block, carried, Plan::Names::AsWritten))
-                throw Damage{node.line, *refusal};
+                throw Damage(refusal->reason, node.line);
         if (node.has("paired"))
             m_pairings.emplace_back(block, node.block("paired"));
         m_path.push_back({block, node.line});
@@ -205,8 +204,8 @@ public:
             const Family other = otherFamily(leaf.family());
             if (!mutual || partner.family() != other || !m_plan.isLeaf(leaf) || !m_plan.has(partner) ||
                 !m_plan.isLeaf(partner))
-                throw Damage{line, leaf.text() + " is paired with " + partner.text() + ", which is not an " +
-                                       familyName(other) + " leaf of the plan paired with it"};
+                throw Damage(leaf.text() + " is paired with " + partner.text() + ", which is not an " +
+                                       familyName(other) + " leaf of the plan paired with it", line);
             if (leaf.family() == Family::Ipv4)
                 m_plan.pair(leaf, partner);
             m_plan.forgetHistory();
@@ -235,9 +234,7 @@ Parsed<Plan> readPlanFile(std::string_view text)
 {
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
-    const auto refused = [](int line, const std::string &reason) {
-        return Parsed<Plan>::refused("line " + std::to_string(line) + ": " + reason);
-    };
+    const auto refused = [](int line, std::string reason) { return Parsed<Plan>::refused({std::move(reason), line}); };
     // The plan is built as its nodes are read, and only it is kept. The text
     // is read to its end whatever a node holds: text that is not JSON is
     // told first, then a file that is no plan, then the node at fault.
@@ -272,8 +269,8 @@ Parsed<Plan> readPlanFile(std::string_view text)
             }
         }
         reader.finish();
-    } catch (const JsonRefusal &refusal) {
-        return refused(refusal.line, refusal.reason);
+    } catch (const Refusal &refusal) {
+        return Parsed<Plan>::refused(refusal);
     }
     if (!heading.isObject || heading.format != kPlanFormat)
         return refused(heading.line, "is not a Netquill plan (it has no \"format\":\"netquill-plan\")");
@@ -287,7 +284,7 @@ Parsed<Plan> readPlanFile(std::string_view text)
     if (!heading.nodesLine)
         return refused(heading.line, "has no \"nodes\" list");
     if (damage)
-        return refused(damage->line, damage->reason);
+        return Parsed<Plan>::refused(*damage);
     return std::move(*plan);
 }
 

@@ -85,11 +85,11 @@ bool Plan::isLeaf(AnyBlock block) const
 
 // The trees tile their roots, so the block overlaps the plan exactly where a
 // block inside it is planned, or the last block before it holds its first address.
-Plan::Refusal Plan::addRoot(AnyBlock block)
+Refused Plan::addRoot(AnyBlock block)
 {
     const auto after = m_nodes.lower_bound(block);
     const auto overlap = [](AnyBlock planned) {
-        return Refusal("overlaps " + planned.text() + ", which the plan holds already");
+        return Refused("overlaps " + planned.text() + ", which the plan holds already");
     };
     if (after != m_nodes.end() && block.contains(after->first))
         return overlap(after->first);
@@ -99,7 +99,7 @@ Plan::Refusal Plan::addRoot(AnyBlock block)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::addRoots(const std::vector<AnyBlock> &blocks)
+Refused Plan::addRoots(const std::vector<AnyBlock> &blocks)
 {
     std::vector<AnyBlock> sorted = blocks;
     std::sort(sorted.begin(), sorted.end());
@@ -119,7 +119,7 @@ Plan::Refusal Plan::addRoots(const std::vector<AnyBlock> &blocks)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::split(AnyBlock leaf, int bits)
+Refused Plan::split(AnyBlock leaf, int bits)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
@@ -136,7 +136,7 @@ Plan::Refusal Plan::split(AnyBlock leaf, int bits)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::join(AnyBlock node, bool dropWhatLeavesCarry)
+Refused Plan::join(AnyBlock node, bool dropWhatLeavesCarry)
 {
     if (!has(node) || isLeaf(node))
         return node.text() + " has no subnets to join";
@@ -158,16 +158,16 @@ Plan::Refusal Plan::join(AnyBlock node, bool dropWhatLeavesCarry)
 
 std::optional<AnyBlock> Plan::carrierBelow(AnyBlock node) const
 {
-    auto [below, past] = subtree(node);
-    if (below != past && below->first == node)
-        ++below;
-    for (; below != past; ++below)
+    if (!has(node))
+        return std::nullopt;
+    const auto [top, past] = subtree(node);
+    for (auto below = std::next(top); below != past; ++below)
         if (below->second.carriesAnything())
             return below->first;
     return std::nullopt;
 }
 
-Plan::Refusal Plan::describe(AnyBlock leaf, const PlanLeaf &description, Names names)
+Refused Plan::describe(AnyBlock leaf, const PlanLeaf &description, Names names)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
@@ -188,7 +188,7 @@ Plan::Refusal Plan::describe(AnyBlock leaf, const PlanLeaf &description, Names n
     return std::nullopt;
 }
 
-Plan::Refusal Plan::pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf)
+Refused Plan::pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf)
 {
     for (const AnyBlock &leaf : {ipv4Leaf, ipv6Leaf})
         if (!has(leaf) || !isLeaf(leaf))
@@ -209,7 +209,7 @@ Plan::Refusal Plan::pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf)
     return std::nullopt;
 }
 
-Plan::Refusal Plan::claimRefusal(AnyBlock block, std::string_view name) const
+Refused Plan::claimRefusal(AnyBlock block, std::string_view name) const
 {
     const auto holder = leafHolding(block.network());
     if (!holder || !holder->contains(block))
@@ -219,7 +219,7 @@ Plan::Refusal Plan::claimRefusal(AnyBlock block, std::string_view name) const
     return nameRefusal(name);
 }
 
-Plan::Refusal Plan::claim(AnyBlock block, const PlanLeaf &description)
+Refused Plan::claim(AnyBlock block, const PlanLeaf &description)
 {
     if (const auto refusal = claimRefusal(block, description.name))
         return refusal;
@@ -243,7 +243,7 @@ void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &descript
     carried.paired.reset();
 }
 
-Plan::Refusal Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
+Refused Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
 {
     if (!has(node))
         return node.text() + " is not a block of the plan";
@@ -263,7 +263,7 @@ Plan::Refusal Plan::placeRequests(AnyBlock node, const std::vector<Request> &req
     for (const Request &request : requests)
         lengths.emplace_back(request.length);
     std::vector<std::pair<std::size_t, AnyBlock>> placed;
-    const Refusal refusal = node.visit([&](const auto &top) -> Refusal {
+    const Refused refusal = node.visit([&](const auto &top) -> Refused {
         using Address = decltype(top.network);
         std::vector<Block<Address>> free;
         for (const Row &row : rows(node))
@@ -291,7 +291,7 @@ Plan::Refusal Plan::placeRequests(AnyBlock node, const std::vector<Request> &req
     return std::nullopt;
 }
 
-Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> leaf) const
+Refused Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> leaf) const
 {
     if (name.empty())
         return std::nullopt;
@@ -303,7 +303,7 @@ Plan::Refusal Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> l
     return std::nullopt;
 }
 
-Plan::Refusal Plan::unpair(AnyBlock leaf)
+Refused Plan::unpair(AnyBlock leaf)
 {
     if (!has(leaf) || !isLeaf(leaf))
         return leaf.text() + " is not a leaf of the plan";
@@ -327,7 +327,7 @@ std::optional<AnyBlock> Plan::parentOf(AnyBlock block) const
     return std::nullopt;
 }
 
-Plan::Refusal Plan::remove(AnyBlock block)
+Refused Plan::remove(AnyBlock block)
 {
     if (!has(block))
         return block.text() + " is not a block of the plan";

@@ -31,43 +31,41 @@ struct PlanLeaf {
 class Plan
 {
 public:
-    // Why an operation was refused; nothing when it was done.
-    using Refusal = std::optional<std::string>;
     static constexpr int kMostSplitBits = 10;
 
     // A new tree, refused where it overlaps a block already planned.
-    Refusal addRoot(AnyBlock block);
+    Refused addRoot(AnyBlock block);
     // Several new trees in one step (an address list imported), or none
     // where one overlaps the plan or another.
-    Refusal addRoots(const std::vector<AnyBlock> &blocks);
+    Refused addRoots(const std::vector<AnyBlock> &blocks);
     // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
     // something keeps it, so it is refused.
-    Refusal split(AnyBlock leaf, int bits);
+    Refused split(AnyBlock leaf, int bits);
     // The children of a node back into it, refused while a leaf below it
     // carries something, unless `dropWhatLeavesCarry` (pairings go from both sides).
-    Refusal join(AnyBlock node, bool dropWhatLeavesCarry);
+    Refused join(AnyBlock node, bool dropWhatLeavesCarry);
     // The first leaf below a node that carries something, which a join would drop.
     std::optional<AnyBlock> carrierBelow(AnyBlock node) const;
     // A leaf's name, note and request (its pairing stays as it is). A name
     // must be fit for a name (nameProblem) and held by no other leaf, unless
     // it is read as written: a plan file keeps what an older version took.
     enum class Names { Checked, AsWritten };
-    Refusal describe(AnyBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
+    Refused describe(AnyBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
     // Why a leaf (or a new one, without `leaf`) cannot take the name; nothing
     // where it can. No name is no refusal.
-    Refusal nameRefusal(std::string_view name, std::optional<AnyBlock> leaf = std::nullopt) const;
+    Refused nameRefusal(std::string_view name, std::optional<AnyBlock> leaf = std::nullopt) const;
     // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.
-    Refusal pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf);
+    Refused pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf);
     // A leaf's pairing undone, on both sides.
-    Refusal unpair(AnyBlock leaf);
+    Refused unpair(AnyBlock leaf);
     // A root goes with its whole tree; a leaf gives up its name, note,
     // request and pairing and stays, free. A node split below it is refused.
-    Refusal remove(AnyBlock block);
+    Refused remove(AnyBlock block);
     // A block inside a free leaf becomes a leaf of its own, the leaf split in
     // halves down to it, and carries the description (netquill-cli vlsm --save).
-    Refusal claim(AnyBlock block, const PlanLeaf &description);
+    Refused claim(AnyBlock block, const PlanLeaf &description);
     // Why a block cannot be claimed with the name; nothing where it can.
-    Refusal claimRefusal(AnyBlock block, std::string_view name) const;
+    Refused claimRefusal(AnyBlock block, std::string_view name) const;
 
     // A named request for a subnet of a prefix length, and the amount as the user wrote it.
     struct Request {
@@ -79,7 +77,7 @@ public:
     // as netquill-cli vlsm places them in a block: the largest first (ties
     // in the order given), each at the lowest free address aligned to its
     // size; none where one finds no room or has a name the plan holds.
-    Refusal placeRequests(AnyBlock node, const std::vector<Request> &requests);
+    Refused placeRequests(AnyBlock node, const std::vector<Request> &requests);
 
     // The leaf that holds an address.
     std::optional<AnyBlock> leafHolding(AnyAddress address) const;

@@ -291,16 +291,16 @@ TEST(CliIpv6, EveryCommandTakesIt)
 
 // ---- Refused: one line with the reason, status 2, nothing on stdout ----
 
-struct Refusal {
+struct RefusedRun {
     const char *name;
     Arguments arguments;
     const char *message;
     std::string_view input = {};
 };
 
-void PrintTo(const Refusal &refusal, std::ostream *out) { *out << refusal.name; }
+void PrintTo(const RefusedRun &refusal, std::ostream *out) { *out << refusal.name; }
 
-using CliRefuses = testing::TestWithParam<Refusal>;
+using CliRefuses = testing::TestWithParam<RefusedRun>;
 
 TEST_P(CliRefuses, WithTheReasonAndStatusTwo)
 {
@@ -313,91 +313,91 @@ TEST_P(CliRefuses, WithTheReasonAndStatusTwo)
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CliRefuses,
     testing::Values(
-        Refusal{"ReasonOfTheCoresParser",
+        RefusedRun{"ReasonOfTheCoresParser",
                 {"plan", "10.0.0.256/24"},
                 "netquill-cli: BLOCK/PREFIX '10.0.0.256/24': octet 4 is above 255\n"},
-        Refusal{"BackwardsRange",
+        RefusedRun{"BackwardsRange",
                 {"range", "10.0.0.2", "10.0.0.1"},
                 "netquill-cli: LAST '10.0.0.1': comes before FIRST 10.0.0.2: the range runs backwards\n"},
-        Refusal{"UnknownOptionAndTheNearest",
+        RefusedRun{"UnknownOptionAndTheNearest",
                 {"list", "10.0.0.0/8", "--fromat", "csv"},
                 "netquill-cli: unknown option '--fromat' for list (did you mean --format?)\n"},
-        Refusal{"OptionGivenTwice",
+        RefusedRun{"OptionGivenTwice",
                 {"list", "10.0.0.0/8", "--format", "csv", "--format=tsv"},
                 "netquill-cli: --format is given twice: 'csv', then 'tsv'\n"},
-        Refusal{
+        RefusedRun{
             "FlagGivenAValue", {"aggregate", "--ranges=yes"}, "netquill-cli: --ranges is a flag and takes no value\n"},
-        Refusal{"FlagGivenTwice", {"list", "::/126", "--crlf", "--crlf"}, "netquill-cli: --crlf is given twice\n"},
-        Refusal{"FirstExtraWordNamed",
+        RefusedRun{"FlagGivenTwice", {"list", "::/126", "--crlf", "--crlf"}, "netquill-cli: --crlf is given twice\n"},
+        RefusedRun{"FirstExtraWordNamed",
                 {"convert", "1", "2", "3"},
                 "netquill-cli: '2' is one word too many: ADDRESS comes with nothing after it\n"},
-        Refusal{"FirstWordAfterAPrefixNamed",
+        RefusedRun{"FirstWordAfterAPrefixNamed",
                 {"calc", "10.0.0.1/24", "extra1", "extra2"},
                 "netquill-cli: 'extra1' is one word too many: '10.0.0.1/24' gives its prefix already\n"},
-        Refusal{"MaskAfterAPrefixOfIpv6",
+        RefusedRun{"MaskAfterAPrefixOfIpv6",
                 {"calc", "2001:db8::/32", "64"},
                 "netquill-cli: '64' is one word too many: '2001:db8::/32' gives its prefix already\n"},
         // What a /32 or /31 holds, and what a request for hosts would need
-        Refusal{"HostsInASlash32",
+        RefusedRun{"HostsInASlash32",
                 {"list", "10.0.0.0/32", "--min-hosts", "1", "--rfc3021"},
                 "netquill-cli: --min-hosts '1': a /32 holds one address; a request for hosts gets a /30, or a /31 "
                 "with --rfc3021\n"},
-        Refusal{"HostsInASlash31",
+        RefusedRun{"HostsInASlash31",
                 {"list", "10.0.0.0/31", "--min-hosts", "1"},
                 "netquill-cli: --min-hosts '1': a /31 holds two addresses; a request for hosts gets a /30, or a /31 "
                 "with --rfc3021\n"},
-        Refusal{"EachWordOfIpv6CalcAsTyped",
+        RefusedRun{"EachWordOfIpv6CalcAsTyped",
                 {"calc", "2001:db8::1", "129"},
                 "netquill-cli: PREFIX '129': the prefix length is over 128\n"},
-        Refusal{"HostsChoicesListedOnce",
+        RefusedRun{"HostsChoicesListedOnce",
                 {"plan", "10.0.0.0/29", "--hosts", "3"},
                 "netquill-cli: --hosts '3': must be one of the hosts per subnet of a /29 block: 1, \"2 (RFC3021)\", 2, "
                 "6\n"},
-        Refusal{"AnIpv4AddressWithAWrongPrefix",
+        RefusedRun{"AnIpv4AddressWithAWrongPrefix",
                 {"plan", "1.1.1.1/::"},
                 "netquill-cli: BLOCK/PREFIX '1.1.1.1/::': the prefix must be a length of 0 to 32 or a dotted mask such "
                 "as 255.255.255.0\n"},
-        Refusal{"ASlashEndsAZone",
+        RefusedRun{"ASlashEndsAZone",
                 {"convert", "fe80::1%eth0/64"},
                 "netquill-cli: ADDRESS 'fe80::1%eth0/64': has a prefix after its zone: an address is meant, not a "
                 "block\n"},
-        Refusal{"PlanOptionOfTheOtherFamily",
+        RefusedRun{"PlanOptionOfTheOtherFamily",
                 {"plan", "2001:db8::/48", "--hosts", "62"},
                 "netquill-cli: --hosts '62': is for IPv4; an IPv6 block takes --mask-bits, --subnets or "
                 "--min-addresses\n"},
-        Refusal{"TwoPlanOptions",
+        RefusedRun{"TwoPlanOptions",
                 {"list", "10.0.0.0/8", "--mask-bits", "9", "--subnets", "4"},
                 "netquill-cli: --subnets '4': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts "
                 "and --min-hosts may be given\n"},
-        Refusal{"OptionOfTheOtherFamily",
+        RefusedRun{"OptionOfTheOtherFamily",
                 {"convert", "2001:db8::1", "--from", "hex"},
                 "netquill-cli: --from 'hex': is for IPv4 notations; an IPv6 address is read as convert writes it\n"},
         // A leading zero is refused in every number, as in an octet
-        Refusal{"LeadingZeroInAnIpv4Option",
+        RefusedRun{"LeadingZeroInAnIpv4Option",
                 {"list", "10.0.0.0/8", "--mask-bits", "026"},
                 "netquill-cli: --mask-bits '026': has a leading zero, which other tools read as octal\n"},
-        Refusal{"LeadingZeroInADecimalAddress",
+        RefusedRun{"LeadingZeroInADecimalAddress",
                 {"convert", "010"},
                 "netquill-cli: ADDRESS '010': has a leading zero, which other tools read as octal\n"},
         // A range is of one family
-        Refusal{"RangeOfTwoFamiliesInTwoWords",
+        RefusedRun{"RangeOfTwoFamiliesInTwoWords",
                 {"range", "2001:db8::1", "10.0.0.1"},
                 "netquill-cli: LAST '10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n"},
         // Names a script can rely on
-        Refusal{"NameGivenTwice",
+        RefusedRun{"NameGivenTwice",
                 {"vlsm", "2001:db8::/48", "lan=/56", "lan=/60"},
                 "netquill-cli: REQUEST 'lan=/60': names its subnet 'lan', as REQUEST 'lan=/56' does\n"},
-        Refusal{"NameNotUtf8",
+        RefusedRun{"NameNotUtf8",
                 {"vlsm", "10.0.0.0/24", "caf\xE9=3", "--format", "jsonl"},
                 "netquill-cli: REQUEST 'caf\\xe9=3': the name is not UTF-8 text\n"},
         // One zone, as RFC 4007 writes it
-        Refusal{"ZoneWithAPercent",
+        RefusedRun{"ZoneWithAPercent",
                 {"convert", "fe80::1%eth0%1"},
                 "netquill-cli: ADDRESS 'fe80::1%eth0%1': has a '%' inside its zone: one '%' stands before one zone\n"},
-        Refusal{"ZoneWithABlank",
+        RefusedRun{"ZoneWithABlank",
                 {"convert", "fe80::1%eth 0"},
                 "netquill-cli: ADDRESS 'fe80::1%eth 0': has a blank inside its zone\n"},
-        Refusal{"UnknownCommand",
+        RefusedRun{"UnknownCommand",
                 {"subnet", "10.0.0.0/8"},
                 "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
                 "except, diff, compare, count, vlsm, plan-file or help\n"}),
@@ -406,22 +406,22 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Files, CliRefuses,
     testing::Values(
-        Refusal{"Folder", {"aggregate", "/"}, "netquill-cli: FILE '/': Is a directory\n"},
-        Refusal{"Missing",
+        RefusedRun{"Folder", {"aggregate", "/"}, "netquill-cli: FILE '/': Is a directory\n"},
+        RefusedRun{"Missing",
                 {"aggregate", "-", "/nonexistent"},
                 "netquill-cli: FILE '/nonexistent': No such file or directory\n"},
-        Refusal{"ClosedStandardInput", {"aggregate"}, "netquill-cli: FILE '-': Bad file descriptor\n", kClosed},
-        Refusal{"EveryBadLineEscaped",
+        RefusedRun{"ClosedStandardInput", {"aggregate"}, "netquill-cli: FILE '-': Bad file descriptor\n", kClosed},
+        RefusedRun{"EveryBadLineEscaped",
                 {"aggregate"},
                 "netquill-cli: -:2: '010.0.0.1': octet 1 has a leading zero, which other tools read as octal\n"
                 "netquill-cli: -:3: '\\x1b[2J\\r10.0.0.1': is not an address: four numbers of 0 to 255 joined by dots, "
                 "such as 192.168.1.1\n",
                 "10.0.0.0/8\n010.0.0.1\n\x1b[2J\r10.0.0.1\n"},
-        Refusal{"LineOfTwoFamilies",
+        RefusedRun{"LineOfTwoFamilies",
                 {"aggregate"},
                 "netquill-cli: -:2: '::1 - 10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n",
                 "10.0.0.0/8\n::1 - 10.0.0.1\n"},
-        Refusal{"NotText",
+        RefusedRun{"NotText",
                 {"aggregate"},
                 "netquill-cli: -:1: not text (a NUL byte): a UTF-16 or compressed file?\n",
                 std::string_view("1\0", 2)}),

@@ -58,7 +58,7 @@ void frmClaimBlock::txtBlock_Change()
     if (!block) {
         reason = QStringLiteral("\"%1\" %2.").arg(QString::fromStdString(typed), QString::fromStdString(block.reason()));
     } else if (const auto refusal = m_plan.claimRefusal(*block, name())) {
-        reason = QString::fromStdString(*refusal) + QLatin1Char('.');
+        reason = QString::fromStdString(refusal->text()) + QLatin1Char('.');
     } else if (name().empty()) {
         reason = QStringLiteral("Name the block to claim it.");
     } else {

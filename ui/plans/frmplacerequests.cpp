@@ -67,7 +67,7 @@ void frmPlaceRequests::txtRequests_Change()
     QString reason = requests || blank ? QString() : QString::fromStdString(requests.reason()) + QLatin1Char('.');
     for (const netquill::Plan::Request &request : m_requests)
         if (const auto refusal = m_plan.nameRefusal(request.name); refusal && reason.isEmpty())
-            reason = QString::fromStdString("request '" + request.name + "': " + *refusal + ".");
+            reason = QString::fromStdString("request '" + request.name + "': " + refusal->text() + ".");
     showReason(lblReason, reason, txtRequests->width());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!blank && reason.isEmpty());
 }

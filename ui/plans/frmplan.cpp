@@ -287,10 +287,10 @@ void frmPlan::showAutosaveFailure(const QString &reason)
     statusBar()->setVisible(!reason.isEmpty());
 }
 
-bool frmPlan::refused(const netquill::Plan::Refusal &refusal)
+bool frmPlan::refused(const netquill::Refused &refusal)
 {
     if (refusal)
-        refuse(*refusal + ".");
+        refuse(refusal->text() + ".");
     return refusal.has_value();
 }
 
@@ -353,7 +353,7 @@ void frmPlan::mnuAddBlock_Click()
     if (!block)
         return;
     if (const auto refusal = m_plan.addRoot(*block))
-        return refuse(block->text() + " " + *refusal + ".");
+        return refuse(block->text() + " " + refusal->text() + ".");
     showChange(*block);
 }
 

@@ -76,7 +76,7 @@ private:
     // After a step of the plan: the tree told of it, the row current, the document told.
     void showChange(std::optional<netquill::AnyBlock> current);
     // Shows a refusal, if any; true when there was one.
-    bool refused(const netquill::Plan::Refusal &refusal);
+    bool refused(const netquill::Refused &refusal);
     void refuse(const std::string &reason);
     bool confirm(const QString &question);
     // The box run; true when it was accepted.

@@ -249,7 +249,7 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
     if (described == *carriedBy(nodeAt(index)))
         return false;
     if (const auto refusal = m_plan.describe(blockAt(index), described)) {
-        emit refused(QString::fromStdString(*refusal));
+        emit refused(QString::fromStdString(refusal->text()));
         return false;
     }
     emit dataChanged(index, index);

@@ -56,6 +56,8 @@ class AddressScan : public testing::TestWithParam<ScanCase>
 TEST_P(AddressScan, FindsWholeTokensInTheirDressings)
 {
     EXPECT_EQ(found(GetParam().line), GetParam().expected);
+    if (const auto zone = std::string_view(GetParam().line).find('%'); zone != std::string_view::npos)
+        EXPECT_EQ(netquill::zoneLength(GetParam().line, zone), std::string_view("%A-0.1_b~c").size());
     for (std::size_t size = 1; size <= 8; ++size)
         EXPECT_EQ(foundInPieces(GetParam().line, size), GetParam().expected) << "pieces of " << size;
 }
@@ -68,8 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"WithAPort", "src=192.0.2.7:5353 dst=[2001:db8::1]:443", {"4 192.0.2.7", "6 2001:db8::1"}},
         ScanCase{"AfterAKeyBeforeAComma", "addr=2001:db8::1, peer 10.0.0.1,", {"6 2001:db8::1", "4 10.0.0.1"}},
         ScanCase{"MappedIsIpv6", "from ::ffff:192.0.2.1 port 80", {"6 ::ffff:192.0.2.1"}},
-        ScanCase{"Zone", "fe80::1%eth0 up", {"6 fe80::1"}},
-        ScanCase{"SentencePunctuation", "refused 10.0.0.1. 2001:db8::1: reset", {"4 10.0.0.1", "6 2001:db8::1"}},
+        ScanCase{"Zone", "fe80::1%A-0.1_b~c up", {"6 fe80::1"}},
+        ScanCase{"SentencePunctuation", "refused 10.0.0.1. 2001:db8::1: reset 2001:DB8::A.",
+                 {"4 10.0.0.1", "6 2001:db8::1", "6 2001:DB8::A"}},
+        ScanCase{"LongestIpv6AndTwoStops", "ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255..",
+                 {"6 ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255"}},
         ScanCase{"ARange", "10.0.0.1-10.0.0.5", {"4 10.0.0.1", "4 10.0.0.5"}},
         ScanCase{"AfterAColonKey", "data:10.0.0.1", {"4 10.0.0.1"}},
         ScanCase{"NotWhole", "1.2.3.45 v1.2.3.4 10.0.0.256 1.2.3.4.5 010.0.0.1 ip2001:db8::1 2001:db8::1g",

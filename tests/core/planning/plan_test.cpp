@@ -183,35 +183,36 @@ TEST(Plan, ImportsAnAddressListMergedAsRoots)
 }
 
 // Delete takes a root with its tree, or what a leaf carries; Unpair undoes a
-// pairing on both sides; each is one step, named for the Edit menu.
+// pairing on both sides; each is one step, named for the Edit menu. (A /0
+// root: the halves of the whole space are no roots.)
 TEST(Plan, DeletesRootsAndWhatLeavesCarryAndUnpairs)
 {
     Plan plan;
-    plan.addRoot(block("10.0.0.0/24"));
-    plan.split(block("10.0.0.0/24"), 1);
+    plan.addRoot(block("0.0.0.0/0"));
+    plan.split(block("0.0.0.0/0"), 1);
     plan.addRoot(block("2001:db8::/64"));
-    plan.describe(block("10.0.0.0/25"), {"lab", "note", "50", {}});
-    plan.pair(block("10.0.0.0/25"), block("2001:db8::/64"));
+    plan.describe(block("0.0.0.0/1"), {"lab", "note", "50", {}});
+    plan.pair(block("0.0.0.0/1"), block("2001:db8::/64"));
     EXPECT_EQ(plan.undoName(), "Pair");
-    EXPECT_EQ(plan.remove(block("10.0.0.128/25")), "10.0.0.128/25 is free already: join the block above it to take it back");
-    EXPECT_EQ(plan.remove(block("10.0.0.0/25")), std::nullopt);
-    EXPECT_EQ(plan.leaf(block("10.0.0.0/25")), PlanLeaf{});
+    EXPECT_EQ(plan.remove(block("128.0.0.0/1")), "128.0.0.0/1 is free already: join the block above it to take it back");
+    EXPECT_EQ(plan.remove(block("0.0.0.0/1")), std::nullopt);
+    EXPECT_EQ(plan.leaf(block("0.0.0.0/1")), PlanLeaf{});
     EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, std::nullopt);
     EXPECT_TRUE(plan.undo());
-    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, block("10.0.0.0/25"));
-    EXPECT_EQ(plan.remove(block("10.0.0.0/24")), std::nullopt);
+    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, block("0.0.0.0/1"));
+    EXPECT_EQ(plan.remove(block("0.0.0.0/0")), std::nullopt);
     EXPECT_EQ(rowsOf(plan), Rows{"0 2001:db8::/64"});
     EXPECT_EQ(plan.undoName(), "Delete");
     plan.undo();
-    plan.split(block("10.0.0.128/25"), 1);
-    EXPECT_EQ(plan.remove(block("10.0.0.128/25")), "10.0.0.128/25 is split: join it, or delete the block at the top of its tree");
-    EXPECT_EQ(plan.unpair(block("10.0.0.128/26")), "10.0.0.128/26 is paired with no leaf");
+    plan.split(block("128.0.0.0/1"), 1);
+    EXPECT_EQ(plan.remove(block("128.0.0.0/1")), "128.0.0.0/1 is split: join it, or delete the block at the top of its tree");
+    EXPECT_EQ(plan.unpair(block("128.0.0.0/2")), "128.0.0.0/2 is paired with no leaf");
     EXPECT_EQ(plan.unpair(block("2001:db8::/64")), std::nullopt);
-    EXPECT_EQ(rowsOf(plan)[1], "1 10.0.0.0/25 lab");
+    EXPECT_EQ(rowsOf(plan)[1], "1 0.0.0.0/1 lab");
     EXPECT_EQ(plan.undoName(), "Unpair");
     plan.undo();
     EXPECT_EQ(plan.redoName(), "Unpair");
-    EXPECT_EQ(rowsOf(plan)[1], "1 10.0.0.0/25 lab =2001:db8::/64");
+    EXPECT_EQ(rowsOf(plan)[1], "1 0.0.0.0/1 lab =2001:db8::/64");
 }
 
 // A name is one leaf's: another leaf, a claim or a request cannot take it,

@@ -127,6 +127,12 @@ TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 
     const auto full = std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(block, {{"a", 25}, {"b", 25}}));
     EXPECT_TRUE(full.free.empty());
+    // The ends of the family: the whole space as one subnet, a /32 left free.
+    const auto whole = std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(Ipv4Block(), {{"all", 0}}));
+    EXPECT_EQ(whole.allocations[0].subnet, Ipv4Block());
+    const auto last = std::get<VlsmAllocation<Ipv4Address>>(
+        allocateSubnets(Ipv4Block::containing(Ipv4Address(0xFFFFFFFF), 30), {{"a", 31}, {"b", 32}}));
+    EXPECT_EQ(texts(last.free), "255.255.255.255/32 ");
 }
 
 // Largest first, each aligned subnet starts where the one before ended: the
