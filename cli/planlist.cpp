@@ -129,7 +129,7 @@ AskedSplit<Address> readSplit(const CommandLine &line)
     const auto given = accepted("BLOCK/PREFIX", text, parseWithPrefix<Address>(text));
     const Block<Address> block = given.block();
     const int cidrBits = block.length;
-    OnePlanOption option(line, kBits == 128 ? Family::Ipv6 : Family::Ipv4);
+    OnePlanOption option(line, AddressFamily<Address>::kFamily);
     option.read("--mask-bits", [&](const std::string &bits) {
         return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(cidrBits), kBits));
     });

@@ -70,7 +70,7 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
-    const std::vector<Plan::Request> asked = readRequests(line, Address::kBits == 128 ? Family::Ipv6 : Family::Ipv4);
+    const std::vector<Plan::Request> asked = readRequests(line, AddressFamily<Address>::kFamily);
     std::vector<SubnetRequest> requests;
     for (const Plan::Request &request : asked)
         requests.push_back({request.name, request.length});

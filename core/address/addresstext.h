@@ -69,6 +69,9 @@ Parsed<int> parseIpv6PrefixLength(std::string_view text);
 // digits; "007" is refused, as other tools read it as octal.
 Parsed<Count> parseWholeNumber(std::string_view text, Count lowest, Count highest);
 
+enum class Family { Ipv4, Ipv6 };
+constexpr Family otherFamily(Family family) { return family == Family::Ipv6 ? Family::Ipv4 : Family::Ipv6; }
+
 // What tells the families apart where a text is read: their parsers of an
 // address and of a prefix length, and the names the messages give them.
 template <typename Address>
@@ -76,6 +79,7 @@ struct AddressFamily;
 
 template <>
 struct AddressFamily<Ipv4Address> {
+    static constexpr Family kFamily = Family::Ipv4;
     static constexpr const char *kName = "IPv4";
     static constexpr const char *kNoPrefix = "needs a prefix after a slash, such as 192.168.1.0/24";
     static Parsed<Ipv4Address> readAddress(std::string_view text) { return parseAddress(text); }
@@ -85,6 +89,7 @@ struct AddressFamily<Ipv4Address> {
 
 template <>
 struct AddressFamily<Ipv6Address> {
+    static constexpr Family kFamily = Family::Ipv6;
     static constexpr const char *kName = "IPv6";
     static constexpr const char *kNoPrefix = "needs a prefix length after a slash, such as 2001:db8::/32";
     static Parsed<Ipv6Address> readAddress(std::string_view text) { return parseIpv6Address(text); }
@@ -112,8 +117,6 @@ Parsed<Block<Address>> parseBlock(std::string_view text);
 template <typename Address>
 Parsed<Range<Address>> parseRange(std::string_view text);
 
-enum class Family { Ipv4, Ipv6 };
-constexpr Family otherFamily(Family family) { return family == Family::Ipv6 ? Family::Ipv4 : Family::Ipv6; }
 
 // The family a text is written in: IPv6 where its address, before any "/",
 // holds a colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).

@@ -1,5 +1,6 @@
 #include "core/lines/subnetlisting.h"
 
+#include "core/address/anyaddress.h"
 #include "core/address/count.h"
 #include "core/lines/splitrows.h"
 
@@ -75,10 +76,8 @@ public:
             return number->lessOne();
         }
         // An address of the other family is named as one, not as a wrong one of this.
-        const bool otherFamily = Address::kBits == 128 ? familyOf(entry) == Family::Ipv4 && parseAddress(entry)
-                                                       : familyOf(entry) == Family::Ipv6 && parseIpv6Address(entry);
-        if (otherFamily)
-            return Parsed<Uint128>::refused(std::string("is an ") + (Address::kBits == 128 ? "IPv4" : "IPv6") +
+        if (const auto any = parseAnyAddress(entry); any && any->family() != AddressFamily<Address>::kFamily)
+            return Parsed<Uint128>::refused(std::string("is an ") + familyName(any->family()) +
                                             " address, and the subnets of " + m_split.block().text() + " are " +
                                             AddressFamily<Address>::kName);
         const auto address = AddressFamily<Address>::readAddress(entry);
