@@ -181,16 +181,16 @@ AskedSplit<Address> readSplit(const CommandLine &line)
 
 int planIpv6(const CommandLine &line, bool json, Streams &streams)
 {
-    const Split<Ipv6Address> plan = readSplit<Ipv6Address>(line).split;
-    const Ipv6Block first = plan.row(0);
-    const Ipv6Block last = plan.row(plan.lastRow());
+    const Split<Ipv6Address> split = readSplit<Ipv6Address>(line).split;
+    const Ipv6Block first = split.row(0);
+    const Ipv6Block last = split.row(split.lastRow());
     const Answer answer = Answer(streams.lineEnd)
-                              .text("IPv6 Block", "", plan.block().text())
-                              .text("", "network", plan.block().network.text())
-                              .number("", "prefix_length", plan.block().length)
-                              .number("Subnet Length", "subnet_prefix_length", plan.subnetLength())
-                              .text("Subnets", "subnet_count", plan.subnetCount().text())
-                              .text("Subnet Size", "subnet_address_count", plan.subnetSize().text())
+                              .text("IPv6 Block", "", split.block().text())
+                              .text("", "network", split.block().network.text())
+                              .number("", "prefix_length", split.block().length)
+                              .number("Subnet Length", "subnet_prefix_length", split.subnetLength())
+                              .text("Subnets", "subnet_count", split.subnetCount().text())
+                              .text("Subnet Size", "subnet_address_count", split.subnetSize().text())
                               .text("First Subnet", "first_subnet", first.text())
                               .text("Last Subnet", "last_subnet", last.text());
     writeAnswer(streams, answer, json);

@@ -38,7 +38,7 @@ namespace {
 constexpr std::string_view kFreeName = "(free)";
 
 // The REQUEST arguments, read as the plan window reads its lines.
-std::vector<Plan::Request> readRequests(const CommandLine &line, Family family)
+std::vector<SubnetRequest> readRequests(const CommandLine &line, Family family)
 {
     const std::vector<std::string_view> entries(line.positionals.begin() + 1, line.positionals.end());
     auto requests =
@@ -52,7 +52,7 @@ std::vector<Plan::Request> readRequests(const CommandLine &line, Family family)
 // The allocation as a plan the window opens: the block a tree whose named
 // leaves are the subnets, each carrying its request as it was written. The
 // plan places the requests as the allocation did, by the same placement.
-Plan planOf(const AnyBlock &block, const std::vector<Plan::Request> &asked)
+Plan planOf(const AnyBlock &block, const std::vector<SubnetRequest> &asked)
 {
     Plan plan;
     plan.addRoot(block);
@@ -70,13 +70,10 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
-    const std::vector<Plan::Request> asked = readRequests(line, AddressFamily<Address>::kFamily);
-    std::vector<SubnetRequest> requests;
-    for (const Plan::Request &request : asked)
-        requests.push_back({request.name, request.length});
-    const auto allocated = allocateSubnets(block, requests);
+    const std::vector<SubnetRequest> asked = readRequests(line, AddressFamily<Address>::kFamily);
+    const auto allocated = allocateSubnets(block, asked);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
-        const Plan::Request &request = asked[shortfall->request];
+        const SubnetRequest &request = asked[shortfall->request];
         const bool hostsBeyondTheBlock = Address::kBits == 32 && block.length >= 31 && request.length < block.length &&
                                          !request.asked.starts_with('/');
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])

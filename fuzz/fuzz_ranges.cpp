@@ -98,10 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const netquill::Ipv6Block block = given->block();
             const int subnetLength =
                 block.length + static_cast<int>(line.size() % static_cast<std::size_t>(129 - block.length));
-            const netquill::Split<netquill::Ipv6Address> plan(block, subnetLength);
-            const netquill::Ipv6Block last = plan.row(plan.lastRow());
-            FUZZ_CHECK(plan.row(0).network == block.network && last.last() == block.last());
-            FUZZ_CHECK(plan.lastRow() == 0 || plan.row(1).network.value() == plan.row(0).last().value() + 1);
+            const netquill::Split<netquill::Ipv6Address> split(block, subnetLength);
+            const netquill::Ipv6Block last = split.row(split.lastRow());
+            FUZZ_CHECK(split.row(0).network == block.network && last.last() == block.last());
+            FUZZ_CHECK(split.lastRow() == 0 || split.row(1).network.value() == split.row(0).last().value() + 1);
         }
         const auto entry6 = netquill::parseRange<netquill::Ipv6Address>(line);
         FUZZ_CHECK(entry6 ? !(entry6->last < entry6->first) : !entry6.reason().empty());

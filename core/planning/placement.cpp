@@ -5,12 +5,12 @@
 
 namespace netquill {
 
-std::vector<std::size_t> placingOrder(const std::vector<std::optional<int>> &lengths)
+std::vector<std::size_t> placingOrder(const std::vector<SubnetRequest> &requests)
 {
-    std::vector<std::size_t> order(lengths.size());
+    std::vector<std::size_t> order(requests.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return lengths[a].value_or(-1) < lengths[b].value_or(-1); });
+                     [&](std::size_t a, std::size_t b) { return requests[a].length < requests[b].length; });
     return order;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 // Where requests for subnets go, for netquill-cli vlsm carving a block and
@@ -15,9 +16,16 @@
 // From one whole block that fills the block from its start without gaps.
 namespace netquill {
 
-// The order requests of these prefix lengths are placed in: the largest
-// first, ties in the order given; those that no subnet holds (none) first of all.
-std::vector<std::size_t> placingOrder(const std::vector<std::optional<int>> &lengths);
+// A named request for a subnet of a prefix length, and the amount as the
+// user wrote it ("100" hosts, "/64"), which a plan keeps with the subnet.
+struct SubnetRequest {
+    std::string name;
+    int length = 0;
+    std::string asked;
+};
+
+// The order the requests are placed in: the largest first, ties in the order given.
+std::vector<std::size_t> placingOrder(const std::vector<SubnetRequest> &requests);
 
 // Free blocks, of which requests take the lowest large enough: a block taken
 // from a larger one leaves the halves beside it free, as the plan's tree

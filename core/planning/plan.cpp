@@ -243,7 +243,7 @@ void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &descript
     carried.paired.reset();
 }
 
-Refused Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
+Refused Plan::placeRequests(AnyBlock node, const std::vector<SubnetRequest> &requests)
 {
     if (!has(node))
         return node.text() + " is not a block of the plan";
@@ -253,15 +253,12 @@ Refused Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
     for (const auto &[block, carried] : m_nodes)
         if (!carried.name.empty())
             holders.emplace(carried.name, block.text() + "'s");
-    for (const Request &request : requests) {
+    for (const SubnetRequest &request : requests) {
         if (const std::string problem = nameProblem(request.name); !problem.empty())
             return "request '" + request.name + "': " + problem;
         if (const auto [holder, fresh] = holders.emplace(request.name, "another request's"); !fresh)
             return "request '" + request.name + "': the name '" + request.name + "' is " + holder->second + " already";
     }
-    std::vector<std::optional<int>> lengths;
-    for (const Request &request : requests)
-        lengths.emplace_back(request.length);
     std::vector<std::pair<std::size_t, AnyBlock>> placed;
     const Refused refusal = node.visit([&](const auto &top) -> Refused {
         using Address = decltype(top.network);
@@ -270,8 +267,8 @@ Refused Plan::placeRequests(AnyBlock node, const std::vector<Request> &requests)
             if (row.leaf && !row.carried->carriesAnything())
                 free.push_back(*row.block.as<Block<Address>>());
         FreeSpace<Address> space(free);
-        for (const std::size_t k : placingOrder(lengths)) {
-            const Request &request = requests[k];
+        for (const std::size_t k : placingOrder(requests)) {
+            const SubnetRequest &request = requests[k];
             const std::string asked = "request '" + request.name + "' (/" + std::to_string(request.length) + ")";
             if (request.length < top.length || request.length > Address::kBits)
                 return asked + " does not fit in " + node.text();

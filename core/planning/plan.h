@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address/anyaddress.h"
+#include "core/planning/placement.h"
 
 #include <compare>
 #include <cstddef>
@@ -67,17 +68,11 @@ public:
     // Why a block cannot be claimed with the name; nothing where it can.
     Refused claimRefusal(AnyBlock block, std::string_view name) const;
 
-    // A named request for a subnet of a prefix length, and the amount as the user wrote it.
-    struct Request {
-        std::string name;
-        int length;
-        std::string asked;
-    };
     // Places the requests into the free leaves inside `node` in one step,
     // as netquill-cli vlsm places them in a block: the largest first (ties
     // in the order given), each at the lowest free address aligned to its
     // size; none where one finds no room or has a name the plan holds.
-    Refused placeRequests(AnyBlock node, const std::vector<Request> &requests);
+    Refused placeRequests(AnyBlock node, const std::vector<SubnetRequest> &requests);
 
     // The leaf that holds an address.
     std::optional<AnyBlock> leafHolding(AnyAddress address) const;

@@ -60,15 +60,15 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
 template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
 template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
 
-Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, Family family, bool rfc3021,
+Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family, bool rfc3021,
                                                 const RequestPlace &place)
 {
-    std::vector<Plan::Request> requests;
+    std::vector<SubnetRequest> requests;
     std::unordered_map<std::string, std::size_t> entryOfName;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const std::string_view text = entries[k];
         const auto refused = [&](std::string_view quoted, const std::string &reason) {
-            return Parsed<std::vector<Plan::Request>>::refused(place(k, quoted) + ": " + reason);
+            return Parsed<std::vector<SubnetRequest>>::refused(place(k, quoted) + ": " + reason);
         };
         const auto written = splitRequest(text);
         if (!written)
@@ -81,7 +81,7 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
             family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021) : requestedLength<Ipv4Address>(amount, rfc3021);
         if (!length)
             return refused(amountNumber(amount), length.reason());
-        Plan::Request request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
+        SubnetRequest request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
         // Each name once, looked up rather than compared with every earlier one.
         if (const auto [earlier, first] = entryOfName.try_emplace(request.name, k); !first)
             return refused(text, "names its subnet '" + request.name + "', as " +
@@ -92,7 +92,7 @@ Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_vi
     return requests;
 }
 
-Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, Family family, bool rfc3021)
+Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, bool rfc3021)
 {
     std::vector<std::string_view> entries;
     std::vector<std::size_t> lineNumbers;
@@ -108,7 +108,7 @@ Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, Fami
         }
     }
     if (entries.empty())
-        return Parsed<std::vector<Plan::Request>>::refused("no request is given");
+        return Parsed<std::vector<SubnetRequest>>::refused("no request is given");
     return readRequests(entries, family, rfc3021, [&](std::size_t entry, std::string_view quoted) {
         return "line " + std::to_string(lineNumbers[entry]) + ", '" + std::string(quoted) + "'";
     });

@@ -48,11 +48,11 @@ using RequestPlace = std::function<std::string(std::size_t entry, std::string_vi
 // is named by its place ("1", "2", ...). A name stands for one subnet, so
 // each is given once, and must be fit for a name (nameProblem). Refused as
 // "<place>: reason".
-Parsed<std::vector<Plan::Request>> readRequests(const std::vector<std::string_view> &entries, Family family,
+Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family,
                                                 bool rfc3021, const RequestPlace &place);
 
 // The plan window's requests, one a line; blank lines are skipped. Refused
 // as "line 3, '0': reason".
-Parsed<std::vector<Plan::Request>> parseRequestLines(std::string_view text, Family family, bool rfc3021);
+Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, bool rfc3021);
 
 }  // namespace netquill

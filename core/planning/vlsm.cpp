@@ -11,13 +11,13 @@ namespace {
 // size, in decimal: 128-bit sums with their carries counted, as requests in a
 // whole IPv6 space pass 2^128.
 template <typename Address>
-std::string lackingFor(const std::vector<std::optional<int>> &lengths, int blockLength)
+std::string lackingFor(const std::vector<SubnetRequest> &requests, int blockLength)
 {
     constexpr int kWidth = Address::kBits;
     Uint128 asked = 0;
     int carries = 0;
-    for (const std::optional<int> &length : lengths) {
-        const int hostBits = kWidth - length.value_or(0);
+    for (const SubnetRequest &request : requests) {
+        const int hostBits = kWidth - request.length;
         const Uint128 size = hostBits >= 128 ? 0 : Uint128{1} << hostBits;
         carries += hostBits >= 128 || asked + size < asked ? 1 : 0;
         asked += size;
@@ -55,20 +55,17 @@ template <typename Address>
 std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
                                                                const std::vector<SubnetRequest> &requests)
 {
-    std::vector<std::optional<int>> lengths;
-    for (const SubnetRequest &request : requests)
-        lengths.push_back(request.length);
     FreeSpace<Address> space({block});
-    VlsmAllocation<Address> plan;
-    for (const std::size_t request : placingOrder(lengths)) {
-        const auto subnet = lengths[request] && *lengths[request] >= block.length ? space.take(*lengths[request])
-                                                                                  : std::nullopt;
+    VlsmAllocation<Address> carved;
+    for (const std::size_t request : placingOrder(requests)) {
+        const int length = requests[request].length;
+        const auto subnet = length >= block.length ? space.take(length) : std::nullopt;
         if (!subnet)
-            return VlsmShortfall{request, lackingFor<Address>(lengths, block.length)};
-        plan.allocations.push_back({requests[request].name, *subnet});
+            return VlsmShortfall{request, lackingFor<Address>(requests, block.length)};
+        carved.allocations.push_back({requests[request].name, *subnet});
     }
-    plan.free = space.blocks();
-    return plan;
+    carved.free = space.blocks();
+    return carved;
 }
 
 template std::variant<VlsmAllocation<Ipv4Address>, VlsmShortfall> allocateSubnets(Ipv4Block block,

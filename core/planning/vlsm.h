@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address/block.h"
+#include "core/planning/placement.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,14 +24,6 @@ std::optional<Prefix> smallestPrefixHolding(std::uint64_t hosts, bool rfc3021);
 // The most usable hosts a subnet as large as the prefix holds under the same
 // rule; 0 where it holds none (a /32, or a /31 without RFC 3021).
 std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021);
-
-// A request by name for a subnet of a prefix length: the caller turns hosts
-// or addresses into the length that holds them, and gives none where no
-// subnet does.
-struct SubnetRequest {
-    std::string name;
-    std::optional<int> length;
-};
 
 template <typename Address>
 struct Allocation {

@@ -61,11 +61,11 @@ void frmPlaceRequests::txtRequests_Change()
 {
     const std::string text = txtRequests->toPlainText().toStdString();
     const auto requests = netquill::parseRequestLines(text, m_family, chkRfc3021 && chkRfc3021->isChecked());
-    m_requests = requests ? *requests : std::vector<netquill::Plan::Request>();
+    m_requests = requests ? *requests : std::vector<netquill::SubnetRequest>();
     // Nothing typed yet is no mistake to point at.
     const bool blank = txtRequests->toPlainText().trimmed().isEmpty();
     QString reason = requests || blank ? QString() : QString::fromStdString(requests.reason()) + QLatin1Char('.');
-    for (const netquill::Plan::Request &request : m_requests)
+    for (const netquill::SubnetRequest &request : m_requests)
         if (const auto refusal = m_plan.nameRefusal(request.name); refusal && reason.isEmpty())
             reason = QString::fromStdString("request '" + request.name + "': " + refusal->text() + ".");
     showReason(lblReason, reason, txtRequests->width());

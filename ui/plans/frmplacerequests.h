@@ -22,7 +22,7 @@ public:
     frmPlaceRequests(const netquill::Plan &plan, const netquill::AnyBlock &node, QWidget *owner);
 
     // The requests the lines ask for; valid once the box is accepted.
-    const std::vector<netquill::Plan::Request> &requests() const { return m_requests; }
+    const std::vector<netquill::SubnetRequest> &requests() const { return m_requests; }
 
 private slots:
     void txtRequests_Change();
@@ -30,7 +30,7 @@ private slots:
 private:
     const netquill::Plan &m_plan;
     netquill::Family m_family;
-    std::vector<netquill::Plan::Request> m_requests;
+    std::vector<netquill::SubnetRequest> m_requests;
 
     QPlainTextEdit *txtRequests = nullptr;
     QCheckBox *chkRfc3021 = nullptr;  // IPv4 only

@@ -116,14 +116,14 @@ TEST(Vlsm, SmallestSubnetForAHostCount)
 TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
     const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0x0A000000), 24);
-    const auto plan =
+    const auto carved =
         std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(block, {{"web", 25}, {"db", 26}, {"3", 27}, {"4", 30}}));
     std::vector<Ipv4Block> allocated;
-    for (const Allocation<Ipv4Address> &allocation : plan.allocations)
+    for (const Allocation<Ipv4Address> &allocation : carved.allocations)
         allocated.push_back(allocation.subnet);
     EXPECT_EQ(texts(allocated), "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/30 ");
-    EXPECT_EQ(plan.allocations[1].name, "db");
-    EXPECT_EQ(texts(plan.free), "10.0.0.228/30 10.0.0.232/29 10.0.0.240/28 ");
+    EXPECT_EQ(carved.allocations[1].name, "db");
+    EXPECT_EQ(texts(carved.free), "10.0.0.228/30 10.0.0.232/29 10.0.0.240/28 ");
 
     const auto full = std::get<VlsmAllocation<Ipv4Address>>(allocateSubnets(block, {{"a", 25}, {"b", 25}}));
     EXPECT_TRUE(full.free.empty());
@@ -149,11 +149,11 @@ TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlockOrTheShortfallIsExact)
         std::uint64_t asked = 0;
         for (int k = static_cast<int>(random() % 6) + 1; k > 0; --k) {
             requests.push_back({std::to_string(k), smallestPrefixHolding(random() % 200 + 1, trial % 2 == 0)->bits()});
-            asked += std::uint64_t{1} << (32 - *requests.back().length);
+            asked += std::uint64_t{1} << (32 - requests.back().length);
         }
         const auto result = allocateSubnets(block, requests);
-        const auto *plan = std::get_if<VlsmAllocation<Ipv4Address>>(&result);
-        if (!plan) {
+        const auto *carved = std::get_if<VlsmAllocation<Ipv4Address>>(&result);
+        if (!carved) {
             ++refused;
             ASSERT_GT(asked, 1024u);
             ASSERT_EQ(std::get<VlsmShortfall>(result).lacking, std::to_string(asked - 1024));
@@ -161,9 +161,9 @@ TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlockOrTheShortfallIsExact)
         }
         ASSERT_LE(asked, 1024u);
         std::bitset<1024> taken;
-        std::vector<Ipv4Block> all = plan->free;
-        for (std::size_t k = 0; k < plan->allocations.size(); ++k)
-            all.push_back(plan->allocations[k].subnet);
+        std::vector<Ipv4Block> all = carved->free;
+        for (std::size_t k = 0; k < carved->allocations.size(); ++k)
+            all.push_back(carved->allocations[k].subnet);
         for (const Ipv4Block &subnet : all) {
             ASSERT_EQ(Ipv4Block::containing(subnet.network, subnet.length), subnet);
             for (std::uint32_t a = subnet.network.value(); a <= subnet.last().value(); ++a) {
