@@ -1,6 +1,9 @@
 // Ranges as CIDR blocks, merged lists and subnets for host counts, checked
-// against brute force over small windows of the address space.
+// against brute force over small windows of the address space, and the
+// edges of the 128-bit space.
+#include "core/address/addresstext.h"
 #include "core/planning/ranges.h"
+#include "core/planning/split.h"
 #include "core/planning/vlsm.h"
 
 #include <gtest/gtest.h>
@@ -174,6 +177,42 @@ TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlockOrTheShortfallIsExact)
         ASSERT_TRUE(taken.all());
     }
     EXPECT_TRUE(refused > 0 && refused < 300) << refused;
+}
+
+// ---- IPv6: the edges of the 128-bit space ----
+
+TEST(Ipv6Planning, EdgesOfTheSpace)
+{
+    const Ipv6Address last(~Uint128{0});
+    std::vector<Ipv6Block> blocks;
+    appendCoveringBlocks(Ipv6Range{Ipv6Address(), last}, blocks);
+    EXPECT_EQ(blocks, (std::vector<Ipv6Block>{{Ipv6Address(), 0}}));
+    blocks.clear();
+    appendCoveringBlocks(Ipv6Range{Ipv6Address(1), Ipv6Address(~Uint128{0} - 1)}, blocks);
+    EXPECT_EQ(blocks.size(), 254u);  // 127 on each side of the middle
+    std::vector<Ipv6Range> ranges{{last, last}, {Ipv6Address(), Ipv6Address(5)}, {Ipv6Address(6), last}};
+    mergeRanges(ranges);
+    EXPECT_EQ(ranges, (std::vector<Ipv6Range>{{Ipv6Address(), last}}));
+
+    const Split<Ipv6Address> everything(Ipv6Block{}, 128);
+    EXPECT_EQ(everything.subnetCount().text(), "340282366920938463463374607431768211456");
+    EXPECT_EQ(everything.row(everything.lastRow()).text(), "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128");
+    const Split<Ipv6Address> sixtyFours(parseWithPrefix<Ipv6Address>("2001:db8::/32")->block(), 64);
+    EXPECT_EQ(sixtyFours.subnetSize().text(), "18446744073709551616");  // 2^64, every address counts
+    EXPECT_EQ(sixtyFours.row(Uint128{0xFFFFFFFF}).text(), "2001:db8:ffff:ffff::/64");
+}
+
+// Placement is one algorithm for both families (planning_test); what a
+// 128-bit block lacks is counted exactly, past 2^128 too.
+TEST(Ipv6Vlsm, WhatTheBlockLacksIsExact)
+{
+    const Ipv6Block block = parseWithPrefix<Ipv6Address>("2001:db8::/62")->block();
+    EXPECT_EQ(std::get<VlsmShortfall>(allocateSubnets(block, {{"a", 61}})).lacking,
+              "73786976294838206464");  // 2^67 - 2^66
+    EXPECT_EQ(std::get<VlsmShortfall>(allocateSubnets(Ipv6Block(), {{"a", 0}, {"b", 1}})).lacking,
+              "170141183460469231731687303715884105728");  // 2^127, past the whole space
+    EXPECT_EQ(std::get<VlsmShortfall>(allocateSubnets(Ipv6Block(), {{"a", 0}, {"b", 0}, {"c", 0}})).lacking,
+              "more than 2^128");
 }
 
 }  // namespace
