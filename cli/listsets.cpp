@@ -36,13 +36,12 @@ const std::string kDiffHelp =
     kListOperands;
 
 const std::string kCompareHelp =
-    std::string(
-        "usage: netquill-cli compare [--format tsv|csv|txt|html|jsonl] [--no-header] [--family 4|6]\n"
-        "                            LIST LIST...\n"
-        "For each pair of LISTs, in the order given, and each family: how many addresses are in\n"
-        "both, only in the first and only in the second, exact up to 2^128. Columns: First,\n"
-        "Second, Family, Both, Only First, Only Second; jsonl keys: first_list, second_list,\n"
-        "family, in_both, only_in_first, only_in_second (the counts strings of digits).\n") +
+    std::string("usage: netquill-cli compare [--format tsv|csv|txt|html|jsonl] [--no-header] [--family 4|6]\n"
+                "                            LIST LIST...\n"
+                "For each pair of LISTs, in the order given, and each family: how many addresses are in\n"
+                "both, only in the first and only in the second, exact up to 2^128. Columns: First,\n"
+                "Second, Family, Both, Only First, Only Second; jsonl keys: first_list, second_list,\n"
+                "family, in_both, only_in_first, only_in_second (the counts strings of digits).\n") +
     kListOperands;
 
 const std::string kCountHelp =

@@ -106,7 +106,6 @@ public:
     int lengthOr(int blockLength) const { return m_length == kNoLength ? blockLength : m_length; }
 
 private:
-
     const CommandLine &m_line;
     Family m_family;
     static constexpr int kNoLength = -1;
@@ -284,8 +283,8 @@ std::string planOptionsHelp()
         synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 22), ' ');
         help += synopsis + std::string(option.meaning) +
                 (option.families.ipv4 && option.families.ipv6 ? ""
-                 : option.families.ipv4                        ? " (IPv4)"
-                                                               : " (IPv6)") +
+                 : option.families.ipv4                       ? " (IPv4)"
+                                                              : " (IPv6)") +
                 "\n";
     }
     return help;
@@ -334,8 +333,9 @@ int planCommand(const CommandLine &line, Streams &streams)
 int listCommand(const CommandLine &line, Streams &streams)
 {
     const RowFormat format = rowFormatOption(line);
-    return !line.positionals.empty() && familyOf(line.positionals[0]) == Family::Ipv6 ? listOf<Ipv6Address>(line, format, streams)
-                                                                           : listOf<Ipv4Address>(line, format, streams);
+    return !line.positionals.empty() && familyOf(line.positionals[0]) == Family::Ipv6
+               ? listOf<Ipv6Address>(line, format, streams)
+               : listOf<Ipv4Address>(line, format, streams);
 }
 
 }  // namespace netquill::cli

@@ -2,8 +2,8 @@
 
 #include "cli/messages.h"
 #include "cli/values.h"
-#include "core/files/wholefile.h"
 #include "core/files/planfile.h"
+#include "core/files/wholefile.h"
 #include "core/lines/planrows.h"
 
 #include <cstring>

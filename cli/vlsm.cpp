@@ -3,8 +3,8 @@
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
-#include "core/lines/ipv6rows.h"
 #include "core/files/planfile.h"
+#include "core/lines/ipv6rows.h"
 #include "core/lines/splitrows.h"
 #include "core/planning/requesttext.h"
 #include "core/planning/vlsm.h"
@@ -122,7 +122,7 @@ int vlsmCommand(const CommandLine &line, Streams &streams)
         refuse("REQUEST", "", "at least one is needed after BLOCK/PREFIX");
     const RowFormat format = rowFormatOption(line);
     return familyOf(line.positionals[0]) == Family::Ipv6 ? vlsmOf<Ipv6Address>(line, format, streams)
-                                              : vlsmOf<Ipv4Address>(line, format, streams);
+                                                         : vlsmOf<Ipv4Address>(line, format, streams);
 }
 
 }  // namespace netquill::cli

@@ -117,15 +117,13 @@ Parsed<Block<Address>> parseBlock(std::string_view text);
 template <typename Address>
 Parsed<Range<Address>> parseRange(std::string_view text);
 
-
 // The family a text is written in: IPv6 where its address, before any "/",
 // holds a colon ("1.1.1.1/::" is an IPv4 address with a wrong prefix).
 inline Family familyOf(std::string_view text)
 {
     const std::size_t colon = text.find(':');
-    return colon != std::string_view::npos && text.substr(0, colon).find('/') == std::string_view::npos
-               ? Family::Ipv6
-               : Family::Ipv4;
+    return colon != std::string_view::npos && text.substr(0, colon).find('/') == std::string_view::npos ? Family::Ipv6
+                                                                                                        : Family::Ipv4;
 }
 
 }  // namespace netquill

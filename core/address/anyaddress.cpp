@@ -73,12 +73,14 @@ Parsed<AnyAddress> parseAnyAddress(std::string_view text)
 
 Parsed<AnyBlock> parseAnyBlock(std::string_view text)
 {
-    return readEither<AnyBlock>(text, []<typename Address>(std::string_view read) { return parseBlock<Address>(read); });
+    return readEither<AnyBlock>(text,
+                                []<typename Address>(std::string_view read) { return parseBlock<Address>(read); });
 }
 
 Parsed<AnyRange> parseAnyRange(std::string_view text)
 {
-    return readEither<AnyRange>(text, []<typename Address>(std::string_view read) { return parseRange<Address>(read); });
+    return readEither<AnyRange>(text,
+                                []<typename Address>(std::string_view read) { return parseRange<Address>(read); });
 }
 
 }  // namespace netquill

@@ -23,8 +23,7 @@ namespace netquill {
 template <typename Use>
 constexpr decltype(auto) withFamily(Family family, Use &&use)
 {
-    return family == Family::Ipv6 ? use.template operator()<Ipv6Address>()
-                                  : use.template operator()<Ipv4Address>();
+    return family == Family::Ipv6 ? use.template operator()<Ipv6Address>() : use.template operator()<Ipv4Address>();
 }
 
 // What the three share: a value of one family's type or the other's.
@@ -126,8 +125,8 @@ struct ForBothFamilies {
         return const_cast<ForBothFamilies *>(this)->of<Address>();
     }
     // The family's, where both families keep the same type.
-    const PerFamily<Ipv4Address> &of(Family family) const
-        requires std::is_same_v<PerFamily<Ipv4Address>, PerFamily<Ipv6Address>>
+    const PerFamily<Ipv4Address> &
+    of(Family family) const requires std::is_same_v<PerFamily<Ipv4Address>, PerFamily<Ipv6Address>>
     {
         return family == Family::Ipv6 ? ipv6 : ipv4;
     }

@@ -24,8 +24,7 @@ void keep(std::vector<Range<Address>> &ranges, const Range<Address> &range, std:
 }
 
 template <typename Address>
-Refused keepRange(std::string_view entry, std::vector<Range<Address>> &ranges,
-                                     std::size_t mergeAt)
+Refused keepRange(std::string_view entry, std::vector<Range<Address>> &ranges, std::size_t mergeAt)
 {
     const auto range = parseRange<Address>(entry);
     if (!range)
@@ -42,9 +41,8 @@ Refused AddressListReader::add(std::string_view line, std::string_view &entry)
     if (entry.empty())
         return std::nullopt;
     const std::size_t mergeAt = 2 * m_mergedSize + (1 << 22);
-    auto refusal = withFamily(familyOf(entry), [&]<typename Address>() {
-        return keepRange(entry, m_list.of<Address>(), mergeAt);
-    });
+    auto refusal = withFamily(familyOf(entry),
+                              [&]<typename Address>() { return keepRange(entry, m_list.of<Address>(), mergeAt); });
     if (m_list.ipv4.size() + m_list.ipv6.size() >= mergeAt) {
         mergeRanges(m_list.ipv4);
         mergeRanges(m_list.ipv6);

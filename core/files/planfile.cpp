@@ -171,14 +171,15 @@ public:
             const int bits = block.length() - parent.block.length();
             if (parent.children == 0 && m_plan.leaf(parent.block).carriesAnything())
                 throw Damage(parent.block.text() +
-                                              " is split, and only a leaf carries a name, note, request or pairing", parent.line);
-            if (parent.children == 0 && bits >= 1 && bits <= Plan::kMostSplitBits &&
-                !m_plan.split(parent.block, bits))
+                                 " is split, and only a leaf carries a name, note, request or pairing",
+                             parent.line);
+            if (parent.children == 0 && bits >= 1 && bits <= Plan::kMostSplitBits && !m_plan.split(parent.block, bits))
                 parent.children = Uint128{1} << bits;
             // The split made the children; the next one read must be the next it made.
             if (parent.childrenRead == parent.children || !m_plan.has(block) ||
                 block != parent.block.child(parent.childrenRead, parent.block.length() + bits))
-                throw Damage(block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text(), node.line);
+                throw Damage(block.text() + " is not the next of 2 to 1024 equal subnets of " + parent.block.text(),
+                             node.line);
             ++parent.childrenRead;
         }
         const PlanLeaf carried{node.text("name", false), node.text("note", false), node.text("request", false),
@@ -205,7 +206,8 @@ public:
             if (!mutual || partner.family() != other || !m_plan.isLeaf(leaf) || !m_plan.has(partner) ||
                 !m_plan.isLeaf(partner))
                 throw Damage(leaf.text() + " is paired with " + partner.text() + ", which is not an " +
-                                       familyName(other) + " leaf of the plan paired with it", line);
+                                 familyName(other) + " leaf of the plan paired with it",
+                             line);
             if (leaf.family() == Family::Ipv4)
                 m_plan.pair(leaf, partner);
             m_plan.forgetHistory();

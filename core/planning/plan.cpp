@@ -10,10 +10,7 @@
 
 namespace netquill {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::pair<Plan::Nodes::const_iterator, Plan::Nodes::const_iterator> Plan::subtree(AnyBlock top) const
 {
@@ -108,8 +105,7 @@ Refused Plan::addRoots(const std::vector<AnyBlock> &blocks)
             return sorted[k].text() + " overlaps " + sorted[k - 1].text();
         const auto after = m_nodes.lower_bound(sorted[k]);
         if ((after != m_nodes.end() && sorted[k].contains(after->first)) ||
-            (after != m_nodes.begin() &&
-             std::prev(after)->first.contains(AnyBlock::of(sorted[k].network()))))
+            (after != m_nodes.begin() && std::prev(after)->first.contains(AnyBlock::of(sorted[k].network()))))
             return sorted[k].text() + " overlaps a block the plan holds already";
     }
     record("Import List", sorted, [&] {

@@ -60,8 +60,8 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
 template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
 template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
 
-Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family, bool rfc3021,
-                                                const RequestPlace &place)
+Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family,
+                                                bool rfc3021, const RequestPlace &place)
 {
     std::vector<SubnetRequest> requests;
     std::unordered_map<std::string, std::size_t> entryOfName;
@@ -77,8 +77,8 @@ Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_vi
         if (const std::string problem = nameProblem(name); !problem.empty())
             return refused(text, problem);
         const std::string_view amount = withoutBlanksAround(written->amount);
-        const auto length =
-            family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021) : requestedLength<Ipv4Address>(amount, rfc3021);
+        const auto length = family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021)
+                                                   : requestedLength<Ipv4Address>(amount, rfc3021);
         if (!length)
             return refused(amountNumber(amount), length.reason());
         SubnetRequest request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};

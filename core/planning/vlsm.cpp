@@ -53,7 +53,7 @@ std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021)
 
 template <typename Address>
 std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
-                                                               const std::vector<SubnetRequest> &requests)
+                                                                     const std::vector<SubnetRequest> &requests)
 {
     FreeSpace<Address> space({block});
     VlsmAllocation<Address> carved;
@@ -68,9 +68,9 @@ std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Addre
     return carved;
 }
 
-template std::variant<VlsmAllocation<Ipv4Address>, VlsmShortfall> allocateSubnets(Ipv4Block block,
-                                                                            const std::vector<SubnetRequest> &requests);
-template std::variant<VlsmAllocation<Ipv6Address>, VlsmShortfall> allocateSubnets(Ipv6Block block,
-                                                                            const std::vector<SubnetRequest> &requests);
+template std::variant<VlsmAllocation<Ipv4Address>, VlsmShortfall>
+allocateSubnets(Ipv4Block block, const std::vector<SubnetRequest> &requests);
+template std::variant<VlsmAllocation<Ipv6Address>, VlsmShortfall>
+allocateSubnets(Ipv6Block block, const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

@@ -51,6 +51,6 @@ struct VlsmShortfall {
 // its size: the block fills from its start without gaps.
 template <typename Address>
 std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
-                                                               const std::vector<SubnetRequest> &requests);
+                                                                     const std::vector<SubnetRequest> &requests);
 
 }  // namespace netquill

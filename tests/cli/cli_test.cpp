@@ -314,93 +314,97 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, CliRefuses,
     testing::Values(
         RefusedRun{"ReasonOfTheCoresParser",
-                {"plan", "10.0.0.256/24"},
-                "netquill-cli: BLOCK/PREFIX '10.0.0.256/24': octet 4 is above 255\n"},
+                   {"plan", "10.0.0.256/24"},
+                   "netquill-cli: BLOCK/PREFIX '10.0.0.256/24': octet 4 is above 255\n"},
         RefusedRun{"BackwardsRange",
-                {"range", "10.0.0.2", "10.0.0.1"},
-                "netquill-cli: LAST '10.0.0.1': comes before FIRST 10.0.0.2: the range runs backwards\n"},
+                   {"range", "10.0.0.2", "10.0.0.1"},
+                   "netquill-cli: LAST '10.0.0.1': comes before FIRST 10.0.0.2: the range runs backwards\n"},
         RefusedRun{"UnknownOptionAndTheNearest",
-                {"list", "10.0.0.0/8", "--fromat", "csv"},
-                "netquill-cli: unknown option '--fromat' for list (did you mean --format?)\n"},
+                   {"list", "10.0.0.0/8", "--fromat", "csv"},
+                   "netquill-cli: unknown option '--fromat' for list (did you mean --format?)\n"},
         RefusedRun{"OptionGivenTwice",
-                {"list", "10.0.0.0/8", "--format", "csv", "--format=tsv"},
-                "netquill-cli: --format is given twice: 'csv', then 'tsv'\n"},
+                   {"list", "10.0.0.0/8", "--format", "csv", "--format=tsv"},
+                   "netquill-cli: --format is given twice: 'csv', then 'tsv'\n"},
         RefusedRun{
             "FlagGivenAValue", {"aggregate", "--ranges=yes"}, "netquill-cli: --ranges is a flag and takes no value\n"},
         RefusedRun{"FlagGivenTwice", {"list", "::/126", "--crlf", "--crlf"}, "netquill-cli: --crlf is given twice\n"},
         RefusedRun{"FirstExtraWordNamed",
-                {"convert", "1", "2", "3"},
-                "netquill-cli: '2' is one word too many: ADDRESS comes with nothing after it\n"},
+                   {"convert", "1", "2", "3"},
+                   "netquill-cli: '2' is one word too many: ADDRESS comes with nothing after it\n"},
         RefusedRun{"FirstWordAfterAPrefixNamed",
-                {"calc", "10.0.0.1/24", "extra1", "extra2"},
-                "netquill-cli: 'extra1' is one word too many: '10.0.0.1/24' gives its prefix already\n"},
+                   {"calc", "10.0.0.1/24", "extra1", "extra2"},
+                   "netquill-cli: 'extra1' is one word too many: '10.0.0.1/24' gives its prefix already\n"},
         RefusedRun{"MaskAfterAPrefixOfIpv6",
-                {"calc", "2001:db8::/32", "64"},
-                "netquill-cli: '64' is one word too many: '2001:db8::/32' gives its prefix already\n"},
+                   {"calc", "2001:db8::/32", "64"},
+                   "netquill-cli: '64' is one word too many: '2001:db8::/32' gives its prefix already\n"},
         // What a /32 or /31 holds, and what a request for hosts would need
         RefusedRun{"HostsInASlash32",
-                {"list", "10.0.0.0/32", "--min-hosts", "1", "--rfc3021"},
-                "netquill-cli: --min-hosts '1': a /32 holds one address; a request for hosts gets a /30, or a /31 "
-                "with --rfc3021\n"},
+                   {"list", "10.0.0.0/32", "--min-hosts", "1", "--rfc3021"},
+                   "netquill-cli: --min-hosts '1': a /32 holds one address; a request for hosts gets a /30, or a /31 "
+                   "with --rfc3021\n"},
         RefusedRun{"HostsInASlash31",
-                {"list", "10.0.0.0/31", "--min-hosts", "1"},
-                "netquill-cli: --min-hosts '1': a /31 holds two addresses; a request for hosts gets a /30, or a /31 "
-                "with --rfc3021\n"},
+                   {"list", "10.0.0.0/31", "--min-hosts", "1"},
+                   "netquill-cli: --min-hosts '1': a /31 holds two addresses; a request for hosts gets a /30, or a /31 "
+                   "with --rfc3021\n"},
         RefusedRun{"EachWordOfIpv6CalcAsTyped",
-                {"calc", "2001:db8::1", "129"},
-                "netquill-cli: PREFIX '129': the prefix length is over 128\n"},
-        RefusedRun{"HostsChoicesListedOnce",
-                {"plan", "10.0.0.0/29", "--hosts", "3"},
-                "netquill-cli: --hosts '3': must be one of the hosts per subnet of a /29 block: 1, \"2 (RFC3021)\", 2, "
-                "6\n"},
-        RefusedRun{"AnIpv4AddressWithAWrongPrefix",
-                {"plan", "1.1.1.1/::"},
-                "netquill-cli: BLOCK/PREFIX '1.1.1.1/::': the prefix must be a length of 0 to 32 or a dotted mask such "
-                "as 255.255.255.0\n"},
+                   {"calc", "2001:db8::1", "129"},
+                   "netquill-cli: PREFIX '129': the prefix length is over 128\n"},
+        RefusedRun{
+            "HostsChoicesListedOnce",
+            {"plan", "10.0.0.0/29", "--hosts", "3"},
+            "netquill-cli: --hosts '3': must be one of the hosts per subnet of a /29 block: 1, \"2 (RFC3021)\", 2, "
+            "6\n"},
+        RefusedRun{
+            "AnIpv4AddressWithAWrongPrefix",
+            {"plan", "1.1.1.1/::"},
+            "netquill-cli: BLOCK/PREFIX '1.1.1.1/::': the prefix must be a length of 0 to 32 or a dotted mask such "
+            "as 255.255.255.0\n"},
         RefusedRun{"ASlashEndsAZone",
-                {"convert", "fe80::1%eth0/64"},
-                "netquill-cli: ADDRESS 'fe80::1%eth0/64': has a prefix after its zone: an address is meant, not a "
-                "block\n"},
+                   {"convert", "fe80::1%eth0/64"},
+                   "netquill-cli: ADDRESS 'fe80::1%eth0/64': has a prefix after its zone: an address is meant, not a "
+                   "block\n"},
         RefusedRun{"PlanOptionOfTheOtherFamily",
-                {"plan", "2001:db8::/48", "--hosts", "62"},
-                "netquill-cli: --hosts '62': is for IPv4; an IPv6 block takes --mask-bits, --subnets or "
-                "--min-addresses\n"},
-        RefusedRun{"TwoPlanOptions",
-                {"list", "10.0.0.0/8", "--mask-bits", "9", "--subnets", "4"},
-                "netquill-cli: --subnets '4': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts "
-                "and --min-hosts may be given\n"},
+                   {"plan", "2001:db8::/48", "--hosts", "62"},
+                   "netquill-cli: --hosts '62': is for IPv4; an IPv6 block takes --mask-bits, --subnets or "
+                   "--min-addresses\n"},
+        RefusedRun{
+            "TwoPlanOptions",
+            {"list", "10.0.0.0/8", "--mask-bits", "9", "--subnets", "4"},
+            "netquill-cli: --subnets '4': only one of --subnet-mask, --mask-bits, --subnets, --host-bits, --hosts "
+            "and --min-hosts may be given\n"},
         RefusedRun{"OptionOfTheOtherFamily",
-                {"convert", "2001:db8::1", "--from", "hex"},
-                "netquill-cli: --from 'hex': is for IPv4 notations; an IPv6 address is read as convert writes it\n"},
+                   {"convert", "2001:db8::1", "--from", "hex"},
+                   "netquill-cli: --from 'hex': is for IPv4 notations; an IPv6 address is read as convert writes it\n"},
         // A leading zero is refused in every number, as in an octet
         RefusedRun{"LeadingZeroInAnIpv4Option",
-                {"list", "10.0.0.0/8", "--mask-bits", "026"},
-                "netquill-cli: --mask-bits '026': has a leading zero, which other tools read as octal\n"},
+                   {"list", "10.0.0.0/8", "--mask-bits", "026"},
+                   "netquill-cli: --mask-bits '026': has a leading zero, which other tools read as octal\n"},
         RefusedRun{"LeadingZeroInADecimalAddress",
-                {"convert", "010"},
-                "netquill-cli: ADDRESS '010': has a leading zero, which other tools read as octal\n"},
+                   {"convert", "010"},
+                   "netquill-cli: ADDRESS '010': has a leading zero, which other tools read as octal\n"},
         // A range is of one family
         RefusedRun{"RangeOfTwoFamiliesInTwoWords",
-                {"range", "2001:db8::1", "10.0.0.1"},
-                "netquill-cli: LAST '10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n"},
+                   {"range", "2001:db8::1", "10.0.0.1"},
+                   "netquill-cli: LAST '10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n"},
         // Names a script can rely on
         RefusedRun{"NameGivenTwice",
-                {"vlsm", "2001:db8::/48", "lan=/56", "lan=/60"},
-                "netquill-cli: REQUEST 'lan=/60': names its subnet 'lan', as REQUEST 'lan=/56' does\n"},
+                   {"vlsm", "2001:db8::/48", "lan=/56", "lan=/60"},
+                   "netquill-cli: REQUEST 'lan=/60': names its subnet 'lan', as REQUEST 'lan=/56' does\n"},
         RefusedRun{"NameNotUtf8",
-                {"vlsm", "10.0.0.0/24", "caf\xE9=3", "--format", "jsonl"},
-                "netquill-cli: REQUEST 'caf\\xe9=3': the name is not UTF-8 text\n"},
+                   {"vlsm", "10.0.0.0/24", "caf\xE9=3", "--format", "jsonl"},
+                   "netquill-cli: REQUEST 'caf\\xe9=3': the name is not UTF-8 text\n"},
         // One zone, as RFC 4007 writes it
-        RefusedRun{"ZoneWithAPercent",
-                {"convert", "fe80::1%eth0%1"},
-                "netquill-cli: ADDRESS 'fe80::1%eth0%1': has a '%' inside its zone: one '%' stands before one zone\n"},
+        RefusedRun{
+            "ZoneWithAPercent",
+            {"convert", "fe80::1%eth0%1"},
+            "netquill-cli: ADDRESS 'fe80::1%eth0%1': has a '%' inside its zone: one '%' stands before one zone\n"},
         RefusedRun{"ZoneWithABlank",
-                {"convert", "fe80::1%eth 0"},
-                "netquill-cli: ADDRESS 'fe80::1%eth 0': has a blank inside its zone\n"},
+                   {"convert", "fe80::1%eth 0"},
+                   "netquill-cli: ADDRESS 'fe80::1%eth 0': has a blank inside its zone\n"},
         RefusedRun{"UnknownCommand",
-                {"subnet", "10.0.0.0/8"},
-                "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
-                "except, diff, compare, count, vlsm, plan-file or help\n"}),
+                   {"subnet", "10.0.0.0/8"},
+                   "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
+                   "except, diff, compare, count, vlsm, plan-file or help\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -408,23 +412,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedRun{"Folder", {"aggregate", "/"}, "netquill-cli: FILE '/': Is a directory\n"},
         RefusedRun{"Missing",
-                {"aggregate", "-", "/nonexistent"},
-                "netquill-cli: FILE '/nonexistent': No such file or directory\n"},
+                   {"aggregate", "-", "/nonexistent"},
+                   "netquill-cli: FILE '/nonexistent': No such file or directory\n"},
         RefusedRun{"ClosedStandardInput", {"aggregate"}, "netquill-cli: FILE '-': Bad file descriptor\n", kClosed},
-        RefusedRun{"EveryBadLineEscaped",
-                {"aggregate"},
-                "netquill-cli: -:2: '010.0.0.1': octet 1 has a leading zero, which other tools read as octal\n"
-                "netquill-cli: -:3: '\\x1b[2J\\r10.0.0.1': is not an address: four numbers of 0 to 255 joined by dots, "
-                "such as 192.168.1.1\n",
-                "10.0.0.0/8\n010.0.0.1\n\x1b[2J\r10.0.0.1\n"},
+        RefusedRun{
+            "EveryBadLineEscaped",
+            {"aggregate"},
+            "netquill-cli: -:2: '010.0.0.1': octet 1 has a leading zero, which other tools read as octal\n"
+            "netquill-cli: -:3: '\\x1b[2J\\r10.0.0.1': is not an address: four numbers of 0 to 255 joined by dots, "
+            "such as 192.168.1.1\n",
+            "10.0.0.0/8\n010.0.0.1\n\x1b[2J\r10.0.0.1\n"},
         RefusedRun{"LineOfTwoFamilies",
-                {"aggregate"},
-                "netquill-cli: -:2: '::1 - 10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n",
-                "10.0.0.0/8\n::1 - 10.0.0.1\n"},
+                   {"aggregate"},
+                   "netquill-cli: -:2: '::1 - 10.0.0.1': mixes IPv4 and IPv6: both ends of a range are of one family\n",
+                   "10.0.0.0/8\n::1 - 10.0.0.1\n"},
         RefusedRun{"NotText",
-                {"aggregate"},
-                "netquill-cli: -:1: not text (a NUL byte): a UTF-16 or compressed file?\n",
-                std::string_view("1\0", 2)}),
+                   {"aggregate"},
+                   "netquill-cli: -:1: not text (a NUL byte): a UTF-16 or compressed file?\n",
+                   std::string_view("1\0", 2)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CliReading, LongLinesAndManyBadOnesInBoundedWords)

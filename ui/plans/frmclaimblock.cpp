@@ -16,8 +16,8 @@ frmClaimBlock::frmClaimBlock(const netquill::Plan &plan, const netquill::AnyBloc
     setWindowTitle(QStringLiteral("Claim Block"));
     setFont(netquillFont());
 
-    auto *prompt = new QLabel(QStringLiteral("A block inside a free subnet of the plan, which is halved down to it:"),
-                              this);
+    auto *prompt =
+        new QLabel(QStringLiteral("A block inside a free subnet of the plan, which is halved down to it:"), this);
     prompt->setWordWrap(true);
     txtBlock = new QLineEdit(QString::fromStdString(proposed.text()), this);
     txtBlock->setObjectName(QStringLiteral("txtBlock"));
@@ -56,7 +56,8 @@ void frmClaimBlock::txtBlock_Change()
     const auto block = netquill::parseAnyBlock(typed);
     QString reason;
     if (!block) {
-        reason = QStringLiteral("\"%1\" %2.").arg(QString::fromStdString(typed), QString::fromStdString(block.reason()));
+        reason =
+            QStringLiteral("\"%1\" %2.").arg(QString::fromStdString(typed), QString::fromStdString(block.reason()));
     } else if (const auto refusal = m_plan.claimRefusal(*block, name())) {
         reason = QString::fromStdString(refusal->text()) + QLatin1Char('.');
     } else if (name().empty()) {

@@ -32,7 +32,7 @@ frmPlaceRequests::frmPlaceRequests(const netquill::Plan &plan, const netquill::A
     // Tab leaves the box, as in every other field of a dialog.
     txtRequests->setTabChangesFocus(true);
     txtRequests->setPlaceholderText(m_family == netquill::Family::Ipv6 ? QStringLiteral("servers=/64\nclients=/60")
-                                           : QStringLiteral("office=100\nlab=50\nlink=2"));
+                                                                       : QStringLiteral("office=100\nlab=50\nlink=2"));
     prompt->setBuddy(txtRequests);
     lblReason = newReasonLabel(this, "Why the requests cannot be read");
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -49,8 +49,7 @@ QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); 
 
 frmPlan::frmPlan() : frmPlan(std::make_unique<PlanDocument>()) {}
 
-frmPlan::frmPlan(std::unique_ptr<PlanDocument> document)
-    : m_document(std::move(document)), m_plan(m_document->plan())
+frmPlan::frmPlan(std::unique_ptr<PlanDocument> document) : m_document(std::move(document)), m_plan(m_document->plan())
 {
     setObjectName(QStringLiteral("frmPlan"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,7 +66,8 @@ frmPlan::frmPlan(std::unique_ptr<PlanDocument> document)
     tvwPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_model = new PlanTreeModel(
         m_plan, [this] { m_document->stepTaken(); }, this);
-    connect(m_model, &PlanTreeModel::refused, this, [this](const QString &reason) { refuse(reason.toStdString() + "."); });
+    connect(m_model, &PlanTreeModel::refused, this,
+            [this](const QString &reason) { refuse(reason.toStdString() + "."); });
     // Sorted by any column, the Subnet column first, which is the plan's own order.
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
@@ -201,8 +201,9 @@ void frmPlan::raiseWindow()
 void frmPlan::offerAutosaves(QWidget *messageOwner)
 {
     for (const AutosaveCopy::Stale &stale : AutosaveCopy::takeStale()) {
-        const QString plan = stale.planPath.isEmpty() ? QStringLiteral("A new plan")
-                                                      : QStringLiteral("The plan \"%1\"").arg(shownPath(stale.planPath));
+        const QString plan = stale.planPath.isEmpty()
+                                 ? QStringLiteral("A new plan")
+                                 : QStringLiteral("The plan \"%1\"").arg(shownPath(stale.planPath));
         const QString changed = QLocale().toString(stale.lastChanged, QLocale::ShortFormat);
         QString reason;
         auto document = PlanDocument::recover(stale, reason);
@@ -264,8 +265,8 @@ void frmPlan::showRow(const netquill::AnyBlock &block)
 
 void frmPlan::updateTitle()
 {
-    const QString name = m_document->path().isEmpty() ? QStringLiteral("Untitled plan")
-                                                       : QFileInfo(m_document->path()).fileName();
+    const QString name =
+        m_document->path().isEmpty() ? QStringLiteral("Untitled plan") : QFileInfo(m_document->path()).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ") + productName());
     setWindowModified(m_document->unsaved());
     // The entries name the step they take back or again: "Undo Split".
@@ -378,7 +379,8 @@ void frmPlan::mnuImportList_Click()
                              QStringLiteral("Nothing was imported: %1 of \"%2\" %3 no address, block or range.\n\n%4")
                                  .arg(complaints.count() == 1 ? QStringLiteral("a line")
                                                               : QStringLiteral("%1 lines").arg(complaints.count()),
-                                      shownPath(path), complaints.count() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                                      shownPath(path),
+                                      complaints.count() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                                       QString::fromStdString(complaints.report()).trimmed()));
         activateWindow();
         return;
@@ -419,10 +421,9 @@ void frmPlan::mnuSplitInto_Click()
         counts << QString::number(1 << bits);
     if (counts.isEmpty())
         return refuse(leaf->text() + " has no bits left to split.");
-    const int proposed =
-        leaf->family() == netquill::Family::Ipv6
-            ? std::clamp(netquill::proposedSubnetLength(leaf->length()) - leaf->length(), 1, mostBits)
-            : 1;
+    const int proposed = leaf->family() == netquill::Family::Ipv6
+                             ? std::clamp(netquill::proposedSubnetLength(leaf->length()) - leaf->length(), 1, mostBits)
+                             : 1;
     bool given = false;
     const QString count = QInputDialog::getItem(
         this, QStringLiteral("Split Into"), QStringLiteral("Split %1 into:").arg(QString::fromStdString(leaf->text())),
@@ -520,11 +521,11 @@ void frmPlan::mnuPair_Click()
     const auto leaf = currentBlock();
     if (!leaf)
         return;
-    const auto partner = askForBlock(
-        QStringLiteral("Pair"),
-        QStringLiteral("Pair %1 with the %2 leaf:")
-            .arg(QString::fromStdString(leaf->text()),
-                 QString::fromLatin1(netquill::familyName(netquill::otherFamily(leaf->family())))));
+    const auto partner =
+        askForBlock(QStringLiteral("Pair"),
+                    QStringLiteral("Pair %1 with the %2 leaf:")
+                        .arg(QString::fromStdString(leaf->text()),
+                             QString::fromLatin1(netquill::familyName(netquill::otherFamily(leaf->family())))));
     if (!partner)
         return;
     for (const auto &[one, other] : {std::pair(*leaf, *partner), std::pair(*partner, *leaf)}) {
@@ -592,9 +593,8 @@ void frmPlan::mnuExport_Click()
         filters << kind.filter;
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(kinds[0].suffix);
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        dialog.setDefaultSuffix(kinds[filters.indexOf(filter)].suffix);
-    });
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&](const QString &filter) { dialog.setDefaultSuffix(kinds[filters.indexOf(filter)].suffix); });
     const bool given = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     activateWindow();
     if (!given)
@@ -665,9 +665,9 @@ bool frmPlan::saveAsked()
 void frmPlan::closeEvent(QCloseEvent *event)
 {
     if (m_document->unsaved()) {
-        const auto answer =
-            QMessageBox::question(this, productName(), QStringLiteral("Save the changes to %1?").arg(m_document->displayName()),
-                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        const auto answer = QMessageBox::question(
+            this, productName(), QStringLiteral("Save the changes to %1?").arg(m_document->displayName()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveAsked())) {
             event->ignore();
             return;

@@ -138,8 +138,8 @@ void PlanDocument::writeAutosave()
         return;
     }
     const std::string text = netquill::planFileText(m_plan);
-    const QString failure = m_copy->write(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())),
-                                          m_path);
+    const QString failure =
+        m_copy->write(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), m_path);
     if (failure.isEmpty() == !m_copyFailing)
         return;
     m_copyFailing = !failure.isEmpty();

@@ -9,9 +9,8 @@ namespace netquill::bench {
 inline Plan largePlan()
 {
     Plan plan;
-    for (const auto &[root, bits] :
-         {std::pair{AnyBlock(Ipv4Block(Ipv4Address(0x0A000000), 8)), 6},
-          {AnyBlock(Ipv6Block(Ipv6Address(Uint128{0x20010DB8} << 96), 32)), 5}}) {
+    for (const auto &[root, bits] : {std::pair{AnyBlock(Ipv4Block(Ipv4Address(0x0A000000), 8)), 6},
+                                     {AnyBlock(Ipv6Block(Ipv6Address(Uint128{0x20010DB8} << 96), 32)), 5}}) {
         plan.addRoot(root);
         plan.split(root, bits);
         for (Uint128 k = 0; k < (Uint128{1} << bits); ++k) {

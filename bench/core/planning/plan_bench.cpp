@@ -7,8 +7,8 @@
 
 namespace {
 
-using netquill::Plan;
 using netquill::AnyBlock;
+using netquill::Plan;
 using netquill::bench::largePlan;
 
 void BM_SplitJoinAndUndoInALargePlan(benchmark::State &state)

@@ -14,7 +14,8 @@ Texts found(std::string_view line)
     Texts texts;
     for (auto address = netquill::nextAddress(line); address;
          address = netquill::nextAddress(line, address->at + address->size))
-        texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") + std::string(line.substr(address->at, address->size)));
+        texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") +
+                        std::string(line.substr(address->at, address->size)));
     return texts;
 }
 
@@ -34,7 +35,8 @@ Texts foundInPieces(std::string_view line, std::size_t size)
         const std::string_view scanned = std::string_view(piece).substr(0, end);
         for (auto address = netquill::nextAddress(scanned, 0, boundaryBefore); address;
              address = netquill::nextAddress(scanned, address->at + address->size, boundaryBefore))
-            texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") + std::string(scanned.substr(address->at, address->size)));
+            texts.push_back((address->address.family() == netquill::Family::Ipv6 ? "6 " : "4 ") +
+                            std::string(scanned.substr(address->at, address->size)));
         if (end > 0)
             boundaryBefore = netquill::isAddressBoundary(piece[end - 1]);
         carried = last ? std::string() : piece.substr(end);
@@ -51,7 +53,8 @@ struct ScanCase {
 };
 
 class AddressScan : public testing::TestWithParam<ScanCase>
-{};
+{
+};
 
 TEST_P(AddressScan, FindsWholeTokensInTheirDressings)
 {
@@ -65,24 +68,28 @@ TEST_P(AddressScan, FindsWholeTokensInTheirDressings)
 INSTANTIATE_TEST_SUITE_P(
     Lines, AddressScan,
     testing::Values(
-        ScanCase{"Edges", "0.0.0.0 255.255.255.255 :: ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",
+        ScanCase{"Edges",
+                 "0.0.0.0 255.255.255.255 :: ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",
                  {"4 0.0.0.0", "4 255.255.255.255", "6 ::", "6 ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"}},
         ScanCase{"WithAPort", "src=192.0.2.7:5353 dst=[2001:db8::1]:443", {"4 192.0.2.7", "6 2001:db8::1"}},
         ScanCase{"AfterAKeyBeforeAComma", "addr=2001:db8::1, peer 10.0.0.1,", {"6 2001:db8::1", "4 10.0.0.1"}},
         ScanCase{"MappedIsIpv6", "from ::ffff:192.0.2.1 port 80", {"6 ::ffff:192.0.2.1"}},
         ScanCase{"Zone", "fe80::1%A-0.1_b~c up", {"6 fe80::1"}},
-        ScanCase{"SentencePunctuation", "refused 10.0.0.1. 2001:db8::1: reset 2001:DB8::A.",
+        ScanCase{"SentencePunctuation",
+                 "refused 10.0.0.1. 2001:db8::1: reset 2001:DB8::A.",
                  {"4 10.0.0.1", "6 2001:db8::1", "6 2001:DB8::A"}},
-        ScanCase{"LongestIpv6AndTwoStops", "ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255..",
+        ScanCase{"LongestIpv6AndTwoStops",
+                 "ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255..",
                  {"6 ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255"}},
         ScanCase{"ARange", "10.0.0.1-10.0.0.5", {"4 10.0.0.1", "4 10.0.0.5"}},
         ScanCase{"AfterAColonKey", "data:10.0.0.1", {"4 10.0.0.1"}},
-        ScanCase{"NotWhole", "1.2.3.45 v1.2.3.4 10.0.0.256 1.2.3.4.5 010.0.0.1 ip2001:db8::1 2001:db8::1g",
-                 {"4 1.2.3.45"}},
+        ScanCase{
+            "NotWhole", "1.2.3.45 v1.2.3.4 10.0.0.256 1.2.3.4.5 010.0.0.1 ip2001:db8::1 2001:db8::1g", {"4 1.2.3.45"}},
         ScanCase{"TimesAndMacs", "12:34:56 00:11:22:33:44:55 dead:beef cafe", {}},
         ScanCase{"AtTheEndWithoutANewline", "last 192.0.2.255", {"4 192.0.2.255"}},
         ScanCase{"InAWordRunTooLongForIpv6",
-                 "a:b:c:d:e:f:a:b:c:d:e:f:a:b:c:d:e:f:a:b:c:d:e:f:a:b:10.1.2.3 x", {"4 10.1.2.3"}}),
+                 "a:b:c:d:e:f:a:b:c:d:e:f:a:b:c:d:e:f:a:b:c:d:e:f:a:b:10.1.2.3 x",
+                 {"4 10.1.2.3"}}),
     [](const auto &info) { return info.param.name; });
 
 }  // namespace

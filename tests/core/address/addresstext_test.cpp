@@ -31,7 +31,7 @@ TEST_P(AddressReading, ReadsWholeOrRefusesWithTheReason)
 {
     const auto text = [](auto address) { return address.text(); };
     EXPECT_EQ(familyOf(GetParam().text) == Family::Ipv6 ? shown(parseIpv6Address(GetParam().text), text)
-                                             : shown(parseAddress(GetParam().text), text),
+                                                        : shown(parseAddress(GetParam().text), text),
               GetParam().read);
 }
 
@@ -120,7 +120,7 @@ TEST_P(RangeReading, ReadsAnAddressABlockOrFirstToLast)
 {
     const auto text = [](const auto &range) { return range.first.text() + "-" + range.last.text(); };
     EXPECT_EQ(familyOf(GetParam().text) == Family::Ipv6 ? shown(parseRange<Ipv6Address>(GetParam().text), text)
-                                             : shown(parseRange<Ipv4Address>(GetParam().text), text),
+                                                        : shown(parseRange<Ipv4Address>(GetParam().text), text),
               GetParam().read);
 }
 

@@ -21,7 +21,7 @@ void PrintTo(const TypeRow &row, std::ostream *out) { *out << row.name; }
 std::string typeOf(std::string_view text)
 {
     return std::string(familyOf(text) == Family::Ipv6 ? addressTypeOf(*parseIpv6Address(text)).name
-                                           : addressTypeOf(*parseAddress(text)).name);
+                                                      : addressTypeOf(*parseAddress(text)).name);
 }
 
 using RegistryEntries = testing::TestWithParam<TypeRow>;

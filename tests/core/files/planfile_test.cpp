@@ -7,8 +7,8 @@
 
 namespace {
 
-using netquill::Plan;
 using netquill::AnyBlock;
+using netquill::Plan;
 
 AnyBlock block(std::string_view text) { return *netquill::parseAnyBlock(text); }
 

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <climits>
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -44,7 +44,8 @@ struct ReadCase {
 };
 
 class ReadWholeFile : public testing::TestWithParam<ReadCase>
-{};
+{
+};
 
 // A pipe nobody writes and an endless device are refused at once where
 // devices are not read; where they are, the size limit (16 bytes here) ends them.
@@ -61,20 +62,21 @@ TEST_P(ReadWholeFile, ReadsFilesAndRefusesWhatIsNoneOrTooLarge)
     EXPECT_EQ(read ? read->bytes : "refused: " + read.reason(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ReadWholeFile,
-    testing::Values(ReadCase{"RegularFile", "%s/plan", Devices::Refused, "0123456789"},
-                    ReadCase{"Missing", "%s/none", Devices::Refused, "refused: No such file or directory"},
-                    ReadCase{"OverTheLimit", "%s/large", Devices::Refused,
-                             "refused: it is larger than any file of its kind (16 bytes)"},
-                    ReadCase{"Folder", "%s", Devices::Read, "refused: it is a folder"},
-                    ReadCase{"Fifo", "%s/fifo", Devices::Refused, "refused: it is a device, pipe or socket, not a file"},
-                    ReadCase{"EndlessDevice", "/dev/zero", Devices::Refused,
-                             "refused: it is a device, pipe or socket, not a file"},
-                    ReadCase{"EndlessDeviceRead", "/dev/zero", Devices::Read,
-                             "refused: it is larger than any file of its kind (16 bytes)"},
-                    ReadCase{"EmptyDeviceRead", "/dev/null", Devices::Read, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, ReadWholeFile,
+                         testing::Values(ReadCase{"RegularFile", "%s/plan", Devices::Refused, "0123456789"},
+                                         ReadCase{"Missing", "%s/none", Devices::Refused,
+                                                  "refused: No such file or directory"},
+                                         ReadCase{"OverTheLimit", "%s/large", Devices::Refused,
+                                                  "refused: it is larger than any file of its kind (16 bytes)"},
+                                         ReadCase{"Folder", "%s", Devices::Read, "refused: it is a folder"},
+                                         ReadCase{"Fifo", "%s/fifo", Devices::Refused,
+                                                  "refused: it is a device, pipe or socket, not a file"},
+                                         ReadCase{"EndlessDevice", "/dev/zero", Devices::Refused,
+                                                  "refused: it is a device, pipe or socket, not a file"},
+                                         ReadCase{"EndlessDeviceRead", "/dev/zero", Devices::Read,
+                                                  "refused: it is larger than any file of its kind (16 bytes)"},
+                                         ReadCase{"EmptyDeviceRead", "/dev/null", Devices::Read, ""}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // A file is replaced only once the new one is whole, keeping its
 // permissions; a link leads to the file it names and stays a link; a write
@@ -91,8 +93,8 @@ TEST(WriteWholeFile, ReplacesWholeThroughLinksOrLeavesTheFileAsItWas)
     ASSERT_EQ(netquill::writeWholeFile(folder / "link", "later", &stamp), 0);
     EXPECT_TRUE(fs::is_symlink(folder / "link"));
     EXPECT_EQ(bytesOf(file), "later");
-    EXPECT_EQ((fs::status(file).permissions() & fs::perms::all), fs::perms::owner_read | fs::perms::owner_write |
-                                                                    fs::perms::group_read);
+    EXPECT_EQ((fs::status(file).permissions() & fs::perms::all),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(netquill::stampOf(file), stamp);
 
     rlimit limit{4, RLIM_INFINITY};

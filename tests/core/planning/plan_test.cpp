@@ -115,8 +115,7 @@ TEST(Plan, PairsAnIpv4LeafWithAnIpv6LeafBothWays)
     EXPECT_EQ(plan.lastChanged(), changed);
     plan.undo();
     EXPECT_EQ(rowsOf(plan)[2], "1 10.0.0.1/32 =2001:db8::/64");
-    EXPECT_EQ(std::set(plan.lastChanged().begin(), plan.lastChanged().end()),
-              std::set(changed.begin(), changed.end()));
+    EXPECT_EQ(std::set(plan.lastChanged().begin(), plan.lastChanged().end()), std::set(changed.begin(), changed.end()));
     const auto subtree = plan.rows(block("2001:db8::/63"));
     ASSERT_EQ(subtree.size(), 3u);
     EXPECT_TRUE(subtree[0].depth == 0 && !subtree[0].leaf && subtree[2].depth == 1 && subtree[2].leaf);
@@ -194,7 +193,8 @@ TEST(Plan, DeletesRootsAndWhatLeavesCarryAndUnpairs)
     plan.describe(block("0.0.0.0/1"), {"lab", "note", "50", {}});
     plan.pair(block("0.0.0.0/1"), block("2001:db8::/64"));
     EXPECT_EQ(plan.undoName(), "Pair");
-    EXPECT_EQ(plan.remove(block("128.0.0.0/1")), "128.0.0.0/1 is free already: join the block above it to take it back");
+    EXPECT_EQ(plan.remove(block("128.0.0.0/1")),
+              "128.0.0.0/1 is free already: join the block above it to take it back");
     EXPECT_EQ(plan.remove(block("0.0.0.0/1")), std::nullopt);
     EXPECT_EQ(plan.leaf(block("0.0.0.0/1")), PlanLeaf{});
     EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, std::nullopt);
@@ -205,7 +205,8 @@ TEST(Plan, DeletesRootsAndWhatLeavesCarryAndUnpairs)
     EXPECT_EQ(plan.undoName(), "Delete");
     plan.undo();
     plan.split(block("128.0.0.0/1"), 1);
-    EXPECT_EQ(plan.remove(block("128.0.0.0/1")), "128.0.0.0/1 is split: join it, or delete the block at the top of its tree");
+    EXPECT_EQ(plan.remove(block("128.0.0.0/1")),
+              "128.0.0.0/1 is split: join it, or delete the block at the top of its tree");
     EXPECT_EQ(plan.unpair(block("128.0.0.0/2")), "128.0.0.0/2 is paired with no leaf");
     EXPECT_EQ(plan.unpair(block("2001:db8::/64")), std::nullopt);
     EXPECT_EQ(rowsOf(plan)[1], "1 0.0.0.0/1 lab");

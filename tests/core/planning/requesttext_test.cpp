@@ -29,7 +29,8 @@ constexpr auto kIpv4 = netquill::Family::Ipv4;
 constexpr auto kIpv6 = netquill::Family::Ipv6;
 
 class RequestLines : public testing::TestWithParam<RequestLinesCase>
-{};
+{
+};
 
 TEST_P(RequestLines, ReadAsVlsmReadsItsArguments) { EXPECT_EQ(readRequests(GetParam()), GetParam().expected); }
 
@@ -41,25 +42,42 @@ INSTANTIATE_TEST_SUITE_P(
         RequestLinesCase{"HostsByName", "office=100\nlab=50\n", kIpv4, false, {"office /25 100", "lab /26 50"}},
         RequestLinesCase{"UnnamedByPlace", "2\n\n /28 \r\n", kIpv4, false, {"1 /30 2", "2 /28 /28"}},
         RequestLinesCase{"Rfc3021LinkOfTwo", "link = 2", kIpv4, true, {"link /31 2"}},
-        RequestLinesCase{"Ipv6Addresses", "a=256\nb=257\nc=/64", kIpv6, false, {"a /120 256", "b /119 257", "c /64 /64"}},
+        RequestLinesCase{
+            "Ipv6Addresses", "a=256\nb=257\nc=/64", kIpv6, false, {"a /120 256", "b /119 257", "c /64 /64"}},
         RequestLinesCase{"WholeIpv4Space", "all=4294967294", kIpv4, false, {"all /0 4294967294"}},
-        RequestLinesCase{"WholeIpv6SpaceLessOne", "all=340282366920938463463374607431768211455", kIpv6, false,
+        RequestLinesCase{"WholeIpv6SpaceLessOne",
+                         "all=340282366920938463463374607431768211455",
+                         kIpv6,
+                         false,
                          {"all /0 340282366920938463463374607431768211455"}},
-        RequestLinesCase{"NoName", "lan=4\n=5", kIpv4, false,
+        RequestLinesCase{"NoName",
+                         "lan=4\n=5",
+                         kIpv4,
+                         false,
                          {"line 2, '=5': must be AMOUNT or NAME=AMOUNT with a name before the ="}},
         RequestLinesCase{"NoHosts", "a=0", kIpv4, false, {"line 1, '0': must be a whole number from 1 to 4294967294"}},
-        RequestLinesCase{"LengthPastTheFamily", "a=/33", kIpv4, false,
-                         {"line 1, '33': must be a whole number from 0 to 32"}},
-        RequestLinesCase{"Octal", "a=/064", kIpv6, false,
-                         {"line 1, '064': has a leading zero, which other tools read as octal"}},
-        RequestLinesCase{"NameTwice", "a=4\n\na=5", kIpv4, false,
-                         {"line 3, 'a=5': names its subnet 'a', as line 1, 'a=4' does"}},
-        RequestLinesCase{"PlaceNameTaken", "2=3\n4", kIpv4, false,
-                         {"line 2, '4': names its subnet '2', as line 1, '2=3' does (an unnamed request is named by its "
-                          "place)"}},
-        RequestLinesCase{"FreeIsKept", "(free)=4", kIpv4, false,
+        RequestLinesCase{
+            "LengthPastTheFamily", "a=/33", kIpv4, false, {"line 1, '33': must be a whole number from 0 to 32"}},
+        RequestLinesCase{
+            "Octal", "a=/064", kIpv6, false, {"line 1, '064': has a leading zero, which other tools read as octal"}},
+        RequestLinesCase{
+            "NameTwice", "a=4\n\na=5", kIpv4, false, {"line 3, 'a=5': names its subnet 'a', as line 1, 'a=4' does"}},
+        RequestLinesCase{
+            "PlaceNameTaken",
+            "2=3\n4",
+            kIpv4,
+            false,
+            {"line 2, '4': names its subnet '2', as line 1, '2=3' does (an unnamed request is named by its "
+             "place)"}},
+        RequestLinesCase{"FreeIsKept",
+                         "(free)=4",
+                         kIpv4,
+                         false,
                          {"line 1, '(free)=4': the name (free) is kept for the rows of the space left over"}},
-        RequestLinesCase{"TabInName", "a\tb=4", kIpv4, false,
+        RequestLinesCase{"TabInName",
+                         "a\tb=4",
+                         kIpv4,
+                         false,
                          {"line 1, 'a\tb=4': a name cannot hold a TAB, a line break or another control character"}},
         RequestLinesCase{"NotUtf8", "caf\xe9=4", kIpv4, false, {"line 1, 'caf\xe9=4': the name is not UTF-8 text"}},
         RequestLinesCase{"Nothing", " \n\n", kIpv4, false, {"no request is given"}}),

@@ -208,7 +208,7 @@ private slots:
         trigger(plan, "mnuRedo");
         QVERIFY(plan->isWindowModified());
         trigger(plan, "mnuUndo");
-        QVERIFY(plan->close());  // no question
+        QVERIFY(plan->close());                                             // no question
         emit m_ui->window()->findChild<QMenu *>("mnuFile")->aboutToShow();  // the recent plans, as File opens
         QCOMPARE(m_ui->window()->findChild<QAction *>("mnuRecentPlan1")->text(), "&1 lab.nqplan");
         QVERIFY(!m_ui->window()->findChild<QAction *>("mnuRecentPlan2")->isVisible());
@@ -333,7 +333,8 @@ private slots:
         const QString liveCopy = copies().front();
         // Another program's copy of a saved plan, and the program gone.
         const QString ended = autosaveFolder() + "/ended";
-        write(ended + ".nqplan", "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"192.168.0.0/16\"}\n]}\n");
+        write(ended + ".nqplan", "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":"
+                                 "\"192.168.0.0/16\"}\n]}\n");
         write(ended + ".path", m_folder->filePath("site.nqplan").toUtf8());
         if (const pid_t program = fork(); program == 0) {
             QLockFile lock(ended + ".lock");
@@ -360,8 +361,8 @@ private slots:
         frmPlan::offerAutosaves(m_ui->window());
         QTRY_VERIFY(offer.allAnswered());
         QVERIFY2(offered.contains("(last changed "), qPrintable(offered));
-        QVERIFY2(damaged.contains("has an autosave copy (last changed ") && damaged.contains("cannot be read: line 2:") &&
-                     damaged.contains("damaged.nqplan"),
+        QVERIFY2(damaged.contains("has an autosave copy (last changed ") &&
+                     damaged.contains("cannot be read: line 2:") && damaged.contains("damaged.nqplan"),
                  qPrintable(damaged));
         QVERIFY(QFile::exists(autosaveFolder() + "/damaged.nqplan"));
         QVERIFY(QFile::exists(autosaveFolder() + "/" + liveCopy));
@@ -382,7 +383,8 @@ private slots:
                 frmPlan::openFile(plan, m_ui->window());
         });
         const QString path = m_folder->filePath("site.nqplan");
-        write(path, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
+        write(path,
+              "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
         for (int time = 0; time < 2; ++time) {
             QProcess second;
             second.start(NETQUILL_GUI, {path});
@@ -424,7 +426,8 @@ private slots:
     void aDroppedPlanOpensAndAChangeOnDiskIsAskedAbout()
     {
         const QString path = m_folder->filePath("site.nqplan");
-        write(path, "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
+        write(path,
+              "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/8\"}\n]}\n");
         QMimeData dropped;
         dropped.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
@@ -542,7 +545,8 @@ private slots:
         checkModels(plan);
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString warning;
-        DialogAnswerer answerer({DialogAnswerer::saveAs(m_folder->filePath("sites.txt")), [&](QWidget *dialog) {
+        DialogAnswerer answerer({DialogAnswerer::saveAs(m_folder->filePath("sites.txt")),
+                                 [&](QWidget *dialog) {
                                      if (auto *box = qobject_cast<QMessageBox *>(dialog))
                                          icon = box->icon();
                                      return DialogAnswerer::acceptMessage(&warning)(dialog);
