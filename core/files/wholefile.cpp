@@ -181,10 +181,12 @@ int writeWholeFile(const std::string &path, std::string_view bytes, FileStamp *w
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
     // A file without a name until it is whole: killed before then, the
     // program leaves nothing behind. Where the file system cannot hold one,
-    // a short temporary name beside the target does.
+    // or no /proc names it for the link, a short temporary name beside the
+    // target does.
     std::string temporary;
-    int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (descriptor < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+    const bool linkable = ::access("/proc/self/fd", X_OK) == 0;
+    int descriptor = linkable ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600) : -1;
+    if (!linkable || (descriptor < 0 && (errno == EOPNOTSUPP || errno == EISDIR))) {
         temporary = folder + "/.netquill-XXXXXX";
         descriptor = ::mkstemp(temporary.data());
     }
