@@ -60,13 +60,18 @@ TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
               "192.168.1.64/26 below it carries a name, note, request or pairing");
     EXPECT_EQ(plan.join(block("192.168.1.128/26"), false), "192.168.1.128/26 has no subnets to join");
     plan.addRoot(block("10.0.0.254/31"));
+    plan.addRoot(block("2001:db8::/64"));
+    EXPECT_EQ(plan.split(block("2001:db8::/64"), 10), std::nullopt);
+    EXPECT_EQ(plan.nodeCount(), 1 + 5 + 1 + 1024);
+    plan.undo();
     EXPECT_EQ(plan.split(block("10.0.0.254/31"), 1), std::nullopt);
     EXPECT_EQ(plan.split(block("10.0.0.255/32"), 1), "10.0.0.255/32 has only 0 bits to split");
     EXPECT_EQ(rowsOf(plan),
               (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24", "1 192.168.1.0/26",
-                    "1 192.168.1.64/26 lab", "1 192.168.1.128/26", "1 192.168.1.192/26"}));
+                    "1 192.168.1.64/26 lab", "1 192.168.1.128/26", "1 192.168.1.192/26", "0 2001:db8::/64"}));
     EXPECT_EQ(plan.join(block("192.168.1.0/24"), true), std::nullopt);
-    EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24"}));
+    EXPECT_EQ(rowsOf(plan),
+              (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24", "0 2001:db8::/64"}));
 }
 
 // Every operation is one step back and forth, however many nodes it touched.
@@ -161,6 +166,9 @@ TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
     EXPECT_EQ(rowsOf(plan).back(), "3 10.0.0.224/27 a");
     plan.undo();
     EXPECT_EQ(rowsOf(plan), placed);
+    // A request as large as the node takes all of it, when it is free.
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.224/27"), {{"all", 27, "30"}}), std::nullopt);
+    EXPECT_EQ(rowsOf(plan).back(), "3 10.0.0.224/27 all");
 }
 
 // An address list, as aggregate reads it, imported as roots in one step.
@@ -231,6 +239,7 @@ TEST(Plan, NamesAreOneLeafsAndFitForEveryFormat)
               "the name (free) is kept for the rows of the space left over");
     EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"a\nb", "", "", {}}),
               "a name cannot hold a TAB, a line break or another control character");
+    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"ok", "caf\xE9", "", {}}), "a name, note or request must be UTF-8 text");
     EXPECT_EQ(plan.claim(block("10.0.0.128/27"), {"web", "", "", {}}), "the name 'web' is 10.0.0.0/26's already");
     EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"web", 28, "10"}}),
               "request 'web': the name 'web' is 10.0.0.0/26's already");
