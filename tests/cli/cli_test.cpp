@@ -191,6 +191,9 @@ TEST(CliLists, SetsOfListsTheirCountsAndDiffsStatus)
     EXPECT_EQ(run({"compare", a, "-", "--format", "csv"}, listB).out,
               "First,Second,Family,Both,Only First,Only Second\n" + a + ",-,IPv4,128,129,256\n" + a +
                   ",-,IPv6,1208925819614629174706176,79226953588444722964369244160,0\n");
+    // txt lines its columns up at tab stops of 8: "0" needs two TABs where "16777216" needs one.
+    EXPECT_EQ(run({"count", "-", "--format", "txt"}, "10.0.0.0/8\n").out,
+              "List\tFamily\tAddresses\tBlocks\n-\tIPv4\t16777216\t1\n-\tIPv6\t0\t\t0\n");
     EXPECT_EQ(run({"count", "-", "--no-header", "--family", "6"}, "::/0\n").out,
               "-\tIPv6\t340282366920938463463374607431768211456\t1\n");
     file = std::fopen(b.c_str(), "w");
