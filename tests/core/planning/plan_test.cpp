@@ -53,6 +53,7 @@ TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 11), "a leaf splits into 2 to 1024 subnets (1 to 10 bits)");
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 2), std::nullopt);
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 1), "192.168.1.0/24 is not a leaf of the plan");
+    EXPECT_EQ(plan.describe(block("192.168.1.0/24"), {"top", "", "", {}}), "192.168.1.0/24 is not a leaf of the plan");
     EXPECT_EQ(plan.describe(block("192.168.1.64/26"), {"lab", "2nd floor", "50", {}}), std::nullopt);
     EXPECT_EQ(plan.split(block("192.168.1.64/26"), 1),
               "192.168.1.64/26 carries a name, note, request or pairing: clear it first");
