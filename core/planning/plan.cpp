@@ -132,6 +132,43 @@ Refused Plan::split(AnyBlock leaf, int bits)
     return std::nullopt;
 }
 
+Refused Plan::splitAll(AnyBlock node, int length)
+{
+    if (!has(node))
+        return node.text() + " is not a block of the plan";
+    if (length <= node.length() || length > node.width())
+        return "/" + std::to_string(length) + " is not inside " + node.text() + ": its subnets are /" +
+               std::to_string(node.length() + 1) + " to /" + std::to_string(node.width());
+    std::vector<AnyBlock> leaves;
+    Count made;
+    for (const Row &row : rows(node))
+        if (row.leaf && !row.carried->carriesAnything() && row.block.length() < length) {
+            leaves.push_back(row.block);
+            made = made + Count::powerOfTwo(length - row.block.length());
+        }
+    if (leaves.empty())
+        return "no free leaf in " + node.text() + " is larger than /" + std::to_string(length);
+    if (Count(kMostSplitAllSubnets) < made)
+        return "splitting every free leaf in " + node.text() + " to /" + std::to_string(length) + " would make " +
+               made.text() + " subnets; one step makes at most 65536";
+    record("Split All", {node}, [&] {
+        for (const AnyBlock &leaf : leaves)
+            splitDown(leaf, length);
+    });
+    return std::nullopt;
+}
+
+void Plan::splitDown(AnyBlock leaf, int length)
+{
+    const int bits = std::min(kMostSplitBits, length - leaf.length());
+    for (Uint128 k = 0; k < (Uint128{1} << bits); ++k) {
+        const AnyBlock child = leaf.child(k, leaf.length() + bits);
+        m_nodes.emplace(child, PlanLeaf{});
+        if (child.length() < length)
+            splitDown(child, length);
+    }
+}
+
 Refused Plan::join(AnyBlock node, bool dropWhatLeavesCarry)
 {
     if (!has(node) || isLeaf(node))

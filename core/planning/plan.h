@@ -42,6 +42,12 @@ public:
     // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
     // something keeps it, so it is refused.
     Refused split(AnyBlock leaf, int bits);
+    // Every free leaf inside a node, and the node if it is one, split down to
+    // subnets of `length` bits in one step: in splits of up to 10 bits, the
+    // first as large as it can be. Refused where no free leaf is larger, and
+    // where it would make more than kMostSplitAllSubnets, with their count.
+    Refused splitAll(AnyBlock node, int length);
+    static constexpr std::uint64_t kMostSplitAllSubnets = 65536;
     // The children of a node back into it, refused while a leaf below it
     // carries something, unless `dropWhatLeavesCarry` (pairings go from both sides).
     Refused join(AnyBlock node, bool dropWhatLeavesCarry);
@@ -134,6 +140,8 @@ private:
     // Records the subtrees under `tops` around a change made by `operation`, named `what`.
     template <typename Operation>
     void record(std::string what, const std::vector<AnyBlock> &tops, Operation operation);
+    // A leaf split down to subnets of `length` bits, in splits of up to 10 bits.
+    void splitDown(AnyBlock leaf, int length);
     // A free leaf split in halves down to a block inside it, which carries the description.
     void splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &description);
     // The node a block is one of the children of; nothing for a root.

@@ -136,6 +136,7 @@ void frmPlan::buildMenus()
         {"mnuImportList", "Import &List...", QKeySequence(), &frmPlan::mnuImportList_Click},
         {"mnuSplit", "&Split", QKeySequence(), &frmPlan::mnuSplit_Click},
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
+        {"mnuSplitAll", "Split &All To...", QKeySequence(), &frmPlan::mnuSplitAll_Click},
         {"mnuJoin", "&Join", QKeySequence(), &frmPlan::mnuJoin_Click},
         {"mnuPlaceRequests", "&Place Requests...", QKeySequence(), &frmPlan::mnuPlaceRequests_Click},
         {"mnuClaimBlock", "&Claim Block...", QKeySequence(), &frmPlan::mnuClaimBlock_Click},
@@ -436,6 +437,36 @@ void frmPlan::mnuSplitInto_Click()
 }
 
 // A join that would drop names asks first.
+// Every free leaf in the current node down to one prefix length, as
+// "/LENGTH"; an IPv6 node proposes the next nibble boundary.
+void frmPlan::mnuSplitAll_Click()
+{
+    const auto node = currentBlock();
+    if (!node)
+        return;
+    const int proposed = node->family() == netquill::Family::Ipv6 ? netquill::proposedSubnetLength(node->length())
+                                                                  : std::min(node->length() + 1, node->width());
+    bool given = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Split All To"),
+        QStringLiteral("Split every free leaf in %1 into subnets of:").arg(QString::fromStdString(node->text())),
+        QLineEdit::Normal, QStringLiteral("/%1").arg(proposed), &given);
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    if (!given)
+        return;
+    const std::string typed = text.trimmed().toStdString();
+    const std::string_view digits = std::string_view(typed).substr(typed.starts_with('/') ? 1 : 0);
+    const auto length = netquill::withFamily(
+        node->family(), [&]<typename Address>() { return netquill::AddressFamily<Address>::readLength(digits); });
+    if (!length)
+        return refuse("\"" + typed + "\" " + length.reason() + ".");
+    if (refused(m_plan.splitAll(*node, *length)))
+        return;
+    showChange(*node);
+    tvwPlan->expand(indexOf(*node));
+}
+
 void frmPlan::mnuJoin_Click()
 {
     const auto node = currentBlock();

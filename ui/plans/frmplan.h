@@ -54,6 +54,7 @@ private slots:
     void mnuImportList_Click();
     void mnuSplit_Click();
     void mnuSplitInto_Click();
+    void mnuSplitAll_Click();
     void mnuJoin_Click();
     void mnuPlaceRequests_Click();
     void mnuClaimBlock_Click();

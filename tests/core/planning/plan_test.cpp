@@ -146,6 +146,32 @@ TEST(Plan, ClaimsABlockAndFindsTheLeafOfAnAddress)
 
 // Requests go where vlsm puts them in an empty block (its office/lab/link
 // example), and into the free leaves of a plan in use; all or none, one step.
+// Split All takes every free leaf in a node down to one length in one step,
+// in splits of at most 10 bits, the first as large as it can be; a leaf that
+// carries something stays whole. Its count is exact to 2^128.
+TEST(Plan, SplitsEveryFreeLeafToALengthInOneStep)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/8"));
+    plan.split(block("10.0.0.0/8"), 1);
+    plan.describe(block("10.0.0.0/9"), {"kept", "", "", {}});
+    EXPECT_EQ(plan.splitAll(block("10.0.0.0/8"), 26),
+              "splitting every free leaf in 10.0.0.0/8 to /26 would make 131072 subnets; one step makes at most 65536");
+    EXPECT_EQ(plan.splitAll(block("10.0.0.0/8"), 25), std::nullopt);
+    EXPECT_EQ(plan.nodeCount(), 3 + 1024 + 65536);
+    EXPECT_TRUE(plan.has(block("10.128.0.0/19")) && plan.isLeaf(block("10.255.255.128/25")));
+    EXPECT_TRUE(plan.isLeaf(block("10.0.0.0/9")));
+    EXPECT_EQ(plan.undoName(), "Split All");
+    plan.undo();
+    EXPECT_EQ(plan.nodeCount(), 3u);
+    EXPECT_EQ(plan.splitAll(block("10.0.0.0/9"), 25), "no free leaf in 10.0.0.0/9 is larger than /25");
+    EXPECT_EQ(plan.splitAll(block("10.0.0.0/8"), 8), "/8 is not inside 10.0.0.0/8: its subnets are /9 to /32");
+    plan.addRoot(block("::/0"));
+    EXPECT_EQ(plan.splitAll(block("::/0"), 128), "splitting every free leaf in ::/0 to /128 would make "
+                                                 "340282366920938463463374607431768211456 subnets; one step makes at "
+                                                 "most 65536");
+}
+
 TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
 {
     Plan plan;
@@ -240,7 +266,8 @@ TEST(Plan, NamesAreOneLeafsAndFitForEveryFormat)
               "the name (free) is kept for the rows of the space left over");
     EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"a\nb", "", "", {}}),
               "a name cannot hold a TAB, a line break or another control character");
-    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"ok", "caf\xE9", "", {}}), "a name, note or request must be UTF-8 text");
+    EXPECT_EQ(plan.describe(block("10.0.0.64/26"), {"ok", "caf\xE9", "", {}}),
+              "a name, note or request must be UTF-8 text");
     EXPECT_EQ(plan.claim(block("10.0.0.128/27"), {"web", "", "", {}}), "the name 'web' is 10.0.0.0/26's already");
     EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"web", 28, "10"}}),
               "request 'web': the name 'web' is 10.0.0.0/26's already");

@@ -227,6 +227,24 @@ private slots:
         QVERIFY(!shownPlan());
     }
 
+    // Split All To takes "/LENGTH" for every free leaf of the current node, in
+    // one step; a length it cannot take is refused with the reason.
+    void splitAllTakesEveryFreeLeafInOneStep()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        QString refusal;
+        DialogAnswerer answerer(
+            {input("2001:db8::/63"), input("/129"), DialogAnswerer::acceptMessage(&refusal), input("/64")});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuSplitAll");
+        QCOMPARE(refusal, "Trevantis Netquill: \"/129\" the prefix length is over 128.");
+        trigger(plan, "mnuSplitAll");
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(rows(plan), (QStringList{"2001:db8::/63 ", "2001:db8::/64 ", "2001:db8:0:1::/64 "}));
+        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Split All");
+    }
+
     // Pair takes the other family's leaf; Copy puts the rows as text and as
     // an HTML table; Export writes the kind chosen.
     void pairCopyAndExport()
