@@ -16,7 +16,8 @@ _netquill_cli()
     case $previous in
         --format)
             case ${COMP_WORDS[1]} in
-                list|vlsm|plan-file|compare|count) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
+                list|vlsm|compare|count) COMPREPLY=($(compgen -W "tsv csv txt html jsonl" -- "$current")) ;;
+                plan-file) COMPREPLY=($(compgen -W "tsv csv txt html jsonl netbox phpipam infoblox" -- "$current")) ;;
                 *) COMPREPLY=($(compgen -W "text json" -- "$current")) ;;
             esac
             return ;;
@@ -28,10 +29,10 @@ _netquill_cli()
         --family)
             COMPREPLY=($(compgen -W "4 6" -- "$current"))
             return ;;
-        --save|-f)
+        --save|--import|-f)
             COMPREPLY=($(compgen -f -- "$current"))
             return ;;
-        --subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
+        --section|--subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
             return ;;
     esac
     local options
@@ -47,7 +48,7 @@ _netquill_cli()
         grep) options="-e -f -v -c -o -x -n -H -h -q" ;;
         compare|count) options="--format --no-header --family" ;;
         vlsm) options="--rfc3021 --format --no-header --save" ;;
-        plan-file) options="--format --no-header" ;;
+        plan-file) options="--format --no-header --import --save --section" ;;
     esac
     if [[ $current == -* ]]; then
         COMPREPLY=($(compgen -W "$options $common" -- "$current"))

@@ -12,36 +12,52 @@
 
 namespace netquill {
 
+namespace {
+
+// What a plan file of version 1 cannot hold: a status, a VLAN, a colour, or anything on a split node.
+bool needsVersion2(const Plan::Row &row)
+{
+    const BlockDetails &carried = *row.carried;
+    return carried.status || carried.vlan || carried.colour || (!row.leaf && carried.carriesAnything());
+}
+
+}  // namespace
+
 std::string planFileText(const Plan &plan)
 {
+    const std::vector<Plan::Row> rows = plan.rows();
+    const bool version2 = std::any_of(rows.begin(), rows.end(), needsVersion2);
     std::string out;
-    // About a line of 40 bytes for each node, more for what leaves carry: grown once or twice at most.
+    // About a line of 40 bytes for each node, more for what nodes carry: grown once or twice at most.
     out.reserve(48 * plan.nodeCount() + 64);
     out += "{\"format\":";
     appendJsonString(out, kPlanFormat);
-    out += ",\"version\":" + std::to_string(kPlanVersion) + ",\"nodes\":[\n";
-    const std::vector<Plan::Row> rows = plan.rows();
+    out += ",\"version\":" + std::to_string(version2 ? 2 : 1) + ",\"nodes\":[\n";
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const Plan::Row &row = rows[k];
+        const BlockDetails &carried = *row.carried;
         out += "{\"depth\":";
         out += std::to_string(row.depth);
         out += ",\"block\":";
         appendJsonString(out, row.block.text());
-        if (const PlanLeaf *carried = row.carried) {
-            for (const auto &[key, value] : {std::pair{"name", &carried->name}, std::pair{"note", &carried->note},
-                                             std::pair{"request", &carried->request}}) {
-                if (value->empty())
-                    continue;
-                out += ",\"";
-                out += key;
-                out += "\":";
-                appendJsonString(out, *value);
-            }
-            if (carried->paired) {
-                out += ",\"paired\":";
-                appendJsonString(out, carried->paired->text());
-            }
-        }
+        const auto member = [&](std::string_view key, std::string_view text) {
+            out += ",\"";
+            out += key;
+            out += "\":";
+            appendJsonString(out, text);
+        };
+        for (const auto &[key, value] : {std::pair{"name", &carried.name}, std::pair{"note", &carried.note},
+                                         std::pair{"request", &carried.request}})
+            if (!value->empty())
+                member(key, *value);
+        if (carried.paired)
+            member("paired", carried.paired->text());
+        if (carried.status)
+            member("status", statusName(*carried.status));
+        if (carried.vlan)
+            out += ",\"vlan\":" + std::to_string(*carried.vlan);
+        if (carried.colour)
+            member("colour", colourName(*carried.colour));
         out += k + 1 < rows.size() ? "},\n" : "}\n";
     }
     return out + "]}\n";
@@ -66,7 +82,8 @@ struct Member {
 class Node
 {
 public:
-    static constexpr std::string_view kKeys[] = {"depth", "block", "name", "note", "request", "paired"};
+    static constexpr std::string_view kKeys[] = {"depth",  "block",  "name", "note",  "request",
+                                                 "paired", "status", "vlan", "colour"};
 
     explicit Node(JsonReader &reader) : line(reader.line())
     {
@@ -112,6 +129,19 @@ public:
         return member->text;
     }
     bool has(std::string_view key) const { return m_members[index(key)].has_value(); }
+    // A member read by `read` from its text, refused as `what` where it reads nothing.
+    template <typename Value>
+    std::optional<Value> value(std::string_view key, JsonReader::Kind kind, std::string_view what,
+                               std::optional<Value> (*read)(std::string_view)) const
+    {
+        const auto &member = m_members[index(key)];
+        if (!member)
+            return std::nullopt;
+        const auto value = member->kind == kind ? read(member->text) : std::nullopt;
+        if (!value)
+            throw Damage("has a \"" + std::string(key) + "\" that is not " + std::string(what), member->line);
+        return value;
+    }
     AnyBlock block(std::string_view key) const
     {
         const auto block = parseAnyBlock(text(key, true));
@@ -169,10 +199,11 @@ public:
         } else {
             Ancestor &parent = m_path.back();
             const int bits = block.length() - parent.block.length();
-            if (parent.children == 0 && m_plan.leaf(parent.block).carriesAnything())
-                throw Damage(parent.block.text() +
-                                 " is split, and only a leaf carries a name, note, request or pairing",
+            if (parent.children == 0 && m_plan.details(parent.block).carriesLeafOnly())
+                throw Damage(parent.block.text() + " is split, and only a leaf keeps a request or a pairing",
                              parent.line);
+            if (parent.children == 0 && m_plan.details(parent.block).carriesAnything() && !m_version2Line)
+                m_version2Line = parent.line;
             if (parent.children == 0 && bits >= 1 && bits <= Plan::kMostSplitBits && !m_plan.split(parent.block, bits))
                 parent.children = Uint128{1} << bits;
             // The split made the children; the next one read must be the next it made.
@@ -182,8 +213,20 @@ public:
                              node.line);
             ++parent.childrenRead;
         }
-        const PlanLeaf carried{node.text("name", false), node.text("note", false), node.text("request", false),
-                               std::nullopt};
+        const BlockDetails carried{
+            node.text("name", false),
+            node.text("note", false),
+            node.text("request", false),
+            std::nullopt,
+            node.value<BlockStatus>("status", JsonReader::Kind::String,
+                                    "a status: container, active, reserved "
+                                    "or deprecated",
+                                    readStatus),
+            node.value<int>("vlan", JsonReader::Kind::Number, "a VLAN id of 1 to 4094", readVlan),
+            node.value<BlockColour>("colour", JsonReader::Kind::String, "a colour of the plan's palette", readColour),
+        };
+        if ((carried.status || carried.vlan || carried.colour) && !m_version2Line)
+            m_version2Line = node.line;
         if (carried.carriesAnything())
             if (const auto refusal = m_plan.describe(block, carried, Plan::Names::AsWritten))
                 throw Damage(refusal->reason, node.line);
@@ -215,8 +258,12 @@ public:
         return std::move(m_plan);
     }
 
+    // The first node that only a plan of version 2 holds, where one does.
+    std::optional<int> version2Line() const { return m_version2Line; }
+
 private:
     Plan m_plan;
+    std::optional<int> m_version2Line;
     std::vector<std::pair<AnyBlock, AnyBlock>> m_pairings;
     std::vector<Ancestor> m_path;
 };
@@ -287,6 +334,9 @@ Parsed<Plan> readPlanFile(std::string_view text)
         return refused(heading.line, "has no \"nodes\" list");
     if (damage)
         return Parsed<Plan>::refused(*damage);
+    if (const auto line = builder.version2Line(); line && std::stol(version->text) < 2)
+        return refused(*line, "has a status, VLAN or colour, or a split node that carries something, which a "
+                              "plan of version 1 does not hold");
     return std::move(*plan);
 }
 

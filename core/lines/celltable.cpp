@@ -61,12 +61,16 @@ void CellTable::appendCell(std::string &out, std::string_view text, bool first) 
 
 // Every column starts at a tab stop: from the end of a cell, the TABs to the
 // stop past its column's widest cell.
+// A line ends at its last cell that holds text: no blanks trail it.
 void CellTable::appendTextCells(std::string &out, std::span<const std::string_view> cells) const
 {
-    for (std::size_t column = 0; column < cells.size(); ++column) {
+    std::size_t filled = cells.size();
+    while (filled > 1 && cells[filled - 1].empty())
+        --filled;
+    for (std::size_t column = 0; column < filled; ++column) {
         const std::string text = escapedControls(cells[column]);
         out.append(text);
-        if (column + 1 == cells.size())
+        if (column + 1 == filled)
             break;
         const std::size_t widest = column < m_widths.size() ? m_widths[column] : widthOf(m_headings[column]);
         out.append(widest / kTabStop + 1 - widthOf(text) / kTabStop, '\t');

@@ -6,11 +6,10 @@
 #include "core/planning/split.h"
 
 #include <algorithm>
+#include <set>
 #include <unordered_map>
 
 namespace netquill {
-
-namespace {}  // namespace
 
 std::pair<Plan::Nodes::const_iterator, Plan::Nodes::const_iterator> Plan::subtree(AnyBlock top) const
 {
@@ -92,7 +91,7 @@ Refused Plan::addRoot(AnyBlock block)
         return overlap(after->first);
     if (after != m_nodes.begin() && std::prev(after)->first.contains(AnyBlock::of(block.network())))
         return overlap(std::prev(after)->first);
-    record("Add Block", {block}, [&] { m_nodes.emplace(block, PlanLeaf{}); });
+    record("Add Block", {block}, [&] { m_nodes.emplace(block, BlockDetails{}); });
     return std::nullopt;
 }
 
@@ -110,7 +109,7 @@ Refused Plan::addRoots(const std::vector<AnyBlock> &blocks)
     }
     record("Import List", sorted, [&] {
         for (const AnyBlock &block : sorted)
-            m_nodes.emplace(block, PlanLeaf{});
+            m_nodes.emplace(block, BlockDetails{});
     });
     return std::nullopt;
 }
@@ -123,11 +122,11 @@ Refused Plan::split(AnyBlock leaf, int bits)
         return "a leaf splits into 2 to 1024 subnets (1 to 10 bits)";
     if (leaf.length() + bits > leaf.width())
         return leaf.text() + " has only " + std::to_string(leaf.width() - leaf.length()) + " bits to split";
-    if (m_nodes.at(leaf).carriesAnything())
-        return leaf.text() + " carries a name, note, request or pairing: clear it first";
+    if (m_nodes.at(leaf).carriesLeafOnly())
+        return leaf.text() + " keeps a request or a pairing, which only a leaf carries: clear it first";
     record("Split", {leaf}, [&] {
         for (Uint128 k = 0; k < (Uint128{1} << bits); ++k)
-            m_nodes.emplace(leaf.child(k, leaf.length() + bits), PlanLeaf{});
+            m_nodes.emplace(leaf.child(k, leaf.length() + bits), BlockDetails{});
     });
     return std::nullopt;
 }
@@ -163,7 +162,7 @@ void Plan::splitDown(AnyBlock leaf, int length)
     const int bits = std::min(kMostSplitBits, length - leaf.length());
     for (Uint128 k = 0; k < (Uint128{1} << bits); ++k) {
         const AnyBlock child = leaf.child(k, leaf.length() + bits);
-        m_nodes.emplace(child, PlanLeaf{});
+        m_nodes.emplace(child, BlockDetails{});
         if (child.length() < length)
             splitDown(child, length);
     }
@@ -200,23 +199,33 @@ std::optional<AnyBlock> Plan::carrierBelow(AnyBlock node) const
     return std::nullopt;
 }
 
-Refused Plan::describe(AnyBlock leaf, const PlanLeaf &description, Names names)
+Refused Plan::describe(AnyBlock node, const BlockDetails &description, Names names)
 {
-    if (!has(leaf) || !isLeaf(leaf))
-        return leaf.text() + " is not a leaf of the plan";
-    if (const auto refusal = names == Names::Checked ? nameRefusal(description.name, leaf) : std::nullopt)
+    if (!has(node))
+        return node.text() + " is not a block of the plan";
+    const bool leaf = isLeaf(node);
+    if (!leaf && !description.request.empty())
+        return node.text() + " is split, and only a leaf keeps a request";
+    if (const auto refusal = names == Names::Checked ? nameRefusal(description.name, node) : std::nullopt)
         return refusal;
     if (!isUtf8(description.name) || !isUtf8(description.note) || !isUtf8(description.request))
         return "a name, note or request must be UTF-8 text";
-    const PlanLeaf &before = m_nodes.at(leaf);
-    const char *what = description.name != before.name   ? "Rename"
-                       : description.note != before.note ? "Edit Note"
-                                                         : "Edit Request";
-    record(what, {leaf}, [&] {
-        PlanLeaf &carried = m_nodes.at(leaf);
-        carried.name = description.name;
-        carried.note = description.note;
-        carried.request = description.request;
+    if (description.vlan && (*description.vlan < kLowestVlan || *description.vlan > kHighestVlan))
+        return "a VLAN id is 1 to 4094";
+    const BlockDetails &before = m_nodes.at(node);
+    const char *what = description.name != before.name         ? "Rename"
+                       : description.note != before.note       ? "Edit Note"
+                       : description.request != before.request ? "Edit Request"
+                       : description.status != before.status   ? "Set Status"
+                       : description.vlan != before.vlan       ? "Set VLAN"
+                                                               : "Set Colour";
+    record(what, {node}, [&] {
+        BlockDetails &carried = m_nodes.at(node);
+        const auto paired = carried.paired;
+        carried = description;
+        carried.paired = paired;
+        if (names == Names::Checked && carried.status == defaultStatus(carried, leaf))
+            carried.status.reset();
     });
     return std::nullopt;
 }
@@ -252,7 +261,7 @@ Refused Plan::claimRefusal(AnyBlock block, std::string_view name) const
     return nameRefusal(name);
 }
 
-Refused Plan::claim(AnyBlock block, const PlanLeaf &description)
+Refused Plan::claim(AnyBlock block, const BlockDetails &description)
 {
     if (const auto refusal = claimRefusal(block, description.name))
         return refusal;
@@ -261,17 +270,17 @@ Refused Plan::claim(AnyBlock block, const PlanLeaf &description)
     return std::nullopt;
 }
 
-void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &description)
+void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const BlockDetails &description)
 {
     // Halves down to the block, the other half of each a free leaf.
     for (AnyBlock at = holder; at.length() < block.length();) {
         const AnyBlock low = at.child(0, at.length() + 1);
         const AnyBlock high = at.child(1, at.length() + 1);
-        m_nodes.emplace(low, PlanLeaf{});
-        m_nodes.emplace(high, PlanLeaf{});
+        m_nodes.emplace(low, BlockDetails{});
+        m_nodes.emplace(high, BlockDetails{});
         at = low.contains(block) ? low : high;
     }
-    PlanLeaf &carried = m_nodes.at(block);
+    BlockDetails &carried = m_nodes.at(block);
     carried = description;
     carried.paired.reset();
 }
@@ -321,14 +330,14 @@ Refused Plan::placeRequests(AnyBlock node, const std::vector<SubnetRequest> &req
     return std::nullopt;
 }
 
-Refused Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> leaf) const
+Refused Plan::nameRefusal(std::string_view name, std::optional<AnyBlock> node) const
 {
     if (name.empty())
         return std::nullopt;
     if (const std::string problem = nameProblem(name); !problem.empty())
         return problem;
     for (const auto &[block, carried] : m_nodes)
-        if (carried.name == name && block != leaf)
+        if (carried.name == name && block != node)
             return "the name '" + std::string(name) + "' is " + block.text() + "'s already";
     return std::nullopt;
 }
@@ -379,7 +388,7 @@ Refused Plan::remove(AnyBlock block)
             const auto [from, to] = subtree(block);
             m_nodes.erase(from, to);
         } else {
-            m_nodes.at(block) = PlanLeaf{};
+            m_nodes.at(block) = BlockDetails{};
         }
     });
     return std::nullopt;
@@ -396,6 +405,119 @@ std::optional<AnyBlock> Plan::leafHolding(AnyAddress address) const
     return std::prev(after)->first;
 }
 
+Count Plan::usedAddresses(AnyBlock node) const
+{
+    Count used;
+    for (const Row &row : rows(node))
+        if (row.leaf && row.carried->carriesAnything())
+            used = used + Count::powerOfTwo(row.block.width() - row.block.length());
+    return used;
+}
+
+std::optional<AnyBlock> Plan::firstFreeBlock(AnyBlock node, int length) const
+{
+    if (!has(node) || length < node.length() || length > node.width())
+        return std::nullopt;
+    for (const Row &row : rows(node))
+        if (row.leaf && !row.carried->carriesAnything() && row.block.length() <= length)
+            return row.block.child(0, length);
+    return std::nullopt;
+}
+
+Refused Plan::importBlocks(const std::vector<std::pair<AnyBlock, BlockDetails>> &blocks)
+{
+    std::vector<std::pair<AnyBlock, BlockDetails>> sorted = blocks;
+    std::sort(sorted.begin(), sorted.end(), [](const auto &one, const auto &other) { return one.first < other.first; });
+    // Worked on a copy, so that a refusal halfway leaves the plan as it was;
+    // the step then records the trees the import touched.
+    Plan imported;
+    imported.m_nodes = m_nodes;
+    std::vector<AnyBlock> tops;
+    for (const auto &[block, details] : sorted) {
+        if (const auto refusal = imported.nameRefusal(details.name))
+            return block.text() + ": " + refusal->text();
+        if (imported.has(block)) {
+            if (imported.m_nodes.at(block).carriesAnything())
+                return block.text() + " carries something in the plan already";
+        } else if (const auto holder = imported.leafHolding(block.network()); holder && holder->contains(block)) {
+            if (imported.m_nodes.at(*holder).carriesLeafOnly())
+                return block.text() + " is in " + holder->text() + ", which keeps a request or a pairing";
+            imported.splitDownTo(*holder, block, BlockDetails{});
+        } else if (const auto refusal = imported.addRoot(block)) {
+            return block.text() + " " + refusal->text();
+        }
+        tops.push_back(imported.rootOf(block));
+        BlockDetails &carried = imported.m_nodes.at(block);
+        carried = details;
+        carried.paired.reset();
+    }
+    std::set<AnyBlock> made;
+    for (const auto &[block, carried] : imported.m_nodes)
+        if (!m_nodes.contains(block))
+            made.insert(block);
+    for (const auto &[block, details] : sorted)
+        made.erase(block);
+    imported.mergeHalvings(made);
+    // A status read is kept only where it is not the one the block has by default.
+    for (const auto &[block, details] : sorted)
+        if (BlockDetails &carried = imported.m_nodes.at(block);
+            carried.status == defaultStatus(carried, imported.isLeaf(block)))
+            carried.status.reset();
+    std::sort(tops.begin(), tops.end());
+    tops.erase(std::unique(tops.begin(), tops.end()), tops.end());
+    record("Import", tops, [&] { m_nodes = std::move(imported.m_nodes); });
+    return std::nullopt;
+}
+
+std::vector<AnyBlock> Plan::childrenOf(AnyBlock node) const
+{
+    std::vector<AnyBlock> children;
+    const auto [top, past] = subtree(node);
+    for (auto child = std::next(top); child != past;) {
+        children.push_back(child->first);
+        const auto next = child->first.next();
+        child = next ? m_nodes.lower_bound(*next) : m_nodes.end();
+    }
+    return children;
+}
+
+// A node whose halves were made only to reach blocks below them, each split
+// alike, is split into those blocks at once: a /22 imported with its four
+// /24s is one split into 4, as a plan that had it wrote it.
+void Plan::mergeHalvings(const std::set<AnyBlock> &made)
+{
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (auto node = m_nodes.begin(); node != m_nodes.end(); ++node) {
+            const std::vector<AnyBlock> children = childrenOf(node->first);
+            if (children.empty())
+                continue;
+            const int bits = children.front().length() - node->first.length();
+            std::optional<int> below;
+            const bool mergeable = std::all_of(children.begin(), children.end(), [&](const AnyBlock &child) {
+                if (!made.contains(child) || m_nodes.at(child).carriesAnything() || isLeaf(child))
+                    return false;
+                const int childBits = std::next(m_nodes.find(child))->first.length() - child.length();
+                return below.value_or(childBits) == childBits && (below = childBits, true) &&
+                       childrenOf(child).size() == std::size_t{1} << childBits;
+            });
+            if (!mergeable || bits + *below > kMostSplitBits)
+                continue;
+            for (const AnyBlock &child : children)
+                m_nodes.erase(child);
+            merged = true;
+        }
+    }
+}
+
+AnyBlock Plan::rootOf(AnyBlock block) const
+{
+    AnyBlock root = block;
+    while (const auto parent = parentOf(root))
+        root = *parent;
+    return root;
+}
+
 std::vector<Plan::Row> Plan::rows(std::optional<AnyBlock> top) const
 {
     const auto [first, past] = top ? subtree(*top) : std::pair(m_nodes.begin(), m_nodes.end());
@@ -409,7 +531,7 @@ std::vector<Plan::Row> Plan::rows(std::optional<AnyBlock> top) const
         // Blocks are in order, each before those inside it: a leaf is one the next block is not inside.
         const auto next = std::next(node);
         const bool leaf = next == m_nodes.end() || !block.contains(next->first);
-        rows.push_back({static_cast<int>(ancestors.size()), block, leaf, leaf ? &carried : nullptr});
+        rows.push_back({static_cast<int>(ancestors.size()), block, leaf, &carried});
         ancestors.push_back(block);
     }
     return rows;

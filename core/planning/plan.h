@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/address/anyaddress.h"
+#include "core/address/count.h"
+#include "core/planning/blockdetails.h"
 #include "core/planning/placement.h"
 
 #include <compare>
@@ -8,26 +10,17 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // A plan that lasts: root blocks of either family, each a tree in which a
-// node is a leaf or is split into 2^k equal children that tile it. A leaf
-// may carry a name, a note, a request and a pairing with a leaf of the other
-// family (dual stack). Every change can be undone.
+// node is a leaf or is split into 2^k equal children that tile it. Every
+// node may carry a name, a note, a status, a VLAN and a colour; a leaf also
+// a request and a pairing with a leaf of the other family (dual stack). A
+// leaf that carries nothing is free. Every change can be undone.
 namespace netquill {
-
-// What a leaf carries; a node with children carries nothing.
-struct PlanLeaf {
-    std::string name;
-    std::string note;
-    std::string request;  // hosts for IPv4, "/64" or an address count for IPv6, as the user wrote it
-    std::optional<AnyBlock> paired;
-
-    bool carriesAnything() const { return !name.empty() || !note.empty() || !request.empty() || paired; }
-    bool operator==(const PlanLeaf &) const = default;
-};
 
 class Plan
 {
@@ -39,8 +32,9 @@ public:
     // Several new trees in one step (an address list imported), or none
     // where one overlaps the plan or another.
     Refused addRoots(const std::vector<AnyBlock> &blocks);
-    // A leaf into 2^bits equal children (bits 1 to 10); a leaf that carries
-    // something keeps it, so it is refused.
+    // A leaf into 2^bits equal children (bits 1 to 10). What it carries
+    // stays with it as a node, but for a request or a pairing, which only a
+    // leaf keeps: such a leaf is refused.
     Refused split(AnyBlock leaf, int bits);
     // Every free leaf inside a node, and the node if it is one, split down to
     // subnets of `length` bits in one step: in splits of up to 10 bits, the
@@ -53,14 +47,17 @@ public:
     Refused join(AnyBlock node, bool dropWhatLeavesCarry);
     // The first leaf below a node that carries something, which a join would drop.
     std::optional<AnyBlock> carrierBelow(AnyBlock node) const;
-    // A leaf's name, note and request (its pairing stays as it is). A name
-    // must be fit for a name (nameProblem) and held by no other leaf, unless
-    // it is read as written: a plan file keeps what an older version took.
+    // A node's name, note, request, status, VLAN and colour (its pairing
+    // stays as it is); a request only on a leaf. A status that is the
+    // node's default is kept as none, and a name must be fit for a name
+    // (nameProblem) and held by no other node, unless they are read as
+    // written: a plan file keeps what an older version took, and the status
+    // of a node whose children are still to be read.
     enum class Names { Checked, AsWritten };
-    Refused describe(AnyBlock leaf, const PlanLeaf &description, Names names = Names::Checked);
-    // Why a leaf (or a new one, without `leaf`) cannot take the name; nothing
+    Refused describe(AnyBlock node, const BlockDetails &description, Names names = Names::Checked);
+    // Why a node (or a new one, without `node`) cannot take the name; nothing
     // where it can. No name is no refusal.
-    Refused nameRefusal(std::string_view name, std::optional<AnyBlock> leaf = std::nullopt) const;
+    Refused nameRefusal(std::string_view name, std::optional<AnyBlock> node = std::nullopt) const;
     // An IPv4 leaf and an IPv6 leaf paired, each instead of any partner it had.
     Refused pair(AnyBlock ipv4Leaf, AnyBlock ipv6Leaf);
     // A leaf's pairing undone, on both sides.
@@ -70,7 +67,7 @@ public:
     Refused remove(AnyBlock block);
     // A block inside a free leaf becomes a leaf of its own, the leaf split in
     // halves down to it, and carries the description (netquill-cli vlsm --save).
-    Refused claim(AnyBlock block, const PlanLeaf &description);
+    Refused claim(AnyBlock block, const BlockDetails &description);
     // Why a block cannot be claimed with the name; nothing where it can.
     Refused claimRefusal(AnyBlock block, std::string_view name) const;
 
@@ -80,11 +77,25 @@ public:
     // size; none where one finds no room or has a name the plan holds.
     Refused placeRequests(AnyBlock node, const std::vector<SubnetRequest> &requests);
 
+    // Blocks read from another system, each with what it carries, in one
+    // step: each becomes a root, or the leaf that holds it is halved down
+    // to it (what the leaf carries stays with it as a node). None where one
+    // overlaps a tree it is not inside, lies in a leaf kept for a request or
+    // a pairing, or is a node that carries something already.
+    Refused importBlocks(const std::vector<std::pair<AnyBlock, BlockDetails>> &blocks);
+
     // The leaf that holds an address.
     std::optional<AnyBlock> leafHolding(AnyAddress address) const;
+    // A node's status: the one set, else its default (defaultStatus).
+    BlockStatus status(AnyBlock node) const { return statusOf(m_nodes.at(node), isLeaf(node)); }
+    // The addresses below a node held by leaves that carry something.
+    Count usedAddresses(AnyBlock node) const;
+    // The first block of `length` bits, by address, inside a free leaf below
+    // the node (or the node itself); nothing where none is free.
+    std::optional<AnyBlock> firstFreeBlock(AnyBlock node, int length) const;
     bool has(AnyBlock block) const { return m_nodes.contains(block); }
     bool isLeaf(AnyBlock block) const;
-    const PlanLeaf &leaf(AnyBlock block) const { return m_nodes.at(block); }
+    const BlockDetails &details(AnyBlock block) const { return m_nodes.at(block); }
     std::size_t nodeCount() const { return m_nodes.size(); }
 
     bool canUndo() const { return !m_done.empty(); }
@@ -113,15 +124,15 @@ public:
         int depth;
         AnyBlock block;
         bool leaf;
-        const PlanLeaf *carried;  // a leaf's; nothing for a node with children
+        const BlockDetails *carried;
     };
     // Every node, each tree depth first: the plan's rows; or those of one
     // subtree, its top at depth 0.
     std::vector<Row> rows(std::optional<AnyBlock> top = std::nullopt) const;
 
 private:
-    using Nodes = std::map<AnyBlock, PlanLeaf>;
-    using Snapshot = std::vector<std::pair<AnyBlock, PlanLeaf>>;
+    using Nodes = std::map<AnyBlock, BlockDetails>;
+    using Snapshot = std::vector<std::pair<AnyBlock, BlockDetails>>;
     // One subtree's nodes before and after a change.
     struct Piece {
         AnyBlock top;
@@ -143,9 +154,13 @@ private:
     // A leaf split down to subnets of `length` bits, in splits of up to 10 bits.
     void splitDown(AnyBlock leaf, int length);
     // A free leaf split in halves down to a block inside it, which carries the description.
-    void splitDownTo(AnyBlock holder, AnyBlock block, const PlanLeaf &description);
+    void splitDownTo(AnyBlock holder, AnyBlock block, const BlockDetails &description);
     // The node a block is one of the children of; nothing for a root.
     std::optional<AnyBlock> parentOf(AnyBlock block) const;
+    AnyBlock rootOf(AnyBlock block) const;
+    std::vector<AnyBlock> childrenOf(AnyBlock node) const;
+    // Halves made on the way down to imported blocks, where each is split alike, merged into one split.
+    void mergeHalvings(const std::set<AnyBlock> &made);
 
     Nodes m_nodes;
     std::vector<AnyBlock> m_lastChanged;

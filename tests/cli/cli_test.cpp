@@ -250,10 +250,10 @@ TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
 {
     const std::string file = testing::TempDir() + "vlsm.nqplan";
     EXPECT_EQ(run({"vlsm", "10.0.0.0/29", "a=2", "--save", file}).status, 0);
-    const std::string rows = "Depth,Subnet,Name,Note,Request,Paired,Size\n"
-                             "0,10.0.0.0/29,,,,,6\n"
-                             "1,10.0.0.0/30,a,,2,,2\n"
-                             "1,10.0.0.4/30,,,,,2\n";
+    const std::string rows = "Depth,Subnet,Name,Note,Request,Paired,Size,Status,VLAN,Colour\n"
+                             "0,10.0.0.0/29,,,,,6,container,,\n"
+                             "1,10.0.0.0/30,a,,2,,2,active,,\n"
+                             "1,10.0.0.4/30,,,,,2,container,,\n";
     EXPECT_EQ(run({"plan-file", file, "--format", "csv"}).out, rows);
     const CliRun toOutput = run({"vlsm", "10.0.0.0/29", "a=2", "--save", "-"});
     EXPECT_EQ(run({"plan-file", "-", "--format", "csv"}, toOutput.out).out, rows);
@@ -264,6 +264,43 @@ TEST(CliPlans, VlsmSavesAPlanThatPlanFilePrints)
     const CliRun full = run({"vlsm", "10.0.0.0/29", "a=2", "--save", "/dev/full"});
     EXPECT_EQ(full.errors, "netquill-cli: --save '/dev/full': No space left on device; nothing was written\n");
     EXPECT_EQ(full.status, 3);
+}
+
+// NetBox's prefix list exported as CSV and phpIPAM's subnet export, written
+// by hand from their formats, read into a plan and written for each IPAM.
+TEST(CliPlans, ImportsAndExportsTheIpamFormats)
+{
+    const std::string netbox = testing::TempDir() + "netbox.csv";
+    std::FILE *file = std::fopen(netbox.c_str(), "w");
+    std::fputs("ID,Prefix,Status,Children,VRF,Utilization,Tenant,Site,VLAN,Role,Description\n"
+               "1,10.0.0.0/23,Container,1,,,,,,,Campus\n"
+               "2,10.0.1.0/24,Active,0,,50%,,,Users (120),,\"Office, 2nd floor | main\"\n",
+               file);
+    std::fclose(file);
+    const std::string plan = testing::TempDir() + "imported.nqplan";
+    const CliRun netboxRows = run({"plan-file", "--import", netbox, "--format", "netbox", "--save", plan});
+    EXPECT_EQ(netboxRows.out, "prefix,status,description,vlan\n"
+                              "10.0.0.0/23,container,Campus,\n"
+                              "10.0.0.0/24,container,,\n"
+                              "10.0.1.0/24,active,\"Office, 2nd floor | main\",120\n");
+    EXPECT_EQ(run({"plan-file", plan, "--format", "phpipam", "--section", "Lab"}).out,
+              "section,subnet,description,vlan\n"
+              "Lab,10.0.0.0/23,Campus,\n"
+              "Lab,10.0.0.0/24,,\n"
+              "Lab,10.0.1.0/24,\"Office, 2nd floor | main\",120\n");
+    const CliRun phpipam = run({"plan-file", "--import", "-", "--format", "infoblox"},
+                               "Section;Subnet;Description;VLAN\nLab;Servers (folder);Servers;NA\n"
+                               "Lab;2001:db8::/32;Core;NA\nLab;2001:db8::/33;Servers;NA\n");
+    EXPECT_EQ(phpipam.out, "header-ipv6networkcontainer,address*,cidr*,comment\n"
+                           "ipv6networkcontainer,2001:db8::,32,Core\n"
+                           "header-ipv6network,address*,cidr*,comment\n"
+                           "ipv6network,2001:db8::,33,Servers\n"
+                           "ipv6network,2001:db8:8000::,33,\n");
+    EXPECT_EQ(run({"plan-file", plan, "--format", "phpipam"}).errors,
+              "netquill-cli: --format phpipam needs --section NAME, the phpIPAM section the subnets go in\n");
+    const CliRun twice = run({"plan-file", "--import", "-"}, "prefix\n10.0.0.0/8\n10.0.0.0/8\n");
+    EXPECT_EQ(twice.errors, "netquill-cli: --import '-': line 3: 10.0.0.0/8 is given on line 2 as well\n");
+    EXPECT_EQ(twice.status, 2);
 }
 
 // ---- IPv6, decided by the text, and lists of both families ----

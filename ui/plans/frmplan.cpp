@@ -562,7 +562,7 @@ void frmPlan::mnuPair_Click()
     for (const auto &[one, other] : {std::pair(*leaf, *partner), std::pair(*partner, *leaf)}) {
         if (!m_plan.has(one) || !m_plan.isLeaf(one))
             continue;
-        const auto &before = m_plan.leaf(one).paired;
+        const auto &before = m_plan.details(one).paired;
         if (before && *before != other &&
             !confirm(QStringLiteral("%1 is paired with %2. Pair it with %3 instead, leaving %2 unpaired?")
                          .arg(QString::fromStdString(one.text()), QString::fromStdString(before->text()),

@@ -126,9 +126,9 @@ void PlanTreeModel::removeTree(Node *root)
 
 // What a leaf carries; nothing for a node with children, or one a step has
 // just taken from the plan while the view is still being told.
-const netquill::PlanLeaf *PlanTreeModel::carriedBy(const Node *node) const
+const netquill::BlockDetails *PlanTreeModel::carriedBy(const Node *node) const
 {
-    return node->children.empty() && m_plan.has(node->block) ? &m_plan.leaf(node->block) : nullptr;
+    return node->children.empty() && m_plan.has(node->block) ? &m_plan.details(node->block) : nullptr;
 }
 
 QModelIndex PlanTreeModel::indexOf(const Node *node) const
@@ -195,7 +195,7 @@ QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
         case Subnet:  // siblings stand in the plan's order already; the view sorts every parent's children it opens
             return node->rowInParent;
         case Paired: {
-            const netquill::PlanLeaf *carried = carriedBy(node);
+            const netquill::BlockDetails *carried = carriedBy(node);
             return carried && carried->paired ? blockKey(*carried->paired) : QByteArray();
         }
         case Size:  // by the number of addresses, alike in both families
@@ -207,7 +207,7 @@ QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const Node *node = nodeAt(index);
-    const netquill::PlanLeaf *carried = carriedBy(node);
+    const netquill::BlockDetails *carried = carriedBy(node);
     switch (index.column()) {
     case Subnet:
         return QString::fromStdString(node->block.text());
@@ -244,7 +244,7 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    netquill::PlanLeaf described = *carriedBy(nodeAt(index));
+    netquill::BlockDetails described = *carriedBy(nodeAt(index));
     (index.column() == Name ? described.name : described.note) = value.toString().toStdString();
     if (described == *carriedBy(nodeAt(index)))
         return false;

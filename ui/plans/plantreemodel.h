@@ -60,7 +60,7 @@ private:
 
     Node *nodeAt(const QModelIndex &index) const { return static_cast<Node *>(index.internalPointer()); }
     QModelIndex indexOf(const Node *node) const;
-    const netquill::PlanLeaf *carriedBy(const Node *node) const;
+    const netquill::BlockDetails *carriedBy(const Node *node) const;
     // Every tree read again, as when the window opens.
     void reload();
     // The nodes below `top` as the plan has them now, each told to the view.

@@ -39,6 +39,37 @@ TEST(PlanFile, WritesThePlanAsTheFormatSaysAndReadsItBackByteForByte)
     EXPECT_EQ(netquill::planFileText(*netquill::readPlanFile("\xEF\xBB\xBF" + kBothFamilies)), kBothFamilies);
 }
 
+// Version 2: a status, a VLAN and a colour, and a split node that carries a
+// name; written as version 2 and read back to the same bytes.
+const std::string kVersion2 =
+    "{\"format\":\"netquill-plan\",\"version\":2,\"nodes\":[\n"
+    "{\"depth\":0,\"block\":\"10.0.0.0/24\",\"name\":\"Campus\",\"note\":\"hall\",\"vlan\":4094},\n"
+    "{\"depth\":1,\"block\":\"10.0.0.0/25\",\"name\":\"Office\",\"status\":\"deprecated\",\"colour\":\"teal\"},\n"
+    "{\"depth\":1,\"block\":\"10.0.0.128/25\",\"status\":\"reserved\",\"vlan\":1}\n"
+    "]}\n";
+
+TEST(PlanFile, WritesVersion2OnlyForWhatVersion1CannotHold)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    plan.describe(block("10.0.0.0/24"), {.name = "Campus", .note = "hall", .vlan = 4094});
+    plan.split(block("10.0.0.0/24"), 1);
+    plan.describe(
+        block("10.0.0.0/25"),
+        {.name = "Office", .status = netquill::BlockStatus::Deprecated, .colour = netquill::BlockColour::Teal});
+    plan.describe(block("10.0.0.128/25"), {.status = netquill::BlockStatus::Reserved, .vlan = 1});
+    EXPECT_EQ(netquill::planFileText(plan), kVersion2);
+    const auto read = netquill::readPlanFile(kVersion2);
+    ASSERT_TRUE(read) << read.reason();
+    EXPECT_EQ(netquill::planFileText(*read), kVersion2);
+    // A status that is the block's default is none: the plan is version 1 again once the rest is cleared.
+    Plan cleared;
+    cleared.addRoot(block("10.0.0.0/24"));
+    cleared.describe(block("10.0.0.0/24"), {.status = netquill::BlockStatus::Container});
+    EXPECT_EQ(netquill::planFileText(cleared),
+              "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n{\"depth\":0,\"block\":\"10.0.0.0/24\"}\n]}\n");
+}
+
 struct Damage {
     const char *name;
     std::string text;
@@ -59,6 +90,11 @@ std::string withNodes(const std::string &nodes)
     return "{\"format\":\"netquill-plan\",\"version\":1,\"nodes\":[\n" + nodes + "]}\n";
 }
 
+std::string withVersion2Nodes(const std::string &nodes)
+{
+    return "{\"format\":\"netquill-plan\",\"version\":2,\"nodes\":[\n" + nodes + "]}\n";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, DamagedPlanFile,
     testing::Values(
@@ -67,10 +103,23 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"NotJson", "format: netquill-plan", "line 1: has something that is not a JSON value"},
         Damage{"Foreign", "{\"format\":\"other\",\"version\":1}",
                "line 1: is not a Netquill plan (it has no \"format\":\"netquill-plan\")"},
-        Damage{"Newer", "{\"format\":\"netquill-plan\",\n\"version\":2,\"nodes\":[]}",
-               "line 2: is a plan of version 2, from a newer Netquill; this one reads version 1"},
-        Damage{"UnknownKey", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"colour\":\"red\"}\n"),
-               "line 2: has an unknown key \"colour\""},
+        Damage{"Newer", "{\"format\":\"netquill-plan\",\n\"version\":3,\"nodes\":[]}",
+               "line 2: is a plan of version 3, from a newer Netquill; this one reads version 2"},
+        Damage{"UnknownKey", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"color\":\"red\"}\n"),
+               "line 2: has an unknown key \"color\""},
+        Damage{"ColourInVersion1", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"colour\":\"red\"}\n"),
+               "line 2: has a status, VLAN or colour, or a split node that carries something, which a plan of "
+               "version 1 does not hold"},
+        Damage{"VlanPastTheLast", withVersion2Nodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"vlan\":4095}\n"),
+               "line 2: has a \"vlan\" that is not a VLAN id of 1 to 4094"},
+        Damage{"VlanAsText", withVersion2Nodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"vlan\":\"10\"}\n"),
+               "line 2: has a \"vlan\" that is not a VLAN id of 1 to 4094"},
+        Damage{"UnknownStatus", withVersion2Nodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"status\":\"free\"}\n"),
+               "line 2: has a \"status\" that is not a status: container, active, reserved or deprecated"},
+        Damage{"RequestOnASplitNode",
+               withVersion2Nodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"request\":\"5\"},\n"
+                                 "{\"depth\":1,\"block\":\"10.0.0.0/9\"},\n{\"depth\":1,\"block\":\"10.128.0.0/9\"}\n"),
+               "line 2: 10.0.0.0/8 is split, and only a leaf keeps a request or a pairing"},
         Damage{"KeyTwice", withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"block\":\"11.0.0.0/8\"}\n"),
                "line 2: has \"block\" twice"},
         Damage{"HostBitsSet", withNodes("{\"depth\":0,\"block\":\"10.0.0.1/8\"}\n"),
@@ -90,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"NameOnASplitNode",
                withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"name\":\"x\"},\n"
                          "{\"depth\":1,\"block\":\"10.0.0.0/9\"},\n{\"depth\":1,\"block\":\"10.128.0.0/9\"}\n"),
-               "line 2: 10.0.0.0/8 is split, and only a leaf carries a name, note, request or pairing"},
+               "line 2: has a status, VLAN or colour, or a split node that carries something, which a plan of "
+               "version 1 does not hold"},
         Damage{"PairingOneSided",
                withNodes("{\"depth\":0,\"block\":\"10.0.0.0/8\",\"paired\":\"2001:db8::/32\"},\n"
                          "{\"depth\":0,\"block\":\"2001:db8::/32\"}\n"),
@@ -125,10 +175,10 @@ TEST(PlanRows, TextLinesUpItsColumnsAndKeepsEachRowOneLine)
     std::string text = writer.tableStart();
     for (const auto &row : rows)
         writer.append(text, row);
-    EXPECT_EQ(text, "Depth\tSubnet\t\tName\t\tNote\t\tRequest\tPaired\tSize\n"
-                    "0\t10.0.0.0/30\t\t\t\t\t\t\t2\n"
-                    "1\t10.0.0.0/31\ta\\tb\t\ttwo\\nlines\t\t\t2\n"
-                    "1\t10.0.0.2/31\tcaf\u00e9 long name\t\t\t\t\t2\n");
+    EXPECT_EQ(text, "Depth\tSubnet\t\tName\t\tNote\t\tRequest\tPaired\tSize\tStatus\t\tVLAN\tColour\n"
+                    "0\t10.0.0.0/30\t\t\t\t\t\t\t2\tcontainer\n"
+                    "1\t10.0.0.0/31\ta\\tb\t\ttwo\\nlines\t\t\t2\tactive\n"
+                    "1\t10.0.0.2/31\tcaf\u00e9 long name\t\t\t\t\t2\tactive\n");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 namespace {
 
 using netquill::AnyBlock;
+using netquill::BlockDetails;
 using netquill::Plan;
-using netquill::PlanLeaf;
 
 AnyBlock block(std::string_view text) { return *netquill::parseAnyBlock(text); }
 netquill::AnyAddress address(std::string_view text) { return *netquill::parseAnyAddress(text); }
@@ -45,7 +45,9 @@ TEST(Plan, RootsOfBothFamiliesRefuseToOverlap)
     EXPECT_EQ(rowsOf(plan), (Rows{"0 9.255.255.255/32", "0 10.0.0.0/8", "1 10.0.0.0/9", "1 10.128.0.0/9", "0 ::/0"}));
 }
 
-TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
+// A split node keeps a name and what an IPAM container carries; only a
+// request and a pairing are a leaf's alone.
+TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseARequestOrCannotBe)
 {
     Plan plan;
     plan.addRoot(block("192.168.1.0/24"));
@@ -53,10 +55,17 @@ TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 11), "a leaf splits into 2 to 1024 subnets (1 to 10 bits)");
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 2), std::nullopt);
     EXPECT_EQ(plan.split(block("192.168.1.0/24"), 1), "192.168.1.0/24 is not a leaf of the plan");
-    EXPECT_EQ(plan.describe(block("192.168.1.0/24"), {"top", "", "", {}}), "192.168.1.0/24 is not a leaf of the plan");
+    EXPECT_EQ(plan.describe(block("192.168.1.0/24"), {"top", "", "5", {}}),
+              "192.168.1.0/24 is split, and only a leaf keeps a request");
+    EXPECT_EQ(plan.describe(block("192.168.1.0/24"), {"top", "", "", {}}), std::nullopt);
     EXPECT_EQ(plan.describe(block("192.168.1.64/26"), {"lab", "2nd floor", "50", {}}), std::nullopt);
     EXPECT_EQ(plan.split(block("192.168.1.64/26"), 1),
-              "192.168.1.64/26 carries a name, note, request or pairing: clear it first");
+              "192.168.1.64/26 keeps a request or a pairing, which only a leaf carries: clear it first");
+    EXPECT_EQ(plan.describe(block("192.168.1.128/26"), {"spare", "", "", {}}), std::nullopt);
+    EXPECT_EQ(plan.split(block("192.168.1.128/26"), 1), std::nullopt);
+    EXPECT_EQ(plan.details(block("192.168.1.128/26")).name, "spare");
+    plan.undo();
+    plan.undo();
     EXPECT_EQ(plan.join(block("192.168.1.0/24"), false),
               "192.168.1.64/26 below it carries a name, note, request or pairing");
     EXPECT_EQ(plan.join(block("192.168.1.128/26"), false), "192.168.1.128/26 has no subnets to join");
@@ -68,11 +77,11 @@ TEST(Plan, SplitsAndJoinsLeavesAndRefusesWhatWouldLoseANameOrCannotBe)
     EXPECT_EQ(plan.split(block("10.0.0.254/31"), 1), std::nullopt);
     EXPECT_EQ(plan.split(block("10.0.0.255/32"), 1), "10.0.0.255/32 has only 0 bits to split");
     EXPECT_EQ(rowsOf(plan),
-              (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24", "1 192.168.1.0/26",
+              (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24 top", "1 192.168.1.0/26",
                     "1 192.168.1.64/26 lab", "1 192.168.1.128/26", "1 192.168.1.192/26", "0 2001:db8::/64"}));
     EXPECT_EQ(plan.join(block("192.168.1.0/24"), true), std::nullopt);
-    EXPECT_EQ(rowsOf(plan),
-              (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24", "0 2001:db8::/64"}));
+    EXPECT_EQ(rowsOf(plan), (Rows{"0 10.0.0.254/31", "1 10.0.0.254/32", "1 10.0.0.255/32", "0 192.168.1.0/24 top",
+                                  "0 2001:db8::/64"}));
 }
 
 // Every operation is one step back and forth, however many nodes it touched.
@@ -89,7 +98,7 @@ TEST(Plan, UndoesAndRedoesEachOperation)
     EXPECT_TRUE(plan.undo());
     EXPECT_EQ(rowsOf(plan), named);
     EXPECT_TRUE(plan.undo());
-    EXPECT_EQ(plan.leaf(block("10.0.0.1/32")).name, "");
+    EXPECT_EQ(plan.details(block("10.0.0.1/32")).name, "");
     EXPECT_TRUE(plan.undo() && plan.undo());
     EXPECT_EQ(rowsOf(plan), Rows{});
     EXPECT_FALSE(plan.undo());
@@ -182,7 +191,7 @@ TEST(Plan, PlacesRequestsLargestFirstAtTheLowestFreeAddress)
               (Rows{"0 10.0.0.0/24", "1 10.0.0.0/25 office", "1 10.0.0.128/25", "2 10.0.0.128/26 lab",
                     "2 10.0.0.192/26", "3 10.0.0.192/27", "4 10.0.0.192/28", "5 10.0.0.192/29", "6 10.0.0.192/30 link",
                     "6 10.0.0.196/30", "5 10.0.0.200/29", "4 10.0.0.208/28", "3 10.0.0.224/27"}));
-    EXPECT_EQ(plan.leaf(block("10.0.0.0/25")).request, "100");
+    EXPECT_EQ(plan.details(block("10.0.0.0/25")).request, "100");
     const Rows placed = rowsOf(plan);
     EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"a", 27, "20"}, {"b", 26, "40"}}),
               "request 'b' (/26) finds no free leaf large enough in 10.0.0.0/24");
@@ -231,10 +240,10 @@ TEST(Plan, DeletesRootsAndWhatLeavesCarryAndUnpairs)
     EXPECT_EQ(plan.remove(block("128.0.0.0/1")),
               "128.0.0.0/1 is free already: join the block above it to take it back");
     EXPECT_EQ(plan.remove(block("0.0.0.0/1")), std::nullopt);
-    EXPECT_EQ(plan.leaf(block("0.0.0.0/1")), PlanLeaf{});
-    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, std::nullopt);
+    EXPECT_EQ(plan.details(block("0.0.0.0/1")), BlockDetails{});
+    EXPECT_EQ(plan.details(block("2001:db8::/64")).paired, std::nullopt);
     EXPECT_TRUE(plan.undo());
-    EXPECT_EQ(plan.leaf(block("2001:db8::/64")).paired, block("0.0.0.0/1"));
+    EXPECT_EQ(plan.details(block("2001:db8::/64")).paired, block("0.0.0.0/1"));
     EXPECT_EQ(plan.remove(block("0.0.0.0/0")), std::nullopt);
     EXPECT_EQ(rowsOf(plan), Rows{"0 2001:db8::/64"});
     EXPECT_EQ(plan.undoName(), "Delete");
@@ -271,6 +280,120 @@ TEST(Plan, NamesAreOneLeafsAndFitForEveryFormat)
     EXPECT_EQ(plan.claim(block("10.0.0.128/27"), {"web", "", "", {}}), "the name 'web' is 10.0.0.0/26's already");
     EXPECT_EQ(plan.placeRequests(block("10.0.0.0/24"), {{"web", 28, "10"}}),
               "request 'web': the name 'web' is 10.0.0.0/26's already");
+}
+
+// A status by default: a split node a container, a leaf that carries
+// something active, a free leaf a container; one set to its default is none.
+TEST(Plan, GivesEveryNodeAStatusAVlanAndAColour)
+{
+    using netquill::BlockStatus;
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    plan.split(block("10.0.0.0/24"), 1);
+    EXPECT_EQ(plan.status(block("10.0.0.0/24")), BlockStatus::Container);
+    EXPECT_EQ(plan.status(block("10.0.0.0/25")), BlockStatus::Container);
+    plan.describe(block("10.0.0.0/25"), {.name = "office"});
+    EXPECT_EQ(plan.status(block("10.0.0.0/25")), BlockStatus::Active);
+    plan.describe(block("10.0.0.0/25"), {.name = "office", .status = BlockStatus::Active});
+    EXPECT_EQ(plan.details(block("10.0.0.0/25")).status, std::nullopt);
+    EXPECT_EQ(plan.describe(block("10.0.0.128/25"), {.status = BlockStatus::Reserved}), std::nullopt);
+    EXPECT_EQ(plan.undoName(), "Set Status");
+    EXPECT_EQ(plan.status(block("10.0.0.128/25")), BlockStatus::Reserved);
+    EXPECT_EQ(plan.describe(block("10.0.0.0/24"), {.vlan = 4094}), std::nullopt);
+    EXPECT_EQ(plan.undoName(), "Set VLAN");
+    EXPECT_EQ(plan.describe(block("10.0.0.0/24"), {.vlan = 4095}), "a VLAN id is 1 to 4094");
+    EXPECT_EQ(plan.describe(block("10.0.0.0/24"), {.vlan = 0}), "a VLAN id is 1 to 4094");
+    EXPECT_EQ(plan.describe(block("10.0.0.0/24"), {.vlan = 4094, .colour = netquill::BlockColour::Grey}), std::nullopt);
+    EXPECT_EQ(plan.undoName(), "Set Colour");
+    plan.undo();
+    EXPECT_EQ(plan.details(block("10.0.0.0/24")).colour, std::nullopt);
+}
+
+// The addresses held by leaves that carry something, exact to the 2^128 of ::/0.
+struct UsedCase {
+    const char *name;
+    const char *root;
+    int splitBits;
+    std::vector<int> namedChildren;
+    const char *used;
+};
+
+void PrintTo(const UsedCase &row, std::ostream *out) { *out << row.name; }
+
+class UsedAddresses : public testing::TestWithParam<UsedCase>
+{
+};
+
+TEST_P(UsedAddresses, CountLeavesThatCarrySomething)
+{
+    const UsedCase &row = GetParam();
+    Plan plan;
+    plan.addRoot(block(row.root));
+    if (row.splitBits > 0)
+        plan.split(block(row.root), row.splitBits);
+    const std::vector<Plan::Row> rows = plan.rows();
+    for (const int child : row.namedChildren)
+        plan.describe(rows[static_cast<std::size_t>(child)].block, {.name = "n" + std::to_string(child)});
+    EXPECT_EQ(plan.usedAddresses(block(row.root)).text(), row.used);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shares, UsedAddresses,
+    testing::Values(UsedCase{"FreeLeaf", "10.0.0.0/24", 0, {}, "0"},
+                    UsedCase{"NamedRoot", "0.0.0.0/0", 0, {0}, "4294967296"},
+                    UsedCase{"TwoQuartersOfA24", "10.0.0.0/24", 2, {1, 3}, "128"},
+                    UsedCase{"OneHost", "10.0.0.0/31", 1, {2}, "1"},
+                    UsedCase{"WholeIpv6Space", "::/0", 0, {0}, "340282366920938463463374607431768211456"},
+                    UsedCase{"HalfTheIpv6Space", "::/0", 1, {2}, "170141183460469231731687303715884105728"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The first free block of a size, by address, inside the node's free leaves.
+TEST(Plan, FindsTheFirstFreeBlockOfASize)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/24"));
+    plan.claim(block("10.0.0.0/26"), {.name = "a"});
+    EXPECT_EQ(plan.firstFreeBlock(block("10.0.0.0/24"), 27)->text(), "10.0.0.64/27");
+    EXPECT_EQ(plan.firstFreeBlock(block("10.0.0.0/24"), 25)->text(), "10.0.0.128/25");
+    EXPECT_EQ(plan.firstFreeBlock(block("10.0.0.0/24"), 24), std::nullopt);
+    EXPECT_EQ(plan.firstFreeBlock(block("10.0.0.0/24"), 33), std::nullopt);
+    EXPECT_EQ(plan.firstFreeBlock(block("10.0.0.0/26"), 30), std::nullopt);
+}
+
+// Prefixes of another system nest by containment in one step: a root, or
+// halved down to inside the leaf that holds it, its holder keeping its name.
+TEST(Plan, ImportsNestedBlocksInOneStep)
+{
+    using netquill::BlockStatus;
+    Plan plan;
+    plan.addRoot(block("192.168.0.0/16"));
+    EXPECT_EQ(plan.importBlocks({{block("10.0.1.0/24"), {.name = "office", .vlan = 10}},
+                                 {block("10.0.0.0/16"), {.name = "campus", .status = BlockStatus::Container}},
+                                 {block("192.168.4.0/22"), {.status = BlockStatus::Reserved}}}),
+              std::nullopt);
+    EXPECT_EQ(plan.undoName(), "Import");
+    EXPECT_EQ(rowsOf(plan),
+              (Rows{"0 10.0.0.0/16 campus", "1 10.0.0.0/17",        "2 10.0.0.0/18",     "3 10.0.0.0/19",
+                    "4 10.0.0.0/20",        "5 10.0.0.0/21",        "6 10.0.0.0/22",     "7 10.0.0.0/23",
+                    "8 10.0.0.0/24",        "8 10.0.1.0/24 office", "7 10.0.2.0/23",     "6 10.0.4.0/22",
+                    "5 10.0.8.0/21",        "4 10.0.16.0/20",       "3 10.0.32.0/19",    "2 10.0.64.0/18",
+                    "1 10.0.128.0/17",      "0 192.168.0.0/16",     "1 192.168.0.0/17",  "2 192.168.0.0/18",
+                    "3 192.168.0.0/19",     "4 192.168.0.0/20",     "5 192.168.0.0/21",  "6 192.168.0.0/22",
+                    "6 192.168.4.0/22",     "5 192.168.8.0/21",     "4 192.168.16.0/20", "3 192.168.32.0/19",
+                    "2 192.168.64.0/18",    "1 192.168.128.0/17"}));
+    EXPECT_EQ(plan.details(block("10.0.0.0/16")).status, std::nullopt);  // a split node is a container by default
+    EXPECT_EQ(plan.status(block("192.168.4.0/22")), BlockStatus::Reserved);
+    EXPECT_EQ(plan.details(block("10.0.1.0/24")).vlan, 10);
+    plan.undo();
+    EXPECT_EQ(rowsOf(plan), Rows{"0 192.168.0.0/16"});
+    EXPECT_EQ(plan.importBlocks({{block("192.0.0.0/8"), {}}}), "192.0.0.0/8 overlaps 192.168.0.0/16, which the plan "
+                                                               "holds already");
+    plan.describe(block("192.168.0.0/16"), {.request = "5"});
+    EXPECT_EQ(plan.importBlocks({{block("192.168.1.0/24"), {}}}),
+              "192.168.1.0/24 is in 192.168.0.0/16, which keeps a request or a pairing");
+    EXPECT_EQ(plan.importBlocks({{block("192.168.0.0/16"), {.name = "x"}}}),
+              "192.168.0.0/16 carries something in the plan already");
+    EXPECT_EQ(rowsOf(plan), Rows{"0 192.168.0.0/16"});
 }
 
 // The step names the plan as the steps left it: undo back to a step is that
