@@ -21,6 +21,26 @@ std::string decimalText(Uint128 value)
 
 std::string Count::text() const { return m_whole ? std::string(kTwoToThe128) : decimalText(m_value); }
 
+std::string shareText(Count part, int exponent)
+{
+    if (part.isZero())
+        return "0 %";
+    if (part == Count::powerOfTwo(exponent))
+        return "100 %";
+    // Tenths of a percent: part * 1000 / 2^exponent, with part * 1000 held
+    // in 192 bits, as a high 128-bit word over a low 64-bit one.
+    const Uint128 value = part.value();
+    const Uint128 low = (value & ~std::uint64_t{0}) * 1000;
+    const Uint128 high = (value >> 64) * 1000 + (low >> 64);
+    const Uint128 lowWord = low & ~std::uint64_t{0};
+    const Uint128 tenths =
+        exponent >= 64 ? high >> (exponent - 64) : (high << (64 - exponent)) | (lowWord >> exponent);
+    if (tenths == 0)
+        return "< 0.1 %";
+    const auto whole = static_cast<unsigned>(tenths);
+    return std::to_string(whole / 10) + "." + std::to_string(whole % 10) + " %";
+}
+
 std::optional<Count> readCount(std::string_view text)
 {
     if (text.empty() || text.size() > kTwoToThe128.size() || (text.size() > 1 && text.front() == '0'))

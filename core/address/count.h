@@ -62,6 +62,11 @@ private:
     Uint128 m_value = 0;
 };
 
+// The share `part` is of 2^exponent (a block's addresses), as a percentage
+// rounded down to a tenth, exact to 2^128: "0 %", "< 0.1 %", "37.5 %",
+// "99.9 %" for anything short of all, "100 %". `part` is at most 2^exponent.
+std::string shareText(Count part, int exponent);
+
 // A count written in decimal digits without a leading zero, up to 2^128;
 // nothing for any other text.
 std::optional<Count> readCount(std::string_view text);

@@ -53,8 +53,7 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
 
 void frmNetquill::Form_Load()
 {
-    m_readOnlyColour = QApplication::palette().color(QPalette::Button);
-    m_editableColour = QApplication::palette().color(QPalette::Base);
+    takePaletteColours();
     SSTab1->setCurrentIndex(0);
     FillMaskLists();
 
@@ -288,6 +287,25 @@ void frmNetquill::closeEvent(QCloseEvent *event)
 {
     event->accept();
     QCoreApplication::exit(0);
+}
+
+// The colours of read-only and editable fields, from the palette the desktop has now.
+void frmNetquill::takePaletteColours()
+{
+    m_readOnlyColour = QApplication::palette().color(QPalette::Button);
+    m_editableColour = QApplication::palette().color(QPalette::Base);
+}
+
+void frmNetquill::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ApplicationPaletteChange)
+        return;
+    takePaletteColours();
+    // Only the fields shown read-only or editable have a background of their own.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        if (field->palette().isBrushSet(QPalette::Active, QPalette::Base))
+            showReadOnly(field, field->isReadOnly());
 }
 
 void frmNetquill::showReadOnly(QLineEdit *field, bool readOnly)

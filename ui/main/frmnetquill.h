@@ -61,6 +61,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A new palette of the desktop's: the read-only fields take its colours.
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
@@ -139,6 +141,7 @@ private:
     void writeAddressFields(const netquill::AddressFields &fields);
 
     void showReadOnly(QLineEdit *field, bool readOnly);
+    void takePaletteColours();
 
     // Pick-lists
     void FillMaskLists();

@@ -1,13 +1,18 @@
 #include "ui/plans/frmplan.h"
 
 #include "core/calculators/ipv6calculator.h"
-#include "core/files/addresslist.h"
 #include "core/files/wholefile.h"
+#include "core/ipam/importfile.h"
+#include "core/ipam/ipamexport.h"
 #include "core/lines/planrows.h"
+#include "core/planning/requesttext.h"
 #include "core/productinfo.h"
 #include "ui/plans/frmclaimblock.h"
 #include "ui/plans/frmplacerequests.h"
+#include "ui/plans/plancolours.h"
+#include "ui/plans/plandelegate.h"
 #include "ui/plans/plandocument.h"
+#include "ui/plans/planprint.h"
 #include "ui/plans/plandrops.h"
 #include "ui/plans/plantreemodel.h"
 #include "ui/plans/recentplans.h"
@@ -28,12 +33,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QTextDocument>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTreeView>
 
 #include <cstring>
+#include <variant>
 
 namespace {
 
@@ -73,6 +83,7 @@ frmPlan::frmPlan(std::unique_ptr<PlanDocument> document) : m_document(std::move(
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(PlanTreeModel::kSortRole);
     tvwPlan->setModel(m_sorted);
+    tvwPlan->setItemDelegate(new PlanDelegate(tvwPlan));
     tvwPlan->setSortingEnabled(true);
     tvwPlan->sortByColumn(PlanTreeModel::Subnet, Qt::AscendingOrder);
     tvwPlan->header()->setSectionResizeMode(QHeaderView::Interactive);
@@ -82,6 +93,11 @@ frmPlan::frmPlan(std::unique_ptr<PlanDocument> document) : m_document(std::move(
                                                                 "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128")) +
                                                                 10 * tvwPlan->indentation());
     tvwPlan->header()->resizeSection(PlanTreeModel::Size, metrics.horizontalAdvance(QString(40, QLatin1Char('0'))));
+    tvwPlan->header()->resizeSection(PlanTreeModel::Status, metrics.horizontalAdvance(QStringLiteral("Deprecated")) +
+                                                                4 * metrics.averageCharWidth());
+    tvwPlan->header()->resizeSection(PlanTreeModel::Vlan, metrics.horizontalAdvance(QStringLiteral("VLAN 4094")));
+    tvwPlan->header()->resizeSection(PlanTreeModel::Colour, metrics.horizontalAdvance(QStringLiteral("Purple")) + 40);
+    tvwPlan->header()->resizeSection(PlanTreeModel::Used, metrics.horizontalAdvance(QStringLiteral("< 0.1 %")) + 40);
     setCentralWidget(tvwPlan);
     // A plan opens with its trees open, as far as a screenful or two needs.
     if (m_plan.nodeCount() <= kNodesOpenedWhole)
@@ -101,7 +117,14 @@ frmPlan::frmPlan(std::unique_ptr<PlanDocument> document) : m_document(std::move(
     lblAutosave->setObjectName(QStringLiteral("lblAutosave"));
     lblAutosave->setAccessibleName(QStringLiteral("Autosave"));
     statusBar()->addWidget(lblAutosave, 1);
-    statusBar()->hide();
+    lblAutosave->hide();
+    lblFree = new QLabel(this);
+    lblFree->setObjectName(QStringLiteral("lblFree"));
+    lblFree->setAccessibleName(QStringLiteral("Free space"));
+    statusBar()->addPermanentWidget(lblFree);
+    connect(tvwPlan->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmPlan::showFreeSpace);
+    connect(m_document.get(), &PlanDocument::stateChanged, this, &frmPlan::showFreeSpace);
+    showFreeSpace();
 }
 
 void frmPlan::buildMenus()
@@ -113,6 +136,11 @@ void frmPlan::buildMenus()
     connect(addMenuEntry(mnuFile, "mnuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &frmPlan::mnuSaveAs_Click);
     connect(addMenuEntry(mnuFile, "mnuExport", "&Export..."), &QAction::triggered, this, &frmPlan::mnuExport_Click);
+    mnuFile->addSeparator();
+    connect(addMenuEntry(mnuFile, "mnuPrint", "&Print...", QKeySequence::Print), &QAction::triggered, this,
+            &frmPlan::mnuPrint_Click);
+    connect(addMenuEntry(mnuFile, "mnuPrintPreview", "Print Pre&view..."), &QAction::triggered, this,
+            &frmPlan::mnuPrintPreview_Click);
     mnuFile->addSeparator();
     connect(addMenuEntry(mnuFile, "mnuClose", "&Close", QKeySequence(Qt::CTRL | Qt::Key_W)), &QAction::triggered, this,
             &QWidget::close);
@@ -143,8 +171,10 @@ void frmPlan::buildMenus()
         {"mnuPair", "Pa&ir...", QKeySequence(), &frmPlan::mnuPair_Click},
         {"mnuUnpair", "&Unpair", QKeySequence(), &frmPlan::mnuUnpair_Click},
         {"mnuRename", "Re&name", QKeySequence(Qt::Key_F2), &frmPlan::mnuRename_Click},
+        {"mnuVlan", "Set &VLAN...", QKeySequence(), &frmPlan::mnuVlan_Click},
         {"mnuDelete", "&Delete", QKeySequence(QKeySequence::Delete), &frmPlan::mnuDelete_Click},
         {"mnuFind", "&Find Address...", QKeySequence(Qt::CTRL | Qt::Key_F), &frmPlan::mnuFind_Click},
+        {"mnuFindFree", "Find &Free Block...", QKeySequence(), &frmPlan::mnuFindFree_Click},
     };
     // The row's own menu (right click, or the Menu key) holds the same entries.
     tvwPlan->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -152,8 +182,140 @@ void frmPlan::buildMenus()
         QAction *action = addMenuEntry(mnuEdit, entry.name, entry.caption, entry.shortcut);
         connect(action, &QAction::triggered, this, entry.handler);
         tvwPlan->addAction(action);
+        // Status after Rename, Colour after VLAN: what a block carries, together.
+        const bool rename = std::strcmp(entry.name, "mnuRename") == 0;
+        if (QMenu *submenu = rename ? statusMenu() : std::strcmp(entry.name, "mnuVlan") == 0 ? colourMenu() : nullptr) {
+            mnuEdit->addMenu(submenu);
+            tvwPlan->addAction(submenu->menuAction());
+        }
     }
     addHelpMenu(menuBar(), this, "&About...");
+}
+
+QMenu *frmPlan::statusMenu()
+{
+    auto *menu = new QMenu(QStringLiteral("Set &Status"), this);
+    menu->setObjectName(QStringLiteral("mnuStatus"));
+    for (const netquill::BlockStatus status : netquill::kStatuses) {
+        const QString name = QString::fromLatin1(netquill::statusName(status).data());
+        QAction *entry = menu->addAction(QLatin1Char('&') + name.front().toUpper() + name.mid(1));
+        entry->setObjectName(QStringLiteral("mnuStatus_") + name);
+        connect(entry, &QAction::triggered, this,
+                [this, status] { describeCurrent([status](netquill::BlockDetails &details) { details.status = status; }); });
+    }
+    return menu;
+}
+
+QMenu *frmPlan::colourMenu()
+{
+    auto *menu = new QMenu(QStringLiteral("Set C&olour"), this);
+    menu->setObjectName(QStringLiteral("mnuColour"));
+    QAction *none = menu->addAction(QStringLiteral("&None"));
+    none->setObjectName(QStringLiteral("mnuColour_none"));
+    connect(none, &QAction::triggered, this,
+            [this] { describeCurrent([](netquill::BlockDetails &details) { details.colour.reset(); }); });
+    for (const netquill::BlockColour colour : netquill::kColours) {
+        const QString name = QString::fromLatin1(netquill::colourName(colour).data());
+        QAction *entry = menu->addAction(QLatin1Char('&') + name.front().toUpper() + name.mid(1));
+        entry->setObjectName(QStringLiteral("mnuColour_") + name);
+        connect(entry, &QAction::triggered, this,
+                [this, colour] { describeCurrent([colour](netquill::BlockDetails &details) { details.colour = colour; }); });
+    }
+    // The swatches in the frame of the palette's text, drawn anew when the palette changes.
+    const auto drawSwatches = [menu] {
+        const QList<QAction *> entries = menu->actions();
+        for (std::size_t k = 0; k < std::size(netquill::kColours); ++k)
+            entries[static_cast<qsizetype>(k) + 1]->setIcon(
+                swatchIcon(netquill::kColours[k], menu->palette().color(QPalette::Text)));
+    };
+    drawSwatches();
+    connect(menu, &QMenu::aboutToShow, menu, drawSwatches);
+    return menu;
+}
+
+template <typename Change>
+void frmPlan::describeCurrent(Change change)
+{
+    const auto node = currentBlock();
+    if (!node)
+        return;
+    netquill::BlockDetails details = m_plan.details(*node);
+    change(details);
+    if (details == m_plan.details(*node) || refused(m_plan.describe(*node, details)))
+        return;
+    showChange(*node);
+}
+
+void frmPlan::mnuVlan_Click()
+{
+    const auto node = currentBlock();
+    if (!node)
+        return;
+    bool given = false;
+    const int vlan = QInputDialog::getInt(
+        this, QStringLiteral("Set VLAN"),
+        QStringLiteral("VLAN id of %1 (1 to 4094, 0 for none):").arg(QString::fromStdString(node->text())),
+        m_plan.details(*node).vlan.value_or(0), 0, netquill::kHighestVlan, 1, &given);
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    if (given)
+        describeCurrent([vlan](netquill::BlockDetails &details) {
+            details.vlan = vlan == 0 ? std::nullopt : std::optional(vlan);
+        });
+}
+
+void frmPlan::showFreeSpace()
+{
+    const auto node = currentBlock();
+    if (!node || !m_plan.has(*node)) {
+        lblFree->clear();
+        return;
+    }
+    const int hostBits = node->width() - node->length();
+    const netquill::Count total = netquill::Count::powerOfTwo(hostBits);
+    const netquill::Count used = m_plan.usedAddresses(*node);
+    // 2^128 less a count, which 128 bits hold once the count is not 0.
+    const netquill::Count free = used.isZero() ? total : netquill::Count(total.value() - used.value());
+    lblFree->setText(QStringLiteral("%1: %2 of %3 addresses free (%4)")
+                         .arg(QString::fromStdString(node->text()), QString::fromStdString(free.text()),
+                              QString::fromStdString(total.text()),
+                              QString::fromStdString(netquill::shareText(free, hostBits))));
+}
+
+// The first free block of a size under the current node, in sight, offered to be claimed.
+void frmPlan::mnuFindFree_Click()
+{
+    const auto node = currentBlock();
+    if (!node)
+        return;
+    bool given = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Find Free Block"),
+        QStringLiteral("Size of the free block in %1 (/LENGTH, or %2):")
+            .arg(QString::fromStdString(node->text()), node->family() == netquill::Family::Ipv4
+                                                           ? QStringLiteral("usable hosts")
+                                                           : QStringLiteral("addresses")),
+        QLineEdit::Normal, QString(), &given);
+    // The keys come back to this window, whatever the window system chose.
+    activateWindow();
+    if (!given)
+        return;
+    const std::string typed = text.trimmed().toStdString();
+    const auto length = netquill::withFamily(node->family(), [&]<typename Address>() {
+        return netquill::requestedLength<Address>(typed, false);
+    });
+    if (!length)
+        return refuse("\"" + typed + "\" " + length.reason() + ".");
+    const auto found = m_plan.firstFreeBlock(*node, *length);
+    if (!found)
+        return refuse("No free block of /" + std::to_string(*length) + " is left in " + node->text() + ".");
+    showRow(*m_plan.leafHolding(found->network()));
+    if (!confirm(QStringLiteral("%1 is free. Claim it?").arg(QString::fromStdString(found->text()))))
+        return;
+    frmClaimBlock box(m_plan, *found, this);
+    if (!accepted(box) || refused(m_plan.claim(box.block(), {.name = box.name()})))
+        return;
+    showChange(box.block());
 }
 
 // The tree reads the document's plan: it goes before the document does.
@@ -286,7 +448,7 @@ void frmPlan::showAutosaveFailure(const QString &reason)
                                           : QStringLiteral("The autosave copy cannot be written: %1. Save the plan "
                                                            "to keep its changes.")
                                                 .arg(reason));
-    statusBar()->setVisible(!reason.isEmpty());
+    lblAutosave->setVisible(!reason.isEmpty());
 }
 
 bool frmPlan::refused(const netquill::Refused &refusal)
@@ -359,14 +521,14 @@ void frmPlan::mnuAddBlock_Click()
     showChange(*block);
 }
 
-// An address list, merged as netquill-cli aggregate merges it, as new trees
-// in one step: all of them, or none where a line is no entry or a block
-// overlaps the plan.
+// A NetBox or phpIPAM CSV, its prefixes nested by containment, or an address
+// list merged as netquill-cli aggregate merges it, as new trees; in one
+// step: all of it, or nothing where a line is refused.
 void frmPlan::mnuImportList_Click()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import List"), QDir::currentPath(),
-                                     QStringLiteral("Address lists (*.txt *.lst *.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import List"), QDir::currentPath(),
+        QStringLiteral("Address lists and NetBox or phpIPAM CSV (*.txt *.lst *.csv);;All files (*)"));
     activateWindow();
     if (path.isEmpty())
         return;
@@ -374,7 +536,7 @@ void frmPlan::mnuImportList_Click()
     if (!file)
         return refuse("\"" + shownPath(path).toStdString() + "\" cannot be read: " + file.reason() + ".");
     netquill::Complaints complaints;
-    const auto blocks = netquill::coveringBlocks(netquill::readAddressList(file->bytes, complaints));
+    const auto refusal = netquill::importIntoPlan(m_plan, file->bytes, complaints);
     if (complaints.any()) {
         QMessageBox::warning(this, productName(),
                              QStringLiteral("Nothing was imported: %1 of \"%2\" %3 no address, block or range.\n\n%4")
@@ -386,11 +548,9 @@ void frmPlan::mnuImportList_Click()
         activateWindow();
         return;
     }
-    if (blocks.empty())
-        return refuse("\"" + shownPath(path).toStdString() + "\" holds no address.");
-    if (refused(m_plan.addRoots(blocks)))
-        return;
-    showChange(blocks.front());
+    if (refusal)
+        return refuse("Nothing was imported: \"" + shownPath(path).toStdString() + "\" " + refusal->text() + ".");
+    showChange(m_plan.lastChanged().front());
 }
 
 void frmPlan::mnuSplit_Click()
@@ -602,19 +762,24 @@ void frmPlan::mnuCopy_Click()
     QGuiApplication::clipboard()->setMimeData(copied);
 }
 
-// The rows as a comma-delimited file, a text file or a web page: the kind
-// of the name's suffix where it has one of theirs, else the kind chosen,
-// whose suffix it then gets; written whole or not at all.
+// The rows as a comma-delimited file, a text file or a web page, or the
+// plan as an IPAM system imports it: the kind chosen, unless the name's
+// suffix is another kind's, whose suffix a name without one gets; written
+// whole or not at all.
 void frmPlan::mnuExport_Click()
 {
+    using Format = std::variant<netquill::RowFormat, netquill::IpamFormat>;
     const struct {
         QString filter;
         QString suffix;
-        netquill::RowFormat format;
+        Format format;
     } kinds[] = {
         {QStringLiteral("CSV (Comma delimited) (*.csv)"), QStringLiteral("csv"), netquill::RowFormat::CSV},
         {QStringLiteral("Text (*.txt)"), QStringLiteral("txt"), netquill::RowFormat::TXT},
         {QStringLiteral("Web Page (*.htm *.html)"), QStringLiteral("htm"), netquill::RowFormat::HTML},
+        {QStringLiteral("NetBox prefixes (*.csv)"), QStringLiteral("csv"), netquill::IpamFormat::NetBox},
+        {QStringLiteral("phpIPAM subnets (*.csv)"), QStringLiteral("csv"), netquill::IpamFormat::PhpIpam},
+        {QStringLiteral("Infoblox CSV import (*.csv)"), QStringLiteral("csv"), netquill::IpamFormat::Infoblox},
     };
     QFileDialog dialog(this, QStringLiteral("Export Plan"), QDir::currentPath());
     dialog.setObjectName(QStringLiteral("cdbExportPlan"));
@@ -632,13 +797,57 @@ void frmPlan::mnuExport_Click()
         return;
     const QString path = dialog.selectedFiles().front();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    netquill::RowFormat format = kinds[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))].format;
-    for (const auto &kind : kinds)
-        if (suffix == kind.suffix || (kind.suffix == QLatin1String("htm") && suffix == QLatin1String("html")))
-            format = kind.format;
-    if (const int error = netquill::writeWholeFile(path.toStdString(), rowsText(format)); error != 0)
+    const auto &chosen = kinds[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))];
+    Format format = chosen.format;
+    if (suffix != chosen.suffix)
+        for (const auto &kind : kinds)
+            if (suffix == kind.suffix || (kind.suffix == QLatin1String("htm") && suffix == QLatin1String("html"))) {
+                format = kind.format;
+                break;
+            }
+    std::string text;
+    if (const auto *rows = std::get_if<netquill::RowFormat>(&format)) {
+        text = rowsText(*rows);
+    } else {
+        QString section;
+        if (std::get<netquill::IpamFormat>(format) == netquill::IpamFormat::PhpIpam) {
+            bool named = false;
+            section = QInputDialog::getText(this, QStringLiteral("phpIPAM Section"),
+                                            QStringLiteral("The phpIPAM section the subnets go in (it must exist):"),
+                                            QLineEdit::Normal, QStringLiteral("Customers"), &named)
+                          .trimmed();
+            activateWindow();
+            if (!named || section.isEmpty())
+                return;
+        }
+        text = netquill::ipamExportText(m_plan, std::get<netquill::IpamFormat>(format), section.toStdString(),
+                                        netquill::LineEnd::CRLF);
+    }
+    if (const int error = netquill::writeWholeFile(path.toStdString(), text); error != 0)
         refuse("The plan could not be exported to \"" + shownPath(path).toStdString() + "\": " + std::strerror(error) +
                ". A file there is as it was.");
+}
+
+void frmPlan::mnuPrint_Click()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("cdbPrint"));
+    const bool given = dialog.exec() == QDialog::Accepted;
+    activateWindow();
+    if (given)
+        planDocumentForPrint(*m_model, m_document->displayName(), this)->print(&printer);
+}
+
+void frmPlan::mnuPrintPreview_Click()
+{
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("frmPrintPreview"));
+    QTextDocument *document = planDocumentForPrint(*m_model, m_document->displayName(), &preview);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, document, &QTextDocument::print);
+    preview.exec();
+    activateWindow();
 }
 
 void frmPlan::mnuSave_Click()

@@ -18,6 +18,7 @@ class PlanTreeModel;
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 class QModelIndex;
 class QSortFilterProxyModel;
 class QTreeView;
@@ -65,9 +66,21 @@ private slots:
     void mnuUnpair_Click();
     void mnuCopy_Click();
     void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuPrintPreview_Click();
+    void mnuVlan_Click();
+    void mnuFindFree_Click();
 
 private:
     void buildMenus();
+    // The Edit menu's submenus of statuses and colours, each entry setting the current node's.
+    QMenu *statusMenu();
+    QMenu *colourMenu();
+    // The current node described anew by `change`, one step.
+    template <typename Change>
+    void describeCurrent(Change change);
+    // The status bar's word on the current node: how much of it is free.
+    void showFreeSpace();
     // The tree's rows as the view sorts them, and the blocks they show.
     netquill::AnyBlock blockAt(const QModelIndex &shown) const;
     QModelIndex indexOf(const netquill::AnyBlock &block) const;
@@ -97,6 +110,7 @@ private:
     QSortFilterProxyModel *m_sorted = nullptr;
     QTreeView *tvwPlan = nullptr;
     QLabel *lblAutosave = nullptr;
+    QLabel *lblFree = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;
 };

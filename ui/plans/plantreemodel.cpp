@@ -1,6 +1,9 @@
 #include "ui/plans/plantreemodel.h"
 
+#include "ui/plans/plancolours.h"
+
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 using netquill::AnyBlock;
@@ -24,6 +27,7 @@ PlanTreeModel::PlanTreeModel(netquill::Plan &plan, std::function<void()> edited,
 void PlanTreeModel::reload()
 {
     beginResetModel();
+    m_used.clear();
     m_nodes.clear();
     m_roots.clear();
     const std::vector<netquill::Plan::Row> rows = m_plan.rows();
@@ -70,6 +74,7 @@ void PlanTreeModel::showLastChange()
     const std::vector<AnyBlock> &tops = m_plan.lastChanged();
     if (tops.size() > kMostTreesToldOneByOne)
         return reload();
+    m_used.clear();
     for (const AnyBlock &top : std::set<AnyBlock>(tops.begin(), tops.end())) {
         const auto shown = m_nodes.find(top);
         // A step changes whole subtrees; only a tree's root comes or goes.
@@ -79,6 +84,17 @@ void PlanTreeModel::showLastChange()
             removeTree(shown->second.get());
         else
             replaceChildren(shown->second.get());
+    }
+    for (const AnyBlock &top : tops)
+        if (const auto shown = m_nodes.find(top); shown != m_nodes.end())
+            tellAbove(shown->second.get());
+}
+
+void PlanTreeModel::tellAbove(const Node *node)
+{
+    for (const Node *above = node; above; above = above->parent) {
+        const QModelIndex index = indexOf(above);
+        emit dataChanged(index, index.siblingAtColumn(ColumnCount - 1));
     }
 }
 
@@ -124,11 +140,21 @@ void PlanTreeModel::removeTree(Node *root)
     endRemoveRows();
 }
 
-// What a leaf carries; nothing for a node with children, or one a step has
-// just taken from the plan while the view is still being told.
+// What a node carries; nothing for one a step has just taken from the plan
+// while the view is still being told.
 const netquill::BlockDetails *PlanTreeModel::carriedBy(const Node *node) const
 {
-    return node->children.empty() && m_plan.has(node->block) ? &m_plan.details(node->block) : nullptr;
+    return m_plan.has(node->block) ? &m_plan.details(node->block) : nullptr;
+}
+
+netquill::Count PlanTreeModel::usedBy(const Node *node) const
+{
+    if (!m_plan.has(node->block))
+        return {};
+    const auto [kept, fresh] = m_used.try_emplace(node->block);
+    if (fresh)
+        kept->second = m_plan.usedAddresses(node->block);
+    return kept->second;
 }
 
 QModelIndex PlanTreeModel::indexOf(const Node *node) const
@@ -187,32 +213,85 @@ QByteArray blockKey(const AnyBlock &block)
 
 }  // namespace
 
+namespace {
+
+QString capitalised(std::string_view name)
+{
+    QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return text.isEmpty() ? text : text.front().toUpper() + text.mid(1);
+}
+
+}  // namespace
+
 QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
 {
-    if (index.isValid() && role == kSortRole) {
-        const Node *node = nodeAt(index);
+    if (!index.isValid())
+        return {};
+    const Node *node = nodeAt(index);
+    const netquill::BlockDetails *carried = carriedBy(node);
+    const int hostBits = node->block.width() - node->block.length();
+    const auto share = [&] {
+        const netquill::Count used = usedBy(node);
+        // The bar needs no more than a double's precision; the text is exact.
+        return hostBits == 128 && !used.isZero() && used.value() == 0
+                   ? 1.0
+                   : static_cast<double>(used.value()) / std::ldexp(1.0, hostBits);
+    };
+    const auto status = [&] { return statusOf(*carried, node->children.empty()); };
+    if (role == kSortRole) {
         switch (index.column()) {
         case Subnet:  // siblings stand in the plan's order already; the view sorts every parent's children it opens
             return node->rowInParent;
-        case Paired: {
-            const netquill::BlockDetails *carried = carriedBy(node);
+        case Paired:
             return carried && carried->paired ? blockKey(*carried->paired) : QByteArray();
-        }
         case Size:  // by the number of addresses, alike in both families
-            return node->block.width() - node->block.length();
+            return hostBits;
+        case Status:
+            return carried ? static_cast<int>(status()) : 0;
+        case Vlan:
+            return carried ? carried->vlan.value_or(0) : 0;
+        case Colour:
+            return carried && carried->colour ? static_cast<int>(*carried->colour) + 1 : 0;
+        case Used:
+            return share();
         default:
             return data(index).toString().toCaseFolded();
         }
     }
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (role == kShareRole && index.column() == Used)
+        return share();
+    if (role == Qt::DecorationRole && index.column() == Colour && carried && carried->colour)
+        return swatchColour(*carried->colour);
+    if (role == Qt::ToolTipRole && index.column() == Used)
+        return tr("%1 of %2 addresses in use")
+            .arg(QString::fromStdString(usedBy(node).text()), QString::fromStdString(node->block.sizeText()));
+    if (role == Qt::EditRole && carried) {
+        switch (index.column()) {
+        case Status:
+            return static_cast<int>(status());
+        case Vlan:
+            return carried->vlan.value_or(0);
+        case Colour:
+            return carried->colour ? static_cast<int>(*carried->colour) + 1 : 0;
+        default:
+            break;
+        }
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    const Node *node = nodeAt(index);
-    const netquill::BlockDetails *carried = carriedBy(node);
     switch (index.column()) {
     case Subnet:
         return QString::fromStdString(node->block.text());
     case Name:
         return carried ? QString::fromStdString(carried->name) : QString();
+    case Status:
+        return carried ? capitalised(netquill::statusName(status())) : QString();
+    case Vlan:
+        return carried && carried->vlan ? QString::number(*carried->vlan) : QString();
+    case Colour:
+        return carried && carried->colour ? capitalised(netquill::colourName(*carried->colour)) : QString();
+    case Used:
+        return QString::fromStdString(netquill::shareText(usedBy(node), hostBits));
     case Size:
         return QString::fromStdString(node->block.sizeText());
     case Note:
@@ -226,7 +305,8 @@ QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
 
 QVariant PlanTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const kHeadings[] = {"Subnet", "Name", "Size", "Note", "Paired"};
+    static const char *const kHeadings[] = {"Subnet", "Name", "Status", "VLAN", "Colour",
+                                            "Used",   "Size", "Note",   "Paired"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
     return QString::fromLatin1(kHeadings[section]);
@@ -236,7 +316,9 @@ Qt::ItemFlags PlanTreeModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    const bool editable = carriedBy(nodeAt(index)) && (index.column() == Name || index.column() == Note);
+    const int column = index.column();
+    const bool editable = carriedBy(nodeAt(index)) && (column == Name || column == Note || column == Status ||
+                                                       column == Vlan || column == Colour);
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
@@ -244,15 +326,38 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    netquill::BlockDetails described = *carriedBy(nodeAt(index));
-    (index.column() == Name ? described.name : described.note) = value.toString().toStdString();
-    if (described == *carriedBy(nodeAt(index)))
+    const Node *node = nodeAt(index);
+    netquill::BlockDetails described = *carriedBy(node);
+    switch (index.column()) {
+    case Name:
+        described.name = value.toString().toStdString();
+        break;
+    case Note:
+        described.note = value.toString().toStdString();
+        break;
+    case Status:
+        described.status = static_cast<netquill::BlockStatus>(std::clamp(value.toInt(), 0, 3));
+        break;
+    case Vlan:
+        described.vlan = value.toInt() == 0 ? std::nullopt : std::optional(value.toInt());
+        break;
+    case Colour:
+        described.colour = value.toInt() <= 0 ? std::nullopt
+                                              : std::optional(static_cast<netquill::BlockColour>(value.toInt() - 1));
+        break;
+    default:
         return false;
-    if (const auto refusal = m_plan.describe(blockAt(index), described)) {
+    }
+    if (described == *carriedBy(node) ||
+        (index.column() == Status && statusOf(described, node->children.empty()) ==
+                                         statusOf(*carriedBy(node), node->children.empty())))
+        return false;
+    if (const auto refusal = m_plan.describe(node->block, described)) {
         emit refused(QString::fromStdString(refusal->text()));
         return false;
     }
-    emit dataChanged(index, index);
+    m_used.clear();
+    tellAbove(node);
     m_edited();
     return true;
 }

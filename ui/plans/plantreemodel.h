@@ -11,20 +11,22 @@
 #include <vector>
 
 // The plan window's tree: the plan's nodes, each tree under its root, in
-// five columns. After a change it reads again only the subtrees the change
+// nine columns. After a change it reads again only the subtrees the change
 // touched, so a step in a plan of 100,000 rows costs what the step does, and
-// the view asks only for the rows it draws. A leaf's name and note are
-// edited in place, each edit one step of the plan's undo.
+// the view asks only for the rows it draws. A node's name, note, status,
+// VLAN and colour are edited in place, each edit one step of the plan's undo.
 class PlanTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Subnet = 0, Name, Size, Note, Paired, ColumnCount };
+    enum Column { Subnet = 0, Name, Status, Vlan, Colour, Used, Size, Note, Paired, ColumnCount };
     // What a column sorts by: blocks in the plan's order (IPv4 first, by
-    // address, a block before those inside it), sizes by their number, texts
-    // without regard to case.
+    // address, a block before those inside it), sizes and shares by their
+    // number, statuses and colours in their order, texts without regard to case.
     static constexpr int kSortRole = Qt::UserRole;
+    // The Used column's share of the node's addresses, 0 to 1, for its bar.
+    static constexpr int kShareRole = Qt::UserRole + 1;
 
     // `edited` is told of every change made through an edit in place; the
     // model shows it already, and is reloaded after any other change.
@@ -61,6 +63,11 @@ private:
     Node *nodeAt(const QModelIndex &index) const { return static_cast<Node *>(index.internalPointer()); }
     QModelIndex indexOf(const Node *node) const;
     const netquill::BlockDetails *carriedBy(const Node *node) const;
+    // The addresses below a node that leaves carrying something hold, kept
+    // until a change below the node.
+    netquill::Count usedBy(const Node *node) const;
+    // The rows of the node and the nodes above it told that their status and use may have changed.
+    void tellAbove(const Node *node);
     // Every tree read again, as when the window opens.
     void reload();
     // The nodes below `top` as the plan has them now, each told to the view.
@@ -76,4 +83,5 @@ private:
     std::function<void()> m_edited;
     std::map<netquill::AnyBlock, std::unique_ptr<Node>> m_nodes;
     std::vector<Node *> m_roots;
+    mutable std::map<netquill::AnyBlock, netquill::Count> m_used;
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 namespace {
@@ -316,6 +317,7 @@ struct UsedCase {
     int splitBits;
     std::vector<int> namedChildren;
     const char *used;
+    const char *share;
 };
 
 void PrintTo(const UsedCase &row, std::ostream *out) { *out << row.name; }
@@ -334,17 +336,30 @@ TEST_P(UsedAddresses, CountLeavesThatCarrySomething)
     const std::vector<Plan::Row> rows = plan.rows();
     for (const int child : row.namedChildren)
         plan.describe(rows[static_cast<std::size_t>(child)].block, {.name = "n" + std::to_string(child)});
-    EXPECT_EQ(plan.usedAddresses(block(row.root)).text(), row.used);
+    const netquill::Count used = plan.usedAddresses(block(row.root));
+    EXPECT_EQ(used.text(), row.used);
+    EXPECT_EQ(netquill::shareText(used, block(row.root).width() - block(row.root).length()), row.share);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shares, UsedAddresses,
-    testing::Values(UsedCase{"FreeLeaf", "10.0.0.0/24", 0, {}, "0"},
-                    UsedCase{"NamedRoot", "0.0.0.0/0", 0, {0}, "4294967296"},
-                    UsedCase{"TwoQuartersOfA24", "10.0.0.0/24", 2, {1, 3}, "128"},
-                    UsedCase{"OneHost", "10.0.0.0/31", 1, {2}, "1"},
-                    UsedCase{"WholeIpv6Space", "::/0", 0, {0}, "340282366920938463463374607431768211456"},
-                    UsedCase{"HalfTheIpv6Space", "::/0", 1, {2}, "170141183460469231731687303715884105728"}),
+    testing::Values(UsedCase{"FreeLeaf", "10.0.0.0/24", 0, {}, "0", "0 %"},
+                    UsedCase{"NamedRoot", "0.0.0.0/0", 0, {0}, "4294967296", "100 %"},
+                    UsedCase{"TwoQuartersOfA24", "10.0.0.0/24", 2, {1, 3}, "128", "50.0 %"},
+                    UsedCase{"ThreeEighthsOfA24", "10.0.0.0/24", 3, {1, 3, 5}, "96", "37.5 %"},
+                    UsedCase{"OneHost", "10.0.0.0/31", 1, {2}, "1", "50.0 %"},
+                    UsedCase{"OneOfA1024", "10.0.0.0/22", 10, {1}, "1", "< 0.1 %"},
+                    UsedCase{"AllButOneOfA1024", "10.0.0.0/22", 10,
+                             [] {
+                                 std::vector<int> all(1023);
+                                 std::iota(all.begin(), all.end(), 2);
+                                 return all;
+                             }(),
+                             "1023", "99.9 %"},
+                    UsedCase{"WholeIpv6Space", "::/0", 0, {0}, "340282366920938463463374607431768211456", "100 %"},
+                    UsedCase{"HalfTheIpv6Space", "::/0", 1, {2}, "170141183460469231731687303715884105728", "50.0 %"},
+                    UsedCase{"ThreeQuartersOfThe64Bits", "2001:db8::/64", 2, {1, 2, 3}, "13835058055282163712",
+                             "75.0 %"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The first free block of a size, by address, inside the node's free leaves.

@@ -6,6 +6,7 @@
 #include "tests/ui/main/mainwindowdriver.h"
 #include "ui/plans/frmplan.h"
 #include "ui/plans/planhandoff.h"
+#include "ui/plans/plantreemodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSortFilterProxyModel>
@@ -63,7 +64,11 @@ private:
     static QString shownPaired(frmPlan *plan, const QString &block)
     {
         select(plan, block);
-        return plan->findChild<QTreeView *>("tvwPlan")->currentIndex().siblingAtColumn(4).data().toString();
+        return plan->findChild<QTreeView *>("tvwPlan")
+            ->currentIndex()
+            .siblingAtColumn(PlanTreeModel::Paired)
+            .data()
+            .toString();
     }
     static void trigger(QWidget *window, const char *entry) { window->findChild<QAction *>(entry)->trigger(); }
     // The plan's tree model, and the sorted view of it, checked after every
@@ -259,9 +264,9 @@ private slots:
         tree->setCurrentIndex(tree->model()->index(0, 1));
         trigger(plan, "mnuPair");
         trigger(plan, "mnuCopy");
-        const QString rows = "Depth\tSubnet\tName\tNote\tRequest\tPaired\tSize\r\n"
-                             "0\t10.0.0.0/32\t\t\t\t2001:db8::/128\t1\r\n"
-                             "0\t2001:db8::/128\t\t\t\t10.0.0.0/32\t1\r\n";
+        const QString rows = "Depth\tSubnet\tName\tNote\tRequest\tPaired\tSize\tStatus\tVLAN\tColour\r\n"
+                             "0\t10.0.0.0/32\t\t\t\t2001:db8::/128\t1\tactive\t\t\r\n"
+                             "0\t2001:db8::/128\t\t\t\t10.0.0.0/32\t1\tactive\t\t\r\n";
         QCOMPARE(QApplication::clipboard()->text(), rows);
         QVERIFY(QApplication::clipboard()->mimeData()->html().contains("<td>2001:db8::/128</td>"));
         trigger(plan, "mnuExport");
