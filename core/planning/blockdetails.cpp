@@ -48,7 +48,7 @@ BlockStatus defaultStatus(const BlockDetails &details, bool leaf)
 {
     BlockDetails besides = details;
     besides.status.reset();
-    return leaf && besides.carriesAnything() ? BlockStatus::Active : BlockStatus::Container;
+    return leaf && besides.inUse() ? BlockStatus::Active : BlockStatus::Container;
 }
 
 }  // namespace netquill

@@ -48,13 +48,16 @@ struct BlockDetails {
     {
         return !name.empty() || !note.empty() || !request.empty() || paired || status || vlan || colour;
     }
+    // A leaf in use: it carries anything but a colour, which only marks it.
+    // A leaf not in use is free, for requests, claims and splits.
+    bool inUse() const { return !name.empty() || !note.empty() || !request.empty() || paired || status || vlan; }
     // What only a leaf can carry: a subnet is placed for a request, and paired.
     bool carriesLeafOnly() const { return !request.empty() || paired; }
     bool operator==(const BlockDetails &) const = default;
 };
 
-// A split node is a container; a leaf that carries anything besides a
-// status is in use, active; a free leaf is space held for later, a container too.
+// A split node is a container; a leaf in use for more than its status is
+// active; a free leaf is space held for later, a container too.
 BlockStatus defaultStatus(const BlockDetails &details, bool leaf);
 inline BlockStatus statusOf(const BlockDetails &details, bool leaf)
 {

@@ -141,7 +141,7 @@ Refused Plan::splitAll(AnyBlock node, int length)
     std::vector<AnyBlock> leaves;
     Count made;
     for (const Row &row : rows(node))
-        if (row.leaf && !row.carried->carriesAnything() && row.block.length() < length) {
+        if (row.leaf && !row.carried->inUse() && row.block.length() < length) {
             leaves.push_back(row.block);
             made = made + Count::powerOfTwo(length - row.block.length());
         }
@@ -256,7 +256,7 @@ Refused Plan::claimRefusal(AnyBlock block, std::string_view name) const
     const auto holder = leafHolding(block.network());
     if (!holder || !holder->contains(block))
         return block.text() + " is in no leaf of the plan";
-    if (m_nodes.at(*holder).carriesAnything())
+    if (m_nodes.at(*holder).inUse())
         return block.text() + " is in " + holder->text() + ", which is taken";
     return nameRefusal(name);
 }
@@ -272,6 +272,8 @@ Refused Plan::claim(AnyBlock block, const BlockDetails &description)
 
 void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const BlockDetails &description)
 {
+    // A free leaf taken whole keeps its colour, unless the description brings one.
+    const auto colour = description.colour ? description.colour : m_nodes.at(holder).colour;
     // Halves down to the block, the other half of each a free leaf.
     for (AnyBlock at = holder; at.length() < block.length();) {
         const AnyBlock low = at.child(0, at.length() + 1);
@@ -283,6 +285,8 @@ void Plan::splitDownTo(AnyBlock holder, AnyBlock block, const BlockDetails &desc
     BlockDetails &carried = m_nodes.at(block);
     carried = description;
     carried.paired.reset();
+    if (block == holder)
+        carried.colour = colour;
 }
 
 Refused Plan::placeRequests(AnyBlock node, const std::vector<SubnetRequest> &requests)
@@ -306,7 +310,7 @@ Refused Plan::placeRequests(AnyBlock node, const std::vector<SubnetRequest> &req
         using Address = decltype(top.network);
         std::vector<Block<Address>> free;
         for (const Row &row : rows(node))
-            if (row.leaf && !row.carried->carriesAnything())
+            if (row.leaf && !row.carried->inUse())
                 free.push_back(*row.block.as<Block<Address>>());
         FreeSpace<Address> space(free);
         for (const std::size_t k : placingOrder(requests)) {
@@ -409,7 +413,7 @@ Count Plan::usedAddresses(AnyBlock node) const
 {
     Count used;
     for (const Row &row : rows(node))
-        if (row.leaf && row.carried->carriesAnything())
+        if (row.leaf && row.carried->inUse())
             used = used + Count::powerOfTwo(row.block.width() - row.block.length());
     return used;
 }
@@ -419,7 +423,7 @@ std::optional<AnyBlock> Plan::firstFreeBlock(AnyBlock node, int length) const
     if (!has(node) || length < node.length() || length > node.width())
         return std::nullopt;
     for (const Row &row : rows(node))
-        if (row.leaf && !row.carried->carriesAnything() && row.block.length() <= length)
+        if (row.leaf && !row.carried->inUse() && row.block.length() <= length)
             return row.block.child(0, length);
     return std::nullopt;
 }

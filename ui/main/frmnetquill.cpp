@@ -54,6 +54,7 @@ frmNetquill::frmNetquill(QWidget *parent) : QMainWindow(parent)
 void frmNetquill::Form_Load()
 {
     takePaletteColours();
+    qApp->installEventFilter(this);
     SSTab1->setCurrentIndex(0);
     FillMaskLists();
 
@@ -296,16 +297,17 @@ void frmNetquill::takePaletteColours()
     m_editableColour = QApplication::palette().color(QPalette::Base);
 }
 
-void frmNetquill::changeEvent(QEvent *event)
+// The application hears of a new palette of the desktop's before any window does.
+bool frmNetquill::eventFilter(QObject *watched, QEvent *event)
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ApplicationPaletteChange)
-        return;
-    takePaletteColours();
-    // Only the fields shown read-only or editable have a background of their own.
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        if (field->palette().isBrushSet(QPalette::Active, QPalette::Base))
-            showReadOnly(field, field->isReadOnly());
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        takePaletteColours();
+        // Only the fields shown read-only or editable have a background of their own.
+        for (QLineEdit *field : findChildren<QLineEdit *>())
+            if (field->palette().isBrushSet(QPalette::Active, QPalette::Base))
+                showReadOnly(field, field->isReadOnly());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmNetquill::showReadOnly(QLineEdit *field, bool readOnly)

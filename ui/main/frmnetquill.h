@@ -62,7 +62,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     // A new palette of the desktop's: the read-only fields take its colours.
-    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:

@@ -38,8 +38,7 @@ AutosaveCopy::AutosaveCopy() : m_name(QUuid::createUuid().toString(QUuid::Withou
 
 AutosaveCopy::AutosaveCopy(QString name, std::unique_ptr<QLockFile> lock)
     : m_name(std::move(name)), m_lock(std::move(lock))
-{
-}
+{}
 
 QString AutosaveCopy::filePath(const char *suffix) const
 {
@@ -81,8 +80,8 @@ QList<AutosaveCopy::Stale> AutosaveCopy::takeStale()
             continue;
         QFile source(copies.filePath(name + QStringLiteral(".path")));
         const QString planPath = source.open(QIODevice::ReadOnly) ? QString::fromUtf8(source.readAll()) : QString();
-        stale.append({std::shared_ptr<AutosaveCopy>(new AutosaveCopy(name, std::move(lock))), planPath,
-                      copy.lastModified()});
+        stale.append(
+            {std::shared_ptr<AutosaveCopy>(new AutosaveCopy(name, std::move(lock))), planPath, copy.lastModified()});
     }
     return stale;
 }

@@ -12,8 +12,8 @@
 #include "ui/plans/plancolours.h"
 #include "ui/plans/plandelegate.h"
 #include "ui/plans/plandocument.h"
-#include "ui/plans/planprint.h"
 #include "ui/plans/plandrops.h"
+#include "ui/plans/planprint.h"
 #include "ui/plans/plantreemodel.h"
 #include "ui/plans/recentplans.h"
 #include "ui/shell/helpmenu.h"
@@ -37,9 +37,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTextDocument>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTreeView>
 
 #include <cstring>
@@ -200,8 +200,9 @@ QMenu *frmPlan::statusMenu()
         const QString name = QString::fromLatin1(netquill::statusName(status).data());
         QAction *entry = menu->addAction(QLatin1Char('&') + name.front().toUpper() + name.mid(1));
         entry->setObjectName(QStringLiteral("mnuStatus_") + name);
-        connect(entry, &QAction::triggered, this,
-                [this, status] { describeCurrent([status](netquill::BlockDetails &details) { details.status = status; }); });
+        connect(entry, &QAction::triggered, this, [this, status] {
+            describeCurrent([status](netquill::BlockDetails &details) { details.status = status; });
+        });
     }
     return menu;
 }
@@ -218,8 +219,9 @@ QMenu *frmPlan::colourMenu()
         const QString name = QString::fromLatin1(netquill::colourName(colour).data());
         QAction *entry = menu->addAction(QLatin1Char('&') + name.front().toUpper() + name.mid(1));
         entry->setObjectName(QStringLiteral("mnuColour_") + name);
-        connect(entry, &QAction::triggered, this,
-                [this, colour] { describeCurrent([colour](netquill::BlockDetails &details) { details.colour = colour; }); });
+        connect(entry, &QAction::triggered, this, [this, colour] {
+            describeCurrent([colour](netquill::BlockDetails &details) { details.colour = colour; });
+        });
     }
     // The swatches in the frame of the palette's text, drawn anew when the palette changes.
     const auto drawSwatches = [menu] {
@@ -259,9 +261,8 @@ void frmPlan::mnuVlan_Click()
     // The keys come back to this window, whatever the window system chose.
     activateWindow();
     if (given)
-        describeCurrent([vlan](netquill::BlockDetails &details) {
-            details.vlan = vlan == 0 ? std::nullopt : std::optional(vlan);
-        });
+        describeCurrent(
+            [vlan](netquill::BlockDetails &details) { details.vlan = vlan == 0 ? std::nullopt : std::optional(vlan); });
 }
 
 void frmPlan::showFreeSpace()
@@ -289,21 +290,20 @@ void frmPlan::mnuFindFree_Click()
     if (!node)
         return;
     bool given = false;
-    const QString text = QInputDialog::getText(
-        this, QStringLiteral("Find Free Block"),
-        QStringLiteral("Size of the free block in %1 (/LENGTH, or %2):")
-            .arg(QString::fromStdString(node->text()), node->family() == netquill::Family::Ipv4
-                                                           ? QStringLiteral("usable hosts")
-                                                           : QStringLiteral("addresses")),
-        QLineEdit::Normal, QString(), &given);
+    const QString text =
+        QInputDialog::getText(this, QStringLiteral("Find Free Block"),
+                              QStringLiteral("Size of the free block in %1 (/LENGTH, or %2):")
+                                  .arg(QString::fromStdString(node->text()), node->family() == netquill::Family::Ipv4
+                                                                                 ? QStringLiteral("usable hosts")
+                                                                                 : QStringLiteral("addresses")),
+                              QLineEdit::Normal, QString(), &given);
     // The keys come back to this window, whatever the window system chose.
     activateWindow();
     if (!given)
         return;
     const std::string typed = text.trimmed().toStdString();
-    const auto length = netquill::withFamily(node->family(), [&]<typename Address>() {
-        return netquill::requestedLength<Address>(typed, false);
-    });
+    const auto length = netquill::withFamily(
+        node->family(), [&]<typename Address>() { return netquill::requestedLength<Address>(typed, false); });
     if (!length)
         return refuse("\"" + typed + "\" " + length.reason() + ".");
     const auto found = m_plan.firstFreeBlock(*node, *length);

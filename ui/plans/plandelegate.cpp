@@ -8,8 +8,7 @@
 #include <QPainter>
 #include <QSpinBox>
 
-QWidget *PlanDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                                    const QModelIndex &index) const
+QWidget *PlanDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     switch (index.column()) {
     case PlanTreeModel::Status: {
@@ -82,6 +81,6 @@ void PlanDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, 
     bar.textAlignment = Qt::AlignCenter;
     bar.palette = option.palette;
     bar.fontMetrics = option.fontMetrics;
-    bar.state = option.state;
+    bar.state = option.state | QStyle::State_Horizontal;
     style->drawControl(QStyle::CE_ProgressBar, &bar, painter, view);
 }

@@ -64,8 +64,8 @@ private:
     void writeAutosave();
 
     netquill::Plan m_plan;
-    QString m_path;  // empty until saved
-    std::optional<std::uint64_t> m_savedStep;  // none for a recovered copy, saved at no step
+    QString m_path;                              // empty until saved
+    std::optional<std::uint64_t> m_savedStep;    // none for a recovered copy, saved at no step
     std::optional<netquill::FileStamp> m_stamp;  // the file as last read or written
     std::shared_ptr<AutosaveCopy> m_copy;
     bool m_copyFailing = false;

@@ -57,8 +57,8 @@ QTextDocument *planDocumentForPrint(const QAbstractItemModel &tree, const QStrin
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
     for (int column = 0; column < tree.columnCount(); ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(
-            tree.headerData(column, Qt::Horizontal).toString(), heading);
+        table->cellAt(0, column).firstCursorPosition().insertText(tree.headerData(column, Qt::Horizontal).toString(),
+                                                                  heading);
     addRows(tree, {}, 0, table);
     return document;
 }

@@ -305,7 +305,7 @@ QVariant PlanTreeModel::data(const QModelIndex &index, int role) const
 
 QVariant PlanTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const kHeadings[] = {"Subnet", "Name", "Status", "VLAN", "Colour",
+    static const char *const kHeadings[] = {"Subnet", "Name", "Status", "VLAN",  "Colour",
                                             "Used",   "Size", "Note",   "Paired"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
@@ -317,8 +317,8 @@ Qt::ItemFlags PlanTreeModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const int column = index.column();
-    const bool editable = carriedBy(nodeAt(index)) && (column == Name || column == Note || column == Status ||
-                                                       column == Vlan || column == Colour);
+    const bool editable = carriedBy(nodeAt(index)) &&
+                          (column == Name || column == Note || column == Status || column == Vlan || column == Colour);
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
@@ -342,15 +342,15 @@ bool PlanTreeModel::setData(const QModelIndex &index, const QVariant &value, int
         described.vlan = value.toInt() == 0 ? std::nullopt : std::optional(value.toInt());
         break;
     case Colour:
-        described.colour = value.toInt() <= 0 ? std::nullopt
-                                              : std::optional(static_cast<netquill::BlockColour>(value.toInt() - 1));
+        described.colour =
+            value.toInt() <= 0 ? std::nullopt : std::optional(static_cast<netquill::BlockColour>(value.toInt() - 1));
         break;
     default:
         return false;
     }
     if (described == *carriedBy(node) ||
-        (index.column() == Status && statusOf(described, node->children.empty()) ==
-                                         statusOf(*carriedBy(node), node->children.empty())))
+        (index.column() == Status &&
+         statusOf(described, node->children.empty()) == statusOf(*carriedBy(node), node->children.empty())))
         return false;
     if (const auto refusal = m_plan.describe(node->block, described)) {
         emit refused(QString::fromStdString(refusal->text()));

@@ -310,7 +310,20 @@ TEST(Plan, GivesEveryNodeAStatusAVlanAndAColour)
     EXPECT_EQ(plan.details(block("10.0.0.0/24")).colour, std::nullopt);
 }
 
-// The addresses held by leaves that carry something, exact to the 2^128 of ::/0.
+// A colour only marks a leaf: it stays free, and keeps the colour when a request takes it whole.
+TEST(Plan, AColouredLeafStaysFree)
+{
+    Plan plan;
+    plan.addRoot(block("10.0.0.0/30"));
+    plan.describe(block("10.0.0.0/30"), {.colour = netquill::BlockColour::Green});
+    EXPECT_EQ(plan.status(block("10.0.0.0/30")), netquill::BlockStatus::Container);
+    EXPECT_TRUE(plan.usedAddresses(block("10.0.0.0/30")).isZero());
+    EXPECT_EQ(plan.placeRequests(block("10.0.0.0/30"), {{"a", 30, "2"}}), std::nullopt);
+    EXPECT_EQ(plan.details(block("10.0.0.0/30")),
+              (BlockDetails{.name = "a", .request = "2", .colour = netquill::BlockColour::Green}));
+}
+
+// The addresses held by leaves in use, exact to the 2^128 of ::/0.
 struct UsedCase {
     const char *name;
     const char *root;
@@ -358,8 +371,8 @@ INSTANTIATE_TEST_SUITE_P(
                              "1023", "99.9 %"},
                     UsedCase{"WholeIpv6Space", "::/0", 0, {0}, "340282366920938463463374607431768211456", "100 %"},
                     UsedCase{"HalfTheIpv6Space", "::/0", 1, {2}, "170141183460469231731687303715884105728", "50.0 %"},
-                    UsedCase{"ThreeQuartersOfThe64Bits", "2001:db8::/64", 2, {1, 2, 3}, "13835058055282163712",
-                             "75.0 %"}),
+                    UsedCase{
+                        "ThreeQuartersOfThe64Bits", "2001:db8::/64", 2, {1, 2, 3}, "13835058055282163712", "75.0 %"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The first free block of a size, by address, inside the node's free leaves.

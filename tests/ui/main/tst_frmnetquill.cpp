@@ -61,6 +61,20 @@ private slots:
         replaceUrlOpener(m_desktopOpener);
     }
 
+    // A palette the desktop changes to while the program runs: the read-only
+    // fields take its colours, not those of the start.
+    void aNewPaletteIsFollowed()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        QApplication::setPalette(dark);
+        const QColor shown = ui().control<QLineEdit>("txtHostID")->palette().color(QPalette::Base);
+        QApplication::setPalette(before);
+        QCOMPARE(shown, QColor(0x35, 0x35, 0x35));
+    }
+
     void everyCaptionFitsAndTheFramesStandInPlace()
     {
         auto *tabs = ui().control<QTabWidget>("SSTab1");

@@ -9,7 +9,9 @@
 #include "ui/plans/plantreemodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -248,6 +250,117 @@ private slots:
         QVERIFY(answerer.allAnswered());
         QCOMPARE(rows(plan), (QStringList{"2001:db8::/63 ", "2001:db8::/64 ", "2001:db8:0:1::/64 "}));
         QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Split All");
+    }
+
+    // A status, a VLAN and a colour, from the row's menu and in place, each
+    // one step undone; the free space of the current node in the status bar.
+    void statusVlanAndColourAreSetAndUndone()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        checkModels(plan);
+        DialogAnswerer answerer({input("10.0.0.0/24"), [](QWidget *dialog) {
+                                     auto *box = qobject_cast<QInputDialog *>(dialog);
+                                     if (box) {
+                                         box->setIntValue(20);
+                                         box->accept();
+                                     }
+                                     return box != nullptr;
+                                 }});
+        trigger(plan, "mnuAddBlock");
+        auto *tree = plan->findChild<QTreeView *>("tvwPlan");
+        const auto cell = [tree](PlanTreeModel::Column column) {
+            return tree->currentIndex().siblingAtColumn(column).data().toString();
+        };
+        trigger(plan, "mnuStatus_reserved");
+        QCOMPARE(cell(PlanTreeModel::Status), "Reserved");
+        QCOMPARE(cell(PlanTreeModel::Used), "100 %");
+        QCOMPARE(plan->findChild<QLabel *>("lblFree")->text(), "10.0.0.0/24: 0 of 256 addresses free (0 %)");
+        trigger(plan, "mnuVlan");
+        QCOMPARE(cell(PlanTreeModel::Vlan), "20");
+        trigger(plan, "mnuColour_teal");
+        QCOMPARE(cell(PlanTreeModel::Colour), "Teal");
+        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Set Colour");
+        trigger(plan, "mnuUndo");
+        trigger(plan, "mnuUndo");
+        QCOMPARE(cell(PlanTreeModel::Colour) + cell(PlanTreeModel::Vlan), "");
+        trigger(plan, "mnuUndo");
+        QCOMPARE(cell(PlanTreeModel::Status), "Container");
+        QCOMPARE(plan->findChild<QLabel *>("lblFree")->text(), "10.0.0.0/24: 256 of 256 addresses free (100 %)");
+        // In place: the status from its list, the VLAN in its spin box, each taken with Enter.
+        tree->edit(tree->currentIndex().siblingAtColumn(PlanTreeModel::Status));
+        auto *statuses = tree->findChild<QComboBox *>();
+        QVERIFY(statuses);
+        statuses->setCurrentIndex(static_cast<int>(netquill::BlockStatus::Deprecated));
+        QTest::keyClick(statuses, Qt::Key_Return);  // taken once the event loop turns
+        QTRY_COMPARE(cell(PlanTreeModel::Status), "Deprecated");
+        tree->edit(tree->currentIndex().siblingAtColumn(PlanTreeModel::Vlan));
+        auto *vlan = tree->findChild<QSpinBox *>();
+        QVERIFY(vlan);
+        vlan->setValue(4094);
+        QTest::keyClick(vlan, Qt::Key_Return);
+        QTRY_COMPARE(cell(PlanTreeModel::Vlan), "4094");
+        QCOMPARE(plan->findChild<QAction *>("mnuUndo")->text(), "&Undo Set VLAN");
+        QVERIFY(answerer.allAnswered());
+    }
+
+    // Find Free Block selects the leaf that holds the first free block of
+    // the size and offers to claim it, named.
+    void findFreeBlockOffersToClaimIt()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        DialogAnswerer answerer({input("10.0.0.0/24"), input("50"), press(QMessageBox::Yes), [](QWidget *dialog) {
+                                     if (dialog->objectName() != "frmClaimBlock")
+                                         return false;
+                                     dialog->findChild<QLineEdit *>("txtName")->setText("lab");
+                                     static_cast<QDialog *>(dialog)->accept();
+                                     return true;
+                                 }});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuFindFree");
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(rows(plan),
+                 (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 ", "10.0.0.0/26 lab", "10.0.0.64/26 ", "10.0.0.128/25 "}));
+    }
+
+    // Export writes each IPAM's file, phpIPAM's with the section asked for;
+    // Import List reads NetBox's file back; Print Preview opens on the plan.
+    void exportForEachIpamImportAndPrintPreview()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        const auto exportAs = [](const QString &path, const QString &filter) -> DialogAnswerer::Handler {
+            return [=](QWidget *dialog) {
+                auto *files = qobject_cast<QFileDialog *>(dialog);
+                if (files)
+                    files->selectNameFilter(filter);
+                return DialogAnswerer::saveAs(path)(dialog);
+            };
+        };
+        bool previewed = false;
+        DialogAnswerer answerer({input("2001:db8::/48"),
+                                 exportAs(m_folder->filePath("netbox.csv"), "NetBox prefixes (*.csv)"),
+                                 exportAs(m_folder->filePath("phpipam.csv"), "phpIPAM subnets (*.csv)"), input("Lab"),
+                                 exportAs(m_folder->filePath("infoblox.csv"), "Infoblox CSV import (*.csv)"),
+                                 DialogAnswerer::saveAs(m_folder->filePath("netbox.csv")), [&](QWidget *dialog) {
+                                     previewed = dialog->objectName() == "frmPrintPreview";
+                                     static_cast<QDialog *>(dialog)->reject();
+                                     return true;
+                                 }});
+        trigger(plan, "mnuAddBlock");
+        for (int k = 0; k < 3; ++k)
+            trigger(plan, "mnuExport");
+        QCOMPARE(bytesOf(m_folder->filePath("netbox.csv")),
+                 "prefix,status,description\r\n2001:db8::/48,container,\r\n");
+        QCOMPARE(bytesOf(m_folder->filePath("phpipam.csv")), "section,subnet,description\r\nLab,2001:db8::/48,\r\n");
+        QVERIFY(bytesOf(m_folder->filePath("infoblox.csv"))
+                    .startsWith("header-ipv6network,address*,cidr*,comment\r\nipv6network,2001:db8::,48,"));
+        trigger(plan, "mnuDelete");
+        trigger(plan, "mnuImportList");
+        QCOMPARE(rows(plan), QStringList{"2001:db8::/48 "});
+        trigger(plan, "mnuPrintPreview");
+        QVERIFY(answerer.allAnswered() && previewed);
     }
 
     // Pair takes the other family's leaf; Copy puts the rows as text and as
