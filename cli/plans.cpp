@@ -86,6 +86,8 @@ std::optional<IpamFormat> ipamFormatOption(const CommandLine &line)
         return IpamFormat::PhpIpam;
     if (*name == "infoblox")
         return IpamFormat::Infoblox;
+    if (*name != "tsv" && *name != "csv" && *name != "txt" && *name != "html" && *name != "jsonl")
+        refuse("--format", *name, "must be tsv, csv, txt, html, jsonl, netbox, phpipam or infoblox");
     return std::nullopt;
 }
 

@@ -194,7 +194,7 @@ void frmPlan::buildMenus()
 
 QMenu *frmPlan::statusMenu()
 {
-    auto *menu = new QMenu(QStringLiteral("Set &Status"), this);
+    auto *menu = new QMenu(QStringLiteral("Set S&tatus"), this);
     menu->setObjectName(QStringLiteral("mnuStatus"));
     for (const netquill::BlockStatus status : netquill::kStatuses) {
         const QString name = QString::fromLatin1(netquill::statusName(status).data());
