@@ -59,8 +59,9 @@ class AddressScan : public testing::TestWithParam<ScanCase>
 TEST_P(AddressScan, FindsWholeTokensInTheirDressings)
 {
     EXPECT_EQ(found(GetParam().line), GetParam().expected);
-    if (const auto zone = std::string_view(GetParam().line).find('%'); zone != std::string_view::npos)
+    if (const auto zone = std::string_view(GetParam().line).find('%'); zone != std::string_view::npos) {
         EXPECT_EQ(netquill::zoneLength(GetParam().line, zone), std::string_view("%A-0.1_b~c").size());
+    }
     for (std::size_t size = 1; size <= 8; ++size)
         EXPECT_EQ(foundInPieces(GetParam().line, size), GetParam().expected) << "pieces of " << size;
 }
