@@ -51,6 +51,15 @@ int diffCommand(const CommandLine &line, Streams &streams);
 int compareCommand(const CommandLine &line, Streams &streams);
 int countCommand(const CommandLine &line, Streams &streams);
 
+// ipv6tools.cpp: addresses IPv6 deployments make: unique local prefixes,
+// SLAAC addresses from a MAC, NAT64 addresses.
+extern const char *const kUlaHelp;
+extern const char *const kEui64Help;
+extern const char *const kNat64Help;
+int ulaCommand(const CommandLine &line, Streams &streams);
+int eui64Command(const CommandLine &line, Streams &streams);
+int nat64Command(const CommandLine &line, Streams &streams);
+
 // vlsm.cpp: subnets of different sizes carved from a block.
 extern const char *const kVlsmHelp;
 int vlsmCommand(const CommandLine &line, Streams &streams);

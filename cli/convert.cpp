@@ -3,6 +3,7 @@
 #include "cli/messages.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
+#include "core/calculators/ipv6calculator.h"
 #include "core/fields/addressconverter.h"
 #include "core/fields/fieldrules.h"
 #include "core/fields/octet.h"
@@ -25,9 +26,11 @@ const char *const kConvertHelp =
     "decimal, hexadecimal, octal, binary.\n"
     "An IPv6 ADDRESS (2001:db8::1, a zone shown as given) gives its compressed and expanded\n"
     "forms, decimal, 0x hexadecimal and 0b binary, its reverse-DNS name and any IPv4 address\n"
-    "inside (mapped, NAT64, 6to4, a Teredo client's, and the Teredo server); JSON keys:\n"
+    "inside (mapped, NAT64, 6to4, a Teredo client's, and the Teredo server), its solicited-node\n"
+    "multicast group (RFC 4291 2.7.1), the MAC of a modified EUI-64 interface identifier, and a\n"
+    "unique local address's Global ID and subnet ID (RFC 4193), 10 and 4 hex digits; JSON keys:\n"
     "address, expanded, decimal, hexadecimal, binary, reverse_dns, embedded_ipv4,\n"
-    "teredo_server (null where there is none).\n"
+    "teredo_server, solicited_node, mac, global_id, subnet_id (null where there is none).\n"
     "Each form convert writes reads back as the same address: a number too large for IPv4\n"
     "(a decimal above 4294967295, more than 8 hex or 32 binary digits) is IPv6, and --family 6\n"
     "reads a smaller one as IPv6 too.\n";
@@ -152,8 +155,14 @@ int convertIpv6(const ZonedIpv6Address &zoned, bool json, Streams &streams)
     const auto textOf = [](std::optional<Ipv4Address> ipv4) {
         return ipv4 ? std::optional(ipv4->text()) : std::nullopt;
     };
+    // What the address makes or is made of, as calc and the IPv6 tab show it.
+    const Ipv6Texts texts = CalculateIpv6(zoned, Ipv6Address::kBits);
     answer.optionalText("IPv4 Inside", "embedded_ipv4", textOf(address.embeddedIpv4()))
-        .optionalText("Teredo Server", "teredo_server", textOf(address.teredoServer()));
+        .optionalText("Teredo Server", "teredo_server", textOf(address.teredoServer()))
+        .text("Solicited Node", "solicited_node", texts.solicitedNode)
+        .optionalText("MAC (EUI-64)", "mac", texts.mac)
+        .optionalText("ULA Global ID", "global_id", texts.globalId)
+        .optionalText("ULA Subnet ID", "subnet_id", texts.subnetId);
     writeAnswer(streams, answer, json);
     return kDone;
 }

@@ -3,7 +3,7 @@
 _netquill_cli()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="convert calc plan list range aggregate grep common except diff compare count vlsm plan-file help"
+    local commands="convert calc plan list range aggregate grep common except diff compare count vlsm ula eui64 nat64 plan-file help"
     # The plan options as netquill-cli's own help lists them, one a line.
     local plan
     plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
@@ -32,7 +32,7 @@ _netquill_cli()
         --save|--import|-f)
             COMPREPLY=($(compgen -f -- "$current"))
             return ;;
-        --section|--subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
+        --section|--subnet|--subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
             return ;;
     esac
     local options
@@ -48,6 +48,9 @@ _netquill_cli()
         grep) options="-e -f -v -c -o -x -n -H -h -q" ;;
         compare|count) options="--format --no-header --family" ;;
         vlsm) options="--rfc3021 --format --no-header --save" ;;
+        ula) options="--count --subnet --format" ;;
+        eui64) options="--format" ;;
+        nat64) options="--format" ;;
         plan-file) options="--format --no-header --import --save --section" ;;
     esac
     if [[ $current == -* ]]; then

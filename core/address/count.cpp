@@ -19,6 +19,14 @@ std::string decimalText(Uint128 value)
     return digits;
 }
 
+std::string hexDigits(std::uint64_t value, int digits)
+{
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (auto at = text.rbegin(); at != text.rend(); ++at, value >>= 4)
+        *at = "0123456789abcdef"[value & 0xF];
+    return text;
+}
+
 std::string Count::text() const { return m_whole ? std::string(kTwoToThe128) : decimalText(m_value); }
 
 std::string shareText(Count part, int exponent)
@@ -33,8 +41,7 @@ std::string shareText(Count part, int exponent)
     const Uint128 low = (value & ~std::uint64_t{0}) * 1000;
     const Uint128 high = (value >> 64) * 1000 + (low >> 64);
     const Uint128 lowWord = low & ~std::uint64_t{0};
-    const Uint128 tenths =
-        exponent >= 64 ? high >> (exponent - 64) : (high << (64 - exponent)) | (lowWord >> exponent);
+    const Uint128 tenths = exponent >= 64 ? high >> (exponent - 64) : (high << (64 - exponent)) | (lowWord >> exponent);
     if (tenths == 0)
         return "< 0.1 %";
     const auto whole = static_cast<unsigned>(tenths);

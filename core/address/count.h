@@ -14,6 +14,8 @@ namespace netquill {
 
 // A 128-bit number in decimal.
 std::string decimalText(Uint128 value);
+// A number in `digits` lower-case hex digits, leading zeros kept: a field of an address ("0001").
+std::string hexDigits(std::uint64_t value, int digits);
 
 class Count
 {

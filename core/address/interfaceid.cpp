@@ -1,5 +1,7 @@
 #include "core/address/interfaceid.h"
 
+#include "core/address/count.h"
+
 #include <array>
 
 namespace netquill {
@@ -65,6 +67,12 @@ std::uint64_t interfaceIdOf(MacAddress mac)
     const std::uint64_t oui = mac.value >> 24;
     const std::uint64_t serial = mac.value & 0xFFFFFF;
     return (oui << 40 | std::uint64_t{0xFFFE} << 24 | serial) ^ kUniversalLocalBit;
+}
+
+std::string interfaceIdText(std::uint64_t id)
+{
+    return hexDigits(id >> 48, 4) + ":" + hexDigits(id >> 32 & 0xFFFF, 4) + ":" + hexDigits(id >> 16 & 0xFFFF, 4) +
+           ":" + hexDigits(id & 0xFFFF, 4);
 }
 
 Ipv6Address slaacAddress(Ipv6Address prefix, MacAddress mac)

@@ -29,6 +29,8 @@ Parsed<MacAddress> parseMacAddress(std::string_view text);
 
 // The 64-bit modified EUI-64 interface identifier of a MAC.
 std::uint64_t interfaceIdOf(MacAddress mac);
+// As the low half of an address writes it, four groups of four hex digits: "021a:2bff:fe3c:4d5e".
+std::string interfaceIdText(std::uint64_t id);
 // The address SLAAC forms in a /64 (its first 64 bits), or in fe80::/64,
 // the link-local one.
 Ipv6Address slaacAddress(Ipv6Address prefix, MacAddress mac);

@@ -1,5 +1,7 @@
 #include "core/address/uniquelocal.h"
 
+#include "core/address/count.h"
+
 #include <sys/random.h>
 
 #include <cerrno>
@@ -35,6 +37,10 @@ Ipv6Block uniqueLocalSubnet(std::uint64_t globalId, unsigned subnetId)
 {
     return {Ipv6Address(uniqueLocalPrefix(globalId).network.value() | Uint128{subnetId & kLargestSubnetId} << 64), 64};
 }
+
+std::string globalIdText(std::uint64_t globalId) { return hexDigits(globalId, 10); }
+
+std::string subnetIdText(unsigned subnetId) { return hexDigits(subnetId, 4); }
 
 std::optional<UniqueLocalParts> uniqueLocalPartsOf(Ipv6Address address)
 {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // Unique local IPv6 unicast addresses (RFC 4193 section 3): fd00::/8, then a
 // 40-bit Global ID drawn at random, then a 16-bit subnet ID.
@@ -24,6 +25,10 @@ struct UniqueLocalParts {
     std::uint64_t globalId;
     unsigned subnetId;
 };
+// As they stand in the address: 10 and 4 hex digits ("123456789a", "0001").
+std::string globalIdText(std::uint64_t globalId);
+std::string subnetIdText(unsigned subnetId);
+
 // The parts of an address in fd00::/8; nothing for any other address.
 std::optional<UniqueLocalParts> uniqueLocalPartsOf(Ipv6Address address);
 

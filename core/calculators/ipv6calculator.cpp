@@ -1,7 +1,9 @@
 #include "core/calculators/ipv6calculator.h"
 
 #include "core/address/count.h"
+#include "core/address/interfaceid.h"
 #include "core/address/reversezones.h"
+#include "core/address/uniquelocal.h"
 
 namespace netquill {
 
@@ -22,6 +24,13 @@ Ipv6Texts CalculateIpv6(const ZonedIpv6Address &zoned, int prefixLength)
     texts.type = addressTypeOf(address);
     texts.embeddedIpv4 = textOf(address.embeddedIpv4());
     texts.teredoServer = textOf(address.teredoServer());
+    texts.solicitedNode = solicitedNodeGroup(address).text();
+    if (const auto mac = macOfInterfaceId(address))
+        texts.mac = mac->text();
+    if (const auto parts = uniqueLocalPartsOf(address)) {
+        texts.globalId = globalIdText(parts->globalId);
+        texts.subnetId = subnetIdText(parts->subnetId);
+    }
     texts.network = block.text();
     texts.networkAddress = block.network.text();
     texts.prefixLength = block.length;

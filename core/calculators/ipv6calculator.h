@@ -20,8 +20,12 @@ struct Ipv6Texts {
     AddressType type;
     std::optional<std::string> embeddedIpv4;  // the IPv4 address it carries
     std::optional<std::string> teredoServer;
-    std::string network;         // the block: "2001:db8::/32"
-    std::string networkAddress;  // its first address
+    std::string solicitedNode;            // its solicited-node multicast group
+    std::optional<std::string> mac;       // the MAC its interface identifier was made from (modified EUI-64)
+    std::optional<std::string> globalId;  // a unique local address's 40-bit Global ID, 10 hex digits
+    std::optional<std::string> subnetId;  // and its subnet ID, 4 hex digits
+    std::string network;                  // the block: "2001:db8::/32"
+    std::string networkAddress;           // its first address
     int prefixLength = 0;
     std::string lastAddress;
     std::string addressCount;  // every digit

@@ -125,8 +125,10 @@ TEST(CliJson, OneMeaningForEachKeyAndOptionWhateverTheFamily)
                   .out.find("\"address_type\":\"Global Unicast\",\"address_type_rfc\":\"RFC 4291\""),
               std::string::npos);
     const std::string convert = run({"convert", "::1", "--format", "json"}).out;
-    EXPECT_TRUE(convert.find(",\"decimal\":\"1\",") != std::string::npos &&
-                convert.ends_with(",\"embedded_ipv4\":null,\"teredo_server\":null}\n"));
+    EXPECT_TRUE(
+        convert.find(",\"decimal\":\"1\",") != std::string::npos &&
+        convert.ends_with(",\"embedded_ipv4\":null,\"teredo_server\":null,\"solicited_node\":\"ff02::1:ff00:1\","
+                          "\"mac\":null,\"global_id\":null,\"subnet_id\":null}\n"));
     EXPECT_NE(run({"plan", "2001:db8::/48", "--mask-bits", "64", "--format", "json"})
                   .out.find(",\"subnet_count\":\"65536\",\"subnet_address_count\":\"18446744073709551616\","),
               std::string::npos);
@@ -305,7 +307,7 @@ TEST(CliPlans, ImportsAndExportsTheIpamFormats)
 TEST(CliIpv6, EveryCommandTakesIt)
 {
     EXPECT_TRUE(run({"convert", "::ffff:192.0.2.1", "--format", "json"})
-                    .out.ends_with(",\"embedded_ipv4\":\"192.0.2.1\",\"teredo_server\":null}\n"));
+                    .out.find(",\"embedded_ipv4\":\"192.0.2.1\",\"teredo_server\":null,") != std::string::npos);
     EXPECT_TRUE(run({"convert", "fe80::1%e\x1bth0"}).out.starts_with("IPv6 Address  : fe80::1%e\\x1bth0\n"));
     EXPECT_NE(run({"calc", "::", "0"}).out.find("Addresses     : 340282366920938463463374607431768211456 (2^128)\n"),
               std::string::npos);
@@ -324,6 +326,23 @@ TEST(CliIpv6, EveryCommandTakesIt)
         "::/128\t128\t::\t::\t1\n");
     EXPECT_EQ(run({"calc", "2001:db8::/129"}).errors,
               "netquill-cli: ADDRESS/PREFIX '2001:db8::/129': the prefix length is over 128\n");
+}
+
+// The IPv6 deployment commands, each both ways where it has two.
+TEST(CliIpv6, UlaEui64AndNat64)
+{
+    const std::string drawn = run({"ula", "--count", "2"}).out;
+    EXPECT_TRUE(std::regex_match(drawn, std::regex("(fd[0-9a-f]{2}:[0-9a-f]{1,4}:[0-9a-f]{1,4}::/48\n){2}"))) << drawn;
+    EXPECT_NE(drawn.substr(0, drawn.find('\n')),
+              drawn.substr(drawn.find('\n') + 1, drawn.size() - drawn.find('\n') - 2));
+    EXPECT_EQ(run({"eui64", "00-1A-2B-3C-4D-5E", "2001:db8:1:2::/64"}).out,
+              "MAC           : 00:1a:2b:3c:4d:5e\nInterface ID  : 021a:2bff:fe3c:4d5e\n"
+              "Address       : 2001:db8:1:2:21a:2bff:fe3c:4d5e\nSolicited Node: ff02::1:ff3c:4d5e\n");
+    EXPECT_EQ(run({"nat64", "2001:db8:122::/48", "192.0.2.33", "--format", "json"}).out,
+              "{\"prefix\":\"2001:db8:122::/48\",\"address\":\"2001:db8:122:c000:2:2100::\",\"embedded_ipv4\":"
+              "\"192.0.2.33\"}\n");
+    EXPECT_TRUE(run({"nat64", "2001:db8:122::/48", "2001:db8:122:c000:2:2100::"}).out.ends_with(": 192.0.2.33\n"));
+    EXPECT_TRUE(run({"convert", "fe80::21a:2bff:fe3c:4d5e"}).out.ends_with("MAC (EUI-64)  : 00:1a:2b:3c:4d:5e\n"));
 }
 
 // ---- Refused: one line with the reason, status 2, nothing on stdout ----
@@ -441,7 +460,20 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRun{"UnknownCommand",
                    {"subnet", "10.0.0.0/8"},
                    "netquill-cli: COMMAND 'subnet': must be convert, calc, plan, list, range, aggregate, grep, common, "
-                   "except, diff, compare, count, vlsm, plan-file or help\n"}),
+                   "except, diff, compare, count, vlsm, ula, eui64, nat64, plan-file or help\n"},
+        RefusedRun{"SubnetIdPastFfff",
+                   {"ula", "--subnet", "10000"},
+                   "netquill-cli: --subnet '10000': must be a subnet ID of 1 to 4 hex digits, 0 to ffff\n"},
+        RefusedRun{"SlaacOutsideA64",
+                   {"eui64", "00:1a:2b:3c:4d:5e", "2001:db8::/48"},
+                   "netquill-cli: PREFIX '2001:db8::/48': must be a /64: SLAAC forms its addresses in a /64\n"},
+        RefusedRun{
+            "Nat64PrefixOfAnotherLength",
+            {"nat64", "2001:db8::/33", "192.0.2.33"},
+            "netquill-cli: PREFIX '2001:db8::/33': a NAT64 prefix is /32, /40, /48, /56, /64 or /96 (RFC 6052)\n"},
+        RefusedRun{"Nat64AddressOutsideItsPrefix",
+                   {"nat64", "64:ff9b::/96", "2001:db8::1"},
+                   "netquill-cli: ADDRESS '2001:db8::1': is not under the prefix 64:ff9b::/96\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -523,6 +555,9 @@ TEST(CliHelp, ListsTheKeysEachCommandWrites)
     std::fclose(file);
     const std::pair<const char *, std::vector<Arguments>> commands[] = {
         {"plan-file", {{"plan-file", plan, "--format", "jsonl"}}},
+        {"ula", {{"ula", "--format", "json"}, {"ula", "--subnet", "1", "--format", "json"}}},
+        {"eui64", {{"eui64", "00:1a:2b:3c:4d:5e", "--format", "json"}}},
+        {"nat64", {{"nat64", "64:ff9b::/96", "192.0.2.33", "--format", "json"}}},
         {"convert", {{"convert", "10.0.0.1", "--format", "json"}, {"convert", "::ffff:1.2.3.4", "--format", "json"}}},
         {"calc", {{"calc", "10.0.0.1/24", "--format", "json"}, {"calc", "::1/64", "--format", "json"}}},
         {"plan", {{"plan", "10.0.0.0/24", "--format", "json"}, {"plan", "::/64", "--format", "json"}}},
@@ -560,7 +595,7 @@ TEST(CliHelp, TheCompletionOffersWhatTheCommandTableTakes)
     for (const std::string_view option : netquill::cli::planOptionNames())
         plan += " " + std::string(option);
     std::map<std::string, std::set<std::string>> offered;
-    const std::regex caseLine("\n +([a-z|-]+)\\) options=\"([^\"]*)\"");
+    const std::regex caseLine("\n +([a-z0-9|-]+)\\) options=\"([^\"]*)\"");
     for (auto at = std::sregex_iterator(script.begin(), script.end(), caseLine); at != std::sregex_iterator(); ++at) {
         const std::string options = std::regex_replace((*at)[2].str(), std::regex("\\$plan"), plan);
         for (const std::string &name : words(std::regex_replace((*at)[1].str(), std::regex("\\|"), " ")))
