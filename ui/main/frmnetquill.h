@@ -251,6 +251,7 @@ private:
     QLineEdit *txtIPv6Subnets48 = nullptr;
     QLineEdit *txtIPv6Subnets64 = nullptr;
     QLineEdit *txtIPv6ReverseName = nullptr;
+    QLineEdit *txtIPv6SolicitedNode = nullptr;
     // One zone stands in a field; 2 to 8 in a drop-down list in its place.
     QLineEdit *txtIPv6ReverseZone = nullptr;
     QComboBox *cboIPv6ReverseZones = nullptr;

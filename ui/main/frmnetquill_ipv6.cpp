@@ -64,7 +64,16 @@ void frmNetquill::writeIpv6Fields(const netquill::Ipv6Texts *texts)
     show(txtIPv6Expanded, shown.expanded);
     showIfAny(txtIPv6Ipv4, shown.embeddedIpv4);
     showIfAny(txtIPv6TeredoServer, shown.teredoServer);
-    show(txtIPv6Type, texts ? shown.type.text() : "");
+    // The type, with what the address is made of: a unique local address's
+    // Global ID and subnet ID (RFC 4193), the MAC of a modified EUI-64 identifier.
+    std::string type = texts ? shown.type.text() : "";
+    if (shown.globalId)
+        type += ", Global ID " + *shown.globalId + ", subnet " + shown.subnetId.value_or("");
+    if (shown.mac)
+        type += ", MAC " + *shown.mac;
+    show(txtIPv6Type, type);
+    txtIPv6Type->setToolTip(QString::fromStdString(type));
+    show(txtIPv6SolicitedNode, shown.solicitedNode);
     show(txtIPv6Network, shown.network);
     show(txtIPv6First, shown.networkAddress);
     show(txtIPv6Last, shown.lastAddress);

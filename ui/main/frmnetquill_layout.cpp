@@ -142,6 +142,8 @@ constexpr ControlRow kIpv6Tab[] = {
     {"txtIPv6Subnets64", K::ResultField, "", 5610, 1680, 1830, 255},
     {"lblIPv6Last", K::Label, "Last:", 180, 1965, 1080, 255, "txtIPv6Last"},
     {"txtIPv6Last", K::ResultField, "", 1290, 1950, 3660, 255},
+    {"lblIPv6SolicitedNode", K::Label, "Group:", 5040, 1965, 540, 255, "txtIPv6SolicitedNode"},
+    {"txtIPv6SolicitedNode", K::ResultField, "", 5610, 1950, 1830, 255},
     {"lblIPv6AddressCount", K::Label, "Addresses:", 180, 2235, 1080, 255, "txtIPv6AddressCount"},
     {"txtIPv6AddressCount", K::ResultField, "", 1290, 2220, 3660, 255},
     {"txtIPv6AddressPower", K::ResultField, "", 5610, 2220, 1830, 255},
@@ -335,6 +337,7 @@ void frmNetquill::bindIpv6Tab(const ControlSet &controls)
     txtIPv6Subnets48 = controls.get<QLineEdit>("txtIPv6Subnets48");
     txtIPv6Subnets64 = controls.get<QLineEdit>("txtIPv6Subnets64");
     txtIPv6ReverseName = controls.get<QLineEdit>("txtIPv6ReverseName");
+    txtIPv6SolicitedNode = controls.get<QLineEdit>("txtIPv6SolicitedNode");
     txtIPv6ReverseZone = controls.get<QLineEdit>("txtIPv6ReverseZone");
     cboIPv6ReverseZones = controls.get<QComboBox>("cboIPv6ReverseZones");
     cboIPv6SubnetPrefix = controls.get<QComboBox>("cboIPv6SubnetPrefix");
@@ -349,6 +352,7 @@ void frmNetquill::bindIpv6Tab(const ControlSet &controls)
     txtIPv6TeredoServer->setAccessibleName(QStringLiteral("Server of Teredo"));
     txtIPv6Subnets48->setAccessibleName(QStringLiteral("/48s the block holds"));
     txtIPv6Subnets64->setAccessibleName(QStringLiteral("/64s the block holds"));
+    txtIPv6SolicitedNode->setAccessibleName(QStringLiteral("Group (solicited-node multicast)"));
     txtIPv6AddressPower->setAccessibleName(QStringLiteral("Addresses as a power of two"));
     cboIPv6ReverseZones->setAccessibleName(QStringLiteral("Reverse zones list"));
     txtIPv6SubnetCount->setAccessibleName(QStringLiteral("Number of subnets"));

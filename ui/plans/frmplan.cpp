@@ -1,5 +1,6 @@
 #include "ui/plans/frmplan.h"
 
+#include "core/address/uniquelocal.h"
 #include "core/calculators/ipv6calculator.h"
 #include "core/files/wholefile.h"
 #include "core/ipam/importfile.h"
@@ -161,6 +162,7 @@ void frmPlan::buildMenus()
         void (frmPlan::*handler)();
     } entries[] = {
         {"mnuAddBlock", "&Add Block...", QKeySequence(Qt::Key_Insert), &frmPlan::mnuAddBlock_Click},
+        {"mnuAddUla", "Add &ULA /48", QKeySequence(), &frmPlan::mnuAddUla_Click},
         {"mnuImportList", "Import &List...", QKeySequence(), &frmPlan::mnuImportList_Click},
         {"mnuSplit", "&Split", QKeySequence(), &frmPlan::mnuSplit_Click},
         {"mnuSplitInto", "Split &Into...", QKeySequence(), &frmPlan::mnuSplitInto_Click},
@@ -519,6 +521,18 @@ void frmPlan::mnuAddBlock_Click()
     if (const auto refusal = m_plan.addRoot(*block))
         return refuse(block->text() + " " + refusal->text() + ".");
     showChange(*block);
+}
+
+// A unique local /48 of a Global ID drawn at random (RFC 4193), as a new
+// tree; a draw that meets a block of the plan is drawn again.
+void frmPlan::mnuAddUla_Click()
+{
+    for (int draw = 0; draw < 8; ++draw) {
+        const netquill::AnyBlock block(netquill::uniqueLocalPrefix(netquill::randomGlobalId()));
+        if (!m_plan.addRoot(block))
+            return showChange(block);
+    }
+    refuse("No unique local /48 drawn is free in this plan.");
 }
 
 // A NetBox or phpIPAM CSV, its prefixes nested by containment, or an address

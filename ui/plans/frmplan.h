@@ -52,6 +52,7 @@ private slots:
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuAddBlock_Click();
+    void mnuAddUla_Click();
     void mnuImportList_Click();
     void mnuSplit_Click();
     void mnuSplitInto_Click();

@@ -477,6 +477,11 @@ private slots:
         QApplication::clipboard()->setText(" 2001:db8::1/48 \n");
         QTest::keyClick(ui().field("txtIPv6Address"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(ui().shown({"txtIPv6Network", "lblIPv6Reason"}), (QStringList{"2001:db8::/48", ""}));
+        // What an address is made of: a unique local address's IDs, a MAC, its solicited-node group.
+        ui().field("txtIPv6Address")->setText("fd12:3456:789a:1:21a:2bff:fe3c:4d5e");
+        QCOMPARE(ui().shown({"txtIPv6Type", "txtIPv6SolicitedNode"}),
+                 (QStringList{"Unique-Local (RFC 4193), Global ID 123456789a, subnet 0001, MAC 00:1a:2b:3c:4d:5e",
+                              "ff02::1:ff3c:4d5e"}));
     }
 
     // Choosing a prefix from the list rewrites the one typed; the subnet

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 
@@ -297,6 +298,21 @@ private slots:
         QTest::keyClick(vlan, Qt::Key_Return);
         QTRY_COMPARE(cell(PlanTreeModel::Vlan), "4094");
         QVERIFY(answerer.allAnswered());
+    }
+
+    // Add ULA /48 adds a random unique local /48 as a tree, each anew.
+    void addUlaDrawsANewPrefixEachTime()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        trigger(plan, "mnuAddUla");
+        trigger(plan, "mnuAddUla");
+        const QStringList added = rows(plan);
+        QCOMPARE(added.size(), 2);
+        for (const QString &row : added)
+            QVERIFY2(QRegularExpression("^fd[0-9a-f]{2}(:[0-9a-f]{1,4}){0,2}::/48 $").match(row).hasMatch(),
+                     qPrintable(row));
+        QVERIFY(added[0] != added[1]);
     }
 
     // Find Free Block selects the leaf that holds the first free block of
