@@ -440,6 +440,8 @@ Refused Plan::importBlocks(const std::vector<std::pair<AnyBlock, BlockDetails>> 
     for (const auto &[block, details] : sorted) {
         if (const auto refusal = imported.nameRefusal(details.name))
             return block.text() + ": " + refusal->text();
+        if (!isUtf8(details.note) || !isUtf8(details.request))
+            return block.text() + ": a name, note or request must be UTF-8 text";
         if (imported.has(block)) {
             if (imported.m_nodes.at(block).carriesAnything())
                 return block.text() + " carries something in the plan already";

@@ -103,7 +103,7 @@ TEST(IpamImport, ImportsNetBoxsFileOfAPlanBackToTheSamePlan)
 {
     netquill::Plan plan;
     plan.addRoot(block("10.0.0.0/22"));
-    plan.describe(block("10.0.0.0/22"), {.name = "Campus", .note = "hall", .vlan = 10});
+    plan.describe(block("10.0.0.0/22"), {.name = "Campus", .note = "hall,\nnorth", .vlan = 10});
     plan.split(block("10.0.0.0/22"), 2);
     plan.describe(block("10.0.1.0/24"), {.name = "Office", .status = netquill::BlockStatus::Deprecated});
     plan.describe(block("10.0.2.0/24"), {.note = "later", .colour = netquill::BlockColour::Red});
