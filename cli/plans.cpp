@@ -52,12 +52,12 @@ constexpr std::size_t kLargestPlanFile = std::size_t{256} << 20;
 
 // A plan file's bytes; "-" is standard input, and a pipe or device is read
 // too, up to the limit.
-std::string planFileBytes(std::string_view name, int standardInput)
+std::string planFileBytes(std::string_view argument, std::string_view name, int standardInput)
 {
     auto file = name == "-" ? readWholeDescriptor(standardInput, kLargestPlanFile)
                             : readWholeFile(std::string(name), kLargestPlanFile, Devices::Read);
     if (!file)
-        throw UsageError("FILE '" + shown(name) + "': " + file.reason());
+        throw UsageError(std::string(argument) + " '" + shown(name) + "': " + file.reason());
     return std::move(file->bytes);
 }
 
@@ -99,7 +99,8 @@ Plan planOf(const CommandLine &line, Streams &streams)
             refuse("FILE", line.positionals.front(), "is not read with --import, which names the file to read");
         Plan plan;
         Complaints complaints;
-        const auto refusal = importIntoPlan(plan, planFileBytes(*imported, streams.standardInput), complaints);
+        const auto refusal =
+            importIntoPlan(plan, planFileBytes("--import", *imported, streams.standardInput), complaints);
         if (complaints.any())
             streams.errors << complaints.report();
         if (refusal)
@@ -108,7 +109,7 @@ Plan planOf(const CommandLine &line, Streams &streams)
         return plan;
     }
     const std::string_view name = onlyPositional(line, "FILE");
-    auto plan = readPlanFile(planFileBytes(name, streams.standardInput));
+    auto plan = readPlanFile(planFileBytes("FILE", name, streams.standardInput));
     if (!plan)
         refuse("FILE", name, plan.reason());
     return std::move(*plan);
