@@ -15,14 +15,15 @@
 namespace netquill::cli {
 
 const char *const kCalcHelp =
-    "usage: netquill-cli calc ADDRESS/MASK [--format text|json]\n"
+    "usage: netquill-cli calc ADDRESS/MASK [--cloud PROVIDER] [--format text|json]\n"
     "       netquill-cli calc ADDRESS MASK\n"
     "MASK is a prefix length of 0 to 32 or a dotted mask (192.168.1.10/24, 10.1.2.3 255.0.0.0).\n"
     "Prints the eight lines of the \"Network/Node Calculator\" tab. Its nodes are the\n"
-    "window's count, 2^h - 2 (0 for a /31, 1 for a /32); --format json writes one object,\n"
+    "window's count, 2^h - 2 (0 for a /31, 1 for a /32); with --cloud a ninth line gives the\n"
+    "subnet's usable hosts in that cloud and their range. --format json writes one object,\n"
     "keys: address, network, broadcast, prefix_length, mask, wildcard_mask, host_id,\n"
     "nodes_in_subnet, first_host, last_host, address_count, usable_hosts, reverse_zones,\n"
-    "address_type, address_type_rfc.\n"
+    "address_type, address_type_rfc, cloud (the provider's key, or null).\n"
     "For IPv6 (ADDRESS/LENGTH or ADDRESS LENGTH, 0 to 128, the address with a zone if it\n"
     "has one: fe80::1%eth0/64): the address expanded, its type, the IPv4 address it carries\n"
     "(mapped, NAT64, 6to4, a Teredo client's, and the Teredo server), its solicited-node group,\n"
@@ -80,20 +81,27 @@ int calcCommand(const CommandLine &line, Streams &streams)
                          "' gives its prefix already");
     refuseWordsAfter(line, 2, "ADDRESS MASK");
     const bool json = jsonFormatOption(line);
-    if (familyOf(line.positionals[0]) == Family::Ipv6)
+    const Family family = familyOf(line.positionals[0]);
+    const HostRule hostRule = hostRuleOption(line, family);
+    if (family == Family::Ipv6)
         return calcIpv6(line, json, streams);
     const auto given = calcArgument(line);
     const Prefix prefix = given.block().prefix();
+    if (const std::string refusal = hostRule.sizeRefusal(prefix); !refusal.empty())
+        refuse(line.positionals.size() == 1 ? "ADDRESS/MASK" : "MASK", line.positionals.back(), refusal);
+    const SubnetPlan subnet(given.block(), prefix, hostRule);
+    const SubnetAddresses hosts = subnet.row(0);
     const NetworkNodeResult result = CalculateNetworkNode({octetTextsOf(given.address), prefix});
     if (!json) {
+        const std::string range = ", " + hosts.firstHost.text() + " to " + hosts.lastHost.text();
         writeCopiedText(streams, BuildNetworkNodeClipboardText(
                                      {result.octets, prefix.maskAddress().text(), std::to_string(prefix.bits()),
-                                      result.hostID, result.networkID, result.broadcastAddress, result.nodesInSubnet}));
+                                      result.hostID, result.networkID, result.broadcastAddress, result.nodesInSubnet}) +
+                                     cloudHostsLine(hostRule, subnet.usableHosts(), range));
         return kDone;
     }
     // The values themselves, not the window's texts of them.
     const NetworkNode node = networkNodeOf(given.address, prefix);
-    const SubnetAddresses hosts = SubnetPlan(given.block(), prefix).row(0);
     const AddressType type = addressTypeOf(given.address);
     JsonObject answer;
     answer.text("address", given.address.text())
@@ -107,7 +115,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
         .text("first_host", hosts.firstHost.text())
         .text("last_host", hosts.lastHost.text())
         .number("address_count", prefix.addressCount())
-        .number("usable_hosts", prefix.usableHosts())
+        .number("usable_hosts", subnet.usableHosts())
         .texts("reverse_zones", reverseZones(given.block()))
         .text("address_type", type.name);
     // Null where no registry entry names the address's type (global unicast).
@@ -115,6 +123,7 @@ int calcCommand(const CommandLine &line, Streams &streams)
         answer.null("address_type_rfc");
     else
         answer.text("address_type_rfc", type.rfc);
+    addCloud(answer, hostRule);
     writeJson(streams, answer);
     return kDone;
 }

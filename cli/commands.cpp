@@ -3,6 +3,7 @@
 #include "cli/commandfiles.h"
 #include "cli/commandline.h"
 #include "cli/messages.h"
+#include "core/cloud/cloudprovider.h"
 #include "core/productinfo.h"
 
 #include <algorithm>
@@ -36,6 +37,24 @@ constexpr const char *kUsableHosts =
     "1 or 2 hosts. Elsewhere --rfc3021 changes nothing and is taken all the same, so that a\n"
     "script may pass it with every request.\n";
 
+// --cloud, a line for each provider from the core's table of their rules.
+std::string cloudHelp()
+{
+    std::string help = "With --cloud PROVIDER (IPv4) they are counted as the provider counts them: it keeps\n"
+                       "addresses of its own at both ends of every subnet, and has subnets of some sizes only;\n"
+                       "a subnet of another size is refused, and a request for hosts gets the smallest it has\n"
+                       "that holds them. A (free) block of a size it has no subnet of is counted as above. Not\n"
+                       "with --rfc3021. The rules, from each provider's documentation as of December 2026:\n";
+    for (const CloudRule &rule : kCloudRules) {
+        std::string key = "  " + std::string(rule.key);
+        key.resize(9, ' ');
+        std::string name = std::string(rule.name) + ":";
+        name.resize(14, ' ');
+        help += key + name + "keeps " + cloudKeptAddresses(rule) + "; subnets " + cloudSizes(rule) + "\n";
+    }
+    return help;
+}
+
 constexpr const char *kHelpHelp = "usage: netquill-cli help [COMMAND]\n"
                                   "Prints the usage of netquill-cli, or what COMMAND takes and writes.\n";
 
@@ -61,23 +80,23 @@ const std::vector<Command> &commands()
         {"calc",
          "ADDRESS/MASK",
          "host ID, network ID, broadcast and nodes",
-         {"--format"},
+         {"--format", "--cloud"},
          {},
-         std::string(kCalcHelp) + kUsableHosts,
+         std::string(kCalcHelp) + kUsableHosts + cloudHelp(),
          calcCommand},
         {"plan",
          "BLOCK/PREFIX [PLAN]",
          "one subnet plan of a block",
-         withPlanOptions({"--format"}),
+         withPlanOptions({"--format", "--cloud"}),
          {"--rfc3021"},
-         kPlanHelp + planOptionsHelp() + kUsableHosts,
+         kPlanHelp + planOptionsHelp() + kUsableHosts + cloudHelp(),
          planCommand},
         {"list",
          "BLOCK/PREFIX [PLAN]",
          "every subnet of the plan, streamed",
-         withPlanOptions({"--format", "--from", "--count"}),
+         withPlanOptions({"--format", "--from", "--count", "--cloud"}),
          {"--rfc3021", "--no-header"},
-         kListHelp + planOptionsHelp() + kUsableHosts,
+         kListHelp + planOptionsHelp() + kUsableHosts + cloudHelp(),
          listCommand},
         {"range", "FIRST LAST", "the fewest CIDR blocks that cover a range", {}, {}, kRangeHelp, rangeCommand},
         {"aggregate",
@@ -133,9 +152,9 @@ const std::vector<Command> &commands()
         {"vlsm",
          "BLOCK/PREFIX REQUEST...",
          "subnets of different sizes for host counts",
-         {"--format", "--save"},
+         {"--format", "--save", "--cloud"},
          {"--rfc3021", "--no-header"},
-         std::string(kVlsmHelp) + kUsableHosts,
+         std::string(kVlsmHelp) + kUsableHosts + cloudHelp(),
          vlsmCommand},
         {"ula",
          "",

@@ -20,17 +20,18 @@
 
 namespace netquill::cli {
 
-const char *const kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--format text|json]\n"
-                              "Prints the eleven lines of the \"Subnet Calculator\" tab, or with --format json one\n"
-                              "object, keys: address, network, prefix_length, mask, subnet_address, subnet_mask,\n"
-                              "subnet_bit_mask, subnet_prefix_length, host_bits, subnet_count, usable_hosts. For an\n"
+const char *const kPlanHelp = "usage: netquill-cli plan BLOCK/PREFIX [PLAN] [--cloud PROVIDER] [--format text|json]\n"
+                              "Prints the eleven lines of the \"Subnet Calculator\" tab, and with --cloud a twelfth\n"
+                              "of each subnet's usable hosts in that cloud; or with --format json one object, keys:\n"
+                              "address, network, prefix_length, mask, subnet_address, subnet_mask, subnet_bit_mask,\n"
+                              "subnet_prefix_length, host_bits, subnet_count, usable_hosts, cloud (or null). For an\n"
                               "IPv6 block: the block, the subnets' length, how many there are, their size and the\n"
                               "first and last; JSON keys: network, prefix_length, subnet_prefix_length, subnet_count,\n"
                               "subnet_address_count, first_subnet, last_subnet.\n";
 
 const char *const kListHelp =
     "usage: netquill-cli list BLOCK/PREFIX [PLAN] [--format tsv|csv|txt|html|jsonl] [--no-header]\n"
-    "                         [--from ROW] [--count N]\n"
+    "                         [--from ROW] [--count N] [--cloud PROVIDER]\n"
     "Streams the subnets of the plan: tsv (the default) as the subnet list copies them, csv,\n"
     "txt and html in the export files' row layouts (html as a whole page), jsonl as one JSON\n"
     "object per line, keys: network, prefix_length, mask, wildcard_mask, usable_hosts,\n"
@@ -102,14 +103,26 @@ public:
         if (m_length != kNoLength)
             refuse(name, *value, "only one of " + planOptionsOf(m_family, "and") + " may be given");
         m_length = decide(*value);
+        m_name = name;
+        m_value = *value;
     }
     int lengthOr(int blockLength) const { return m_length == kNoLength ? blockLength : m_length; }
+
+    // The subnets' length refused: the option that asked for it, or BLOCK/PREFIX itself.
+    [[noreturn]] void refuseLength(std::string_view block, std::string_view reason) const
+    {
+        if (m_length == kNoLength)
+            refuse("BLOCK/PREFIX", block, reason);
+        refuse(m_name, m_value, reason);
+    }
 
 private:
     const CommandLine &m_line;
     Family m_family;
     static constexpr int kNoLength = -1;
     int m_length = kNoLength;
+    std::string_view m_name;
+    std::string m_value;
 };
 
 // BLOCK/PREFIX as written, and its split by at most one plan option (the
@@ -118,6 +131,7 @@ template <typename Address>
 struct AskedSplit {
     AddressWithPrefix<Address> given;
     Split<Address> split;
+    HostRule hostRule;
 };
 
 template <typename Address>
@@ -128,6 +142,7 @@ AskedSplit<Address> readSplit(const CommandLine &line)
     const auto given = accepted("BLOCK/PREFIX", text, parseWithPrefix<Address>(text));
     const Block<Address> block = given.block();
     const int cidrBits = block.length;
+    const HostRule rule = hostRuleOption(line, AddressFamily<Address>::kFamily);
     OnePlanOption option(line, AddressFamily<Address>::kFamily);
     option.read("--mask-bits", [&](const std::string &bits) {
         return static_cast<int>(parseNumber("--mask-bits", bits, static_cast<std::uint64_t>(cidrBits), kBits));
@@ -142,7 +157,6 @@ AskedSplit<Address> readSplit(const CommandLine &line)
         });
     } else {
         const std::string fits = " (a /" + std::to_string(cidrBits) + " block)";
-        const bool rfc3021 = line.has("--rfc3021");
         option.read("--subnet-mask", [&](const std::string &text) {
             const auto mask = parsePrefix(text);
             if (!mask || text.find('.') == std::string::npos)
@@ -168,14 +182,18 @@ AskedSplit<Address> readSplit(const CommandLine &line)
                    "must be one of the hosts per subnet of a /" + std::to_string(cidrBits) + " block: " + choices);
         });
         option.read("--min-hosts", [&](const std::string &text) {
-            const std::uint64_t most = mostUsableHosts(block.prefix(), rfc3021);
+            const std::uint64_t most = rule.mostRequestableHosts(block.prefix());
             if (most == 0)
-                refuse("--min-hosts", text, hostsBeyondBlock(cidrBits));
+                refuse("--min-hosts", text, rule.noRoomIn(block.prefix()));
             const std::uint64_t hosts = parseNumber("--min-hosts", text, 1, most);
-            return smallestPrefixHolding(hosts, rfc3021)->bits();
+            return rule.smallestPrefixHolding(hosts)->bits();
         });
     }
-    return {given, Split<Address>(block, option.lengthOr(cidrBits))};
+    const int length = option.lengthOr(cidrBits);
+    if (Address::kBits == 32)
+        if (const std::string refusal = rule.sizeRefusal(Prefix(length)); !refusal.empty())
+            option.refuseLength(text, refusal);
+    return {given, Split<Address>(block, length), rule};
 }
 
 int planIpv6(const CommandLine &line, bool json, Streams &streams)
@@ -238,9 +256,16 @@ void writeTable(const CommandLine &line, RowFormat format, Streams &streams, con
 template <typename Address>
 int listOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
-    const Split<Address> split = readSplit<Address>(line).split;
+    const AskedSplit<Address> chosen = readSplit<Address>(line);
+    const Split<Address> &split = chosen.split;
     const RowsAsked asked = rowsAsked(line, split.lastRow());
-    const SplitRows<Address> splitRows(split);
+    // An IPv4 row's hosts are what the host rule leaves.
+    const SplitRows<Address> splitRows = [&] {
+        if constexpr (Address::kBits == 32)
+            return SplitRows<Address>(split, chosen.hostRule);
+        else
+            return SplitRows<Address>(split);
+    }();
     const auto renderer = splitRows.renderer(format, streams.lineEnd);
     writeTable(line, format, streams, renderer, [&](RowBlock &rows) {
         if constexpr (Address::kBits == 32) {
@@ -295,8 +320,8 @@ int planCommand(const CommandLine &line, Streams &streams)
     const bool json = jsonFormatOption(line);
     if (!line.positionals.empty() && familyOf(line.positionals[0]) == Family::Ipv6)
         return planIpv6(line, json, streams);
-    const auto [given, split] = readSplit<Ipv4Address>(line);
-    const SubnetPlan plan(split.block(), Prefix(split.subnetLength()));
+    const auto [given, split, hostRule] = readSplit<Ipv4Address>(line);
+    const SubnetPlan plan(split.block(), Prefix(split.subnetLength()), hostRule);
     const Prefix cidr = plan.block().prefix();
     const Prefix subnet = plan.subnetPrefix();
     const std::array<std::string, 4> octets = octetTextsOf(given.address);
@@ -312,21 +337,23 @@ int planCommand(const CommandLine &line, Streams &streams)
     texts.numberOfSubnets = std::to_string(plan.subnetCount());
     texts.hostsPerSubnet = hostsPerSubnetText(subnet);
     if (!json) {
-        writeCopiedText(streams, BuildSubnetClipboardText(texts));
+        writeCopiedText(streams, BuildSubnetClipboardText(texts) + cloudHostsLine(hostRule, plan.usableHosts()));
         return kDone;
     }
-    writeJson(streams, JsonObject()
-                           .text("address", given.address.text())
-                           .text("network", plan.block().network.text())
-                           .number("prefix_length", static_cast<std::uint64_t>(cidr.bits()))
-                           .text("mask", texts.cidrMask)
-                           .text("subnet_address", texts.subnetAddress)
-                           .text("subnet_mask", texts.subnetMask)
-                           .text("subnet_bit_mask", texts.subnetBitMask)
-                           .number("subnet_prefix_length", static_cast<std::uint64_t>(subnet.bits()))
-                           .number("host_bits", static_cast<std::uint64_t>(subnet.hostBits()))
-                           .number("subnet_count", plan.subnetCount())
-                           .number("usable_hosts", subnet.usableHosts()));
+    JsonObject answer;
+    answer.text("address", given.address.text())
+        .text("network", plan.block().network.text())
+        .number("prefix_length", static_cast<std::uint64_t>(cidr.bits()))
+        .text("mask", texts.cidrMask)
+        .text("subnet_address", texts.subnetAddress)
+        .text("subnet_mask", texts.subnetMask)
+        .text("subnet_bit_mask", texts.subnetBitMask)
+        .number("subnet_prefix_length", static_cast<std::uint64_t>(subnet.bits()))
+        .number("host_bits", static_cast<std::uint64_t>(subnet.hostBits()))
+        .number("subnet_count", plan.subnetCount())
+        .number("usable_hosts", plan.usableHosts());
+    addCloud(answer, hostRule);
+    writeJson(streams, answer);
     return kDone;
 }
 

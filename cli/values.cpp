@@ -35,6 +35,37 @@ bool jsonFormatOption(const CommandLine &line)
     return name && *name == "json";
 }
 
+HostRule hostRuleOption(const CommandLine &line, Family family)
+{
+    const std::string *cloud = line.option("--cloud");
+    if (!cloud)
+        return line.has("--rfc3021") ? HostRule::pointToPoint() : HostRule();
+    if (family == Family::Ipv6)
+        refuse("--cloud", *cloud, "is for IPv4 subnets");
+    if (line.has("--rfc3021"))
+        refuse("--cloud", *cloud, "cannot be given with --rfc3021: a cloud has no /31 subnets");
+    const auto provider = cloudProviderNamed(*cloud);
+    if (!provider)
+        refuse("--cloud", *cloud, "must be " + cloudProviderKeys());
+    return HostRule::inCloud(*provider);
+}
+
+void addCloud(JsonObject &object, const HostRule &rule)
+{
+    if (rule.cloud())
+        object.text("cloud", std::string(rule.cloud()->key));
+    else
+        object.null("cloud");
+}
+
+std::string cloudHostsLine(const HostRule &rule, std::uint64_t hosts, std::string_view more)
+{
+    if (!rule.cloud())
+        return {};
+    return "Cloud Hosts      : " + std::to_string(hosts) + " in " + std::string(rule.cloud()->name) +
+           std::string(more) + "\r\n";
+}
+
 void writeJson(Streams &streams, const JsonObject &object)
 {
     streams.out.append(object.json());

@@ -8,6 +8,7 @@
 #include "core/lines/ipv6rows.h"
 #include "core/lines/jsontext.h"
 #include "core/lines/subnetrows.h"
+#include "core/planning/hostrule.h"
 
 #include <string>
 #include <string_view>
@@ -31,6 +32,15 @@ Ipv4Address addressArgument(std::string_view argument, std::string_view text);
 RowFormat rowFormatOption(const CommandLine &line);
 // --format of convert, calc and plan: text (the default) or json.
 bool jsonFormatOption(const CommandLine &line);
+
+// Which addresses of an IPv4 subnet are hosts: --cloud PROVIDER, or
+// --rfc3021 where the command takes it; refused together, and --cloud for
+// an IPv6 block.
+HostRule hostRuleOption(const CommandLine &line, Family family);
+// With --cloud, the provider's key as "cloud" in JSON, null without one;
+// and the line the tab's text ends with: "Cloud Hosts      : 251 in AWS".
+void addCloud(JsonObject &object, const HostRule &rule);
+std::string cloudHostsLine(const HostRule &rule, std::uint64_t hosts, std::string_view more = {});
 
 // One JSON object on a line of its own.
 void writeJson(Streams &streams, const JsonObject &object);

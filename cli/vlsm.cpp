@@ -16,8 +16,8 @@
 namespace netquill::cli {
 
 const char *const kVlsmHelp =
-    "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021] [--format tsv|csv|txt|html|jsonl]\n"
-    "                         [--no-header] [--save FILE]\n"
+    "usage: netquill-cli vlsm BLOCK/PREFIX REQUEST... [--rfc3021 | --cloud PROVIDER]\n"
+    "                         [--format tsv|csv|txt|html|jsonl] [--no-header] [--save FILE]\n"
     "Allocates one subnet per REQUEST, AMOUNT or NAME=AMOUNT (unnamed requests are named 1, 2, ...\n"
     "by their place; each name once, in UTF-8 without control characters, and not \"(free)\"):\n"
     "the smallest subnet with at least AMOUNT usable hosts, for an IPv6 block at least AMOUNT\n"
@@ -38,12 +38,11 @@ namespace {
 constexpr std::string_view kFreeName = "(free)";
 
 // The REQUEST arguments, read as the plan window reads its lines.
-std::vector<SubnetRequest> readRequests(const CommandLine &line, Family family)
+std::vector<SubnetRequest> readRequests(const CommandLine &line, Family family, const HostRule &hostRule)
 {
     const std::vector<std::string_view> entries(line.positionals.begin() + 1, line.positionals.end());
-    auto requests =
-        netquill::readRequests(entries, family, line.has("--rfc3021"),
-                               [](std::size_t, std::string_view text) { return "REQUEST '" + shown(text) + "'"; });
+    auto requests = netquill::readRequests(
+        entries, family, hostRule, [](std::size_t, std::string_view text) { return "REQUEST '" + shown(text) + "'"; });
     if (!requests)
         throw UsageError(requests.reason());
     return std::move(*requests);
@@ -70,15 +69,17 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
 {
     const std::string_view text = line.positionals[0];
     const Block<Address> block = accepted("BLOCK/PREFIX", text, parseBlock<Address>(text));
-    const std::vector<SubnetRequest> asked = readRequests(line, AddressFamily<Address>::kFamily);
+    const HostRule hostRule = hostRuleOption(line, AddressFamily<Address>::kFamily);
+    const std::vector<SubnetRequest> asked = readRequests(line, AddressFamily<Address>::kFamily, hostRule);
     const auto allocated = allocateSubnets(block, asked);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
         const SubnetRequest &request = asked[shortfall->request];
-        const bool hostsBeyondTheBlock = Address::kBits == 32 && block.length >= 31 && request.length < block.length &&
-                                         !request.asked.starts_with('/');
+        // A request for hosts in a block that holds no subnet the rule allows.
+        const bool hostsBeyondTheBlock = Address::kBits == 32 && !request.asked.starts_with('/') &&
+                                         hostRule.mostRequestableHosts(Prefix(std::min(block.length, 32))) == 0;
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
                        << "' does not fit: "
-                       << (hostsBeyondTheBlock ? hostsBeyondBlock(block.length)
+                       << (hostsBeyondTheBlock ? hostRule.noRoomIn(Prefix(std::min(block.length, 32)))
                                                : "the block " + block.text() + " lacks " + shortfall->lacking +
                                                      (shortfall->lacking == "1" ? " address" : " addresses"))
                        << "\n";
@@ -98,7 +99,7 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
     const auto appendRow = [&](std::string_view name, const Block<Address> &subnet) {
         if constexpr (Address::kBits == 32) {
             // An IPv4 row's texts are its own subnet's: each row has a renderer of its own.
-            const SubnetPlan alone(subnet, subnet.prefix());
+            const SubnetPlan alone(subnet, subnet.prefix(), hostRule);
             SubnetRowRenderer(alone, format, streams.lineEnd).appendNamed(out, name, alone.row(0));
         } else {
             table.appendNamed(out, name, subnet);

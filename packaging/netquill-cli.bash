@@ -6,7 +6,7 @@ _netquill_cli()
     local commands="convert calc plan list range aggregate grep common except diff compare count vlsm ula eui64 nat64 plan-file help"
     # The plan options as netquill-cli's own help lists them, one a line.
     local plan
-    plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021"
+    plan="$(netquill-cli help plan 2>/dev/null | sed -n 's/^  \(--[a-z0-9-]*\) .*/\1/p') --rfc3021 --cloud"
     local common="--crlf --help --version"
 
     if [ "$COMP_CWORD" -eq 1 ]; then
@@ -29,6 +29,9 @@ _netquill_cli()
         --family)
             COMPREPLY=($(compgen -W "4 6" -- "$current"))
             return ;;
+        --cloud)
+            COMPREPLY=($(compgen -W "aws azure gcp oci" -- "$current"))
+            return ;;
         --save|--import|-f)
             COMPREPLY=($(compgen -f -- "$current"))
             return ;;
@@ -39,7 +42,7 @@ _netquill_cli()
     case ${COMP_WORDS[1]} in
         help) COMPREPLY=($(compgen -W "$commands" -- "$current")); return ;;
         convert) options="--from --family --format" ;;
-        calc) options="--format" ;;
+        calc) options="--format --cloud" ;;
         plan) options="$plan --format" ;;
         list) options="$plan --format --no-header --from --count" ;;
         range) options="" ;;
@@ -47,7 +50,7 @@ _netquill_cli()
         diff) options="--ranges --family -q --quiet" ;;
         grep) options="-e -f -v -c -o -x -n -H -h -q" ;;
         compare|count) options="--format --no-header --family" ;;
-        vlsm) options="--rfc3021 --format --no-header --save" ;;
+        vlsm) options="--rfc3021 --cloud --format --no-header --save" ;;
         ula) options="--count --subnet --format" ;;
         eui64) options="--format" ;;
         nat64) options="--format" ;;

@@ -15,7 +15,9 @@ struct SplitRows<Ipv4Address> {
     using Row = SubnetAddresses;
     using Renderer = SubnetRowRenderer;
 
-    explicit SplitRows(const Split<Ipv4Address> &split) : plan(split.block(), Prefix(split.subnetLength())) {}
+    explicit SplitRows(const Split<Ipv4Address> &split, HostRule hostRule = {})
+        : plan(split.block(), Prefix(split.subnetLength()), hostRule)
+    {}
     // Row k (0-based) of at most 2^32.
     Row row(Uint128 k) const { return plan.row(static_cast<std::uint64_t>(k)); }
     // An IPv4 row's texts depend on the subnets' prefix.

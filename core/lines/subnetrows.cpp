@@ -4,7 +4,7 @@ namespace netquill {
 
 SubnetRowRenderer::SubnetRowRenderer(const SubnetPlan &plan, RowFormat format, LineEnd lineEnd)
     : RowWriter({plan.subnetPrefix().maskAddress().text(), plan.subnetPrefix().inverseAddress().text(),
-                 std::to_string(plan.subnetPrefix().usableHosts()), std::to_string(plan.subnetPrefix().bits()), format,
+                 std::to_string(plan.usableHosts()), std::to_string(plan.subnetPrefix().bits()), format,
                  lineEndText(lineEnd)},
                 format, lineEnd)
 {}

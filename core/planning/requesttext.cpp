@@ -28,27 +28,28 @@ std::string nameProblem(std::string_view name)
     return {};
 }
 
-std::string hostsBeyondBlock(int blockLength)
-{
-    return "a /" + std::to_string(blockLength) + " holds " + (blockLength == 32 ? "one address" : "two addresses") +
-           "; a request for hosts gets a /30, or a /31 with --rfc3021";
-}
-
 std::string_view amountNumber(std::string_view amount) { return amount.starts_with('/') ? amount.substr(1) : amount; }
 
 template <typename Address>
-Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
+Parsed<int> requestedLength(std::string_view amount, const HostRule &rule)
 {
     if (amount.starts_with('/')) {
         const auto length = parseWholeNumber(amount.substr(1), Count(0), Count(Address::kBits));
-        return length ? Parsed<int>(static_cast<int>(length->value())) : Parsed<int>::refused(length.reason());
+        if (!length)
+            return Parsed<int>::refused(length.reason());
+        const int bits = static_cast<int>(length->value());
+        if constexpr (Address::kBits == 32)
+            if (std::string refusal = rule.sizeRefusal(Prefix(bits)); !refusal.empty())
+                return Parsed<int>::refused(std::move(refusal));
+        return bits;
     }
     if constexpr (Address::kBits == 32) {
-        const auto hosts = parseWholeNumber(amount, Count(1), Count(kMostUsableHosts));
+        const std::uint64_t most = rule.mostRequestableHosts(Prefix(0));
+        const auto hosts = parseWholeNumber(amount, Count(1), Count(most));
         if (!hosts)
-            return Parsed<int>::refused(hosts.reason());
-        // Every count of hosts up to the most a /0 holds has its prefix.
-        return smallestPrefixHolding(static_cast<std::uint64_t>(hosts->value()), rfc3021)->bits();
+            return Parsed<int>::refused(rule.cloud() ? hosts.reason() + " (" + cloudSizeRule(*rule.cloud()) + ")"
+                                                     : hosts.reason());
+        return rule.smallestPrefixHolding(static_cast<std::uint64_t>(hosts->value()))->bits();
     } else {
         const auto addresses = parseWholeNumber(amount, Count(1), Count(~Uint128{0}));
         if (!addresses)
@@ -57,11 +58,11 @@ Parsed<int> requestedLength(std::string_view amount, bool rfc3021)
     }
 }
 
-template Parsed<int> requestedLength<Ipv4Address>(std::string_view, bool);
-template Parsed<int> requestedLength<Ipv6Address>(std::string_view, bool);
+template Parsed<int> requestedLength<Ipv4Address>(std::string_view, const HostRule &);
+template Parsed<int> requestedLength<Ipv6Address>(std::string_view, const HostRule &);
 
 Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family,
-                                                bool rfc3021, const RequestPlace &place)
+                                                const HostRule &rule, const RequestPlace &place)
 {
     std::vector<SubnetRequest> requests;
     std::unordered_map<std::string, std::size_t> entryOfName;
@@ -77,8 +78,8 @@ Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_vi
         if (const std::string problem = nameProblem(name); !problem.empty())
             return refused(text, problem);
         const std::string_view amount = withoutBlanksAround(written->amount);
-        const auto length = family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rfc3021)
-                                                   : requestedLength<Ipv4Address>(amount, rfc3021);
+        const auto length = family == Family::Ipv6 ? requestedLength<Ipv6Address>(amount, rule)
+                                                   : requestedLength<Ipv4Address>(amount, rule);
         if (!length)
             return refused(amountNumber(amount), length.reason());
         SubnetRequest request{name.empty() ? std::to_string(k + 1) : std::string(name), *length, std::string(amount)};
@@ -92,7 +93,7 @@ Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_vi
     return requests;
 }
 
-Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, bool rfc3021)
+Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, const HostRule &rule)
 {
     std::vector<std::string_view> entries;
     std::vector<std::size_t> lineNumbers;
@@ -109,7 +110,7 @@ Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Fami
     }
     if (entries.empty())
         return Parsed<std::vector<SubnetRequest>>::refused("no request is given");
-    return readRequests(entries, family, rfc3021, [&](std::size_t entry, std::string_view quoted) {
+    return readRequests(entries, family, rule, [&](std::size_t entry, std::string_view quoted) {
         return "line " + std::to_string(lineNumbers[entry]) + ", '" + std::string(quoted) + "'";
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/planning/hostrule.h"
 #include "core/planning/plan.h"
 
 #include <functional>
@@ -29,15 +30,10 @@ std::string nameProblem(std::string_view name);
 std::string_view amountNumber(std::string_view amount);
 
 // The prefix length an amount asks for: "/LENGTH", or the smallest subnet
-// that holds AMOUNT usable hosts (IPv4; a /31 holds 2 with RFC 3021) or
-// AMOUNT addresses (IPv6).
+// that holds AMOUNT usable hosts under the rule (IPv4) or AMOUNT addresses
+// (IPv6). In a cloud, a length the provider has no subnet of is refused.
 template <typename Address>
-Parsed<int> requestedLength(std::string_view amount, bool rfc3021);
-
-// Why an IPv4 block of 31 or 32 bits has no room for a request for hosts,
-// which gets a /30 (two usable hosts at the least), or a /31 under RFC 3021:
-// "a /32 holds one address; a request for hosts gets a /30, or a /31 with --rfc3021".
-std::string hostsBeyondBlock(int blockLength);
+Parsed<int> requestedLength(std::string_view amount, const HostRule &rule);
 
 // Where a refusal points: the entry's place and the text it quotes, as its
 // reader words it ("REQUEST 'a=0'", "line 3, '0'").
@@ -49,10 +45,10 @@ using RequestPlace = std::function<std::string(std::size_t entry, std::string_vi
 // each is given once, and must be fit for a name (nameProblem). Refused as
 // "<place>: reason".
 Parsed<std::vector<SubnetRequest>> readRequests(const std::vector<std::string_view> &entries, Family family,
-                                                bool rfc3021, const RequestPlace &place);
+                                                const HostRule &rule, const RequestPlace &place);
 
 // The plan window's requests, one a line; blank lines are skipped. Refused
 // as "line 3, '0': reason".
-Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, bool rfc3021);
+Parsed<std::vector<SubnetRequest>> parseRequestLines(std::string_view text, Family family, const HostRule &rule);
 
 }  // namespace netquill

@@ -33,24 +33,6 @@ std::string lackingFor(const std::vector<SubnetRequest> &requests, int blockLeng
 
 }  // namespace
 
-std::optional<Prefix> smallestPrefixHolding(std::uint64_t hosts, bool rfc3021)
-{
-    if (rfc3021 && hosts <= 2)
-        return Prefix(kLongestMask - 1);
-    for (int hostBits = 2; hostBits <= kLongestMask; ++hostBits) {
-        if ((std::uint64_t{1} << hostBits) - 2 >= hosts)
-            return Prefix(kLongestMask - hostBits);
-    }
-    return std::nullopt;
-}
-
-std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021)
-{
-    if (prefix.hostBits() >= 2)
-        return prefix.addressCount() - 2;
-    return prefix.hostBits() == 1 && rfc3021 ? 2 : 0;
-}
-
 template <typename Address>
 std::variant<VlsmAllocation<Address>, VlsmShortfall> allocateSubnets(Block<Address> block,
                                                                      const std::vector<SubnetRequest> &requests)

@@ -13,18 +13,6 @@
 // counts or prefix lengths, in either family; one algorithm for both.
 namespace netquill {
 
-// The most usable hosts any subnet holds: a /0's.
-constexpr std::uint64_t kMostUsableHosts = (std::uint64_t{1} << kLongestMask) - 2;
-
-// The longest prefix whose subnets hold `hosts` usable hosts: a subnet of h
-// host bits holds 2^h − 2 (h ≥ 2); with RFC 3021 a /31 holds 2. Nothing for
-// more than kMostUsableHosts.
-std::optional<Prefix> smallestPrefixHolding(std::uint64_t hosts, bool rfc3021);
-
-// The most usable hosts a subnet as large as the prefix holds under the same
-// rule; 0 where it holds none (a /32, or a /31 without RFC 3021).
-std::uint64_t mostUsableHosts(Prefix prefix, bool rfc3021);
-
 template <typename Address>
 struct Allocation {
     std::string name;

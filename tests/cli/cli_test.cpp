@@ -95,16 +95,18 @@ TEST(CliJson, OneObjectOfTheValuesInOneVocabulary)
         "\"mask\":\"255.255.255.254\",\"wildcard_mask\":\"0.0.0.1\",\"host_id\":\"0.0.0.1\",\"nodes_in_subnet\":0,"
         "\"first_host\":\"10.0.0.0\",\"last_host\":\"10.0.0.1\",\"address_count\":2,\"usable_hosts\":2,"
         "\"reverse_zones\":[\"0.0.0.10.in-addr.arpa.\",\"1.0.0.10.in-addr.arpa.\"],\"address_type\":\"Private-Use\","
-        "\"address_type_rfc\":\"RFC 1918\"}\n");
+        "\"address_type_rfc\":\"RFC 1918\",\"cloud\":null}\n");
     EXPECT_TRUE(run({"calc", "0.0.0.0/0", "--format", "json"})
-                    .out.ends_with("\"address_count\":4294967296,\"usable_hosts\":4294967294,"
-                                   "\"reverse_zones\":[\"in-addr.arpa.\"],\"address_type\":"
-                                   "\"\\\"This host on this network\\\"\",\"address_type_rfc\":\"RFC 1122\"}\n"));
-    EXPECT_EQ(run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
-              "{\"address\":\"10.1.2.3\",\"network\":\"10.1.0.0\",\"prefix_length\":16,\"mask\":\"255.255.0.0\","
-              "\"subnet_address\":\"10.1.0.0\","
-              "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
-              "\"subnet_prefix_length\":19,\"host_bits\":13,\"subnet_count\":8,\"usable_hosts\":8190}\n");
+                    .out.ends_with(
+                        "\"address_count\":4294967296,\"usable_hosts\":4294967294,"
+                        "\"reverse_zones\":[\"in-addr.arpa.\"],\"address_type\":"
+                        "\"\\\"This host on this network\\\"\",\"address_type_rfc\":\"RFC 1122\",\"cloud\":null}\n"));
+    EXPECT_EQ(
+        run({"plan", "10.1.2.3/16", "--subnets", "5", "--format", "json"}).out,
+        "{\"address\":\"10.1.2.3\",\"network\":\"10.1.0.0\",\"prefix_length\":16,\"mask\":\"255.255.0.0\","
+        "\"subnet_address\":\"10.1.0.0\","
+        "\"subnet_mask\":\"255.255.224.0\",\"subnet_bit_mask\":\"nnnnnnnn.nnnnnnnn.ssshhhhh.hhhhhhhh\","
+        "\"subnet_prefix_length\":19,\"host_bits\":13,\"subnet_count\":8,\"usable_hosts\":8190,\"cloud\":null}\n");
 }
 
 // One vocabulary for both families: network is the network address beside
@@ -120,7 +122,7 @@ TEST(CliJson, OneMeaningForEachKeyAndOptionWhateverTheFamily)
     EXPECT_NE(calc.find("\"address_type\":\"Documentation\",\"address_type_rfc\":\"RFC 3849\""), std::string::npos);
     // No registry names IPv4 global unicast; RFC 4291 names IPv6's.
     EXPECT_TRUE(run({"calc", "8.8.8.8/32", "--format", "json"})
-                    .out.ends_with("\"address_type\":\"Global Unicast\",\"address_type_rfc\":null}\n"));
+                    .out.ends_with("\"address_type\":\"Global Unicast\",\"address_type_rfc\":null,\"cloud\":null}\n"));
     EXPECT_NE(run({"calc", "2606:4700::1/64", "--format", "json"})
                   .out.find("\"address_type\":\"Global Unicast\",\"address_type_rfc\":\"RFC 4291\""),
               std::string::npos);
@@ -168,6 +170,30 @@ TEST(CliPlanning, RangeAggregateAndVlsm)
               "a /31 with --rfc3021\n");
     EXPECT_EQ(run({"vlsm", "2001:db8::/128", "a=/128", "b=1"}).errors,
               "netquill-cli: request 'b=1' does not fit: the block 2001:db8::/128 lacks 1 address\n");
+}
+
+// --cloud counts hosts as the provider does wherever hosts are counted or
+// asked for: AWS keeps the first four addresses and the last, Google Cloud
+// the first two and the last two.
+TEST(CliPlanning, CloudSubnets)
+{
+    EXPECT_TRUE(run({"calc", "10.1.2.3/24", "--cloud", "aws"})
+                    .out.ends_with("Nodes in Subnet  : 254\nCloud Hosts      : 251 in AWS, 10.1.2.4 to 10.1.2.254\n"));
+    EXPECT_TRUE(run({"calc", "10.1.2.3/24", "--cloud=gcp", "--format", "json"})
+                    .out.find("\"first_host\":\"10.1.2.2\",\"last_host\":\"10.1.2.253\",\"address_count\":256,"
+                              "\"usable_hosts\":252") != std::string::npos);
+    EXPECT_TRUE(run({"plan", "10.0.0.0/16", "--min-hosts", "250", "--cloud", "gcp", "--format", "json"})
+                    .out.ends_with("\"subnet_prefix_length\":24,\"host_bits\":8,\"subnet_count\":256,"
+                                   "\"usable_hosts\":252,\"cloud\":\"gcp\"}\n"));
+    EXPECT_EQ(run({"list", "10.0.0.0/24", "--mask-bits", "25", "--cloud", "aws", "--no-header"}).out,
+              "10.0.0.0\t255.255.255.128\t0.0.0.127\t123\t10.0.0.4 to 10.0.0.126\t10.0.0.127\n"
+              "10.0.0.128\t255.255.255.128\t0.0.0.127\t123\t10.0.0.132 to 10.0.0.254\t10.0.0.255\n");
+    // Two hosts get AWS's smallest subnet; the free /30 is no AWS subnet.
+    EXPECT_EQ(run({"vlsm", "10.0.0.0/27", "link=2", "--cloud", "aws", "--no-header"}).out,
+              "link\t10.0.0.0\t255.255.255.240\t0.0.0.15\t11\t10.0.0.4 to 10.0.0.14\t10.0.0.15\n"
+              "(free)\t10.0.0.16\t255.255.255.240\t0.0.0.15\t11\t10.0.0.20 to 10.0.0.30\t10.0.0.31\n");
+    EXPECT_EQ(run({"vlsm", "10.0.0.0/29", "a=2", "--cloud", "aws"}).errors,
+              "netquill-cli: request 'a=2' does not fit: AWS subnets are /16 to /28; a /29 holds none\n");
 }
 
 // The commands over lists read each LIST as aggregate does, write the
@@ -473,7 +499,25 @@ INSTANTIATE_TEST_SUITE_P(
             "netquill-cli: PREFIX '2001:db8::/33': a NAT64 prefix is /32, /40, /48, /56, /64 or /96 (RFC 6052)\n"},
         RefusedRun{"Nat64AddressOutsideItsPrefix",
                    {"nat64", "64:ff9b::/96", "2001:db8::1"},
-                   "netquill-cli: ADDRESS '2001:db8::1': is not under the prefix 64:ff9b::/96\n"}),
+                   "netquill-cli: ADDRESS '2001:db8::1': is not under the prefix 64:ff9b::/96\n"},
+        RefusedRun{"CloudSubnetTooSmall",
+                   {"calc", "10.0.0.1", "30", "--cloud", "azure"},
+                   "netquill-cli: MASK '30': Azure subnets are /29 or larger\n"},
+        RefusedRun{"CloudSplitTooLarge",
+                   {"list", "10.0.0.0/8", "--cloud", "oci"},
+                   "netquill-cli: BLOCK/PREFIX '10.0.0.0/8': Oracle Cloud subnets are /16 to /30\n"},
+        RefusedRun{"CloudRequestOfAnotherSize",
+                   {"vlsm", "10.0.0.0/24", "a=/29", "--cloud", "aws"},
+                   "netquill-cli: REQUEST '29': AWS subnets are /16 to /28\n"},
+        RefusedRun{"CloudUnknown",
+                   {"plan", "10.0.0.0/16", "--cloud", "ibm"},
+                   "netquill-cli: --cloud 'ibm': must be aws, azure, gcp or oci\n"},
+        RefusedRun{"CloudWithRfc3021",
+                   {"vlsm", "10.0.0.0/24", "a=2", "--cloud", "aws", "--rfc3021"},
+                   "netquill-cli: --cloud 'aws': cannot be given with --rfc3021: a cloud has no /31 subnets\n"},
+        RefusedRun{"CloudForIpv6",
+                   {"list", "2001:db8::/32", "--cloud", "aws"},
+                   "netquill-cli: --cloud 'aws': is for IPv4 subnets\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -591,7 +635,7 @@ TEST(CliHelp, TheCompletionOffersWhatTheCommandTableTakes)
     for (const auto &command : netquill::cli::commands())
         names.emplace_back(command.name);
     EXPECT_EQ(words(match[1]), names);
-    std::string plan = "--rfc3021";
+    std::string plan = "--rfc3021 --cloud";
     for (const std::string_view option : netquill::cli::planOptionNames())
         plan += " " + std::string(option);
     std::map<std::string, std::set<std::string>> offered;

@@ -304,8 +304,9 @@ void frmPlan::mnuFindFree_Click()
     if (!given)
         return;
     const std::string typed = text.trimmed().toStdString();
-    const auto length = netquill::withFamily(
-        node->family(), [&]<typename Address>() { return netquill::requestedLength<Address>(typed, false); });
+    const auto length = netquill::withFamily(node->family(), [&]<typename Address>() {
+        return netquill::requestedLength<Address>(typed, netquill::HostRule());
+    });
     if (!length)
         return refuse("\"" + typed + "\" " + length.reason() + ".");
     const auto found = m_plan.firstFreeBlock(*node, *length);

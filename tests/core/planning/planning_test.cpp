@@ -2,6 +2,7 @@
 // against brute force over small windows of the address space, and the
 // edges of the 128-bit space.
 #include "core/address/addresstext.h"
+#include "core/planning/hostrule.h"
 #include "core/planning/ranges.h"
 #include "core/planning/split.h"
 #include "core/planning/vlsm.h"
@@ -106,16 +107,6 @@ TEST(MergeRanges, LongListsOfBothFamilies)
     expectLongListsMergedAsSorted<Ipv6Address>(Uint128{1} << 63, Uint128{0x20010DB8} << 96);
 }
 
-TEST(Vlsm, SmallestSubnetForAHostCount)
-{
-    const std::tuple<std::uint64_t, bool, int> cases[] = {{1, false, 30},  {2, false, 30},  {3, false, 29},
-                                                          {1, true, 31},   {2, true, 31},   {3, true, 29},
-                                                          {62, false, 26}, {63, false, 25}, {4294967294, false, 0}};
-    for (const auto &[hosts, rfc3021, bits] : cases)
-        EXPECT_EQ(smallestPrefixHolding(hosts, rfc3021), Prefix(bits)) << hosts;
-    EXPECT_FALSE(smallestPrefixHolding(4294967295, false));
-}
-
 TEST(Vlsm, LargestFirstFromTheStartThenTheFreeBlocks)
 {
     const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0x0A000000), 24);
@@ -147,11 +138,13 @@ TEST(Vlsm, AllocationsAndFreeBlocksTileTheBlockOrTheShortfallIsExact)
     std::mt19937 random(1918);
     const Ipv4Block block = Ipv4Block::containing(Ipv4Address(0xC0A80000), 22);
     int refused = 0;
+    const HostRule hostRules[] = {HostRule::pointToPoint(), HostRule()};
     for (int trial = 0; trial < 300; ++trial) {
         std::vector<SubnetRequest> requests;
         std::uint64_t asked = 0;
         for (int k = static_cast<int>(random() % 6) + 1; k > 0; --k) {
-            requests.push_back({std::to_string(k), smallestPrefixHolding(random() % 200 + 1, trial % 2 == 0)->bits()});
+            requests.push_back(
+                {std::to_string(k), hostRules[trial % 2].smallestPrefixHolding(random() % 200 + 1)->bits()});
             asked += std::uint64_t{1} << (32 - requests.back().length);
         }
         const auto result = allocateSubnets(block, requests);

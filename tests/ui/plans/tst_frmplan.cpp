@@ -9,6 +9,7 @@
 #include "ui/plans/plantreemodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
@@ -425,6 +426,33 @@ private slots:
         QVERIFY(answerer.allAnswered() && refusedFirst);
         QCOMPARE(rows(plan), (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 office", "10.0.0.128/25 ", "10.0.0.128/26 lab",
                                           "10.0.0.192/26 "}));
+    }
+
+    // A cloud chosen sizes the requests for its kept addresses: AWS keeps 5
+    // of each subnet and has none smaller than a /28; RFC 3021 has no say.
+    void placeRequestsSizesForTheCloudChosen()
+    {
+        auto *plan = new frmPlan;
+        plan->show();
+        bool ruleShown = false;
+        DialogAnswerer answerer(
+            {input("10.0.0.0/24"), [&](QWidget *dialog) {
+                 auto *cloud = dialog->findChild<QComboBox *>("cboCloud");
+                 if (!cloud)
+                     return false;
+                 cloud->setCurrentIndex(cloud->findText("AWS"));
+                 ruleShown = !dialog->findChild<QCheckBox *>("chkRfc3021")->isEnabled() &&
+                             dialog->findChild<QLabel *>("lblCloudRule")->text().contains("/16 to /28");
+                 dialog->findChild<QPlainTextEdit *>("txtRequests")->setPlainText("web=123\nlink=2");
+                 dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+                 return true;
+             }});
+        trigger(plan, "mnuAddBlock");
+        trigger(plan, "mnuPlaceRequests");
+        QVERIFY(answerer.allAnswered() && ruleShown);
+        QCOMPARE(rows(plan),
+                 (QStringList{"10.0.0.0/24 ", "10.0.0.0/25 web", "10.0.0.128/25 ", "10.0.0.128/26 ", "10.0.0.128/27 ",
+                              "10.0.0.128/28 link", "10.0.0.144/28 ", "10.0.0.160/27 ", "10.0.0.192/26 "}));
     }
 
     // A save that fails on a full disk, whatever the plan's size, says why,
