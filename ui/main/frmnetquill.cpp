@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -139,6 +140,8 @@ void frmNetquill::connectHandlers()
 
     connect(txtIPv6Address, &QLineEdit::textChanged, this, &frmNetquill::txtIPv6Address_Change);
     connect(cboIPv6Prefix, &QComboBox::activated, this, &frmNetquill::cboIPv6Prefix_Click);
+    connect(chkIPv6Nat64, &QCheckBox::toggled, this, &frmNetquill::chkIPv6Nat64_Click);
+    connect(txtIPv6Ipv4, &QLineEdit::editingFinished, this, &frmNetquill::txtIPv6Ipv4_Change);
     connect(cboIPv6SubnetPrefix, &QComboBox::activated, this, &frmNetquill::cboIPv6SubnetPrefix_Click);
     connect(btnIPv6Generate, &QPushButton::clicked, this, &frmNetquill::btnIPv6Generate_Click);
     connect(btnCopyTab4ToClipboard, &QPushButton::clicked, this, &frmNetquill::btnCopyTab4ToClipboard_Click);

@@ -42,6 +42,7 @@ class QKeyEvent;
 class ControlSet;
 class QAction;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -103,6 +104,8 @@ private slots:
     // "IPv6" tab
     void txtIPv6Address_Change();
     void cboIPv6Prefix_Click();
+    void chkIPv6Nat64_Click();
+    void txtIPv6Ipv4_Change();
     void cboIPv6SubnetPrefix_Click();
     void btnIPv6Generate_Click();
     void btnCopyTab4ToClipboard_Click();
@@ -165,6 +168,8 @@ private:
     std::optional<netquill::ZonedIpv6Entry> readIpv6Entry() const;
     int ipv6PrefixLength(const netquill::ZonedIpv6Entry &entry) const;
     void writeIpv6Fields(const netquill::Ipv6Texts *texts);
+    void showIpv6Reason(const QString &reason);
+    void writeNat64Ipv4(const netquill::ZonedIpv6Entry &entry);
     void fillIpv6SubnetPrefixes(int blockLength);
     std::optional<netquill::Split<netquill::Ipv6Address>> readIpv6Split() const;
 
@@ -238,6 +243,7 @@ private:
     QLineEdit *txtIPv6Address = nullptr;
     QComboBox *cboIPv6Prefix = nullptr;
     QLabel *lblIPv6Reason = nullptr;
+    QCheckBox *chkIPv6Nat64 = nullptr;
     QLineEdit *txtIPv6Compressed = nullptr;
     QLineEdit *txtIPv6Expanded = nullptr;
     QLineEdit *txtIPv6Ipv4 = nullptr;

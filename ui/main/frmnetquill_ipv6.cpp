@@ -1,14 +1,19 @@
 // The "IPv6" tab: the answer follows the address field as it is typed, with
 // no button to press; while the text is not an address, the reason stands
-// under it and every answer field is empty.
+// under it and every answer field is empty. With "NAT64" checked, the
+// block typed is a NAT64 prefix (RFC 6052): the IPv4 field shows the IPv4
+// address the address carries under it, and an IPv4 address typed there
+// makes the address.
 #include "ui/main/frmnetquill.h"
 
 #include "core/address/count.h"
+#include "core/address/nat64.h"
 #include "core/lines/ipv6answer.h"
 #include "core/lines/subnetlisting.h"
 #include "ui/subnets/frmsubnets.h"
 #include "ui/widgets/clipboard.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,14 +35,7 @@ void frmNetquill::txtIPv6Address_Change()
 {
     const QString text = txtIPv6Address->text();
     const auto entry = netquill::readIpv6Field(text.toStdString());
-    // A reason that quotes a long text is shortened with "…" to the line;
-    // its tooltip and screen readers have it whole.
-    const QString reason = entry ? QString() : QString::fromStdString(entry.reason());
-    lblIPv6Reason->setText(text.trimmed().isEmpty() ? QString()
-                                                    : lblIPv6Reason->fontMetrics().elidedText(reason, Qt::ElideRight,
-                                                                                              lblIPv6Reason->width()));
-    lblIPv6Reason->setToolTip(reason);
-    lblIPv6Reason->setAccessibleDescription(reason);
+    showIpv6Reason(entry || text.trimmed().isEmpty() ? QString() : QString::fromStdString(entry.reason()));
     if (!entry) {
         writeIpv6Fields(nullptr);
         return;
@@ -46,6 +44,55 @@ void frmNetquill::txtIPv6Address_Change()
         cboIPv6Prefix->setCurrentIndex(*entry->length);
     const netquill::Ipv6Texts texts = netquill::CalculateIpv6(entry->address, ipv6PrefixLength(*entry));
     writeIpv6Fields(&texts);
+    if (chkIPv6Nat64->isChecked())
+        writeNat64Ipv4(*entry);
+}
+
+// A reason that quotes a long text is shortened with "…" to the line; its
+// tooltip and screen readers have it whole.
+void frmNetquill::showIpv6Reason(const QString &reason)
+{
+    lblIPv6Reason->setText(lblIPv6Reason->fontMetrics().elidedText(reason, Qt::ElideRight, lblIPv6Reason->width()));
+    lblIPv6Reason->setToolTip(reason);
+    lblIPv6Reason->setAccessibleDescription(reason);
+}
+
+// The IPv4 address the address carries under the block typed, taken as a
+// NAT64 prefix; or why the block or the address is none.
+void frmNetquill::writeNat64Ipv4(const netquill::ZonedIpv6Entry &entry)
+{
+    const auto prefix = netquill::Ipv6Block::containing(entry.address.address, ipv6PrefixLength(entry));
+    const auto ipv4 = netquill::ipv4OfNat64Address(prefix, entry.address.address);
+    txtIPv6Ipv4->setText(ipv4 ? QString::fromStdString(ipv4->text()) : QString());
+    showIpv6Reason(ipv4 ? QString() : QString::fromStdString("NAT64: " + ipv4.reason()));
+}
+
+// Under a NAT64 prefix the IPv4 field takes an address typed, and Tab stops there.
+void frmNetquill::chkIPv6Nat64_Click()
+{
+    const bool nat64 = chkIPv6Nat64->isChecked();
+    txtIPv6Ipv4->setReadOnly(!nat64);
+    txtIPv6Ipv4->setFocusPolicy(nat64 ? Qt::StrongFocus : Qt::ClickFocus);
+    txtIPv6Address_Change();
+}
+
+// An IPv4 address typed under a NAT64 prefix: the address field gets the
+// IPv6 address DNS64 makes of it, the prefix kept.
+void frmNetquill::txtIPv6Ipv4_Change()
+{
+    const auto entry = readIpv6Entry();
+    if (!chkIPv6Nat64->isChecked() || !txtIPv6Ipv4->isModified() || !entry)
+        return;
+    txtIPv6Ipv4->setModified(false);
+    const auto ipv4 = netquill::parseAddress(txtIPv6Ipv4->text().trimmed().toStdString());
+    if (!ipv4)
+        return showIpv6Reason(QString::fromStdString("IPv4: " + ipv4.reason()));
+    const int length = ipv6PrefixLength(*entry);
+    const auto address =
+        netquill::nat64Address(netquill::Ipv6Block::containing(entry->address.address, length), *ipv4);
+    if (!address)
+        return showIpv6Reason(QString::fromStdString("NAT64: " + address.reason()));
+    txtIPv6Address->setText(QString::fromStdString(address->text() + "/" + std::to_string(length)));
 }
 
 // Every answer field from the texts, or all of them empty without.

@@ -11,6 +11,7 @@
 #include "ui/widgets/netquillfont.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -121,7 +122,8 @@ constexpr ControlRow kIpv6Tab[] = {
     {"lblIPv6Slash", K::Label, "/", 4530, 90, 120, 255},
     {"cboIPv6Prefix", K::DropDown, "", 4680, 60, 750, 315},
     {"btnCopyTab4ToClipboard", K::Button, "Copy to Clipboard", 5610, 60, 1830, 315},
-    {"lblIPv6Reason", K::Label, "", 1290, 375, 6150, 225},
+    {"lblIPv6Reason", K::Label, "", 180, 375, 6240, 225},
+    {"chkIPv6Nat64", K::CheckBox, "&NAT64", 6480, 352, 960, 240},
     {"lblIPv6Compressed", K::Label, "Compressed:", 180, 615, 1080, 255, "txtIPv6Compressed"},
     {"txtIPv6Compressed", K::ResultField, "", 1290, 600, 3660, 255},
     {"lblIPv6Ipv4", K::Label, "IPv4:", 5040, 615, 540, 255, "txtIPv6Ipv4"},
@@ -324,6 +326,7 @@ void frmNetquill::bindIpv6Tab(const ControlSet &controls)
     txtIPv6Address = controls.get<QLineEdit>("txtIPv6Address");
     cboIPv6Prefix = controls.get<QComboBox>("cboIPv6Prefix");
     lblIPv6Reason = controls.get<QLabel>("lblIPv6Reason");
+    chkIPv6Nat64 = controls.get<QCheckBox>("chkIPv6Nat64");
     txtIPv6Compressed = controls.get<QLineEdit>("txtIPv6Compressed");
     txtIPv6Expanded = controls.get<QLineEdit>("txtIPv6Expanded");
     txtIPv6Ipv4 = controls.get<QLineEdit>("txtIPv6Ipv4");
@@ -349,6 +352,9 @@ void frmNetquill::bindIpv6Tab(const ControlSet &controls)
     // show, the short labels' fields at greater length.
     cboIPv6Prefix->setAccessibleName(QStringLiteral("Prefix length"));
     txtIPv6Ipv4->setAccessibleName(QStringLiteral("IPv4 address inside"));
+    chkIPv6Nat64->setAccessibleName(QStringLiteral("The block is a NAT64 prefix"));
+    chkIPv6Nat64->setToolTip(QStringLiteral("The block is a NAT64 prefix (RFC 6052): the IPv4 field shows the IPv4 "
+                                            "address under it, and an IPv4 address typed there makes the address"));
     txtIPv6TeredoServer->setAccessibleName(QStringLiteral("Server of Teredo"));
     txtIPv6Subnets48->setAccessibleName(QStringLiteral("/48s the block holds"));
     txtIPv6Subnets64->setAccessibleName(QStringLiteral("/64s the block holds"));

@@ -3,6 +3,7 @@
 #include "ui/widgets/addressfield.h"
 #include "ui/widgets/linklabel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -51,6 +52,8 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
     }
     case ControlKind::Option:
         return new QRadioButton(caption, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
     case ControlKind::DropDown: {
         auto *list = new QComboBox(parent);
         list->setEditable(false);

@@ -21,6 +21,7 @@ enum class ControlKind {
     ResultField,  // read-only display
     Button,
     Option,
+    CheckBox,
     DropDown,
     Line,  // a horizontal separator
 };

@@ -497,6 +497,30 @@ private slots:
         QCOMPARE(ui().shown({"txtIPv6SubnetCount"}).front(), "1208925819614629174706176");
     }
 
+    // With "NAT64" checked the block typed is the prefix: the IPv4
+    // field shows what the address carries under it (RFC 6052's example at
+    // /64), takes an IPv4 address typed to make the address, and says why a
+    // block of another length is none.
+    void ipv6Nat64PrefixOfAnyLength()
+    {
+        ui().showTab(3);
+        QTest::keyClicks(ui().focus(), "2001:db8:122:344:c0:2:2100:0/64");
+        QCOMPARE(ui().shown({"txtIPv6Ipv4"}).front(), "");
+        ui().control<QCheckBox>("chkIPv6Nat64")->click();
+        QCOMPARE(ui().shown({"txtIPv6Ipv4"}).front(), "192.0.2.33");
+        QLineEdit *ipv4 = ui().field("txtIPv6Ipv4");
+        ipv4->setFocus();
+        ipv4->selectAll();
+        QTest::keyClicks(ipv4, "198.51.100.7");
+        QTest::keyClick(ipv4, Qt::Key_Return);
+        QCOMPARE(ui().shown({"txtIPv6Address", "txtIPv6Ipv4"}),
+                 (QStringList{"2001:db8:122:344:c6:3364:700:0/64", "198.51.100.7"}));
+        ui().pick("cboIPv6Prefix", "60");
+        QCOMPARE(ui().shown({"txtIPv6Ipv4"}).front(), "");
+        QCOMPARE(ui().control<QLabel>("lblIPv6Reason")->toolTip(),
+                 "NAT64: a NAT64 prefix is /32, /40, /48, /56, /64 or /96 (RFC 6052)");
+    }
+
     // Copy, by button and by Ctrl+C, is netquill-cli calc's text with CR LF;
     // with a text that is no address it leaves the clipboard alone.
     void ipv6CopyIsTheCommandLinesText()
