@@ -1,5 +1,6 @@
 #include "cli/addresslists.h"
 
+#include "cli/fileparts.h"
 #include "cli/input.h"
 #include "core/planning/ranges.h"
 
@@ -34,18 +35,88 @@ void writeRanges(const RangeSet<Address> &ranges, bool asRanges, Streams &stream
 
 }  // namespace
 
-AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints)
+namespace {
+
+// What one part of a list file holds, and what is wrong with it, each
+// complaint with its line in the part until the lines before it are counted.
+struct PartOfList {
+    AnyRangeSet ranges;
+    std::size_t lines = 0;
+    std::vector<std::pair<std::size_t, std::string>> told;
+    std::size_t complaints = 0;
+    bool stopped = false;  // at a line too long or not text: the rest of the file is not read
+};
+
+PartOfList readPart(const InputFile &file, FilePart part)
+{
+    PartOfList read;
+    AddressListReader list;
+    LineReader reader(file, part);
+    const auto complain = [&](std::string message) {
+        if (++read.complaints <= Complaints::kMostReported)
+            read.told.emplace_back(reader.lineNumber(), std::move(message));
+    };
+    std::string_view text;
+    std::string_view entry;
+    while (reader.next(text))
+        if (const auto reason = list.add(text, entry))
+            complain("'" + shown(entry) + "': " + reason->reason);
+    read.stopped = !reader.problem().empty();
+    if (read.stopped)
+        complain(reader.problem());
+    read.lines = reader.lineNumber();
+    read.ranges = list.take();
+    return read;
+}
+
+// A large file's parts read at once, then joined in its order: what the
+// one-thread reading finds, complaints and their lines included.
+AnyRangeSet readInParts(const InputFile &file, const std::vector<FilePart> &parts, unsigned threads,
+                        Complaints &complaints)
+{
+    AnyRangeSet list;
+    std::size_t linesBefore = 0;
+    eachPartInOrder(
+        parts.size(), threads, [&](std::size_t k) { return readPart(file, parts[k]); },
+        [&](PartOfList part) {
+            for (const auto &[line, message] : part.told)
+                complaints.add(shown(file.name()) + ":" + std::to_string(linesBefore + line) + ": " + message);
+            complaints.addUntold(part.complaints - part.told.size());
+            forEachFamily([&]<typename Address>() {
+                list.of<Address>() = setUnion(list.of<Address>(), part.ranges.of<Address>());
+            });
+            linesBefore += part.lines;
+            return !part.stopped;
+        });
+    return list;
+}
+
+}  // namespace
+
+AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints,
+                           unsigned threads)
 {
     AddressListReader list;
+    AnyRangeSet parted;
     for (const std::string_view source : sources) {
-        LineReader reader(source, standardInput);
+        InputFile file(source, standardInput);
+        if (const auto parts = cutAtLines(file, threads, kPartedFileSize)) {
+            const AnyRangeSet read = readInParts(file, *parts, threads, complaints);
+            forEachFamily([&]<typename Address>() {
+                parted.of<Address>() = setUnion(parted.of<Address>(), read.of<Address>());
+            });
+            continue;
+        }
+        LineReader reader(file);
         std::string_view text;
         std::string_view entry;
         while (reader.next(text, complaints))
             if (const auto reason = list.add(text, entry))
                 complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason->reason);
     }
-    return list.take();
+    const AnyRangeSet read = list.take();
+    forEachFamily([&]<typename Address>() { parted.of<Address>() = setUnion(parted.of<Address>(), read.of<Address>()); });
+    return parted;
 }
 
 Families familyOption(const CommandLine &line)

@@ -15,7 +15,9 @@ namespace netquill::cli {
 
 // The entries of all the sources ("-" for standard input) as one merged
 // list; each bad line is added to the complaints, "name:LINE: 'entry': reason".
-AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints);
+// A large regular file is read on up to `threads` threads.
+AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int standardInput, Complaints &complaints,
+                           unsigned threads);
 
 // The families --family 4|6 keeps, both when it is not given.
 using Families = FamilyFlags;

@@ -1,9 +1,11 @@
 #include "cli/commandfiles.h"
 
 #include "cli/addresslists.h"
+#include "cli/fileparts.h"
 #include "cli/greplines.h"
 #include "cli/values.h"
 #include "core/address/addresstext.h"
+#include "core/planning/rangeindex.h"
 #include "core/planning/ranges.h"
 
 #include <algorithm>
@@ -31,6 +33,8 @@ const char *const kGrepHelp =
     "  -n  each line's number before it\n"
     "  -H  each FILE's name before its lines (the default for more than one FILE); -h never\n"
     "  -q  nothing printed: the status says whether a line matched\n"
+    "  --threads N  a regular FILE of 4 MB or more read on N threads (one a core by default;\n"
+    "      1: one), its lines written in their order; -n and -q read on one\n"
     "Lines pass as bytes, whatever their length or encoding. Exit status, as grep's: 0 a line\n"
     "was selected, 1 none was, 2 trouble (a bad PATTERN, a FILE that cannot be read).\n";
 
@@ -45,15 +49,26 @@ struct Selection {
     bool quiet;
 };
 
-bool holds(const AnyRangeSet &patterns, const FoundAddress &found)
+// The PATTERNs of both families, each indexed for the addresses of a log.
+class Patterns
 {
-    return found.address.visit([&](auto address) {
-        const auto &ranges = patterns.of<decltype(address)>();
-        const auto after = std::upper_bound(ranges.begin(), ranges.end(), address,
-                                            [](auto value, const auto &range) { return value < range.first; });
-        return after != ranges.begin() && !(std::prev(after)->last < address);
-    });
-}
+public:
+    explicit Patterns(AnyRangeSet ranges) : m_ranges(std::move(ranges)), m_ipv4(m_ranges.ipv4), m_ipv6(m_ranges.ipv6) {}
+    Patterns(const Patterns &) = delete;
+    Patterns &operator=(const Patterns &) = delete;
+
+    bool hold(const FoundAddress &found) const
+    {
+        if (const auto *ipv4 = found.address.as<Ipv4Address>())
+            return m_ipv4.holds(*ipv4);
+        return m_ipv6.holds(*found.address.as<Ipv6Address>());
+    }
+
+private:
+    AnyRangeSet m_ranges;
+    RangeIndex<Ipv4Address> m_ipv4;
+    RangeIndex<Ipv6Address> m_ipv6;
+};
 
 // The PATTERNs of -e and -f, or the first positionals; the FILEs after them.
 AnyRangeSet readPatterns(const CommandLine &line, std::vector<std::string_view> &files, Streams &streams)
@@ -92,7 +107,7 @@ AnyRangeSet readPatterns(const CommandLine &line, std::vector<std::string_view> 
         });
     }
     Complaints complaints;
-    const AnyRangeSet fromLists = readMergedList(lists, streams.standardInput, complaints);
+    const AnyRangeSet fromLists = readMergedList(lists, streams.standardInput, complaints, threadsOption(line));
     if (complaints.any())
         throw UsageError(complaints.report().substr(std::string_view("netquill-cli: ").size()));
     forEachFamily([&]<typename Address>() {
@@ -103,10 +118,112 @@ AnyRangeSet readPatterns(const CommandLine &line, std::vector<std::string_view> 
     return patterns;
 }
 
-// The lines of one FILE the selection takes; their count.
-std::size_t grepFile(std::string_view name, const AnyRangeSet &patterns, const Selection &selection,
-                     const std::string &prefix, Streams &streams)
+// A large regular FILE is read in parts of this size, a thread a part.
+constexpr std::uint64_t kGrepPartSize = std::uint64_t{4} << 20;
+
+// One whole line as the selection takes it, what it writes appended to
+// `out` (each line number being counted only on one thread); whether it was selected.
+bool selectLine(std::string_view line, const Patterns &patterns, const Selection &selection, std::string_view prefix,
+                std::string_view eol, std::string &out)
 {
+    const bool onlyEach =
+        selection.only && !selection.invert && !selection.count && !selection.quiet && !selection.whole;
+    bool matched = false;
+    forEachAddress(line, true, [&](const FoundAddress &found) {
+        if (!patterns.hold(found))
+            return true;
+        matched = true;
+        if (onlyEach)
+            out.append(prefix).append(line.substr(found.at, sizeWithZone(line, found))).append(eol);
+        return onlyEach;  // otherwise one address decides the line
+    });
+    std::string_view address;  // with -x, the line's one address
+    if (selection.whole && matched) {
+        // The line is the address and nothing else (a CR before its LF aside).
+        address = line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+        const auto found = nextAddress(address);
+        matched = found && found->at == 0 && sizeWithZone(address, *found) == address.size();
+    }
+    if (matched == selection.invert)
+        return false;
+    if (!selection.only && !selection.count)
+        out.append(prefix).append(line).append("\n");
+    else if (selection.only && selection.whole && !selection.invert)
+        out.append(prefix).append(address).append(eol);
+    return true;
+}
+
+// What the selection takes of one part of a FILE: its output and how many
+// lines. A thread's buffers serve each part it reads in turn: memory touched
+// anew for every part cost more than the threads saved.
+struct GrepPart {
+    std::string bytes;
+    std::string out;
+    std::size_t selected = 0;
+};
+
+GrepPart &grepPart(const InputFile &file, FilePart part, const Patterns &patterns, const Selection &selection,
+                   std::string_view prefix, std::string_view eol, GrepPart &taken)
+{
+    std::string &bytes = taken.bytes;
+    bytes.resize(static_cast<std::size_t>(part.end - part.begin));
+    taken.out.clear();
+    taken.selected = 0;
+    for (std::size_t got = 0; got < bytes.size();) {
+        const std::size_t read = file.readAt(bytes.data() + got, bytes.size() - got, part.begin + got);
+        if (read == 0)
+            throw UsageError("FILE '" + shown(file.name()) + "': changed while it was read");
+        got += read;
+    }
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        if (selectLine(std::string_view(bytes).substr(start, end - start), patterns, selection, prefix, eol,
+                       taken.out))
+            ++taken.selected;
+        start = end + 1;
+    }
+    return taken;
+}
+
+// A large regular FILE read in parts at once, the parts' output in the file's
+// order; its count of selected lines. Line numbers (-n) and -q stay on one thread.
+std::optional<std::size_t> grepInParts(const InputFile &file, unsigned threads, const Patterns &patterns,
+                                       const Selection &selection, const std::string &prefix, Streams &streams)
+{
+    if (selection.numbers || selection.quiet)
+        return std::nullopt;
+    const auto parts = cutAtLines(file, threads, kGrepPartSize);
+    if (!parts)
+        return std::nullopt;
+    std::size_t selected = 0;
+    // Part k uses the buffers part k - threads did, which were taken before it starts.
+    std::vector<GrepPart> buffers(threads);
+    eachPartInOrder(
+        parts->size(), threads,
+        [&](std::size_t k) -> GrepPart * {
+            return &grepPart(file, (*parts)[k], patterns, selection, prefix, streams.eol(), buffers[k % threads]);
+        },
+        [&](const GrepPart *part) {
+            selected += part->selected;
+            streams.out.append(part->out);
+            return streams.out.open();
+        });
+    if (selection.count) {
+        streams.out.buffer().append(prefix).append(std::to_string(selected)).append(streams.eol());
+        streams.out.flushWhenFull();
+    }
+    return selected;
+}
+
+// The lines of one FILE the selection takes; their count.
+std::size_t grepFile(std::string_view name, const Patterns &patterns, const Selection &selection,
+                     const std::string &prefix, unsigned threads, Streams &streams)
+{
+    if (name != "-") {
+        const InputFile file(name, streams.standardInput);
+        if (const auto selected = grepInParts(file, threads, patterns, selection, prefix, streams))
+            return *selected;
+    }
     std::string &out = streams.out.buffer();
     bool matched = false;
     std::size_t selected = 0;
@@ -119,18 +236,19 @@ std::size_t grepFile(std::string_view name, const AnyRangeSet &patterns, const S
     const bool onlyEach =
         selection.only && !selection.invert && !selection.count && !selection.quiet && !selection.whole;
     const ScannedLines *reader = nullptr;
+    const auto onAddress = [&](std::string_view text, const FoundAddress &address) {
+        if (!patterns.hold(address))
+            return true;
+        matched = true;
+        if (!onlyEach)
+            return false;  // one address decides the line
+        linePrefix(reader->lineNumber());
+        out.append(text).append(streams.eol());
+        streams.out.flushWhenFull();
+        return true;
+    };
     ScannedLines lines(name, streams.standardInput, !selection.count && !selection.only && !selection.quiet,
-                       [&](std::string_view text, const FoundAddress &address) {
-                           if (!holds(patterns, address))
-                               return true;
-                           matched = true;
-                           if (!onlyEach)
-                               return false;  // one address decides the line
-                           linePrefix(reader->lineNumber());
-                           out.append(text).append(streams.eol());
-                           streams.out.flushWhenFull();
-                           return true;
-                       });
+                       onAddress);
     reader = &lines;
     while (lines.next()) {
         const std::size_t number = lines.lineNumber();
@@ -174,7 +292,7 @@ std::size_t grepFile(std::string_view name, const AnyRangeSet &patterns, const S
 int grepCommand(const CommandLine &line, Streams &streams)
 {
     std::vector<std::string_view> files;
-    const AnyRangeSet patterns = readPatterns(line, files, streams);
+    const Patterns patterns(readPatterns(line, files, streams));
     if (files.empty())
         files.push_back("-");
     if (std::count(files.begin(), files.end(), "-") > 1)
@@ -182,6 +300,7 @@ int grepCommand(const CommandLine &line, Streams &streams)
     const Selection selection{line.has("-v"), line.has("-c"), line.has("-o"),
                               line.has("-x"), line.has("-n"), line.has("-q")};
     const bool names = line.has("-H") || (files.size() > 1 && !line.has("-h"));
+    const unsigned threads = threadsOption(line);
     // A FILE that is the output itself would be read as it grows, until the disk is full.
     struct stat output {
     };
@@ -203,7 +322,7 @@ int grepCommand(const CommandLine &line, Streams &streams)
         }
         try {
             const std::string prefix = names ? std::string(file == "-" ? "(standard input)" : file) + ":" : "";
-            anySelected = grepFile(file, patterns, selection, prefix, streams) > 0 || anySelected;
+            anySelected = grepFile(file, patterns, selection, prefix, threads, streams) > 0 || anySelected;
         } catch (const UsageError &error) {
             // One FILE that cannot be read does not stop the others, as in grep.
             streams.errors << "netquill-cli: " << error.what() << "\n";

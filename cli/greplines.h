@@ -5,7 +5,6 @@
 #include "core/address/addressscan.h"
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -23,8 +22,8 @@ class ScannedLines
 public:
     // Told of each address of a line, its text as it stands (an IPv6
     // address's zone included), before next() returns; false when the rest
-    // of the line need not be scanned.
-    using OnAddress = std::function<bool(std::string_view text, const FoundAddress &address)>;
+    // of the line need not be scanned. It must outlive the lines.
+    using OnAddress = FunctionRef<bool(std::string_view text, const FoundAddress &address)>;
 
     // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
     ScannedLines(std::string_view name, int standardInput, bool keepLongLines, OnAddress onAddress);

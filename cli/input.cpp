@@ -1,8 +1,10 @@
 #include "cli/input.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 
@@ -44,10 +46,27 @@ std::size_t InputFile::read(char *into, std::size_t room)
     }
 }
 
-std::string LineReader::placeOf(std::size_t lineNumber) const
+std::size_t InputFile::readAt(char *into, std::size_t room, std::uint64_t offset) const
 {
-    return shown(m_file.name()) + ":" + std::to_string(lineNumber);
+    for (;;) {
+        const ssize_t got = ::pread(m_descriptor, into, room, static_cast<off_t>(offset));
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            refuseFile(m_name, errno);
+    }
 }
+
+std::optional<std::uint64_t> InputFile::regularSize() const
+{
+    struct stat status {
+    };
+    if (::fstat(m_descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+std::string LineReader::place() const { return shown(file().name()) + ":" + std::to_string(m_lineNumber); }
 
 bool LineReader::readMore()
 {
@@ -56,7 +75,15 @@ bool LineReader::readMore()
         m_end -= m_start;
         m_start = 0;
     }
-    const std::size_t got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    std::size_t room = m_buffer.size() - m_end;
+    std::size_t got = 0;
+    if (m_part) {
+        room = static_cast<std::size_t>(std::min<std::uint64_t>(room, m_part->end - m_offset));
+        got = room == 0 ? 0 : file().readAt(m_buffer.data() + m_end, room, m_offset);
+        m_offset += got;
+    } else {
+        got = m_stream->read(m_buffer.data() + m_end, room);
+    }
     if (got == 0)
         m_atEnd = true;
     // Lines are searched for a NUL byte only once one has been read.
@@ -66,7 +93,13 @@ bool LineReader::readMore()
     return got > 0;
 }
 
-bool LineReader::next(std::string_view &line, Complaints &complaints)
+bool LineReader::stop(std::string problem)
+{
+    m_problem = std::move(problem);
+    return false;
+}
+
+bool LineReader::next(std::string_view &line)
 {
     for (;;) {
         const char *begin = m_buffer.data() + m_start;
@@ -74,9 +107,8 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
         if (!newline && !m_atEnd) {
             if (m_end - m_start > kLongestRawLine) {
                 // Too long to keep, and the rest of the file is not read: /dev/zero ends here.
-                complaints.add(placeOf(m_lineNumber + 1) + ": line longer than " + std::to_string(kLongestLine) +
-                               " bytes");
-                return false;
+                ++m_lineNumber;
+                return stop("line longer than " + std::to_string(kLongestLine) + " bytes");
             }
             readMore();
             continue;
@@ -87,21 +119,26 @@ bool LineReader::next(std::string_view &line, Complaints &complaints)
         m_start += length + (newline ? 1 : 0);
         ++m_lineNumber;
         line = std::string_view(begin, length);
-        if (m_lineNumber == 1 && line.starts_with(kByteOrderMark))
+        if (m_lineNumber == 1 && (!m_part || m_part->begin == 0) && line.starts_with(kByteOrderMark))
             line.remove_prefix(kByteOrderMark.size());
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         // The bound is the entry's: its byte-order mark and line end are not counted.
-        if (line.size() > kLongestLine) {
-            complaints.add(placeOf(m_lineNumber) + ": line longer than " + std::to_string(kLongestLine) + " bytes");
-            return false;
-        }
-        if (m_holdsNul && line.find('\0') != std::string_view::npos) {
-            complaints.add(placeOf(m_lineNumber) + ": not text (a NUL byte): a UTF-16 or compressed file?");
-            return false;
-        }
+        if (line.size() > kLongestLine)
+            return stop("line longer than " + std::to_string(kLongestLine) + " bytes");
+        if (m_holdsNul && line.find('\0') != std::string_view::npos)
+            return stop("not text (a NUL byte): a UTF-16 or compressed file?");
         return true;
     }
+}
+
+bool LineReader::next(std::string_view &line, Complaints &complaints)
+{
+    if (next(line))
+        return true;
+    if (!m_problem.empty())
+        complaints.add(place() + ": " + m_problem);
+    return false;
 }
 
 }  // namespace netquill::cli

@@ -1,6 +1,7 @@
 #include "cli/commandfiles.h"
 
 #include "cli/addresslists.h"
+#include "cli/fileparts.h"
 #include "cli/values.h"
 #include "core/lines/celltable.h"
 #include "core/lines/jsontext.h"
@@ -16,7 +17,7 @@ constexpr const char *kListOperands =
     "Each LIST is a file, or - for standard input, read as aggregate reads its FILEs: addresses,\n"
     "blocks and ranges of both families, one a line. The answer is written as aggregate writes\n"
     "it: the fewest CIDR blocks, or with --ranges first-last ranges, IPv4 first; --family keeps\n"
-    "one family.\n";
+    "one family; --threads N reads a large LIST on N threads, as aggregate does.\n";
 
 }  // namespace
 
@@ -67,11 +68,12 @@ std::vector<std::string_view> listOperands(const CommandLine &line, std::size_t 
 
 // Each list read, merged, and handed to `take`; every bad line of every list is reported.
 template <typename Take>
-bool readLists(const std::vector<std::string_view> &sources, Streams &streams, Take take)
+bool readLists(const std::vector<std::string_view> &sources, const CommandLine &line, Streams &streams, Take take)
 {
     Complaints complaints;
+    const unsigned threads = threadsOption(line);
     for (std::size_t k = 0; k < sources.size(); ++k)
-        take(k, readMergedList({sources[k]}, streams.standardInput, complaints));
+        take(k, readMergedList({sources[k]}, streams.standardInput, complaints, threads));
     if (complaints.any())
         streams.errors << complaints.report();
     return !complaints.any();
@@ -90,7 +92,7 @@ int foldCommand(const CommandLine &line, Streams &streams, Operation operation)
 {
     familyOption(line);  // refused before any input is read
     AnyRangeSet answer;
-    if (!readLists(listOperands(line, 2, line.positionals.size()), streams, [&](std::size_t k, AnyRangeSet list) {
+    if (!readLists(listOperands(line, 2, line.positionals.size()), line, streams, [&](std::size_t k, AnyRangeSet list) {
             answer = k == 0 ? std::move(list) : eachFamily(answer, list, operation);
         }))
         return kRefused;
@@ -98,10 +100,11 @@ int foldCommand(const CommandLine &line, Streams &streams, Operation operation)
     return kDone;
 }
 
-std::vector<AnyRangeSet> allLists(const std::vector<std::string_view> &sources, Streams &streams, bool &read)
+std::vector<AnyRangeSet> allLists(const std::vector<std::string_view> &sources, const CommandLine &line,
+                                  Streams &streams, bool &read)
 {
     std::vector<AnyRangeSet> lists;
-    read = readLists(sources, streams, [&](std::size_t, AnyRangeSet list) { lists.push_back(std::move(list)); });
+    read = readLists(sources, line, streams, [&](std::size_t, AnyRangeSet list) { lists.push_back(std::move(list)); });
     return lists;
 }
 
@@ -164,7 +167,7 @@ int diffCommand(const CommandLine &line, Streams &streams)
 {
     familyOption(line);
     bool read = false;
-    const std::vector<AnyRangeSet> lists = allLists(listOperands(line, 2, 2), streams, read);
+    const std::vector<AnyRangeSet> lists = allLists(listOperands(line, 2, 2), line, streams, read);
     if (!read)
         return kRefused;
     const AnyRangeSet differing =
@@ -182,7 +185,7 @@ int compareCommand(const CommandLine &line, Streams &streams)
     familyOption(line);
     const std::vector<std::string_view> sources = listOperands(line, 2, line.positionals.size());
     bool read = false;
-    const std::vector<AnyRangeSet> lists = allLists(sources, streams, read);
+    const std::vector<AnyRangeSet> lists = allLists(sources, line, streams, read);
     if (!read)
         return kRefused;
     CountTable table(line, streams, {"First", "Second", "Family", "Both", "Only First", "Only Second"});
@@ -215,7 +218,7 @@ int countCommand(const CommandLine &line, Streams &streams)
     const std::vector<std::string_view> sources = listOperands(line, 1, line.positionals.size());
     // Only the counts are kept, each list's as it is read: nothing is printed until all are read.
     std::vector<ForBothFamilies<SizeOfFamily>> sizes;
-    if (!readLists(sources, streams, [&](std::size_t, const AnyRangeSet &list) {
+    if (!readLists(sources, line, streams, [&](std::size_t, const AnyRangeSet &list) {
             sizes.push_back({Size{addressCount(list.ipv4).text(), blockCount(list.ipv4)},
                              Size{addressCount(list.ipv6).text(), blockCount(list.ipv6)}});
         }))

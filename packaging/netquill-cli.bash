@@ -35,7 +35,7 @@ _netquill_cli()
         --save|--import|-f)
             COMPREPLY=($(compgen -f -- "$current"))
             return ;;
-        --section|--subnet|--subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
+        --threads|--section|--subnet|--subnet-mask|--mask-bits|--subnets|--host-bits|--hosts|--min-hosts|--min-addresses|--count)
             return ;;
     esac
     local options
@@ -46,10 +46,10 @@ _netquill_cli()
         plan) options="$plan --format" ;;
         list) options="$plan --format --no-header --from --count" ;;
         range) options="" ;;
-        aggregate|common|except) options="--ranges --family" ;;
-        diff) options="--ranges --family -q --quiet" ;;
-        grep) options="-e -f -v -c -o -x -n -H -h -q" ;;
-        compare|count) options="--format --no-header --family" ;;
+        aggregate|common|except) options="--ranges --family --threads" ;;
+        diff) options="--ranges --family --threads -q --quiet" ;;
+        grep) options="-e -f -v -c -o -x -n -H -h -q --threads" ;;
+        compare|count) options="--format --no-header --family --threads" ;;
         vlsm) options="--rfc3021 --cloud --format --no-header --save" ;;
         ula) options="--count --subnet --format" ;;
         eui64) options="--format" ;;

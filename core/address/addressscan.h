@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/address/anyaddress.h"
+#include "core/address/functionref.h"
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -41,7 +41,7 @@ std::size_t sizeWithZone(std::string_view line, const FoundAddress &found);
 
 // Every address of the line in turn, in one pass over it, until `found`
 // says stop (false): the addresses nextAddress finds one after the other.
-void forEachAddress(std::string_view line, bool boundaryBefore, const std::function<bool(const FoundAddress &)> &found);
+void forEachAddress(std::string_view line, bool boundaryBefore, FunctionRef<bool(const FoundAddress &)> found);
 
 // Whether an address may stand right after or before the character.
 bool isAddressBoundary(char c);

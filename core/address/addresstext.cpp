@@ -138,7 +138,7 @@ Parsed<Prefix> parsePrefix(std::string_view text)
 
 namespace detail {
 
-std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
+std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text, std::size_t *slash)
 {
     std::array<std::uint16_t, 8> groups{};
     int count = 0;
@@ -148,7 +148,8 @@ std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
         gap = 0;
         at = 2;
     }
-    while (at < text.size()) {
+    const auto ends = [&](std::size_t k) { return k == text.size() || (slash && text[k] == '/'); };
+    while (!ends(at)) {
         const std::size_t start = at;
         unsigned value = 0;
         while (at < text.size() && at - start < 5) {
@@ -170,9 +171,9 @@ std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
         if (at == start || at - start > 4 || count == 8)
             return std::nullopt;
         groups[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
-        if (at == text.size())
+        if (ends(at))
             break;
-        if (text[at] != ':' || at + 1 == text.size())
+        if (text[at] != ':' || ends(at + 1))
             return std::nullopt;
         ++at;
         if (text[at] == ':') {
@@ -184,6 +185,8 @@ std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text)
     }
     if (gap < 0 ? count != 8 : count > 7)
         return std::nullopt;
+    if (slash)
+        *slash = at;
     Uint128 value = 0;
     const int shift = gap < 0 ? 0 : 8 - count;  // the zero groups "::" stands for
     for (int k = 0; k < count; ++k) {

@@ -43,7 +43,9 @@ namespace detail {
 // as lists of millions of lines hold, taking nothing it cannot take whole;
 // then, for what that left, the careful reading that gives the reason. A
 // fuzz target checks that the careful one takes whatever the fast one does.
-std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text);
+// With `slash`, the address may end at a "/" instead, whose place is kept
+// there (the text's size where it has none).
+std::optional<Ipv6Address> readWellFormedIpv6(std::string_view text, std::size_t *slash = nullptr);
 Parsed<Ipv6Address> readIpv6Carefully(std::string_view text);
 }  // namespace detail
 

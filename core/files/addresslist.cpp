@@ -1,5 +1,6 @@
 #include "core/files/addresslist.h"
 
+#include "core/address/plainentry.h"
 #include "core/files/wholefile.h"
 #include "core/lines/escapedtext.h"
 #include "core/planning/ranges.h"
@@ -37,12 +38,27 @@ Refused keepRange(std::string_view entry, std::vector<Range<Address>> &ranges, s
 
 Refused AddressListReader::add(std::string_view line, std::string_view &entry)
 {
-    entry = withoutBlanksAround(line.substr(0, line.find('#')));
-    if (entry.empty())
-        return std::nullopt;
     const std::size_t mergeAt = 2 * m_mergedSize + (1 << 22);
-    auto refusal = withFamily(familyOf(entry),
-                              [&]<typename Address>() { return keepRange(entry, m_list.of<Address>(), mergeAt); });
+    // A plain address or block alone on its line is read in one pass; any
+    // other line as parseRange reads it, blanks and comment taken off first.
+    Range<Ipv4Address> ipv4;
+    Range<Ipv6Address> ipv6;
+    Refused refusal;
+    switch (readPlainEntry(line, ipv4, ipv6)) {
+    case PlainEntry::Ipv4:
+        keep(m_list.ipv4, ipv4, mergeAt);
+        break;
+    case PlainEntry::Ipv6:
+        keep(m_list.ipv6, ipv6, mergeAt);
+        break;
+    case PlainEntry::None:
+        entry = withoutBlanksAround(line.substr(0, line.find('#')));
+        if (entry.empty())
+            return std::nullopt;
+        refusal = withFamily(familyOf(entry),
+                             [&]<typename Address>() { return keepRange(entry, m_list.of<Address>(), mergeAt); });
+        break;
+    }
     if (m_list.ipv4.size() + m_list.ipv6.size() >= mergeAt) {
         mergeRanges(m_list.ipv4);
         mergeRanges(m_list.ipv6);

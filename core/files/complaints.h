@@ -16,6 +16,9 @@ public:
     explicit Complaints(std::string prefix = {}) : m_prefix(std::move(prefix)) {}
 
     void add(const std::string &message);
+    // Mistakes counted but not told, found after the ones already told by
+    // the part of the input that found them.
+    void addUntold(std::size_t count) { m_count += count; }
     bool any() const { return m_count > 0; }
     std::size_t count() const { return m_count; }
     // The lines to print, each ended by a line feed.

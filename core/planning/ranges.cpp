@@ -10,9 +10,11 @@ namespace {
 // An object, not a function: std::sort inlines its calls.
 constexpr auto firstComesFirst = [](const auto &a, const auto &b) { return a.first < b.first; };
 
-// Long IPv4 lists: a radix sort, two stable passes of 16 bits, linear in
+// Long IPv4 lists: a radix sort, three stable passes of 11 bits, linear in
 // their length (comparison sorting was most of the time a list of millions
-// took).
+// took; two passes of 16 bits scatter over more places than the caches hold).
+constexpr int kRadixBits = 11;
+
 void sortByFirst(std::vector<Range<Ipv4Address>> &ranges)
 {
     if (ranges.size() < 4096) {
@@ -20,10 +22,10 @@ void sortByFirst(std::vector<Range<Ipv4Address>> &ranges)
         return;
     }
     std::vector<Range<Ipv4Address>> sorted(ranges.size());
-    std::vector<std::size_t> next(std::size_t{1} << 16);
-    for (int shift = 0; shift < 32; shift += 16) {
+    std::vector<std::size_t> next(std::size_t{1} << kRadixBits);
+    for (int shift = 0; shift < 32; shift += kRadixBits) {
         const auto digit = [shift](const Range<Ipv4Address> &range) {
-            return static_cast<std::size_t>(range.first.value() >> shift) & 0xFFFF;
+            return static_cast<std::size_t>(range.first.value() >> shift) & ((std::size_t{1} << kRadixBits) - 1);
         };
         std::fill(next.begin(), next.end(), 0);
         for (const Range<Ipv4Address> &range : ranges)

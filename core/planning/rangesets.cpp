@@ -23,6 +23,23 @@ Address before(Address address)
 }  // namespace
 
 template <typename Address>
+RangeSet<Address> setUnion(const RangeSet<Address> &a, const RangeSet<Address> &b)
+{
+    RangeSet<Address> either;
+    either.reserve(a.size() + b.size());
+    // The ranges of both in order of their first address, each joined to the
+    // one before where they overlap or touch.
+    for (std::size_t i = 0, j = 0; i < a.size() || j < b.size();) {
+        const Range<Address> &next = j == b.size() || (i < a.size() && a[i].first < b[j].first) ? a[i++] : b[j++];
+        if (!either.empty() && (!(either.back().last < next.first) || after(either.back().last) == next.first))
+            either.back().last = std::max(either.back().last, next.last);
+        else
+            either.push_back(next);
+    }
+    return either;
+}
+
+template <typename Address>
 RangeSet<Address> intersection(const RangeSet<Address> &a, const RangeSet<Address> &b)
 {
     RangeSet<Address> shared;
@@ -100,6 +117,8 @@ std::size_t blockCount(const RangeSet<Address> &set)
     return blocks;
 }
 
+template RangeSet<Ipv4Address> setUnion(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
+template RangeSet<Ipv6Address> setUnion(const RangeSet<Ipv6Address> &, const RangeSet<Ipv6Address> &);
 template RangeSet<Ipv4Address> intersection(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
 template RangeSet<Ipv4Address> difference(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
 template RangeSet<Ipv4Address> symmetricDifference(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);

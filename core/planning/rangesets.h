@@ -16,6 +16,10 @@ using RangeSet = std::vector<Range<Address>>;
 // The ranges of a list that may hold both families, merged each.
 using AnyRangeSet = ForBothFamilies<RangeSet>;
 
+// The addresses in either.
+template <typename Address>
+RangeSet<Address> setUnion(const RangeSet<Address> &a, const RangeSet<Address> &b);
+
 // The addresses in both.
 template <typename Address>
 RangeSet<Address> intersection(const RangeSet<Address> &a, const RangeSet<Address> &b);
