@@ -2,12 +2,14 @@
 // merged and covered by CIDR blocks: a text is read whole or refused with a
 // reason; an address read prints as a text that reads back as the same
 // address (the very text for IPv4); the fast IPv6 reading and the careful one
-// agree; the merged ranges hold every entry, in order and apart; the blocks
+// agree, and so do the one-pass reading of a list's plain lines and the
+// careful one; the merged ranges hold every entry, in order and apart; the blocks
 // cover them exactly, in order, each aligned; an IPv6 block split into equal
 // subnets tiles it, its last row at once; each address found in free text
 // is a token the parser reads as the same address, the tokens in order.
 #include "core/address/addressscan.h"
 #include "core/address/addresstext.h"
+#include "core/address/plainentry.h"
 #include "core/calculators/ipv6calculator.h"
 #include "core/planning/ranges.h"
 #include "core/planning/split.h"
@@ -83,6 +85,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!entry || onlyCharacters(line, "0123456789./- \t"));
         if (entry)
             ipv4.push_back(*entry);
+
+        // A plain list line read in one pass is the range the careful reading makes of it.
+        netquill::Ipv4Range plain4;
+        netquill::Ipv6Range plain6;
+        const netquill::PlainEntry plain = netquill::readPlainEntry(line, plain4, plain6);
+        if (plain == netquill::PlainEntry::Ipv4) {
+            const auto careful = netquill::parseRange<netquill::Ipv4Address>(line);
+            FUZZ_CHECK(netquill::familyOf(line) == netquill::Family::Ipv4 && careful && *careful == plain4);
+        } else if (plain == netquill::PlainEntry::Ipv6) {
+            const auto careful = netquill::parseRange<netquill::Ipv6Address>(line);
+            FUZZ_CHECK(netquill::familyOf(line) == netquill::Family::Ipv6 && careful && *careful == plain6);
+        }
 
         // The careful reading takes whatever the fast one does, as the same address.
         if (const auto fast = netquill::detail::readWellFormedIpv6(line)) {

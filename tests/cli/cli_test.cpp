@@ -13,9 +13,11 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -194,6 +196,50 @@ TEST(CliPlanning, CloudSubnets)
               "(free)\t10.0.0.16\t255.255.255.240\t0.0.0.15\t11\t10.0.0.20 to 10.0.0.30\t10.0.0.31\n");
     EXPECT_EQ(run({"vlsm", "10.0.0.0/29", "a=2", "--cloud", "aws"}).errors,
               "netquill-cli: request 'a=2' does not fit: AWS subnets are /16 to /28; a /29 holds none\n");
+}
+
+// A file large enough to be cut is read on three threads with the very
+// bytes, complaints and status of one: cuts fall inside lines of every
+// length, bad lines stand in every part, and the last line has no line end.
+TEST(CliThreads, ThreeThreadsWriteWhatOneDoes)
+{
+    std::mt19937 random(40);
+    std::string text;
+    while (text.size() < (std::size_t{5} << 20)) {
+        const unsigned value = random();
+        switch (value % 8) {
+        case 0:
+            text += "2001:db8:" + std::to_string(value % 9000) + "::/" + std::to_string(48 + value % 80) + "\n";
+            break;
+        case 1:  // a log line: grep finds its address, aggregate refuses it
+            text += "sshd: from 10." + std::to_string(value >> 24) + ".1.2 port " + std::string(value % 300, 'x') + "\n";
+            break;
+        default:
+            text += std::to_string(value >> 24 & 127) + "." + std::to_string(value >> 16 & 255) + "." +
+                    std::to_string(value >> 8 & 255) + ".0/" + std::to_string(16 + value % 17) + "\n";
+        }
+    }
+    text += "10.9.8.7";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "netquill-cli-threads.txt";
+    std::ofstream(file, std::ios::binary) << text;
+    const std::string name = file.string();
+    const auto both = [&](Arguments arguments) {
+        arguments.push_back(name);
+        Arguments one = arguments;
+        one.insert(one.begin() + 1, {"--threads", "1"});
+        Arguments three = arguments;
+        three.insert(three.begin() + 1, {"--threads", "3"});
+        const CliRun alone = run(one);
+        const CliRun parted = run(three);
+        EXPECT_EQ(parted.status, alone.status) << arguments[0];
+        EXPECT_TRUE(parted.out == alone.out) << arguments[0] << " " << arguments[1];
+        EXPECT_EQ(parted.errors, alone.errors);
+        return alone;
+    };
+    EXPECT_TRUE(both({"aggregate"}).errors.ends_with(" more\n"));
+    for (const std::string_view option : {"-H", "-v", "-c", "-o", "-x"})
+        EXPECT_FALSE(both({"grep", option, "10.0.0.0/9,2001:db8::/33"}).out.empty());
+    std::filesystem::remove(file);
 }
 
 // The commands over lists read each LIST as aggregate does, write the
