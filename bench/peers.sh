@@ -249,3 +249,39 @@ print(f"grep of 5,000,000 log lines against 50,000 blocks: {peer / ours:.1f}x as
 PY
 rss=$(/usr/bin/time -f %M "$cli" grep -f "$work/patterns.txt" "$work/log.txt" 2>&1 >/dev/null)
 echo "largest memory for grep of 5,000,000 log lines: ${rss} KB"
+
+# The floor: a minimal program for each job (bench/floor), written only for
+# it, built here in the temporary folder and never into the product, with
+# byte for byte the same output; netquill-cli beside it on one core
+# (taskset -c 0) and on every core. The set commands' floor is the
+# aggregate floor run on each list.
+floor=$(dirname "$0")/floor
+cc -O2 -o "$work/floor-aggregate" "$floor/aggregate.c"
+cc -O2 -o "$work/floor-grep" "$floor/grep.c"
+"$work/floor-aggregate" "$work/prefixes.txt" | cmp -s - "$work/ours.txt" && echo "the aggregate floor: the same blocks"
+"$work/floor-grep" "$work/patterns.txt" "$work/log.txt" | cmp -s - <("$cli" grep -f "$work/patterns.txt" "$work/log.txt") &&
+  echo "the grep floor: the same lines"
+runs=(-n "floor aggregate" "$work/floor-aggregate $work/prefixes.txt > /dev/null"
+      -n "aggregate, one core" "taskset -c 0 $cli aggregate $work/prefixes.txt > /dev/null"
+      -n "aggregate, every core" "$cli aggregate $work/prefixes.txt > /dev/null"
+      -n "floor grep" "$work/floor-grep $work/patterns.txt $work/log.txt > /dev/null"
+      -n "grep, one core" "taskset -c 0 $cli grep -f $work/patterns.txt $work/log.txt > /dev/null"
+      -n "grep, every core" "$cli grep -f $work/patterns.txt $work/log.txt > /dev/null"
+      -n "floor sets" "$work/floor-aggregate $work/setA4.txt > /dev/null; $work/floor-aggregate $work/setB4.txt > /dev/null")
+for operation in "${sets[@]}"; do
+  runs+=(-n "$operation, one core" "taskset -c 0 $cli $operation $work/setA4.txt $work/setB4.txt > /dev/null || true"
+         -n "$operation, every core" "$cli $operation $work/setA4.txt $work/setB4.txt > /dev/null || true")
+done
+hyperfine --warmup 1 --runs 5 --export-json "$results.floor" "${runs[@]}"
+python3 - "$results.floor" <<'PY'
+import json, sys
+times = {r["command"]: r["median"] for r in json.load(open(sys.argv[1]))["results"]}
+for job, floor, what in (("aggregate", "floor aggregate", "2,000,000 IPv4 prefixes"),
+                         ("grep", "floor grep", "5,000,000 log lines"),
+                         ("common", "floor sets", "two lists of IPv4 prefixes"),
+                         ("except", "floor sets", "two lists of IPv4 prefixes"),
+                         ("diff", "floor sets", "two lists of IPv4 prefixes")):
+    one, every, least = times[f"{job}, one core"], times[f"{job}, every core"], times[floor]
+    print(f"{job} of {what}: one core {one:.3f} s, {one / least:.2f}x the floor ({least:.3f} s); "
+          f"every core {every:.3f} s, {one / every:.2f}x as fast as one")
+PY
