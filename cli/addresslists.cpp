@@ -4,6 +4,8 @@
 #include "cli/input.h"
 #include "core/planning/ranges.h"
 
+#include <limits>
+
 namespace netquill::cli {
 
 namespace {
@@ -82,9 +84,7 @@ AnyRangeSet readInParts(const InputFile &file, const std::vector<FilePart> &part
             for (const auto &[line, message] : part.told)
                 complaints.add(shown(file.name()) + ":" + std::to_string(linesBefore + line) + ": " + message);
             complaints.addUntold(part.complaints - part.told.size());
-            forEachFamily([&]<typename Address>() {
-                list.of<Address>() = setUnion(list.of<Address>(), part.ranges.of<Address>());
-            });
+            forEachFamily([&]<typename Address>() { addTo(list.of<Address>(), std::move(part.ranges.of<Address>())); });
             linesBefore += part.lines;
             return !part.stopped;
         });
@@ -100,11 +100,10 @@ AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int sta
     AnyRangeSet parted;
     for (const std::string_view source : sources) {
         InputFile file(source, standardInput);
-        if (const auto parts = cutAtLines(file, threads, kPartedFileSize)) {
-            const AnyRangeSet read = readInParts(file, *parts, threads, complaints);
-            forEachFamily([&]<typename Address>() {
-                parted.of<Address>() = setUnion(parted.of<Address>(), read.of<Address>());
-            });
+        // A part a thread: each part's merged list is joined to those before, a walk of all of them.
+        if (const auto parts = cutAtLines(file, threads, std::numeric_limits<std::uint64_t>::max())) {
+            AnyRangeSet read = readInParts(file, *parts, threads, complaints);
+            forEachFamily([&]<typename Address>() { addTo(parted.of<Address>(), std::move(read.of<Address>())); });
             continue;
         }
         LineReader reader(file);
@@ -114,9 +113,9 @@ AnyRangeSet readMergedList(const std::vector<std::string_view> &sources, int sta
             if (const auto reason = list.add(text, entry))
                 complaints.add(reader.place() + ": '" + shown(entry) + "': " + reason->reason);
     }
-    const AnyRangeSet read = list.take();
-    forEachFamily([&]<typename Address>() { parted.of<Address>() = setUnion(parted.of<Address>(), read.of<Address>()); });
-    return parted;
+    AnyRangeSet read = list.take();
+    forEachFamily([&]<typename Address>() { addTo(read.of<Address>(), std::move(parted.of<Address>())); });
+    return read;
 }
 
 Families familyOption(const CommandLine &line)

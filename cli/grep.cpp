@@ -177,8 +177,7 @@ GrepPart &grepPart(const InputFile &file, FilePart part, const Patterns &pattern
     }
     for (std::size_t start = 0; start < bytes.size();) {
         const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        if (selectLine(std::string_view(bytes).substr(start, end - start), patterns, selection, prefix, eol,
-                       taken.out))
+        if (selectLine(std::string_view(bytes).substr(start, end - start), patterns, selection, prefix, eol, taken.out))
             ++taken.selected;
         start = end + 1;
     }
@@ -247,8 +246,7 @@ std::size_t grepFile(std::string_view name, const Patterns &patterns, const Sele
         streams.out.flushWhenFull();
         return true;
     };
-    ScannedLines lines(name, streams.standardInput, !selection.count && !selection.only && !selection.quiet,
-                       onAddress);
+    ScannedLines lines(name, streams.standardInput, !selection.count && !selection.only && !selection.quiet, onAddress);
     reader = &lines;
     while (lines.next()) {
         const std::size_t number = lines.lineNumber();

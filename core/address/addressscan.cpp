@@ -149,8 +149,7 @@ std::size_t nextDotOrColon(std::string_view line, std::size_t at)
     const __m128i colon = _mm_set1_epi8(':');
     for (; at + 16 <= line.size(); at += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line.data() + at));
-        const int marks =
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, dot), _mm_cmpeq_epi8(bytes, colon)));
+        const int marks = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, dot), _mm_cmpeq_epi8(bytes, colon)));
         if (marks != 0)
             return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(marks)));
     }

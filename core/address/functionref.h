@@ -18,9 +18,9 @@ class FunctionRef<Result(Arguments...)>
 {
 public:
     template <typename Callable>
-        requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
-                 std::is_invocable_r_v<Result, Callable &, Arguments...>)
-    FunctionRef(Callable &&callable)  // NOLINT: converts as std::function does
+    requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
+             std::is_invocable_r_v<Result, Callable &, Arguments...>)
+        FunctionRef(Callable &&callable)  // NOLINT: converts as std::function does
         : m_callable(const_cast<void *>(static_cast<const void *>(std::addressof(callable)))),
           m_call([](void *callable, Arguments... arguments) -> Result {
               return (*static_cast<std::remove_reference_t<Callable> *>(callable))(
@@ -28,7 +28,10 @@ public:
           })
     {}
 
-    Result operator()(Arguments... arguments) const { return m_call(m_callable, std::forward<Arguments>(arguments)...); }
+    Result operator()(Arguments... arguments) const
+    {
+        return m_call(m_callable, std::forward<Arguments>(arguments)...);
+    }
 
 private:
     void *m_callable;

@@ -25,10 +25,10 @@ bool readLength(std::string_view text, std::size_t at, int most, int &length)
     return at == text.size() && value <= static_cast<unsigned>(most);
 }
 
-bool readPlainIpv4(std::string_view line, Range<Ipv4Address> &range)
+// Four octets from `at` on, `at` moved past them.
+bool readOctets(std::string_view line, std::size_t &at, std::uint32_t &value)
 {
-    std::uint32_t value = 0;
-    std::size_t at = 0;
+    value = 0;
     for (int octet = 0; octet < 4; ++octet) {
         if (octet > 0 && (at == line.size() || line[at++] != '.'))
             return false;
@@ -43,15 +43,36 @@ bool readPlainIpv4(std::string_view line, Range<Ipv4Address> &range)
             return false;
         value = value << 8 | number;
     }
+    return true;
+}
+
+bool readPlainIpv4(std::string_view line, Range<Ipv4Address> &range)
+{
+    std::uint32_t value = 0;
+    std::size_t at = 0;
+    if (!readOctets(line, at, value))
+        return false;
     const Ipv4Address address(value);
     if (at == line.size()) {
         range = {address, address};
         return true;
     }
     int length = 0;
-    if (line[at] != '/' || !readLength(line, at + 1, kLongestMask, length))
+    if (line[at] == '/' && readLength(line, at + 1, kLongestMask, length)) {
+        range = Ipv4Block::containing(address, length).range();
+        return true;
+    }
+    // FIRST-LAST, blanks allowed around the dash, running forwards.
+    while (at < line.size() && line[at] == ' ')
+        ++at;
+    if (at == line.size() || line[at++] != '-')
         return false;
-    range = Ipv4Block::containing(address, length).range();
+    while (at < line.size() && line[at] == ' ')
+        ++at;
+    std::uint32_t last = 0;
+    if (!readOctets(line, at, last) || at != line.size() || last < value)
+        return false;
+    range = {address, Ipv4Address(last)};
     return true;
 }
 

@@ -8,7 +8,7 @@
 
 // The entries most address lists are made of, read in one forward pass
 // straight into their range: an address or ADDRESS/LENGTH of either family
-// alone on its line, the length in digits. Any other line, and any mistake,
+// alone on its line, the length in digits, or an IPv4 FIRST-LAST. Any other line, and any mistake,
 // is left to parseRange, which reads every form and says why it refuses one;
 // what this reader takes, parseRange takes as the same range (a fuzz target
 // checks it).

@@ -23,20 +23,27 @@ Address before(Address address)
 }  // namespace
 
 template <typename Address>
-RangeSet<Address> setUnion(const RangeSet<Address> &a, const RangeSet<Address> &b)
+void addTo(RangeSet<Address> &into, RangeSet<Address> other)
 {
-    RangeSet<Address> either;
-    either.reserve(a.size() + b.size());
-    // The ranges of both in order of their first address, each joined to the
-    // one before where they overlap or touch.
-    for (std::size_t i = 0, j = 0; i < a.size() || j < b.size();) {
-        const Range<Address> &next = j == b.size() || (i < a.size() && a[i].first < b[j].first) ? a[i++] : b[j++];
-        if (!either.empty() && (!(either.back().last < next.first) || after(either.back().last) == next.first))
-            either.back().last = std::max(either.back().last, next.last);
-        else
-            either.push_back(next);
+    if (into.empty()) {
+        into = std::move(other);
+        return;
     }
-    return either;
+    // Both merged as they are, from their ends backwards into the room after `into`...
+    const std::size_t had = into.size();
+    into.resize(had + other.size());
+    for (std::size_t i = had, j = other.size(), k = into.size(); j > 0;)
+        into[--k] = i > 0 && other[j - 1].first < into[i - 1].first ? into[--i] : other[--j];
+    // ...then each range joined to the one before where they overlap or touch.
+    std::size_t kept = 0;
+    for (std::size_t k = 1; k < into.size(); ++k) {
+        Range<Address> &last = into[kept];
+        if (!(last.last < into[k].first) || after(last.last) == into[k].first)
+            last.last = std::max(last.last, into[k].last);
+        else
+            into[++kept] = into[k];
+    }
+    into.resize(kept + 1);
 }
 
 template <typename Address>
@@ -117,8 +124,8 @@ std::size_t blockCount(const RangeSet<Address> &set)
     return blocks;
 }
 
-template RangeSet<Ipv4Address> setUnion(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
-template RangeSet<Ipv6Address> setUnion(const RangeSet<Ipv6Address> &, const RangeSet<Ipv6Address> &);
+template void addTo(RangeSet<Ipv4Address> &, RangeSet<Ipv4Address>);
+template void addTo(RangeSet<Ipv6Address> &, RangeSet<Ipv6Address>);
 template RangeSet<Ipv4Address> intersection(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
 template RangeSet<Ipv4Address> difference(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);
 template RangeSet<Ipv4Address> symmetricDifference(const RangeSet<Ipv4Address> &, const RangeSet<Ipv4Address> &);

@@ -16,9 +16,10 @@ using RangeSet = std::vector<Range<Address>>;
 // The ranges of a list that may hold both families, merged each.
 using AnyRangeSet = ForBothFamilies<RangeSet>;
 
-// The addresses in either.
+// The addresses of `other` added to `into`, in place: the room `into` has
+// serves, where lists of millions of ranges are joined.
 template <typename Address>
-RangeSet<Address> setUnion(const RangeSet<Address> &a, const RangeSet<Address> &b);
+void addTo(RangeSet<Address> &into, RangeSet<Address> other);
 
 // The addresses in both.
 template <typename Address>

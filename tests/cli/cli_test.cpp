@@ -212,7 +212,8 @@ TEST(CliThreads, ThreeThreadsWriteWhatOneDoes)
             text += "2001:db8:" + std::to_string(value % 9000) + "::/" + std::to_string(48 + value % 80) + "\n";
             break;
         case 1:  // a log line: grep finds its address, aggregate refuses it
-            text += "sshd: from 10." + std::to_string(value >> 24) + ".1.2 port " + std::string(value % 300, 'x') + "\n";
+            text +=
+                "sshd: from 10." + std::to_string(value >> 24) + ".1.2 port " + std::string(value % 300, 'x') + "\n";
             break;
         default:
             text += std::to_string(value >> 24 & 127) + "." + std::to_string(value >> 16 & 255) + "." +

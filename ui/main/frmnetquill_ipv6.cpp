@@ -88,8 +88,7 @@ void frmNetquill::txtIPv6Ipv4_Change()
     if (!ipv4)
         return showIpv6Reason(QString::fromStdString("IPv4: " + ipv4.reason()));
     const int length = ipv6PrefixLength(*entry);
-    const auto address =
-        netquill::nat64Address(netquill::Ipv6Block::containing(entry->address.address, length), *ipv4);
+    const auto address = netquill::nat64Address(netquill::Ipv6Block::containing(entry->address.address, length), *ipv4);
     if (!address)
         return showIpv6Reason(QString::fromStdString("NAT64: " + address.reason()));
     txtIPv6Address->setText(QString::fromStdString(address->text() + "/" + std::to_string(length)));

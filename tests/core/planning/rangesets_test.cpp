@@ -1,9 +1,13 @@
-// Address lists as sets: what they share, lack and differ by, and their sizes.
+// Address lists as sets: what they share, lack and differ by, and their sizes;
+// and a set asked whether it holds an address.
 #include "core/address/addresstext.h"
+#include "core/planning/rangeindex.h"
 #include "core/planning/ranges.h"
 #include "core/planning/rangesets.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -55,6 +59,12 @@ TEST_P(Ipv4Sets, ShareLackAndDifferBy)
     EXPECT_EQ(textsOf(netquill::difference(a, b)), row.onlyA);
     EXPECT_EQ(textsOf(netquill::difference(b, a)), row.onlyB);
     EXPECT_EQ(textsOf(netquill::symmetricDifference(a, b)), row.eitherOnly);
+    // Either: what merging both lists' entries at once makes.
+    Texts entries = row.a;
+    entries.insert(entries.end(), row.b.begin(), row.b.end());
+    auto either = a;
+    netquill::addTo(either, b);
+    EXPECT_EQ(either, setOf<Ipv4Address>(entries));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,6 +125,40 @@ TEST(Ipv6Sets, TheWholeSpaceAndItsCounts)
     // 2^128 − 2^96 − 2
     EXPECT_EQ(netquill::addressCount(netquill::difference(all, ends)).text(),
               "340282366841710300949110269838224261118");
+}
+
+// The index answers what the set's own walk does (an address is held where
+// the set shares it), at the edges of every range and past them: ranges with
+// a long shared prefix, none shared, and the ends of the space.
+template <typename Address>
+void expectIndexAgrees(const std::vector<std::string> &entries)
+{
+    const auto set = setOf<Address>(entries);
+    const netquill::RangeIndex<Address> index(set);
+    for (const auto &range : set)
+        for (const Address address : {Address(range.first.value() - 1), range.first, range.last,
+                                      Address(range.last.value() + 1), Address(range.first.value() ^ 0x10000)}) {
+            const bool held = !netquill::intersection(set, RangeSet<Address>{{address, address}}).empty();
+            EXPECT_EQ(index.holds(address), held) << address.text();
+        }
+}
+
+TEST(RangeIndex, AnswersAsTheSetAtEveryEdge)
+{
+    std::mt19937 random(65536);
+    std::vector<std::string> site;
+    std::vector<std::string> spread;
+    for (int k = 0; k < 3000; ++k) {
+        site.push_back("10.1." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + "/" +
+                       std::to_string(24 + random() % 9));
+        spread.push_back(Ipv4Address(static_cast<std::uint32_t>(random())).text() + "/" +
+                         std::to_string(12 + random() % 21));
+    }
+    expectIndexAgrees<Ipv4Address>(site);
+    expectIndexAgrees<Ipv4Address>(spread);
+    expectIndexAgrees<Ipv4Address>({"0.0.0.0", "255.255.255.255"});
+    expectIndexAgrees<Ipv6Address>({"2001:db8:1::/48", "2001:db8:1:2::5", "2001:db8:ffff::/64", "::", "ff00::/8"});
+    EXPECT_FALSE(netquill::RangeIndex<Ipv4Address>(RangeSet<Ipv4Address>()).holds(Ipv4Address(0)));
 }
 
 TEST(Ipv4SetCounts, AddressesAndFewestBlocks)
