@@ -218,7 +218,11 @@ std::optional<std::size_t> grepInParts(const InputFile &file, unsigned threads, 
 std::size_t grepFile(std::string_view name, const Patterns &patterns, const Selection &selection,
                      const std::string &prefix, unsigned threads, Streams &streams)
 {
-    if (name != "-") {
+    // Only a regular file is opened for its parts: a named pipe opened and
+    // closed before being read would lose its writer.
+    struct stat status {
+    };
+    if (name != "-" && ::stat(std::string(name).c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
         const InputFile file(name, streams.standardInput);
         if (const auto selected = grepInParts(file, threads, patterns, selection, prefix, streams))
             return *selected;

@@ -54,11 +54,7 @@ struct FilePart {
 class LineReader
 {
 public:
-    // Refuses at once a file that cannot be opened: "FILE 'name': <the system's reason>".
-    LineReader(std::string_view name, int standardInput)
-        : m_owned(std::in_place, name, standardInput), m_stream(&*m_owned), m_file(m_stream)
-    {}
-    // The lines of a file opened already.
+    // The lines of a file, from where it stands.
     explicit LineReader(InputFile &file) : m_stream(&file), m_file(&file) {}
     // The lines of a part of a file, numbered from 1 in the part.
     LineReader(const InputFile &file, FilePart part) : m_file(&file), m_part(part), m_offset(part.begin) {}
@@ -86,7 +82,6 @@ private:
     const InputFile &file() const { return *m_file; }
     bool stop(std::string problem);
 
-    std::optional<InputFile> m_owned;
     InputFile *m_stream = nullptr;  // read from where it stands; none where a part is read at offsets
     const InputFile *m_file;
     std::optional<FilePart> m_part;
