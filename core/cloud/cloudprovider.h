@@ -39,8 +39,8 @@ inline constexpr CloudRule kCloudRules[] = {
     // future use, the broadcast) of a subnet's primary range; no sizes given.
     {CloudProvider::Gcp, "gcp", "Google Cloud", 2, 2, 0, 29,
      "https://cloud.google.com/vpc/docs/subnets#unusable-ip-addresses-in-every-subnet"},
-    // The first two (network, default gateway) and the last (broadcast); a
-    // VCN, and so each subnet in it, from /16 to /30.
+    // The first two addresses of each subnet's CIDR and the last; a VCN,
+    // and so each subnet in it, from /16 to /30.
     {CloudProvider::Oci, "oci", "Oracle Cloud", 2, 1, 16, 30,
      "https://docs.oracle.com/iaas/Content/Network/Concepts/overview.htm"},
 };
