@@ -73,16 +73,14 @@ int vlsmOf(const CommandLine &line, RowFormat format, Streams &streams)
     const std::vector<SubnetRequest> asked = readRequests(line, AddressFamily<Address>::kFamily, hostRule);
     const auto allocated = allocateSubnets(block, asked);
     if (const auto *shortfall = std::get_if<VlsmShortfall>(&allocated)) {
-        const SubnetRequest &request = asked[shortfall->request];
+        std::string why = "the block " + block.text() + " lacks " + shortfall->lacking +
+                          (shortfall->lacking == "1" ? " address" : " addresses");
         // A request for hosts in a block that holds no subnet the rule allows.
-        const bool hostsBeyondTheBlock = Address::kBits == 32 && !request.asked.starts_with('/') &&
-                                         hostRule.mostRequestableHosts(Prefix(std::min(block.length, 32))) == 0;
+        if constexpr (Address::kBits == 32)
+            if (!asked[shortfall->request].asked.starts_with('/') && hostRule.mostRequestableHosts(block.prefix()) == 0)
+                why = hostRule.noRoomIn(block.prefix());
         streams.errors << "netquill-cli: request '" << shown(line.positionals[shortfall->request + 1])
-                       << "' does not fit: "
-                       << (hostsBeyondTheBlock ? hostRule.noRoomIn(Prefix(std::min(block.length, 32)))
-                                               : "the block " + block.text() + " lacks " + shortfall->lacking +
-                                                     (shortfall->lacking == "1" ? " address" : " addresses"))
-                       << "\n";
+                       << "' does not fit: " << why << "\n";
         return kNoAnswer;
     }
     const VlsmAllocation<Address> &carved = std::get<VlsmAllocation<Address>>(allocated);
